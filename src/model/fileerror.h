@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Error numbers as the game's reports show them.
+namespace ErrorNumber {
+constexpr int None = 0;
+constexpr int Overflow = 6;
+constexpr int FileNotFound = 53;
+constexpr int DiskFull = 61;
+constexpr int InputPastEnd = 62;
+constexpr int PathFileAccess = 75;
+constexpr int DialogCancel = 32755;
+} // namespace ErrorNumber
+
+// The result of an operation that can fail: number 0 means success.
+struct FileError {
+    int number = ErrorNumber::None;
+    QString description;
+
+    bool failed() const { return number != ErrorNumber::None; }
+    static FileError ok() { return {}; }
+};
+
+// The two shapes of the "untrapped error" report. The reader and writer use
+// the colon form; the window commands use the period form with an empty line.
+enum class ReportStyle { Colon, Period };
+
+// Builds the error report's text, lines joined by CR LF:
+// "An untrapped error has occurred. Please make a ", the note line, (an empty
+// line for the period form), "Error Number: n", "Description: d",
+// "Location: l", procedureLine, then any trailing lines.
+QString ErrorReportText(ReportStyle style, const FileError& error, const QString& location,
+                        const QString& procedureLine, const QStringList& trailingLines = {});
+
+// The four-line text of the writer's error-75 box (title "Quizmora", exclamation icon).
+QString SaveAccessErrorText();

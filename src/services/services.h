@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+// Everything the program asks the user or takes from the platform goes
+// through Services, so tests can answer dialogs and fix the random draws.
+
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageIcon { None, Exclamation, Information, Critical, Question };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+
+struct FontChoice {
+    QString faceName;
+    bool bold = false;
+    bool italic = false;
+};
+
+struct PrinterChoice {
+    bool cancelled = false;
+    int copies = 1;
+};
+
+// A media player: open a file by path, play, stop, go to a position.
+class MediaPlayer {
+public:
+    virtual ~MediaPlayer() = default;
+    virtual void open(const QString& path) = 0;
+    virtual void play() = 0;
+    virtual void stop() = 0; // the next play starts from the beginning
+    virtual void setPosition(double seconds) = 0;
+    // Called when the player fails to open or play its media.
+    std::function<void(const QString& description)> onError;
+};
+
+class Services {
+public:
+    virtual ~Services() = default;
+
+    // Title "" means the application's default title.
+    virtual MessageAnswer showMessage(const QString& text, MessageButtons buttons,
+                                      MessageIcon icon, const QString& title) = 0;
+
+    // Filters in the "desc|pattern|..." or NUL-separated form. "" on cancel.
+    virtual QString getOpenFileName(const QString& folder, const QString& filter) = 0;
+    virtual QString getSaveFileName(const QString& folder, const QString& filter,
+                                    const QString& defaultName) = 0;
+
+    // std::nullopt when the user cancels.
+    virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
+    virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
+    virtual PrinterChoice choosePrinter(QPrinter& printer) = 0;
+
+    // Per-user settings of the game (organisation/application "QZV", group "Settings"); read only.
+    virtual QString readSetting(const QString& key, const QString& defaultValue) = 0;
+
+    // Pseudo-random draws in [0, 1).
+    virtual float nextRandom() = 0;
+
+    // videoParent: the widget that shows the picture; nullptr for a sound player.
+    virtual std::unique_ptr<MediaPlayer> createMediaPlayer(QWidget* videoParent) = 0;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// Path helpers for the Windows-style paths a game set stores ("C:\Quiz\a.jpg").
+QString GetFileName(const QString& path);      // after the last "\"; "" without one
+QString GetFolder(const QString& path);        // up to and including the last "\"; "" without one
+QString StripExtension(const QString& text);   // before the first "."; whole text without one
+QString RemoveLineBreak(const QString& text);  // drops the CR of the first CR LF pair
+QString AddBackslash(const QString& path);     // ensures a trailing "\"
+QString StripNulls(const QString& text);       // the part before the first NUL
+
+// Appends "description NUL pattern NUL" to a NUL-separated filter.
+QString AddFilterItem(const QString& filter, const QString& description,
+                      const QString& pattern = QStringLiteral("*.*"));
+
+// Converts "desc|pattern|desc|pattern" or the NUL-separated form into the
+// filter list QFileDialog takes ("desc (pattern1 pattern2);;...").
+QString ToQtFileFilter(const QString& filter);
+
+// True when the file can be opened for reading; one trailing "\" is ignored.
+bool FileExists(const QString& path);
+
+// The default folder of game sets and media: the program's folder + "/Trivia Sets".
+QString DefaultGameSetFolder();

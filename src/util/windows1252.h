@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// Windows-1252, the code page of the game's files. Every byte decodes to one
+// character and encodes back to the same byte (the five undefined bytes map to
+// U+0081, U+008D, U+008F, U+0090, U+009D), so reading then writing is exact.
+QString DecodeWindows1252(QByteArrayView bytes);
+// Characters outside the code page become "?"; *lossless is false then.
+QByteArray EncodeWindows1252(const QString& text, bool* lossless = nullptr);
+bool IsWindows1252(QChar character);
