@@ -1,0 +1,54 @@
+#include "editor/picturefit.h"
+
+#include <cmath>
+#include <limits>
+
+int RoundHalfEven(double value) {
+    if (!std::isfinite(value))
+        return 0;
+    constexpr double limit = std::numeric_limits<int>::max();
+    if (value >= limit)
+        return std::numeric_limits<int>::max();
+    if (value <= -limit)
+        return -std::numeric_limits<int>::max();
+    const double below = std::floor(value);
+    const double fraction = value - below;
+    double result = below;
+    if (fraction > 0.5)
+        result = below + 1;
+    else if (fraction == 0.5)
+        result = std::fmod(below, 2.0) == 0 ? below : below + 1;
+    return static_cast<int>(result);
+}
+
+PictureFit FitPicture(double naturalWidth, double naturalHeight, double boxWidth,
+                      double boxHeight) {
+    PictureFit fit;
+    if (!(boxWidth > 0) || !(boxHeight > 0) || !(naturalWidth >= 0) || !(naturalHeight >= 0))
+        return fit;
+
+    double shownWidth = 0;
+    double shownHeight = 0;
+    if (naturalWidth > naturalHeight) {
+        shownWidth = boxWidth;
+        shownHeight = naturalHeight / (naturalWidth / boxWidth);
+    } else if (naturalWidth < naturalHeight) {
+        shownWidth = naturalWidth / (naturalHeight / boxHeight);
+        shownHeight = boxHeight;
+    } else {
+        shownWidth = boxWidth;
+        shownHeight = boxHeight;
+    }
+
+    fit.left = shownWidth < boxWidth ? RoundHalfEven((boxWidth - shownWidth) / 2) : 0;
+    fit.top = shownHeight < boxHeight ? RoundHalfEven((boxHeight - shownHeight) / 2) : 0;
+
+    // Only the height is limited to the box; a portrait picture wider than a
+    // narrow box keeps its width.
+    if (shownHeight > boxHeight)
+        shownHeight = boxHeight;
+
+    fit.width = shownWidth;
+    fit.height = shownHeight;
+    return fit;
+}
