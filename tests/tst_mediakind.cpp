@@ -10,6 +10,8 @@ class TestMediaKind : public QObject {
 private slots:
     void kind_data();
     void kind();
+    void folderAndAnswer_data();
+    void folderAndAnswer();
 };
 
 void TestMediaKind::kind_data() {
@@ -39,6 +41,39 @@ void TestMediaKind::kind_data() {
 void TestMediaKind::kind() {
     QFETCH(QString, name);
     QTEST(MediaKindOfFileName(name), "expected");
+}
+
+void TestMediaKind::folderAndAnswer_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("windows path") << "C:\\Clips\\intro.final.mp4"
+                                  << "C:\\Clips\\"
+                                  << "intro";
+    QTest::newRow("linux path") << "/home/q/Eiffel.Tower.jpg"
+                                << "/home/q/"
+                                << "Eiffel";
+    QTest::newRow("linux root") << "/a.wav"
+                                << "/"
+                                << "a";
+    QTest::newRow("windows path with a slash in it") << "C:\\My/Clips\\b.avi"
+                                                     << "C:\\My/Clips\\"
+                                                     << "b";
+    QTest::newRow("dot in the folder only") << "C:\\My.Sets\\Game1"
+                                            << "C:\\My.Sets\\"
+                                            << "Game1";
+    QTest::newRow("bare name") << "Eiffel.jpg"
+                               << ""
+                               << "";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+}
+
+void TestMediaKind::folderAndAnswer() {
+    QFETCH(QString, path);
+    QTEST(MediaFolderOf(path), "folder");
+    QTEST(MediaFileAnswer(path), "answer");
 }
 
 QTEST_APPLESS_MAIN(TestMediaKind)

@@ -1,5 +1,7 @@
 #include "editor/mediakind.h"
 
+#include "util/pathhelpers.h"
+
 #include <QStringList>
 
 namespace {
@@ -38,4 +40,24 @@ MediaKind MediaKindOfFileName(const QString& name) {
     if (IsPictureFileName(name))
         return MediaKind::Picture;
     return MediaKind::None;
+}
+
+namespace {
+
+// The separator a path uses: "\" for the Windows paths game sets hold; "/"
+// only for a path without any "\", as the chooser gives them here.
+QChar SeparatorOf(const QString& path) {
+    return path.contains(QLatin1Char('\\')) ? QLatin1Char('\\') : QLatin1Char('/');
+}
+
+} // namespace
+
+QString MediaFolderOf(const QString& path) {
+    const qsizetype last = path.lastIndexOf(SeparatorOf(path));
+    return last < 0 ? QString() : path.left(last + 1);
+}
+
+QString MediaFileAnswer(const QString& path) {
+    const qsizetype last = path.lastIndexOf(SeparatorOf(path));
+    return last < 0 ? QString() : StripExtension(path.mid(last + 1));
 }

@@ -16,3 +16,15 @@ bool IsVideoFileName(const QString& name);   // ".avi", ".mov", ".wmv", ".mpg", 
 
 // Sound first, then video, then picture; None for anything else.
 MediaKind MediaKindOfFileName(const QString& name);
+
+// The folder part of a chosen media file, ending in its separator, for the
+// chooser's next start: a game set's Windows path ("C:\Quiz\a.jpg" ->
+// "C:\Quiz\") or a path as this platform's chooser returns it
+// ("/home/q/a.jpg" -> "/home/q/"). "" for a bare name.
+QString MediaFolderOf(const QString& path);
+
+// The answer a media file gives when its name is the answer: the name after
+// the last folder separator ("\", or "/" in a path without any "\"), cut
+// at its first "." ("C:\Clips\intro.final.mp4" -> "intro"). "" for a bare
+// name, as the game has it.
+QString MediaFileAnswer(const QString& path);
