@@ -1,0 +1,517 @@
+#include "model/gamesetfile.h"
+
+#include "util/linereader.h"
+#include "util/textrules.h"
+#include "util/windows1252.h"
+
+#include <QFile>
+#include <QFileDevice>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStringList>
+#include <cmath>
+
+namespace {
+
+constexpr int GameSetLineCount = 129;
+const QChar Caret = QLatin1Char('^');
+const QChar Hash = QLatin1Char('#');
+const QString TrueWord = QStringLiteral("True");
+const QString FalseWord = QStringLiteral("False");
+
+// ---- numbers -------------------------------------------------------------
+
+bool isSpaceLike(QChar character) {
+    return character == QLatin1Char(' ') || character == QLatin1Char('\t') ||
+           character == QLatin1Char('\n');
+}
+
+bool isDigit(QChar character) {
+    return character >= QLatin1Char('0') && character <= QLatin1Char('9');
+}
+
+// Value of "&H..." / "&O..." digits: up to four hex digits (or six octal) are a
+// 16-bit number, longer ones a 32-bit number, as the game's runtime reads them.
+double radixValue(const QString& digits, int radix) {
+    if (digits.isEmpty())
+        return 0;
+    bool ok = false;
+    const qulonglong value = digits.toULongLong(&ok, radix);
+    if (!ok || value > 0xFFFFFFFFull)
+        return HUGE_VAL;
+    const bool shortForm = radix == 16 ? digits.size() <= 4 : value <= 0xFFFF;
+    if (shortForm && value <= 0xFFFF)
+        return static_cast<qint16>(static_cast<quint16>(value));
+    return static_cast<qint32>(static_cast<quint32>(value));
+}
+
+bool isRadixDigit(QChar character, int radix) {
+    if (radix == 8)
+        return character >= QLatin1Char('0') && character <= QLatin1Char('7');
+    return isDigit(character) ||
+           (character.toUpper() >= QLatin1Char('A') && character.toUpper() <= QLatin1Char('F'));
+}
+
+double parseDecimal(const QString& canonical) {
+    if (canonical.isEmpty())
+        return 0;
+    bool ok = false;
+    // Overflow gives an infinity, underflow 0: both are what the callers want.
+    return QLocale::c().toDouble(canonical, &ok);
+}
+
+// ---- answers and type lines ----------------------------------------------
+
+// Text between the index-th and the next "#" (index counts from 1), or none
+// when either "#" is missing.
+std::optional<QString> hashField(const QString& typeLine, int index) {
+    qsizetype start = -1;
+    for (int count = 0; count < index; ++count) {
+        start = typeLine.indexOf(Hash, start + 1);
+        if (start < 0)
+            return std::nullopt;
+    }
+    const qsizetype end = typeLine.indexOf(Hash, start + 1);
+    if (end < 0)
+        return std::nullopt;
+    return typeLine.mid(start + 1, end - start - 1);
+}
+
+// A field is used only when it has at least two characters.
+std::optional<QString> usableField(const QString& typeLine, int index) {
+    std::optional<QString> field = hashField(typeLine, index);
+    if (field && field->size() >= 2)
+        return field;
+    return std::nullopt;
+}
+
+void splitAnswers(const QString& line, std::array<FixedText<300>, 5>& answers) {
+    if (!line.contains(Caret)) {
+        answers[0].set(TrimSpaces(line));
+        return;
+    }
+    qsizetype start = 0;
+    for (std::size_t index = 0; index < answers.size(); ++index) {
+        const qsizetype caret = line.indexOf(Caret, start);
+        if (caret < 0) {
+            answers[index].set(line.mid(start));
+            return;
+        }
+        answers[index].set(line.mid(start, caret - start));
+        start = caret + 1;
+    }
+}
+
+QString joinAnswers(std::array<FixedText<300>, 5>& answers) {
+    QStringList parts;
+    for (auto& answer : answers) {
+        const QString trimmed = answer.trimmed();
+        answer.set(trimmed);
+        parts << trimmed;
+    }
+    return parts.join(Caret);
+}
+
+QString boolWord(bool value) {
+    return value ? TrueWord : FalseWord;
+}
+
+struct DecodedFont {
+    QString name;
+    qint16 size;
+    bool bold;
+    bool italic;
+    QString color;
+};
+
+DecodedFont decodeFont(const QString& workingTypeLine) {
+    const QString typeLine = TrimSpaces(workingTypeLine);
+    DecodedFont font;
+    font.name = GetFontNameField(typeLine);
+    if (TrimSpaces(font.name).isEmpty())
+        font.name = DefaultFontName;
+    font.size = GetFontSizeField(typeLine);
+    font.bold = GetFontBoldField(typeLine);
+    font.italic = GetFontItalicField(typeLine);
+    font.color = GetFontColorField(typeLine);
+    return font;
+}
+
+// Reads the next line into `target`; past the end the target keeps its value.
+void readInto(LineReader& reader, QString& target) {
+    QString line;
+    if (reader.readLine(line))
+        target = line;
+}
+
+template <int Width> void readInto(LineReader& reader, FixedText<Width>& target) {
+    QString line;
+    if (reader.readLine(line))
+        target.set(line);
+}
+
+FileError errorOf(QFileDevice::FileError error) {
+    switch (error) {
+    case QFileDevice::NoError:
+        return FileError::ok();
+    case QFileDevice::ResourceError:
+        return {ErrorNumber::DiskFull, QStringLiteral("Disk full")};
+    default:
+        return {ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error")};
+    }
+}
+
+FileError fileNotFound() {
+    return {ErrorNumber::FileNotFound, QStringLiteral("File not found")};
+}
+
+FileError accessError() {
+    return {ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error")};
+}
+
+} // namespace
+
+// ---- conversions -----------------------------------------------------------
+
+bool IsNumeric(const QString& text) {
+    static const QRegularExpression decimal(
+        QStringLiteral(R"(^ *[+-]?(\d+\.?\d*|\.\d+)([eEdD][+-]?\d+)? *$)"));
+    static const QRegularExpression radix(
+        QStringLiteral(R"(^ *&([hH][0-9a-fA-F]{1,8}|[oO]?[0-7]{1,11}) *$)"));
+    return decimal.match(text).hasMatch() || radix.match(text).hasMatch();
+}
+
+double LeadingNumber(const QString& text) {
+    // Spaces, tabs and line feeds anywhere inside the number are ignored.
+    QString compact;
+    compact.reserve(qMin<qsizetype>(text.size(), 64));
+    qsizetype index = 0;
+    auto next = [&]() -> QChar {
+        while (index < text.size() && isSpaceLike(text.at(index)))
+            ++index;
+        return index < text.size() ? text.at(index) : QChar();
+    };
+
+    if (next() == QLatin1Char('&')) {
+        ++index;
+        int radix = 8; // a bare "&" is octal too
+        const QChar kind = next().toUpper();
+        if (kind == QLatin1Char('H') || kind == QLatin1Char('O')) {
+            radix = kind == QLatin1Char('H') ? 16 : 8;
+            ++index;
+        }
+        QString digits;
+        while (isRadixDigit(next(), radix) && digits.size() < 32) {
+            digits += text.at(index);
+            ++index;
+        }
+        return radixValue(digits, radix);
+    }
+
+    QChar character = next();
+    if (character == QLatin1Char('+') || character == QLatin1Char('-')) {
+        compact += character;
+        ++index;
+    }
+    bool anyDigit = false;
+    while (isDigit(next())) {
+        compact += text.at(index);
+        anyDigit = true;
+        ++index;
+    }
+    if (next() == QLatin1Char('.')) {
+        compact += QLatin1Char('.');
+        ++index;
+        while (isDigit(next())) {
+            compact += text.at(index);
+            anyDigit = true;
+            ++index;
+        }
+    }
+    if (!anyDigit)
+        return 0;
+    character = next().toUpper();
+    if (character == QLatin1Char('E') || character == QLatin1Char('D')) {
+        const qsizetype mark = index;
+        QString exponent = QStringLiteral("e");
+        ++index;
+        character = next();
+        if (character == QLatin1Char('+') || character == QLatin1Char('-')) {
+            exponent += character;
+            ++index;
+        }
+        bool exponentDigit = false;
+        while (isDigit(next())) {
+            exponent += text.at(index);
+            exponentDigit = true;
+            ++index;
+        }
+        if (exponentDigit)
+            compact += exponent;
+        else
+            index = mark;
+    }
+    return parseDecimal(compact);
+}
+
+std::optional<qint16> NearestInt16(double value) {
+    if (std::isnan(value))
+        return std::nullopt;
+    double rounded = std::floor(value);
+    const double fraction = value - rounded;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(rounded, 2.0) != 0.0))
+        rounded += 1.0;
+    if (rounded < -32768.0 || rounded > 32767.0)
+        return std::nullopt;
+    return static_cast<qint16>(rounded);
+}
+
+std::optional<bool> ToBoolean(const QString& text) {
+    const QString word = TrimSpaces(text);
+    if (word.compare(TrueWord, Qt::CaseInsensitive) == 0)
+        return true;
+    if (word.compare(FalseWord, Qt::CaseInsensitive) == 0)
+        return false;
+    if (IsNumeric(word))
+        return LeadingNumber(word) != 0.0;
+    return std::nullopt;
+}
+
+// ---- type-line fields --------------------------------------------------------
+
+QString GetFontNameField(const QString& typeLine) {
+    const std::optional<QString> field = usableField(typeLine, 1);
+    if (field && !IsNumeric(*field))
+        return *field;
+    return QString();
+}
+
+qint16 GetFontSizeField(const QString& typeLine) {
+    if (const std::optional<QString> field = usableField(typeLine, 2)) {
+        if (const std::optional<qint16> size = NearestInt16(LeadingNumber(*field)))
+            return *size;
+    }
+    return 28;
+}
+
+bool GetFontBoldField(const QString& typeLine) {
+    if (const std::optional<QString> field = usableField(typeLine, 3))
+        return ToBoolean(*field).value_or(true);
+    return true;
+}
+
+bool GetFontItalicField(const QString& typeLine) {
+    if (const std::optional<QString> field = usableField(typeLine, 4))
+        return ToBoolean(*field).value_or(true);
+    return true;
+}
+
+QString GetFontColorField(const QString& typeLine) {
+    // A numeric first field is the colour of the short form "T#255#".
+    if (const std::optional<QString> first = usableField(typeLine, 1)) {
+        if (IsNumeric(*first))
+            return *first;
+    }
+    if (const std::optional<QString> field = usableField(typeLine, 5))
+        return *field;
+    return DefaultFontColor;
+}
+
+QString TextTypeLine(const QString& fontName, const QString& fontSize, bool bold, bool italic,
+                     const QString& fontColor) {
+    QString line = QStringLiteral("T");
+    if (!TrimSpaces(fontName).isEmpty()) {
+        line += Hash + fontName + Hash + fontSize + Hash + boolWord(bold) + Hash +
+                boolWord(italic) + Hash;
+    }
+    if (!TrimSpaces(fontColor).isEmpty()) {
+        if (line == QLatin1String("T"))
+            line += Hash;
+        line += fontColor + Hash;
+    }
+    return line;
+}
+
+// ---- reading -----------------------------------------------------------------
+
+void ReadGameSet(GameSet& game, QIODevice& device) {
+    ResetGameSet(game);
+    LineReader reader(device);
+
+    // Working values shared by the whole read: past the end of a short file
+    // they keep the last line read into them.
+    QString questionLine;
+    QString typeLine;
+
+    for (int category = 1; category <= 6; ++category) {
+        readInto(reader, game.CategoryNames[category - 1]);
+        for (int question = 1; question <= 5; ++question) {
+            QuestionRecord& record = game.question(category, question);
+            readInto(reader, questionLine);
+
+            QString answersLine;
+            readInto(reader, answersLine);
+            splitAnswers(answersLine, record.Answers);
+
+            readInto(reader, record.DailyDouble);
+
+            readInto(reader, typeLine);
+            record.QuestionType = typeLine.left(1);
+            // The game treats a blank type as text in every category but 3 and 6.
+            const bool blankIsText = category != 3 && category != 6;
+            if (record.QuestionType.isEmpty() ||
+                (blankIsText && record.QuestionType == QLatin1String(" ")))
+                record.QuestionType = QStringLiteral("T");
+
+            if (record.QuestionType == QLatin1String("T")) {
+                const DecodedFont font = decodeFont(typeLine);
+                record.FontName = font.name;
+                record.FontSize = QString::number(font.size);
+                record.FontBold = font.bold;
+                record.FontItalic = font.italic;
+                record.FontColor = font.color;
+            }
+            if (record.QuestionType == QLatin1String("S")) {
+                record.MediaPath.set(questionLine);
+                record.QuestionText.set(typeLine.mid(1));
+            } else {
+                record.QuestionText.set(questionLine);
+            }
+        }
+    }
+
+    readInto(reader, questionLine);
+    QString answersLine;
+    readInto(reader, answersLine);
+    splitAnswers(answersLine, game.FinalAnswers);
+    readInto(reader, typeLine);
+
+    game.FinalQuestionType = typeLine.left(1);
+    if (game.FinalQuestionType.isEmpty())
+        game.FinalQuestionType = QStringLiteral("T");
+    if (game.FinalQuestionType == QLatin1String("T")) {
+        const DecodedFont font = decodeFont(typeLine);
+        game.FinalFontName = font.name;
+        game.FinalFontSize = font.size;
+        game.FinalFontBold = font.bold;
+        game.FinalFontItalic = font.italic;
+        game.FinalFontColor = font.color;
+    }
+    if (game.FinalQuestionType == QLatin1String("S")) {
+        game.FinalMediaPath.set(questionLine);
+        game.FinalQuestionText.set(typeLine.mid(1));
+    } else {
+        game.FinalQuestionText.set(questionLine);
+    }
+    // Nothing after the final group is read.
+}
+
+FileError OpenFile(GameSet& game, const QString& path) {
+    ResetGameSet(game);
+    QFile file(path);
+    if (path.isEmpty() || !file.exists())
+        return fileNotFound();
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return accessError();
+    ReadGameSet(game, file);
+    return FileError::ok();
+}
+
+// ---- writing -----------------------------------------------------------------
+
+QByteArray WriteGameSet(GameSet& game) {
+    QStringList lines;
+    lines.reserve(GameSetLineCount);
+
+    for (int category = 1; category <= 6; ++category) {
+        FixedText<32>& name = game.CategoryNames[category - 1];
+        name.set(name.trimmed());
+        lines << name.trimmed();
+
+        for (int question = 1; question <= 5; ++question) {
+            QuestionRecord& record = game.question(category, question);
+            FixedText<256>& questionField =
+                record.QuestionType == QLatin1String("S") ? record.MediaPath : record.QuestionText;
+            questionField.set(questionField.trimmed());
+            lines << questionField.trimmed();
+
+            lines << joinAnswers(record.Answers);
+
+            if (TrimSpaces(record.DailyDouble).isEmpty())
+                record.DailyDouble = QStringLiteral("N");
+            lines << TrimSpaces(record.DailyDouble);
+
+            QString letter = TrimSpaces(record.QuestionType).left(1);
+            if (letter.isEmpty())
+                letter = QStringLiteral("T");
+            if (letter == QLatin1String("T")) {
+                lines << TextTypeLine(record.FontName, record.FontSize, record.FontBold,
+                                      record.FontItalic, record.FontColor);
+            } else if (letter == QLatin1String("S")) {
+                lines << letter + record.QuestionText.trimmed();
+            } else {
+                lines << letter;
+            }
+        }
+    }
+
+    FixedText<256>& finalQuestionField =
+        game.FinalQuestionType == QLatin1String("S") ? game.FinalMediaPath : game.FinalQuestionText;
+    finalQuestionField.set(finalQuestionField.trimmed());
+    lines << finalQuestionField.trimmed();
+    lines << joinAnswers(game.FinalAnswers);
+
+    // The final type is compared as a whole: only an exact "T" gets the font form.
+    if (game.FinalQuestionType == QLatin1String("T")) {
+        lines << TextTypeLine(game.FinalFontName, QString::number(game.FinalFontSize),
+                              game.FinalFontBold, game.FinalFontItalic, game.FinalFontColor);
+    } else if (game.FinalQuestionType != QLatin1String("S")) {
+        lines << TrimSpaces(game.FinalQuestionType);
+    } else {
+        lines << QStringLiteral("S") + game.FinalQuestionText.trimmed();
+    }
+
+    QByteArray bytes;
+    for (const QString& line : std::as_const(lines)) {
+        bytes += EncodeWindows1252(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+FileError WriteGameSet(GameSet& game, QIODevice& device) {
+    const QByteArray bytes = WriteGameSet(game);
+    if (device.write(bytes) == bytes.size())
+        return FileError::ok();
+    if (auto* file = qobject_cast<QFileDevice*>(&device)) {
+        const FileError error = errorOf(file->error());
+        if (error.failed())
+            return error;
+    }
+    return accessError();
+}
+
+FileError SaveFile(GameSet& game, const QString& path) {
+    const QFileInfo target(path);
+    if (path.isEmpty() || target.isDir())
+        return accessError();
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.exists())
+        return fileNotFound();
+    if (!folder.isDir())
+        return accessError();
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return errorOf(file.error()).failed() ? errorOf(file.error()) : accessError();
+    const FileError written = WriteGameSet(game, file);
+    if (written.failed()) {
+        file.cancelWriting();
+        return written;
+    }
+    if (!file.commit())
+        return errorOf(file.error()).failed() ? errorOf(file.error()) : accessError();
+    return FileError::ok();
+}

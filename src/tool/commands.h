@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+// One function per subcommand. `args` holds the arguments after the
+// subcommand's name. Usage and failures go to `err`; the result is the exit
+// status (0 success, 1 error; "check" also returns 3 when it reports findings).
+using CommandFunction = int (*)(const QStringList& args, QTextStream& out, QTextStream& err);
+
+struct Command {
+    const char* name;
+    const char* usage; // arguments, shown after the name in the help text
+    CommandFunction run;
+};
+
+int runResave(const QStringList& args, QTextStream& out, QTextStream& err);
+int runCheck(const QStringList& args, QTextStream& out, QTextStream& err);
+int runImport(const QStringList& args, QTextStream& out, QTextStream& err);
+int runListing(const QStringList& args, QTextStream& out, QTextStream& err);
+
+// Exit status of "check" when it has something to report.
+constexpr int CheckFindingsStatus = 3;

@@ -1,0 +1,56 @@
+#include "tool/commands.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <array>
+#include <cstdio>
+
+namespace {
+
+// Add a subcommand here and define its run function in its own file.
+const std::array<Command, 4> Commands = {{
+    {"resave", "IN OUT", runResave},
+    {"check", "FILE", runCheck},
+    {"import", "TSV OUT", runImport},
+    {"listing",
+     "FILE [--fields all|questions|answers] "
+     "[--dollars none|1-5|5-25|10-50|20-100|100-500|200-1000] [--pdf OUT]",
+     runListing},
+}};
+
+void printUsage(QTextStream& stream) {
+    stream << "Usage:\n";
+    for (const Command& command : Commands)
+        stream << "  quizmora-tool " << command.name << ' ' << command.usage << '\n';
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    if (arguments.isEmpty()) {
+        printUsage(err);
+        return 1;
+    }
+    const QString name = arguments.takeFirst();
+    if (name == QLatin1String("--help") || name == QLatin1String("help")) {
+        printUsage(out);
+        return 0;
+    }
+    for (const Command& command : Commands) {
+        if (name == QLatin1String(command.name)) {
+            const int status = command.run(arguments, out, err);
+            out.flush();
+            err.flush();
+            return status;
+        }
+    }
+    err << "quizmora-tool: unknown command \"" << name << "\"\n";
+    printUsage(err);
+    return 1;
+}

@@ -1,0 +1,91 @@
+#include "util/pathhelpers.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace {
+const QChar Backslash = QLatin1Char('\\');
+const QChar Nul = QChar(0);
+} // namespace
+
+QString GetFileName(const QString& path) {
+    const qsizetype last = path.lastIndexOf(Backslash);
+    return last < 0 ? QString() : path.mid(last + 1);
+}
+
+QString GetFolder(const QString& path) {
+    const qsizetype last = path.lastIndexOf(Backslash);
+    return last < 0 ? QString() : path.left(last + 1);
+}
+
+QString StripExtension(const QString& text) {
+    const qsizetype dot = text.indexOf(QLatin1Char('.'));
+    return dot < 0 ? text : text.left(dot);
+}
+
+QString RemoveLineBreak(const QString& text) {
+    const qsizetype pair = text.indexOf(QLatin1String("\r\n"));
+    if (pair < 0)
+        return text;
+    return text.left(pair) + text.mid(pair + 1);
+}
+
+QString AddBackslash(const QString& path) {
+    if (path.endsWith(Backslash))
+        return path;
+    return path + Backslash;
+}
+
+QString StripNulls(const QString& text) {
+    const qsizetype nul = text.indexOf(Nul);
+    return nul < 0 ? text : text.left(nul);
+}
+
+QString AddFilterItem(const QString& filter, const QString& description, const QString& pattern) {
+    return filter + description + Nul + pattern + Nul;
+}
+
+QString ToQtFileFilter(const QString& filter) {
+    QStringList parts = filter.contains(Nul) ? filter.split(Nul) : filter.split(QLatin1Char('|'));
+    // The NUL form ends every item with a NUL; the list ends with an empty part.
+    while (!parts.isEmpty() && parts.constLast().isEmpty())
+        parts.removeLast();
+
+    QStringList items;
+    for (qsizetype index = 0; index < parts.size(); index += 2) {
+        const QString description = parts.at(index);
+        const QString patternText =
+            index + 1 < parts.size() ? parts.at(index + 1) : QStringLiteral("*.*");
+        QStringList patterns;
+        for (const QString& pattern : patternText.split(QLatin1Char(';'))) {
+            const QString trimmed = pattern.trimmed();
+            if (trimmed.isEmpty())
+                continue;
+            // "*.*" means every file on Windows; Qt needs "*" for names without a dot.
+            patterns.append(trimmed == QLatin1String("*.*") ? QStringLiteral("*") : trimmed);
+        }
+        if (patterns.isEmpty())
+            patterns.append(QStringLiteral("*"));
+        items.append(description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                     QLatin1Char(')'));
+    }
+    return items.join(QStringLiteral(";;"));
+}
+
+bool FileExists(const QString& path) {
+    QString name = path;
+    if (name.endsWith(Backslash))
+        name.chop(1);
+    if (name.isEmpty() || QFileInfo(name).isDir())
+        return false;
+    QFile file(name);
+    const bool opened = file.open(QIODevice::ReadOnly);
+    file.close();
+    return opened;
+}
+
+QString DefaultGameSetFolder() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Trivia Sets");
+}

@@ -1,0 +1,68 @@
+#include "util/windows1252.h"
+
+#include <array>
+
+namespace {
+
+// Bytes 0x80..0x9F. The five bytes the code page leaves undefined map to the
+// C1 control with the same number, so that they survive a read and a write.
+constexpr std::array<char16_t, 32> HighControlRange = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80..87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88..8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90..97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98..9F
+};
+
+char16_t decodeByte(unsigned char byte) {
+    if (byte >= 0x80 && byte <= 0x9F)
+        return HighControlRange[byte - 0x80];
+    return byte; // ASCII and Latin-1 coincide with Unicode here
+}
+
+// The byte of `character`, or -1 when the code page has none.
+int encodeChar(char16_t character) {
+    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF))
+        return character;
+    for (std::size_t index = 0; index < HighControlRange.size(); ++index) {
+        if (HighControlRange[index] == character)
+            return static_cast<int>(0x80 + index);
+    }
+    return -1;
+}
+
+} // namespace
+
+QString DecodeWindows1252(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype index = 0; index < bytes.size(); ++index)
+        out[index] = QChar(decodeByte(static_cast<unsigned char>(bytes[index])));
+    return text;
+}
+
+QByteArray EncodeWindows1252(const QString& text, bool* lossless) {
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    bool exact = true;
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        const QChar character = text.at(index);
+        const int byte = encodeChar(character.unicode());
+        if (byte >= 0) {
+            bytes.append(static_cast<char>(byte));
+            continue;
+        }
+        exact = false;
+        bytes.append('?');
+        // A character outside the basic plane is one "?", not two.
+        if (character.isHighSurrogate() && index + 1 < text.size() &&
+            text.at(index + 1).isLowSurrogate())
+            ++index;
+    }
+    if (lossless)
+        *lossless = exact;
+    return bytes;
+}
+
+bool IsWindows1252(QChar character) {
+    return encodeChar(character.unicode()) >= 0;
+}
