@@ -6,6 +6,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+class QIODevice;
+
 // The characters of a line before its first tab; the whole line without one.
 QString FirstField(const QString& line);
 
@@ -15,3 +17,12 @@ QString FirstField(const QString& line);
 // the fields filled so far. Windows-1252 unless the data starts with a UTF-8
 // or UTF-16 byte-order mark.
 FileError ImportTabDelimited(GameSet& game, QByteArrayView data);
+
+// The same, reading from a device open for reading. Reads no further than the
+// 68th line and keeps only what can reach the game set, so any input size
+// reads in bounded memory.
+FileError ImportTabDelimited(GameSet& game, QIODevice& device);
+
+// The same from the file at `path`: 53 "File not found" when it does not
+// exist, 75 "Path/File access error" when it cannot be opened.
+FileError ImportTabDelimitedFile(GameSet& game, const QString& path);
