@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <memory>
+
+class QCoreApplication;
 
 // One function per subcommand. `args` holds the arguments after the
 // subcommand's name. Usage and failures go to `err`; the result is the exit
@@ -22,3 +25,8 @@ int runListing(const QStringList& args, QTextStream& out, QTextStream& err);
 
 // Exit status of "check" when it has something to report.
 constexpr int CheckFindingsStatus = 3;
+
+// The application object for a run of the tool: a GUI application (on the
+// offscreen platform unless QT_QPA_PLATFORM says otherwise) when a listing is
+// printed to PDF, a console application otherwise.
+std::unique_ptr<QCoreApplication> CreateToolApplication(int& argc, char** argv);

@@ -27,7 +27,7 @@ void printUsage(QTextStream& stream) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = CreateToolApplication(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
 

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "model/fileerror.h"
+
+#include <QStringList>
+
+class QPrinter;
+
+// Error number of a printer that cannot start or continue a document.
+namespace ErrorNumber {
+constexpr int PrinterError = 482;
+}
+
+// Prints `lines` as one document on `printer`: one line under the other from
+// the top of the page in the printer's default font, a new page when the page
+// is full, no wrapping. Ending the document sends it to the printer.
+FileError PrintLines(QPrinter& printer, const QStringList& lines);
+
+// The number of lines PrintLines puts on one page of `printer`.
+int LinesPerPage(QPrinter& printer);
