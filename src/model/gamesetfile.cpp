@@ -11,7 +11,9 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringList>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -152,15 +154,18 @@ template <int Width> void readInto(LineReader& reader, FixedText<Width>& target)
         target.set(line);
 }
 
-FileError errorOf(QFileDevice::FileError error) {
-    switch (error) {
-    case QFileDevice::NoError:
+FileError errorOf(const QFileDevice& file) {
+    // Qt reports a full disk as a resource error but a file over the size
+    // limit only through its message, which is the system's text for EFBIG.
+    const QString message = file.errorString();
+    const bool full = file.error() == QFileDevice::ResourceError ||
+                      message == QString::fromLocal8Bit(std::strerror(EFBIG)) ||
+                      message == QString::fromLocal8Bit(std::strerror(ENOSPC));
+    if (file.error() == QFileDevice::NoError)
         return FileError::ok();
-    case QFileDevice::ResourceError:
+    if (full)
         return {ErrorNumber::DiskFull, QStringLiteral("Disk full")};
-    default:
-        return {ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error")};
-    }
+    return {ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error")};
 }
 
 FileError fileNotFound() {
@@ -483,10 +488,18 @@ QByteArray WriteGameSet(GameSet& game) {
 
 FileError WriteGameSet(GameSet& game, QIODevice& device) {
     const QByteArray bytes = WriteGameSet(game);
-    if (device.write(bytes) == bytes.size())
+    qint64 written = 0;
+    // A short write is retried so that the failing call reports the reason.
+    while (written < bytes.size()) {
+        const qint64 count = device.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0)
+            break;
+        written += count;
+    }
+    if (written == bytes.size())
         return FileError::ok();
     if (auto* file = qobject_cast<QFileDevice*>(&device)) {
-        const FileError error = errorOf(file->error());
+        const FileError error = errorOf(*file);
         if (error.failed())
             return error;
     }
@@ -504,14 +517,16 @@ FileError SaveFile(GameSet& game, const QString& path) {
         return accessError();
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return errorOf(file.error()).failed() ? errorOf(file.error()) : accessError();
+    // Unbuffered, so a failing write is seen (with its reason) before commit()
+    // replaces the old file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return errorOf(file).failed() ? errorOf(file) : accessError();
     const FileError written = WriteGameSet(game, file);
     if (written.failed()) {
         file.cancelWriting();
         return written;
     }
     if (!file.commit())
-        return errorOf(file.error()).failed() ? errorOf(file.error()) : accessError();
+        return errorOf(file).failed() ? errorOf(file) : accessError();
     return FileError::ok();
 }
