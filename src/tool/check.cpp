@@ -57,7 +57,7 @@ public:
         for (const QChar character : line) {
             const char16_t code = character.unicode();
             if (code == 0x81 || code == 0x8D || code == 0x8F || code == 0x90 || code == 0x9D)
-                undefined << QStringLiteral("0x%1").arg(code, 2, 16, QLatin1Char('0')).toUpper();
+                undefined << QStringLiteral("0x") + QString::number(code, 16).toUpper();
         }
         if (!undefined.isEmpty()) {
             undefined.removeDuplicates();
