@@ -1,0 +1,23 @@
+#include "app/startup.h"
+
+#include "editor/frmEditor.h"
+#include "services/qtservices.h"
+
+#include <QApplication>
+
+std::unique_ptr<frmEditor> StartEditor(EditorState& state, Services& services) {
+    auto window = std::make_unique<frmEditor>(state, services);
+    window->Form_Load();
+    window->show();
+    return window;
+}
+
+int Main(int& argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("QuizmoraEditor"));
+    QtServices services;
+    EditorState state;
+    std::unique_ptr<frmEditor> window = StartEditor(state, services);
+    services.setParentWidget(window.get());
+    return QApplication::exec();
+}

@@ -1,0 +1,36 @@
+#include "editor/clickablelabel.h"
+
+#include "editor/colours.h"
+
+#include <QMouseEvent>
+
+ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {}
+
+void ClickableLabel::setBackColor(quint32 bgr) {
+    m_backColor = bgr;
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, ColorFromBgr(bgr));
+    setPalette(colours);
+    setAutoFillBackground(true);
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_pressed = true;
+        event->accept();
+        return;
+    }
+    QLabel::mousePressEvent(event);
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    // A click is a press and release over the label, as with a button.
+    if (event->button() == Qt::LeftButton && m_pressed) {
+        m_pressed = false;
+        event->accept();
+        if (isEnabled() && rect().contains(event->position().toPoint()))
+            emit clicked();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}

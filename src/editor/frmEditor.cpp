@@ -1,0 +1,443 @@
+#include "editor/frmEditor.h"
+
+#include "model/gamesetfile.h"
+#include "util/pathhelpers.h"
+#include "util/textrules.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLayout>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QStyle>
+#include <QTimer>
+
+namespace {
+
+// The board's colours: a deep blue quiz board with gold and white lettering.
+const QColor BoardBlue(10, 22, 92);
+const QColor PanelBlue(22, 44, 150);
+const QColor PreviewBlue(6, 18, 140);
+const QColor Gold(255, 204, 51);
+
+QPixmap GradientPixmap(const QSize& size, const QColor& top, const QColor& bottom) {
+    QPixmap pixmap(size);
+    QPainter painter(&pixmap);
+    QLinearGradient gradient(0, 0, 0, size.height());
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    painter.fillRect(pixmap.rect(), gradient);
+    return pixmap;
+}
+
+void FillBackground(QWidget* widget, const QColor& colour) {
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::Window, colour);
+    widget->setPalette(colours);
+    widget->setAutoFillBackground(true);
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    colours.setColor(QPalette::Disabled, QPalette::WindowText, colour.darker(170));
+    widget->setPalette(colours);
+}
+
+} // namespace
+
+frmEditor::frmEditor(EditorState& state, Services& services, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_services(services) {
+    m_ui.setupUi(this);
+    collectControlArrays();
+    applyDesignFonts();
+    paintArtwork();
+    setToolbarIcons();
+
+    // Menu separators carry the names the menu definition gives them.
+    const QStringList separatorNames{QStringLiteral("mnuSep1"), QStringLiteral("mnuSep2"),
+                                     QStringLiteral("mnuSep3"), QStringLiteral("sep4")};
+    int separator = 0;
+    for (QAction* action : m_ui.mnuFile->actions()) {
+        if (action->isSeparator() && separator < separatorNames.size())
+            action->setObjectName(separatorNames.at(separator++));
+    }
+
+    // The client area is fixed, as the board's layout is drawn for it.
+    m_ui.centralwidget->setFixedSize(1018, 681);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    MediaPlayer1 = m_services.createMediaPlayer(m_ui.picVideo);
+    MediaPlayer2 = m_services.createMediaPlayer(nullptr);
+
+    connectControls();
+}
+
+frmEditor::~frmEditor() = default;
+
+void frmEditor::collectControlArrays() {
+    picCategory = {m_ui.picCategory_0, m_ui.picCategory_1, m_ui.picCategory_2,
+                   m_ui.picCategory_3, m_ui.picCategory_4, m_ui.picCategory_5};
+    lblCategory = {m_ui.lblCategory_0, m_ui.lblCategory_1, m_ui.lblCategory_2,
+                   m_ui.lblCategory_3, m_ui.lblCategory_4, m_ui.lblCategory_5};
+    btnQuestion = {m_ui.btnQuestion_0, m_ui.btnQuestion_1, m_ui.btnQuestion_2, m_ui.btnQuestion_3,
+                   m_ui.btnQuestion_4};
+    lblCArrow = {m_ui.lblC1Arrow, m_ui.lblC2Arrow, m_ui.lblC3Arrow, m_ui.lblC4Arrow,
+                 m_ui.lblC5Arrow, m_ui.lblC6Arrow, m_ui.lblC7Arrow};
+    lblQArrow = {m_ui.lblQ1Arrow, m_ui.lblQ2Arrow, m_ui.lblQ3Arrow, m_ui.lblQ4Arrow,
+                 m_ui.lblQ5Arrow};
+    lblAnswerChoices = {m_ui.lblFirstAnswer, m_ui.lblSecondAnswer, m_ui.lblThirdAnswer,
+                        m_ui.lblForthAnswer};
+    lblEditAnswer = {m_ui.lblEditAnswer1, m_ui.lblEditAnswer2, m_ui.lblEditAnswer3,
+                     m_ui.lblEditAnswer4};
+    txtEditAnswer = {m_ui.txtEditAnswer1, m_ui.txtEditAnswer2, m_ui.txtEditAnswer3,
+                     m_ui.txtEditAnswer4};
+    lblCat = {{{m_ui.lblCat1_0, m_ui.lblCat1_1, m_ui.lblCat1_2, m_ui.lblCat1_3, m_ui.lblCat1_4},
+               {m_ui.lblCat2_0, m_ui.lblCat2_1, m_ui.lblCat2_2, m_ui.lblCat2_3, m_ui.lblCat2_4},
+               {m_ui.lblCat3_0, m_ui.lblCat3_1, m_ui.lblCat3_2, m_ui.lblCat3_3, m_ui.lblCat3_4},
+               {m_ui.lblCat4_0, m_ui.lblCat4_1, m_ui.lblCat4_2, m_ui.lblCat4_3, m_ui.lblCat4_4},
+               {m_ui.lblCat5_0, m_ui.lblCat5_1, m_ui.lblCat5_2, m_ui.lblCat5_3, m_ui.lblCat5_4},
+               {m_ui.lblCat6_0, m_ui.lblCat6_1, m_ui.lblCat6_2, m_ui.lblCat6_3, m_ui.lblCat6_4}}};
+}
+
+void frmEditor::applyDesignFonts() {
+    // Designer files hold whole point sizes only; the fractional sizes of the
+    // window's fonts (8.25, 20.25, ...) ride along as a property.
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        const QVariant size = widget->property("designPointSize");
+        if (!size.isValid())
+            continue;
+        QFont font = widget->font();
+        font.setPointSizeF(size.toDouble());
+        widget->setFont(font);
+    }
+}
+
+void frmEditor::paintArtwork() {
+    QWidget* board = m_ui.centralwidget;
+    QPalette colours = board->palette();
+    colours.setColor(QPalette::Window, BoardBlue);
+    colours.setColor(QPalette::WindowText, Qt::white);
+    colours.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 160, 200));
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Text, Qt::black);
+    colours.setColor(QPalette::Button, QColor(232, 234, 242));
+    colours.setColor(QPalette::ButtonText, QColor(10, 22, 92));
+    board->setPalette(colours);
+    board->setAutoFillBackground(true);
+
+    m_ui.imgBackground->setPixmap(
+        GradientPixmap(m_ui.imgBackground->size(), QColor(14, 30, 110), QColor(4, 10, 48)));
+
+    // A small emblem in the corner: a gold question mark on a blue tile.
+    QPixmap emblem(m_ui.Image1->size());
+    emblem.fill(Qt::transparent);
+    {
+        QPainter painter(&emblem);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(PanelBlue);
+        painter.setPen(QPen(Gold, 2));
+        painter.drawRoundedRect(emblem.rect().adjusted(2, 2, -2, -2), 8, 8);
+        QFont font(QStringLiteral("Arial"));
+        font.setBold(true);
+        font.setPixelSize(56);
+        painter.setFont(font);
+        painter.drawText(emblem.rect(), Qt::AlignCenter, QStringLiteral("?"));
+    }
+    m_ui.Image1->setPixmap(emblem);
+
+    for (QLabel* panel : picCategory) {
+        panel->setPixmap(GradientPixmap(panel->size(), QColor(40, 70, 200), QColor(12, 28, 120)));
+    }
+    for (ClickableLabel* caption : lblCategory) {
+        SetTextColour(caption, Qt::white);
+        caption->setCursor(Qt::PointingHandCursor);
+    }
+    FillBackground(m_ui.picFinalQuestion, QColor(150, 20, 30));
+    SetTextColour(m_ui.picFinalQuestion, Gold);
+    m_ui.picFinalQuestion->setCursor(Qt::PointingHandCursor);
+
+    for (QLabel* arrow : lblCArrow)
+        SetTextColour(arrow, Gold);
+    for (QLabel* arrow : lblQArrow)
+        SetTextColour(arrow, Gold);
+
+    FillBackground(m_ui.lblDisPlayQuestion, PreviewBlue);
+    for (QLabel* choice : lblAnswerChoices) {
+        FillBackground(choice, PreviewBlue);
+        SetTextColour(choice, Qt::white);
+    }
+    FillBackground(m_ui.picQuestionPicture, Qt::black);
+    FillBackground(m_ui.picVideo, Qt::black);
+    FillBackground(m_ui.fraMultipleAnswers, PanelBlue);
+    FillBackground(m_ui.fraDailyDoubleMap, QColor(120, 130, 170));
+    FillBackground(m_ui.lblDailyDoublePadding, PanelBlue);
+    FillBackground(m_ui.lblSpellCheckerPadding, PanelBlue);
+    for (const auto& column : lblCat) {
+        for (ClickableLabel* square : column) {
+            square->setBackColor(SquareUnmarked);
+            square->setCursor(Qt::PointingHandCursor);
+        }
+    }
+    SetTextColour(m_ui.lblPreview, Gold);
+    SetTextColour(m_ui.lblDDLocations, Gold);
+}
+
+void frmEditor::setToolbarIcons() {
+    struct IconChoice {
+        QAction* action;
+        const char* themeName;
+        QStyle::StandardPixmap fallback;
+    };
+    const IconChoice choices[] = {
+        {m_ui.btnNewFile, "document-new", QStyle::SP_FileIcon},
+        {m_ui.btnFileOpen, "document-open", QStyle::SP_DialogOpenButton},
+        {m_ui.btnSave, "document-save", QStyle::SP_DialogSaveButton},
+        {m_ui.btnSaveAs, "document-save-as", QStyle::SP_DriveFDIcon},
+        {m_ui.btnPrint, "document-print", QStyle::SP_ComputerIcon},
+        {m_ui.btnVideo, "video-x-generic", QStyle::SP_MediaPlay},
+        {m_ui.btnPicture, "image-x-generic", QStyle::SP_DesktopIcon},
+        {m_ui.btnSound, "audio-x-generic", QStyle::SP_MediaVolume},
+        {m_ui.btnText, "format-text-bold", QStyle::SP_FileDialogDetailedView},
+    };
+    for (const IconChoice& choice : choices) {
+        choice.action->setIcon(QIcon::fromTheme(QString::fromLatin1(choice.themeName),
+                                                style()->standardIcon(choice.fallback)));
+    }
+    m_ui.btnPlay->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    m_ui.btnStop->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
+}
+
+void frmEditor::connectControls() {
+    // Menu commands and the toolbar buttons that stand for them.
+    connect(m_ui.mnuFileNew, &QAction::triggered, this, &frmEditor::mnuFileNew_Click);
+    connect(m_ui.btnNewFile, &QAction::triggered, this, &frmEditor::mnuFileNew_Click);
+    connect(m_ui.mnuFileOpen, &QAction::triggered, this, &frmEditor::mnuFileOpen_Click);
+    connect(m_ui.btnFileOpen, &QAction::triggered, this, &frmEditor::mnuFileOpen_Click);
+    connect(m_ui.mnuFileSave, &QAction::triggered, this, &frmEditor::mnuFileSave_Click);
+    connect(m_ui.btnSave, &QAction::triggered, this, &frmEditor::mnuFileSave_Click);
+    connect(m_ui.mnuSaveAs, &QAction::triggered, this, &frmEditor::mnuSaveAs_Click);
+    connect(m_ui.btnSaveAs, &QAction::triggered, this, &frmEditor::mnuSaveAs_Click);
+    connect(m_ui.mnuFilePrint, &QAction::triggered, this, &frmEditor::mnuFilePrint_Click);
+    connect(m_ui.btnPrint, &QAction::triggered, this, &frmEditor::mnuFilePrint_Click);
+    connect(m_ui.mnuFileRevision, &QAction::triggered, this, &frmEditor::mnuFileRevision_Click);
+    connect(m_ui.mnuFileExit, &QAction::triggered, this, &frmEditor::mnuFileExit_Click);
+    connect(m_ui.mnuImportTabDelimited, &QAction::triggered, this,
+            &frmEditor::mnuImportTabDelimited_Click);
+    connect(m_ui.btnVideo, &QAction::triggered, this, &frmEditor::btnVideo_Click);
+    connect(m_ui.btnPicture, &QAction::triggered, this, &frmEditor::btnPicture_Click);
+    connect(m_ui.btnSound, &QAction::triggered, this, &frmEditor::btnSound_Click);
+    connect(m_ui.btnText, &QAction::triggered, this, &frmEditor::btnText_Click);
+
+    // Board navigation.
+    for (int index = 0; index < 6; ++index)
+        connect(lblCategory[index], &ClickableLabel::clicked, this,
+                [this, index] { lblCategory_Click(index); });
+    for (int index = 0; index < 5; ++index)
+        connect(btnQuestion[index], &QPushButton::clicked, this,
+                [this, index] { btnQuestion_Click(index); });
+    connect(m_ui.picFinalQuestion, &ClickableLabel::clicked, this,
+            &frmEditor::picFinalQuestion_Click);
+    connect(m_ui.btnNext, &QPushButton::clicked, this, &frmEditor::btnNext_Click);
+    connect(m_ui.txtCategoryName, &QLineEdit::textChanged, this,
+            &frmEditor::txtCategoryName_Change);
+
+    // Question and answer editing. textChanged fires for code as for typing.
+    connect(m_ui.txtEnterQuestion, &QLineEdit::textChanged, this,
+            &frmEditor::txtEnterQuestion_Change);
+    connect(m_ui.txtAnswer, &QLineEdit::textChanged, this, &frmEditor::txtAnswer_Change);
+    connect(m_ui.chkFilenameAnswer, &QCheckBox::stateChanged, this,
+            &frmEditor::chkFilenameAnswer_Click);
+    connect(m_ui.chkSpellChecker, &QCheckBox::stateChanged, this,
+            &frmEditor::chkSpellChecker_Click);
+    m_ui.txtCategoryName->installEventFilter(this);
+    m_ui.txtEnterQuestion->installEventFilter(this);
+    m_ui.txtAnswer->installEventFilter(this);
+
+    // Media.
+    connect(m_ui.btnPlay, &QPushButton::clicked, this, &frmEditor::btnPlay_Click);
+    connect(m_ui.btnStop, &QPushButton::clicked, this, &frmEditor::btnStop_Click);
+    connect(m_ui.btnVideoPlay, &QPushButton::clicked, this, &frmEditor::btnVideoPlay_Click);
+    connect(m_ui.btnVideoPause, &QPushButton::clicked, this, &frmEditor::btnVideoPause_Click);
+    connect(m_ui.btnVideoStop, &QPushButton::clicked, this, &frmEditor::btnVideoStop_Click);
+
+    // Multiple choice.
+    connect(m_ui.btnMultipleChoice, &QPushButton::clicked, this,
+            &frmEditor::btnMultipleChoice_Click);
+    connect(m_ui.btnSingleChoice, &QPushButton::clicked, this, &frmEditor::btnSingleChoice_Click);
+    connect(m_ui.btnDone, &QPushButton::clicked, this, &frmEditor::btnDone_Click);
+    connect(m_ui.btnCancel, &QPushButton::clicked, this, &frmEditor::btnCancel_Click);
+
+    // Fonts and colours.
+    connect(m_ui.btnFont, &QPushButton::clicked, this, &frmEditor::btnFont_Click);
+    connect(m_ui.btnFontColor, &QPushButton::clicked, this, &frmEditor::btnFontColor_Click);
+    connect(m_ui.btnDefault, &QPushButton::clicked, this, &frmEditor::btnDefault_Click);
+    connect(m_ui.btnCopy, &QPushButton::clicked, this, &frmEditor::btnCopy_Click);
+
+    // Daily Double map.
+    connect(m_ui.chkDailyDouble, &QCheckBox::stateChanged, this, &frmEditor::chkDailyDouble_Click);
+    for (int category = 1; category <= 6; ++category) {
+        for (int index = 0; index < 5; ++index)
+            connect(lblCat[category - 1][index], &ClickableLabel::clicked, this,
+                    [this, category, index] { lblCatN_Click(category, index); });
+    }
+}
+
+bool frmEditor::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == m_ui.txtCategoryName) {
+        if (type == QEvent::FocusIn) {
+            // After the box has placed its own cursor, so the selection sticks.
+            QTimer::singleShot(0, this, [this] { txtCategoryName_GotFocus(); });
+        } else if (type == QEvent::FocusOut) {
+            txtCategoryName_LostFocus();
+        } else if (type == QEvent::MouseButtonRelease) {
+            QTimer::singleShot(0, this, [this] { txtCategoryName_Click(); });
+        }
+    } else if (watched == m_ui.txtEnterQuestion && type == QEvent::FocusOut) {
+        txtEnterQuestion_LostFocus();
+    } else if (watched == m_ui.txtAnswer && type == QEvent::FocusOut) {
+        txtAnswer_LostFocus();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmEditor::closeEvent(QCloseEvent* event) {
+    bool cancel = false;
+    Form_QueryUnload(cancel, UnloadReason::UserClose);
+    if (cancel)
+        event->ignore();
+    else
+        event->accept();
+}
+
+// ---- start-up
+
+void frmEditor::Form_Load() {
+    // The random generator is seeded from the clock when the services are
+    // created, before this window exists.
+
+    // The question panel's neutral state.
+    m_ui.chkFilenameAnswer->hide();
+    m_ui.lblFilenameAnswer->hide();
+    m_ui.cboABCD->setCurrentIndex(0);
+    for (QLabel* choice : lblAnswerChoices) {
+        choice->hide();
+        choice->setText(QString());
+    }
+    for (QLineEdit* edit : txtEditAnswer)
+        edit->setText(QString());
+    m_ui.btnCopy->show();
+    m_ui.lblCopyFont->show();
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             m_ui.picVideo, m_ui.btnVideoPlay, m_ui.btnVideoPause, m_ui.btnVideoStop,
+             m_ui.fraMultipleAnswers, m_ui.fraSoundButtons})
+        widget->hide();
+    for (QPushButton* button : btnQuestion)
+        button->show();
+    m_ui.btnPicture->setVisible(true);
+    m_ui.btnVideo->setVisible(true);
+    m_ui.btnSound->setVisible(true);
+    m_ui.chkDailyDouble->setChecked(false);
+    m_ui.lblPath->hide();
+    m_ui.txtPath->hide();
+
+    CurrentCategory = 1;
+    CurrentQuestion = 1;
+    m_ui.txtCategoryName->setReadOnly(false);
+
+    if (m_services.readSetting(QStringLiteral("EditCurrentGame"), QStringLiteral("0")) ==
+        QLatin1String("1"))
+        m_state.EditCurrentGame = true;
+
+    if (m_state.EditCurrentGame) {
+        if (!LoadCurrentGame())
+            m_state.EditCurrentGame = false;
+    }
+    if (m_state.EditCurrentGame) {
+        ResetGameSet(m_state.game);
+        OpenGameSetFile(EditorDialogFileName);
+        GameSet& game = m_state.game;
+        // The board shows the names read, not the design-time captions.
+        for (int index = 0; index < 6; ++index) {
+            const QString name = game.CategoryNames[index].trimmed();
+            game.CategoryNames[index].set(name);
+            lblCategory[index]->setText(name);
+        }
+        m_ui.txtCategoryName->setText(game.CategoryNames[0].trimmed());
+        DisPlayQuestion();
+        setWindowTitle(m_state.AppTitle);
+    } else {
+        ResetBoardDisplay();
+        ResetGameSet(m_state.game);
+        for (int index = 0; index < 6; ++index)
+            m_state.game.CategoryNames[index].set(DefaultCategoryName(index + 1));
+        m_ui.txtCategoryName->setText(DefaultCategoryName(1));
+        m_state.CurrentFileName.clear();
+        SetUntitledCaption();
+    }
+
+    lblCategory[0]->setEnabled(false);
+    HideArrows();
+    m_ui.lblC1Arrow->show();
+    m_ui.lblQ1Arrow->show();
+    for (int index = 1; index < 6; ++index)
+        lblCategory[index]->setEnabled(true);
+    m_state.DataChanged = false;
+}
+
+void frmEditor::Form_Activate() {
+    // Start-up runs once, when the window loads. Coming back to the window
+    // (after the Revision or print options window) keeps the game set.
+}
+
+bool frmEditor::LoadCurrentGame() {
+    const QString game = m_services.readSetting(QStringLiteral("Game"), QStringLiteral("0"));
+    const QString trimmed = TrimSpaces(game);
+    if (trimmed.isEmpty() || trimmed == QLatin1String("0") || !FileExists(game))
+        return false;
+    EditorDialogFileName = game;
+    OpenGameSetFile(game);
+    return true;
+}
+
+FileError frmEditor::OpenGameSetFile(const QString& path) {
+    const FileError error = OpenFile(m_state.game, path);
+    if (error.failed()) {
+        if (error.number != ErrorNumber::DialogCancel) {
+            ShowOkMessage(ErrorReportText(ReportStyle::Colon, error, objectName(),
+                                          QStringLiteral("Procedure: OpenFile"),
+                                          {QStringLiteral("Filename: ") + path}));
+        }
+        return error;
+    }
+    PaintDailyDoubleMap();
+    return error;
+}
+
+// ---- helpers shared by the areas
+
+QuestionRecord* frmEditor::CurrentBoardRecord() {
+    if (CurrentCategory < 1 || CurrentCategory > 6 || CurrentQuestion < 1 || CurrentQuestion > 5)
+        return nullptr;
+    return &m_state.game.question(CurrentCategory, CurrentQuestion);
+}
+
+QString frmEditor::DefaultCategoryName(int category) {
+    return QStringLiteral("CATEGORY ") + QString::number(category);
+}
+
+void frmEditor::SetVideoControlsVisible(bool visible) {
+    m_ui.picVideo->setVisible(visible);
+    m_ui.btnVideoPlay->setVisible(visible);
+    m_ui.btnVideoPause->setVisible(visible);
+    m_ui.btnVideoStop->setVisible(visible);
+}
+
+void frmEditor::SetUntitledCaption() {
+    setWindowTitle(m_state.AppTitle + QStringLiteral(" - untitled"));
+}
+
+void frmEditor::ShowOkMessage(const QString& text) {
+    m_services.showMessage(text, MessageButtons::Ok, MessageIcon::None, QString());
+}

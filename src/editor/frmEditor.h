@@ -1,0 +1,177 @@
+#pragma once
+
+#include "model/fileerror.h"
+#include "model/gameset.h"
+#include "services/services.h"
+#include "ui_frmEditor.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+class QLineEdit;
+
+// The editor's one window. Handlers and routines carry the names the rest
+// of the team uses for them, and are public so tests can drive them the
+// way the controls do. Every control's signal is connected in the
+// constructor; code that assigns a text or value runs the same handler,
+// exactly as typing or clicking does.
+class frmEditor : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Why the window is being closed.
+    enum class UnloadReason { UserClose, Code };
+
+    frmEditor(EditorState& state, Services& services, QWidget* parent = nullptr);
+    ~frmEditor() override;
+
+    // ---- start-up (frmEditor.cpp)
+    void Form_Load();
+    void Form_Activate();
+    bool LoadCurrentGame();
+
+    // ---- file commands (filecommands.cpp)
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuSaveAs_Click();
+    void mnuFileExit_Click();
+    void mnuFileRevision_Click();
+    void Form_QueryUnload(bool& cancel, UnloadReason reason);
+    void Form_Unload(bool& cancel);
+
+    // ---- import and print (importprint.cpp)
+    void mnuImportTabDelimited_Click();
+    void mnuFilePrint_Click();
+
+    // ---- board navigation (navigation.cpp)
+    void lblCategory_Click(int index);
+    void btnQuestion_Click(int index);
+    void picFinalQuestion_Click();
+    void btnNext_Click();
+    void txtCategoryName_Change();
+    void txtCategoryName_Click();
+    void txtCategoryName_GotFocus();
+    void txtCategoryName_LostFocus();
+    void HideArrows();
+    void ResetBoardDisplay();
+    // True when the command is refused because the multiple-answers box is
+    // open; the refusal message has been shown then.
+    bool MultipleChoiceGuard();
+
+    // ---- question display (questiondisplay.cpp)
+    void DisPlayQuestion();
+    void ShowTextQuestion();
+    // True when at least one of the four choices is not empty.
+    bool ShowAnswerChoices();
+
+    // ---- question editing (questionediting.cpp)
+    void FitQuestionPreview();
+    void txtEnterQuestion_Change();
+    void txtEnterQuestion_LostFocus();
+    void txtAnswer_Change();
+    void txtAnswer_LostFocus();
+    void btnText_Click();
+    void chkFilenameAnswer_Click();
+    void chkSpellChecker_Click();
+
+    // ---- media questions (media.cpp)
+    void ShowPictureQuestion();
+    void ShowSoundQuestion();
+    void ShowVideoQuestion();
+    bool DisPlayPicture(const QString& path);
+    void btnPicture_Click();
+    void btnSound_Click();
+    void btnVideo_Click();
+    void btnPlay_Click();
+    void btnStop_Click();
+    void btnVideoPlay_Click();
+    void btnVideoPause_Click();
+    void btnVideoStop_Click();
+
+    // ---- multiple choice (multiplechoice.cpp)
+    void btnMultipleChoice_Click();
+    void btnSingleChoice_Click();
+    void btnDone_Click();
+    void btnCancel_Click();
+    void SaveMultipleChoiceAnswers();
+
+    // ---- fonts and colours (fontscolours.cpp)
+    void btnFont_Click();
+    void btnFontColor_Click();
+    void btnDefault_Click();
+    void btnCopy_Click();
+
+    // ---- Daily Double map (dailydouble.cpp)
+    void lblCatN_Click(int category, int index); // category 1..6, index 0..4
+    void chkDailyDouble_Click();
+    void EnsureDailyDoubles();
+    void PlaceDailyDoubles();
+    void ClearDailyDoubleMap();
+    // Paints every square from its record's mark (red for "Y" in any case).
+    void PaintDailyDoubleMap();
+
+    // Opens a game-set file into the model as the editor's Open does:
+    // reports a failure with the error report and paints the Daily Double
+    // map from the records read.
+    FileError OpenGameSetFile(const QString& path);
+
+    // ---- helpers shared by the areas
+    // The record of the selected board question; nullptr for the final question.
+    QuestionRecord* CurrentBoardRecord();
+    bool IsFinalQuestion() const { return CurrentCategory == 7; }
+    // A control's own Visible flag, whether or not the window is on screen.
+    static bool IsShown(const QWidget* widget) { return !widget->isHidden(); }
+    // The default caption of category c (1..6).
+    static QString DefaultCategoryName(int category);
+    // picVideo with its play, pause and stop buttons.
+    void SetVideoControlsVisible(bool visible);
+    // The window caption for an untitled set.
+    void SetUntitledCaption();
+    // Shows a message with OK only and the program's default title.
+    void ShowOkMessage(const QString& text);
+    // Colours of the map squares, in the game's 0x00BBGGRR form.
+    static constexpr quint32 SquareMarked = 255;
+    static constexpr quint32 SquareUnmarked = 0;
+    // Preview heights in pixels (5310 and 3105 twips).
+    static constexpr int PreviewFullHeight = 354;
+    static constexpr int PreviewShortHeight = 207;
+
+    // ---- window variables
+    qint16 CurrentCategory = 1;
+    qint16 CurrentQuestion = 1;
+    QString CurrentSoundPath;
+    QString FileTitle;
+    // The file name last handed to the open-file chooser component; start-up
+    // leaves the current game's path here (not in CurrentFileName).
+    QString EditorDialogFileName;
+    std::unique_ptr<MediaPlayer> MediaPlayer1; // video, shown in picVideo
+    std::unique_ptr<MediaPlayer> MediaPlayer2; // sound, never shown
+
+    Ui::frmEditor m_ui;
+    EditorState& m_state;
+    Services& m_services;
+
+    // Control arrays, index as in their names.
+    std::array<QLabel*, 6> picCategory{};
+    std::array<ClickableLabel*, 6> lblCategory{};
+    std::array<QPushButton*, 5> btnQuestion{};
+    std::array<QLabel*, 7> lblCArrow{};        // lblC1Arrow .. lblC7Arrow
+    std::array<QLabel*, 5> lblQArrow{};        // lblQ1Arrow .. lblQ5Arrow
+    std::array<QLabel*, 4> lblAnswerChoices{}; // lblFirstAnswer .. lblForthAnswer
+    std::array<QLabel*, 4> lblEditAnswer{};
+    std::array<QLineEdit*, 4> txtEditAnswer{};
+    std::array<std::array<ClickableLabel*, 5>, 6> lblCat{}; // [category-1][question-1]
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void collectControlArrays();
+    void applyDesignFonts();
+    void paintArtwork();
+    void setToolbarIcons();
+    void connectControls();
+};

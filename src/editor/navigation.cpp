@@ -1,0 +1,131 @@
+// Board navigation: the selection, the category name box and the markers.
+
+#include "editor/frmEditor.h"
+
+#include "util/textrules.h"
+
+namespace {
+const QString GuardMessage =
+    QStringLiteral("Click Done or Cancel in the Multiple Choice Box First!");
+}
+
+bool frmEditor::MultipleChoiceGuard() {
+    if (!IsShown(m_ui.fraMultipleAnswers))
+        return false;
+    ShowOkMessage(GuardMessage);
+    return true;
+}
+
+void frmEditor::lblCategory_Click(int index) {
+    if (MultipleChoiceGuard())
+        return;
+    for (QPushButton* button : btnQuestion)
+        button->show();
+    m_ui.btnMultipleChoice->show();
+    m_ui.btnSingleChoice->show();
+    m_ui.btnVideo->setVisible(true);
+    for (ClickableLabel* caption : lblCategory)
+        caption->setEnabled(true);
+    lblCategory[index]->setEnabled(false);
+    HideArrows();
+    m_ui.txtCategoryName->setReadOnly(false);
+    CurrentQuestion = 1;
+    CurrentCategory = static_cast<qint16>(index + 1);
+    const QString name = m_state.game.CategoryNames[index].trimmed();
+    m_ui.txtCategoryName->setText(name.isEmpty() ? DefaultCategoryName(index + 1) : name);
+    DisPlayQuestion();
+}
+
+void frmEditor::btnQuestion_Click(int index) {
+    if (MultipleChoiceGuard())
+        return;
+    CurrentQuestion = static_cast<qint16>(index + 1);
+    DisPlayQuestion();
+}
+
+void frmEditor::picFinalQuestion_Click() {
+    if (MultipleChoiceGuard())
+        return;
+    for (QPushButton* button : btnQuestion)
+        button->hide();
+    m_ui.btnMultipleChoice->show();
+    m_ui.btnSingleChoice->show();
+    HideArrows();
+    for (ClickableLabel* caption : lblCategory)
+        caption->setEnabled(true);
+    CurrentQuestion = 7;
+    CurrentCategory = 7;
+    DisPlayQuestion();
+}
+
+void frmEditor::btnNext_Click() {
+    if (MultipleChoiceGuard())
+        return;
+    if (CurrentCategory == 7) {
+        CurrentCategory = 1;
+        CurrentQuestion = 1;
+    } else if (CurrentQuestion == 5) {
+        ++CurrentCategory;
+        CurrentQuestion = 1;
+    } else {
+        ++CurrentQuestion;
+    }
+    for (ClickableLabel* caption : lblCategory)
+        caption->setEnabled(true);
+    if (CurrentCategory == 7) {
+        m_ui.txtCategoryName->setText(QStringLiteral("FINAL QUESTION"));
+        m_ui.txtCategoryName->setReadOnly(true);
+    } else {
+        lblCategory[CurrentCategory - 1]->setEnabled(false);
+        const QString name = m_state.game.CategoryNames[CurrentCategory - 1].trimmed();
+        m_ui.txtCategoryName->setText(name.isEmpty() ? DefaultCategoryName(CurrentCategory) : name);
+        m_ui.txtCategoryName->setReadOnly(false);
+    }
+    DisPlayQuestion();
+    if (IsShown(m_ui.txtEnterQuestion))
+        m_ui.txtEnterQuestion->setFocus();
+}
+
+void frmEditor::txtCategoryName_Change() {
+    if (CurrentCategory < 1 || CurrentCategory > 6)
+        return;
+    FixedText<32>& name = m_state.game.CategoryNames[CurrentCategory - 1];
+    name.set(TrimSpaces(m_ui.txtCategoryName->text()));
+    lblCategory[CurrentCategory - 1]->setText(RTrimSpaces(name.padded()));
+    m_state.DataChanged = true;
+}
+
+void frmEditor::txtCategoryName_Click() {
+    m_ui.txtCategoryName->selectAll();
+}
+
+void frmEditor::txtCategoryName_GotFocus() {
+    m_ui.txtCategoryName->selectAll();
+}
+
+void frmEditor::txtCategoryName_LostFocus() {
+    if (m_ui.txtCategoryName->text().isEmpty())
+        m_ui.txtCategoryName->setText(DefaultCategoryName(CurrentCategory));
+}
+
+void frmEditor::HideArrows() {
+    for (QLabel* arrow : lblCArrow)
+        arrow->hide();
+    for (QLabel* arrow : lblQArrow)
+        arrow->hide();
+}
+
+void frmEditor::ResetBoardDisplay() {
+    m_ui.lblDisPlayQuestion->setText(QString());
+    m_ui.txtEnterQuestion->setText(QString());
+    m_ui.txtAnswer->setText(QString());
+    m_ui.chkDailyDouble->setChecked(false);
+    m_ui.lblAnswer->setText(QStringLiteral("Answer:"));
+    m_ui.picQuestionPicture->hide();
+    m_ui.txtEnterQuestion->show();
+    m_ui.lblQuestionPrompt->show();
+    m_ui.lblDisPlayQuestion->show();
+    ClearDailyDoubleMap();
+    for (int index = 0; index < 6; ++index)
+        lblCategory[index]->setText(DefaultCategoryName(index + 1));
+}

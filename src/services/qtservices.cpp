@@ -1,0 +1,177 @@
+#include "services/qtservices.h"
+
+#include "util/pathhelpers.h"
+
+#include <QAudioOutput>
+#include <QColorDialog>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMediaPlayer>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QVideoWidget>
+
+const QString QtServices::DefaultTitle = QStringLiteral("QuizmoraEditor");
+
+namespace {
+
+// Sound through the default output; video also into a widget that fills
+// the given parent.
+class QtMediaPlayer : public MediaPlayer {
+public:
+    explicit QtMediaPlayer(QWidget* videoParent) {
+        m_player.setAudioOutput(&m_audio);
+        if (videoParent) {
+            m_video = new QVideoWidget(videoParent);
+            auto* layout = qobject_cast<QVBoxLayout*>(videoParent->layout());
+            if (!layout) {
+                layout = new QVBoxLayout(videoParent);
+                layout->setContentsMargins(0, 0, 0, 0);
+            }
+            layout->addWidget(m_video);
+            m_player.setVideoOutput(m_video);
+        }
+        QObject::connect(&m_player, &QMediaPlayer::errorOccurred,
+                         [this](QMediaPlayer::Error, const QString& description) {
+                             if (onError)
+                                 onError(description);
+                         });
+    }
+    ~QtMediaPlayer() override {
+        m_player.stop();
+        delete m_video.data();
+    }
+
+    void open(const QString& path) override {
+        m_player.setSource(QUrl::fromLocalFile(QDir::fromNativeSeparators(path)));
+    }
+    void play() override { m_player.play(); }
+    void stop() override { m_player.stop(); }
+    void setPosition(double seconds) override {
+        m_player.setPosition(static_cast<qint64>(seconds * 1000.0));
+    }
+
+private:
+    QMediaPlayer m_player;
+    QAudioOutput m_audio;
+    QPointer<QVideoWidget> m_video;
+};
+
+} // namespace
+
+QtServices::QtServices()
+    : m_random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch() & 0xFFFFFFFFu)) {}
+
+MessageAnswer QtServices::showMessage(const QString& text, MessageButtons buttons, MessageIcon icon,
+                                      const QString& title) {
+    QMessageBox box(m_parent);
+    box.setWindowTitle(title.isEmpty() ? DefaultTitle : title);
+    box.setText(text);
+    switch (icon) {
+    case MessageIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MessageIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MessageIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    }
+    switch (buttons) {
+    case MessageButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case MessageButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        // Closing a Yes/No/Cancel box with Escape is a Cancel; an OK box has no other answer.
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    }
+}
+
+QString QtServices::getOpenFileName(const QString& folder, const QString& filter) {
+    return QFileDialog::getOpenFileName(m_parent, QString(), QDir::fromNativeSeparators(folder),
+                                        ToQtFileFilter(filter));
+}
+
+QString QtServices::getSaveFileName(const QString& folder, const QString& filter,
+                                    const QString& defaultName) {
+    QString start = QDir::fromNativeSeparators(folder);
+    if (!defaultName.isEmpty())
+        start = start.isEmpty() ? defaultName : QDir(start).filePath(defaultName);
+    return QFileDialog::getSaveFileName(m_parent, QString(), start, ToQtFileFilter(filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+std::optional<FontChoice> QtServices::chooseFont(const FontChoice& initial) {
+    QFont font(initial.faceName);
+    font.setBold(initial.bold);
+    font.setItalic(initial.italic);
+    bool accepted = false;
+    const QFont chosen = QFontDialog::getFont(&accepted, font, m_parent);
+    if (!accepted)
+        return std::nullopt;
+    return FontChoice{chosen.family(), chosen.bold(), chosen.italic()};
+}
+
+std::optional<QColor> QtServices::chooseColor(const QColor& initial) {
+    const QColor chosen = QColorDialog::getColor(initial, m_parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+PrinterChoice QtServices::choosePrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return PrinterChoice{true, 0};
+    return PrinterChoice{false, printer.copyCount()};
+}
+
+QString QtServices::readSetting(const QString& key, const QString& defaultValue) {
+#ifdef Q_OS_WIN
+    // Where the game keeps its settings on Windows.
+    QSettings settings(
+        QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\QZV"),
+        QSettings::NativeFormat);
+#else
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("QZV"),
+                       QStringLiteral("QZV"));
+#endif
+    settings.beginGroup(QStringLiteral("Settings"));
+    return settings.value(key, defaultValue).toString();
+}
+
+float QtServices::nextRandom() {
+    // 24 random bits: every value is exact in a float and below 1.
+    return static_cast<float>(m_random.bounded(1u << 24)) / static_cast<float>(1u << 24);
+}
+
+std::unique_ptr<MediaPlayer> QtServices::createMediaPlayer(QWidget* videoParent) {
+    return std::make_unique<QtMediaPlayer>(videoParent);
+}

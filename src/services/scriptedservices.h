@@ -1,0 +1,99 @@
+#pragma once
+
+#include "services/services.h"
+
+#include <QList>
+#include <QMap>
+#include <QQueue>
+#include <QStringList>
+#include <functional>
+
+// A media player that only records what it is asked to do.
+class FakeMediaPlayer : public MediaPlayer {
+public:
+    explicit FakeMediaPlayer(bool video) : isVideo(video) {}
+
+    void open(const QString& path) override;
+    void play() override;
+    void stop() override;
+    void setPosition(double seconds) override;
+
+    // Reports an error as the real player does when media fails.
+    void simulateError(const QString& description);
+    // The next open reports this error (once).
+    void failNextOpen(const QString& description) { m_openError = description; }
+
+    const bool isVideo;
+    QStringList calls; // "open:PATH", "play", "stop", "setPosition:SECONDS"
+    QString openedPath;
+
+private:
+    QString m_openError;
+};
+
+// Services for tests: every question shown and every chooser opened is
+// recorded, and answered from queues filled beforehand. A question with no
+// answer queued is recorded in `unanswered` and answered with Cancel or "",
+// so a test fails loudly when it checks that list.
+class ScriptedServices : public Services {
+public:
+    struct Message {
+        QString text;
+        MessageButtons buttons;
+        MessageIcon icon;
+        QString title; // "" means the default title
+    };
+    struct ChooserCall {
+        QString kind; // "open", "save", "font", "color", "printer"
+        QString folder;
+        QString filter;
+        QString defaultName;
+    };
+
+    // Answers, used in order.
+    void setNextAnswer(MessageAnswer answer) { m_answers.enqueue(answer); }
+    void setNextFileName(const QString& path) { m_fileNames.enqueue(path); }
+    void setNextFont(std::optional<FontChoice> font) { m_fonts.enqueue(font); }
+    void setNextColor(std::optional<QColor> color) { m_colors.enqueue(color); }
+    void setNextPrinter(PrinterChoice choice) { m_printers.enqueue(choice); }
+    void setSetting(const QString& key, const QString& value) { m_settings.insert(key, value); }
+    void setNextRandom(float value) { m_randoms.enqueue(value); }
+
+    // Called with each message as it is shown (for tests that act meanwhile).
+    std::function<void(const Message&)> onMessage;
+
+    MessageAnswer showMessage(const QString& text, MessageButtons buttons, MessageIcon icon,
+                              const QString& title) override;
+    QString getOpenFileName(const QString& folder, const QString& filter) override;
+    QString getSaveFileName(const QString& folder, const QString& filter,
+                            const QString& defaultName) override;
+    std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
+    std::optional<QColor> chooseColor(const QColor& initial) override;
+    PrinterChoice choosePrinter(QPrinter& printer) override;
+    QString readSetting(const QString& key, const QString& defaultValue) override;
+    float nextRandom() override; // 0.0 once the queue is empty
+    std::unique_ptr<MediaPlayer> createMediaPlayer(QWidget* videoParent) override;
+
+    QList<Message> messages;
+    QList<ChooserCall> chooserCalls;
+    QStringList settingsRead;
+    int randomDraws = 0;
+    QStringList unanswered;          // questions asked with nothing queued
+    QList<FakeMediaPlayer*> players; // in creation order; owned by their window
+    FontChoice lastFontInitial;
+    QColor lastColorInitial;
+
+    // The texts of the messages shown so far.
+    QStringList messageTexts() const;
+    // Forgets what was recorded (not what is queued).
+    void clearRecords();
+
+private:
+    QQueue<MessageAnswer> m_answers;
+    QQueue<QString> m_fileNames;
+    QQueue<std::optional<FontChoice>> m_fonts;
+    QQueue<std::optional<QColor>> m_colors;
+    QQueue<PrinterChoice> m_printers;
+    QQueue<float> m_randoms;
+    QMap<QString, QString> m_settings;
+};
