@@ -1,0 +1,106 @@
+#include "print/frmEditorPrintOptions.h"
+
+#include "print/printout.h"
+#include "services/services.h"
+#include "ui_frmEditorPrintOptions.h"
+
+#include <QFileInfo>
+#include <QPrinter>
+
+frmEditorPrintOptions::frmEditorPrintOptions(Services& services, const EditorState& state,
+                                             std::function<void()> enableEditor, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::frmEditorPrintOptions>()),
+      m_printer(std::make_unique<QPrinter>()), m_services(services), m_state(state),
+      m_enableEditor(std::move(enableEditor)) {
+    m_ui->setupUi(this);
+    optPrintField = {m_ui->optPrintField_0, m_ui->optPrintField_1, m_ui->optPrintField_2};
+    optDollarAmounts = {m_ui->optDollarAmounts_0, m_ui->optDollarAmounts_1,
+                        m_ui->optDollarAmounts_2, m_ui->optDollarAmounts_3,
+                        m_ui->optDollarAmounts_4, m_ui->optDollarAmounts_5,
+                        m_ui->optDollarAmounts_6};
+    connect(m_ui->btnPrint, &QPushButton::clicked, this, &frmEditorPrintOptions::btnPrint_Click);
+    connect(m_ui->btnCancel, &QPushButton::clicked, this, &frmEditorPrintOptions::btnCancel_Click);
+    Form_Load();
+}
+
+frmEditorPrintOptions::~frmEditorPrintOptions() = default;
+
+void frmEditorPrintOptions::Form_Load() {
+    optPrintField[0]->setChecked(true);
+    optDollarAmounts[2]->setChecked(true);
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    setWindowModality(Qt::ApplicationModal);
+}
+
+PrintMode frmEditorPrintOptions::printMode() const {
+    if (optPrintField[1]->isChecked())
+        return PrintMode::Questions;
+    if (optPrintField[2]->isChecked())
+        return PrintMode::Answers;
+    return PrintMode::All;
+}
+
+DollarValues frmEditorPrintOptions::dollarValues() const {
+    // Tested in index order; the first button that is on decides.
+    static constexpr std::array<int, 7> Multipliers = {10, 20, 100, 200, 1, 5, 0};
+    for (size_t index = 0; index < optDollarAmounts.size(); ++index) {
+        if (optDollarAmounts[index]->isChecked())
+            return DollarValuesFor(Multipliers[index]);
+    }
+    return DollarValuesFor(100);
+}
+
+void frmEditorPrintOptions::btnPrint_Click() {
+    const QStringList lines = BuildListing(m_state.game, printMode(), dollarValues(),
+                                           ListingTitle(m_state.CurrentFileName));
+    const PrinterChoice choice = m_services.choosePrinter(*m_printer);
+    if (choice.cancelled)
+        return;
+
+    // Each copy is a document of its own, so the printer must not multiply it.
+    const int chosenCopies = m_printer->copyCount();
+    m_printer->setCopyCount(1);
+    const QString outputFile = m_printer->outputFileName();
+    FileError error;
+    for (int copy = 1; copy <= choice.copies && !error.failed(); ++copy) {
+        if (!outputFile.isEmpty())
+            m_printer->setOutputFileName(CopyFileName(outputFile, copy));
+        error = PrintLines(*m_printer, lines);
+    }
+    m_printer->setOutputFileName(outputFile);
+    m_printer->setCopyCount(qMax(1, chosenCopies));
+
+    if (error.failed()) {
+        m_services.showMessage(ErrorReportText(ReportStyle::Period, error, objectName(),
+                                               QStringLiteral("Procedure: mnuFilePrint")),
+                               MessageButtons::Ok, MessageIcon::None, QString());
+        // The dialog stays loaded with its choices for the next print command.
+        m_enableEditor();
+        hide();
+    }
+}
+
+void frmEditorPrintOptions::btnCancel_Click() {
+    m_enableEditor();
+    hide();
+    // The next print command starts again from the defaults: the dialog
+    // leaves its window at once, so it is not found again before it is gone.
+    setParent(nullptr);
+    deleteLater();
+}
+
+void frmEditorPrintOptions::reject() {
+    // The close box and Escape both end up here: they act as Cancel.
+    btnCancel_Click();
+}
+
+QString frmEditorPrintOptions::CopyFileName(const QString& fileName, int copy) {
+    if (copy == 1)
+        return fileName;
+    const QFileInfo info(fileName);
+    const QString suffix = info.suffix();
+    const QString stem =
+        suffix.isEmpty() ? fileName : fileName.left(fileName.size() - suffix.size() - 1);
+    return suffix.isEmpty() ? QStringLiteral("%1-%2").arg(stem).arg(copy)
+                            : QStringLiteral("%1-%2.%3").arg(stem).arg(copy).arg(suffix);
+}
