@@ -146,6 +146,8 @@ private slots:
         QTest::newRow("exponent without digits") << "1e" << false;
         QTest::newRow("space inside") << "1 2" << false;
         QTest::newRow("bad hex") << "&HG" << false;
+        QTest::newRow("other script digits") << QStringLiteral("\u0663\u0664") << false;
+        QTest::newRow("tab is no space") << "\t5" << false;
     }
     void isNumeric() {
         QFETCH(QString, text);
@@ -169,6 +171,9 @@ private slots:
         QTest::newRow("short hex is 16-bit") << "&HFFFF" << -1.0;
         QTest::newRow("octal") << "&O17" << 15.0;
         QTest::newRow("sign alone") << "-" << 0.0;
+        QTest::newRow("hex without digits") << "&H" << 0.0;
+        QTest::newRow("tab and line feed skipped") << "\t4\n2" << 42.0;
+        QTest::newRow("huge") << QString(400, QLatin1Char('9')) << qInf();
     }
     void leadingNumber() {
         QFETCH(QString, text);

@@ -34,8 +34,8 @@ bool isDigit(QChar character) {
     return character >= QLatin1Char('0') && character <= QLatin1Char('9');
 }
 
-// Value of "&H..." / "&O..." digits: up to four hex digits (or six octal) are a
-// 16-bit number, longer ones a 32-bit number, as the game's runtime reads them.
+// Value of the digits of "&H..." / "&O...": short forms (up to four hex digits,
+// octal up to 177777) are 16-bit numbers, so "&HFFFF" is -1; longer ones 32-bit.
 double radixValue(const QString& digits, int radix) {
     if (digits.isEmpty())
         return 0;
@@ -182,7 +182,7 @@ FileError accessError() {
 
 bool IsNumeric(const QString& text) {
     static const QRegularExpression decimal(
-        QStringLiteral(R"(^ *[+-]?(\d+\.?\d*|\.\d+)([eEdD][+-]?\d+)? *$)"));
+        QStringLiteral(R"(^ *[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eEdD][+-]?[0-9]+)? *$)"));
     static const QRegularExpression radix(
         QStringLiteral(R"(^ *&([hH][0-9a-fA-F]{1,8}|[oO]?[0-7]{1,11}) *$)"));
     return decimal.match(text).hasMatch() || radix.match(text).hasMatch();
@@ -239,7 +239,6 @@ double LeadingNumber(const QString& text) {
         return 0;
     character = next().toUpper();
     if (character == QLatin1Char('E') || character == QLatin1Char('D')) {
-        const qsizetype mark = index;
         QString exponent = QStringLiteral("e");
         ++index;
         character = next();
@@ -253,10 +252,8 @@ double LeadingNumber(const QString& text) {
             exponentDigit = true;
             ++index;
         }
-        if (exponentDigit)
+        if (exponentDigit) // "7e" is just 7
             compact += exponent;
-        else
-            index = mark;
     }
     return parseDecimal(compact);
 }
