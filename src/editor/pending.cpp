@@ -60,6 +60,3 @@ void frmEditor::mnuFileRevision_Click() {}
 void frmEditor::Form_QueryUnload(bool&, UnloadReason) {}
 void frmEditor::Form_Unload(bool&) {}
 
-// ---- importprint.cpp
-void frmEditor::mnuImportTabDelimited_Click() {}
-void frmEditor::mnuFilePrint_Click() {}
