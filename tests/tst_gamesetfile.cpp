@@ -808,6 +808,49 @@ private slots:
         QVERIFY(!WriteGameSet(game, roomy).failed());
     }
 
+    void errorReports_data() {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QStringList>("trailing");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("colon form with file name")
+            << int(ReportStyle::Colon) << QStringList{"Filename: C:\\a.txt"}
+            << QStringList{"An untrapped error has occurred. Please make a ",
+                           "note of the following information: ",
+                           "Error Number: 53",
+                           "Description: File not found",
+                           "Location: frmEditor",
+                           "Procedure: OpenFile",
+                           "Filename: C:\\a.txt"};
+        QTest::newRow("period form")
+            << int(ReportStyle::Period) << QStringList{}
+            << QStringList{"An untrapped error has occurred. Please make a ",
+                           "note of the following information.",
+                           "",
+                           "Error Number: 53",
+                           "Description: File not found",
+                           "Location: frmEditor",
+                           "Procedure: OpenFile"};
+    }
+    void errorReports() {
+        QFETCH(int, style);
+        QFETCH(QStringList, trailing);
+        QFETCH(QStringList, lines);
+        const FileError error{ErrorNumber::FileNotFound, QStringLiteral("File not found")};
+        QCOMPARE(ErrorReportText(static_cast<ReportStyle>(style), error, "frmEditor",
+                                 "Procedure: OpenFile", trailing),
+                 lines.join("\r\n"));
+    }
+
+    void saveAccessText() {
+        const QStringList lines = SaveAccessErrorText().split("\r\n");
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines.at(0), QStringLiteral("Unable to save to the specified directory."));
+        QCOMPARE(lines.at(1),
+                 QStringLiteral("You may not have permission to write to this file/directory."));
+        QCOMPARE(lines.at(2),
+                 QStringLiteral("Contact your system administrator or save in \"My Documents\"."));
+    }
+
     void hostileInputStaysBounded() {
         // One huge line without a break, then binary noise: reading finishes and
         // keeps only what the fields hold.
