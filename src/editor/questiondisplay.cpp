@@ -106,8 +106,8 @@ void frmEditor::DisPlayQuestion() {
         m_ui.lblDailyDoublePadding->show();
     } else {
         m_ui.lblDailyDoublePadding->hide();
-        // Whatever its kind, the final question's name box reads as such and
-        // is locked, so typing into it never looks as if it did something.
+        // Whatever its kind, the final question's name box is locked under a
+        // final-question caption; "Next" has already written its own capitals.
         if (!m_ui.txtCategoryName->isReadOnly()) {
             m_ui.txtCategoryName->setText(QStringLiteral("Final Question"));
             m_ui.txtCategoryName->setReadOnly(true);
@@ -190,9 +190,8 @@ void frmEditor::ShowTextQuestion() {
     m_ui.txtAnswer->setVisible(answerBoxShown);
 
     if (final) {
+        // The name box is captioned and locked by DisPlayQuestion.
         m_ui.chkDailyDouble->hide();
-        m_ui.txtCategoryName->setText(QStringLiteral("Final Question"));
-        m_ui.txtCategoryName->setReadOnly(true);
     } else {
         const bool marked = record->DailyDouble == QLatin1String("Y");
         m_ui.chkDailyDouble->setChecked(marked);

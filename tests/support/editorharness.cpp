@@ -1,0 +1,128 @@
+#include "editorharness.h"
+
+#include "app/startup.h"
+#include "editor/clickablelabel.h"
+#include "model/gamesetfile.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+
+EditorHarness::EditorHarness(const QMap<QString, QString>& settings) {
+    for (auto it = settings.begin(); it != settings.end(); ++it)
+        services.setSetting(it.key(), it.value());
+    window = StartEditor(state, services);
+    window->activateWindow();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qWarning("EditorHarness: the window was not exposed");
+}
+
+EditorHarness::~EditorHarness() = default;
+
+QLineEdit* EditorHarness::lineEdit(const QString& name) const {
+    return find<QLineEdit>(name);
+}
+
+QLabel* EditorHarness::label(const QString& name) const {
+    return find<QLabel>(name);
+}
+
+QCheckBox* EditorHarness::checkBox(const QString& name) const {
+    return find<QCheckBox>(name);
+}
+
+QAction* EditorHarness::action(const QString& name) const {
+    return find<QAction>(name);
+}
+
+void EditorHarness::click(const QString& name) {
+    QWidget* widget = find<QWidget>(name);
+    if (!widget) {
+        if (QAction* command = action(name)) {
+            command->trigger();
+            return;
+        }
+        qFatal("EditorHarness: no control named %s", qPrintable(name));
+    }
+    if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        // A check box toggles on a click anywhere on it.
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->height() / 2, box->height() / 2));
+        return;
+    }
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+void EditorHarness::type(const QString& name, const QString& text) {
+    QLineEdit* edit = lineEdit(name);
+    if (!edit)
+        qFatal("EditorHarness: no text box named %s", qPrintable(name));
+    edit->setFocus();
+    edit->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        QTest::keyClicks(edit, text);
+}
+
+void EditorHarness::leave(const QString& name) {
+    QWidget* widget = find<QWidget>(name);
+    if (!widget)
+        qFatal("EditorHarness: no control named %s", qPrintable(name));
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(widget, &focusOut);
+}
+
+QStringList EditorHarness::shownArrows() const {
+    QStringList names;
+    for (const QLabel* arrow : window->lblCArrow) {
+        if (!arrow->isHidden())
+            names.append(arrow->objectName());
+    }
+    for (const QLabel* arrow : window->lblQArrow) {
+        if (!arrow->isHidden())
+            names.append(arrow->objectName());
+    }
+    return names;
+}
+
+bool EditorHarness::shown(const QString& name) const {
+    if (const QWidget* widget = find<QWidget>(name))
+        return !widget->isHidden();
+    if (const QAction* command = action(name))
+        return command->isVisible();
+    qFatal("EditorHarness: no control named %s", qPrintable(name));
+}
+
+FakeMediaPlayer* EditorHarness::videoPlayer() const {
+    for (FakeMediaPlayer* player : services.players) {
+        if (player->isVideo)
+            return player;
+    }
+    return nullptr;
+}
+
+FakeMediaPlayer* EditorHarness::soundPlayer() const {
+    for (FakeMediaPlayer* player : services.players) {
+        if (!player->isVideo)
+            return player;
+    }
+    return nullptr;
+}
+
+quint32 SquareColour(const EditorHarness& editor, int category, int index) {
+    const auto* square =
+        editor.find<ClickableLabel>(QStringLiteral("lblCat%1_%2").arg(category).arg(index));
+    if (!square)
+        qFatal("no map square %d/%d", category, index);
+    return square->backColor();
+}
+
+QString WriteGameSetFile(GameSet game, const QString& folder, const QString& name) {
+    const QString path = QDir(folder).filePath(name);
+    const FileError error = SaveFile(game, path);
+    if (error.failed())
+        qFatal("could not write %s: %s", qPrintable(path), qPrintable(error.description));
+    return path;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "editor/frmEditor.h"
+#include "services/scriptedservices.h"
+
+#include <QMap>
+#include <QString>
+#include <memory>
+
+class QAbstractButton;
+class QCheckBox;
+class QLineEdit;
+
+// The real editor window on scripted services, started as the program
+// starts it (Form_Load once, then shown). Controls are found by their
+// object names, as a user finds them by what they show.
+class EditorHarness {
+public:
+    // Settings the game would have written ("EditCurrentGame", "Game").
+    explicit EditorHarness(const QMap<QString, QString>& settings = {});
+    ~EditorHarness();
+
+    EditorState state;
+    ScriptedServices services;
+    std::unique_ptr<frmEditor> window;
+
+    template <class T> T* find(const QString& name) const { return window->findChild<T*>(name); }
+    QLineEdit* lineEdit(const QString& name) const;
+    QLabel* label(const QString& name) const;
+    QCheckBox* checkBox(const QString& name) const;
+    QAction* action(const QString& name) const;
+
+    // Mouse clicks as the user makes them.
+    void click(const QString& name);
+    // Replaces a text box's text by typing (the box takes the focus first).
+    void type(const QString& name, const QString& text);
+    // Moves the focus away from the widget that has it.
+    void leave(const QString& name);
+
+    // The selected board square as (category, question).
+    QPair<int, int> selection() const { return {window->CurrentCategory, window->CurrentQuestion}; }
+    // Names of the arrow labels currently shown, in board order.
+    QStringList shownArrows() const;
+    // Whether a control's own Visible flag is set.
+    bool shown(const QString& name) const;
+
+    FakeMediaPlayer* videoPlayer() const;
+    FakeMediaPlayer* soundPlayer() const;
+};
+
+// A square's colour on the Daily Double map, 0x00BBGGRR.
+quint32 SquareColour(const EditorHarness& editor, int category, int index);
+
+// Writes a game set to a file in `folder` and returns its path.
+QString WriteGameSetFile(GameSet game, const QString& folder, const QString& name);
