@@ -493,9 +493,11 @@ FileError WriteGameSet(GameSet& game, QIODevice& device) {
             break;
         written += count;
     }
-    if (written == bytes.size())
+    auto* file = qobject_cast<QFileDevice*>(&device);
+    // A buffered file only learns about a full disk when the buffer is flushed.
+    if (written == bytes.size() && (!file || file->flush()))
         return FileError::ok();
-    if (auto* file = qobject_cast<QFileDevice*>(&device)) {
+    if (file) {
         const FileError error = errorOf(*file);
         if (error.failed())
             return error;
