@@ -4,6 +4,7 @@
 #include "services/qtservices.h"
 
 #include <QApplication>
+#include <QTimer>
 
 std::unique_ptr<frmEditor> StartEditor(EditorState& state, Services& services) {
     auto window = std::make_unique<frmEditor>(state, services);
@@ -19,5 +20,8 @@ int Main(int& argc, char** argv) {
     EditorState state;
     std::unique_ptr<frmEditor> window = StartEditor(state, services);
     services.setParentWidget(window.get());
+    // For start-up measurements: leave as soon as the window has been shown.
+    if (qEnvironmentVariableIntValue("QZ_QUIT_AFTER_SHOW") == 1)
+        QTimer::singleShot(0, &application, &QCoreApplication::quit);
     return QApplication::exec();
 }
