@@ -148,6 +148,7 @@ private slots:
         QTest::newRow("bad hex") << "&HG" << false;
         QTest::newRow("other script digits") << QStringLiteral("\u0663\u0664") << false;
         QTest::newRow("tab is no space") << "\t5" << false;
+        QTest::newRow("line feed at the end") << "3\n" << false;
     }
     void isNumeric() {
         QFETCH(QString, text);

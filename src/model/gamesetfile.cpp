@@ -182,9 +182,9 @@ FileError accessError() {
 
 bool IsNumeric(const QString& text) {
     static const QRegularExpression decimal(
-        QStringLiteral(R"(^ *[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eEdD][+-]?[0-9]+)? *$)"));
+        QStringLiteral(R"(\A *[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eEdD][+-]?[0-9]+)? *\z)"));
     static const QRegularExpression radix(
-        QStringLiteral(R"(^ *&([hH][0-9a-fA-F]{1,8}|[oO]?[0-7]{1,11}) *$)"));
+        QStringLiteral(R"(\A *&([hH][0-9a-fA-F]{1,8}|[oO]?[0-7]{1,11}) *\z)"));
     return decimal.match(text).hasMatch() || radix.match(text).hasMatch();
 }
 
