@@ -69,6 +69,7 @@ frmEditor::frmEditor(EditorState& state, Services& services, QWidget* parent)
 
     MediaPlayer1 = m_services.createMediaPlayer(m_ui.picVideo);
     MediaPlayer2 = m_services.createMediaPlayer(nullptr);
+    SetUpMediaPreview();
 
     connectControls();
 }

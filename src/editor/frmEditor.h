@@ -10,6 +10,7 @@
 #include <memory>
 
 class QLineEdit;
+class QUrl;
 
 // The editor's one window. Handlers and routines carry the names the rest
 // of the team uses for them, and are public so tests can drive them the
@@ -89,6 +90,22 @@ public:
     void btnVideoPlay_Click();
     void btnVideoPause_Click();
     void btnVideoStop_Click();
+    // Player error reports, and drops of media files on the window.
+    void SetUpMediaPreview();
+    // What each command does once a file was chosen (or dropped): the path
+    // checks, the record writes, the panel and the chooser's last folder.
+    void UsePictureFile(const QString& path);
+    void UseSoundFile(const QString& path);
+    void UseVideoFile(const QString& path);
+    // False, after the message when too long, for a path the record cannot take.
+    bool AcceptMediaPath(const QString& path);
+    // Files dropped on the window: one picture, sound or video file is
+    // attached as its command attaches a chosen one; anything else is refused.
+    void DropMediaFiles(const QList<QUrl>& urls);
+    // The Daily Double box and square of a shown media question follow its mark.
+    void ShowMediaDailyDouble();
+    // "Make File Name the Answer" for a picture or video question.
+    void ShowFileNameOption(bool choiceExists);
 
     // ---- multiple choice (multiplechoice.cpp)
     void btnMultipleChoice_Click();

@@ -5,38 +5,6 @@
 
 #include "editor/frmEditor.h"
 
-// ---- media.cpp
-void frmEditor::ShowPictureQuestion() {
-    lblCArrow[CurrentCategory - 1]->show();
-    m_ui.lblDisPlayQuestion->hide();
-    m_ui.txtEnterQuestion->hide();
-    m_ui.lblPath->show();
-    m_ui.txtPath->show();
-    m_ui.txtPath->setText(IsFinalQuestion() ? m_state.game.FinalQuestionText.trimmed()
-                                            : CurrentBoardRecord()->QuestionText.trimmed());
-}
-void frmEditor::ShowSoundQuestion() {
-    lblCArrow[CurrentCategory - 1]->show();
-    m_ui.lblPath->show();
-    m_ui.txtPath->show();
-    m_ui.txtPath->setText(IsFinalQuestion() ? m_state.game.FinalMediaPath.trimmed()
-                                            : CurrentBoardRecord()->MediaPath.trimmed());
-}
-void frmEditor::ShowVideoQuestion() {
-    ShowPictureQuestion();
-}
-bool frmEditor::DisPlayPicture(const QString&) {
-    return false;
-}
-void frmEditor::btnPicture_Click() {}
-void frmEditor::btnSound_Click() {}
-void frmEditor::btnVideo_Click() {}
-void frmEditor::btnPlay_Click() {}
-void frmEditor::btnStop_Click() {}
-void frmEditor::btnVideoPlay_Click() {}
-void frmEditor::btnVideoPause_Click() {}
-void frmEditor::btnVideoStop_Click() {}
-
 // ---- multiplechoice.cpp
 void frmEditor::btnMultipleChoice_Click() {}
 void frmEditor::btnSingleChoice_Click() {}
