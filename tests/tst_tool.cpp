@@ -154,6 +154,9 @@ private slots:
             << "line 5: font size \"9\" reads as 28";
         QTest::newRow("black colour") << 9 << QByteArray("T#Arial#28#True#True#0#") << 0
                                       << QByteArray() << "line 9: colour \"0\" reads as white";
+        QTest::newRow("hash in a font name without a colour")
+            << 5 << QByteArray("T#Ar#ial#28#True#True#") << 0 << QByteArray()
+            << "line 5: colour \"True\" is not a number";
         QTest::newRow("colour-only form is fine")
             << 9 << QByteArray("T#255#") << 0 << QByteArray() << "";
         QTest::newRow("blank type in category 3")

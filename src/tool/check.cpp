@@ -152,6 +152,8 @@ public:
         if (hashes >= 6 && !field(5).isEmpty() && field(5).size() < 2)
             add(number,
                 QStringLiteral("colour %1 reads as white (16777215)").arg(quoted(field(5))));
+        else if (hashes >= 6 && field(5).size() >= 2 && !IsNumeric(field(5)))
+            add(number, QStringLiteral("colour %1 is not a number").arg(quoted(field(5))));
     }
 
     void checkType(int number, const LinePlace& place, const QString& line) {
