@@ -8,6 +8,9 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 bool FitsAt(QFont font, int pointSize, const QString& text, const QSize& box) {
@@ -24,20 +27,58 @@ bool FitsAt(QFont font, int pointSize, const QString& text, const QSize& box) {
 } // namespace
 
 int PreviewFontSize(const QFont& font, const QString& text, const QSize& box) {
-    // Larger sizes never fit where smaller ones do not, so a binary search
-    // finds the largest fitting size from 80 down to 6; below that, 5.
-    if (FitsAt(font, PreviewLargestSize, text, box))
-        return PreviewLargestSize;
-    int low = PreviewSmallestSize - 1; // treated as fitting: the fallback size
-    int high = PreviewLargestSize;     // known not to fit
-    while (high - low > 1) {
-        const int middle = (low + high) / 2;
-        if (FitsAt(font, middle, text, box))
-            low = middle;
-        else
-            high = middle;
+    // A larger size never fits where a smaller one does not, so the answer is
+    // the boundary between fitting and not fitting sizes. Measuring a wrapped
+    // text is the expensive part; guess the boundary from the area the text
+    // covers at size 80, then gallop from the guess and bisect.
+    const auto fits = [&](int size) { return FitsAt(font, size, text, box); };
+
+    QFont largest = font;
+    largest.setPointSize(PreviewLargestSize);
+    const QFontMetricsF metrics(largest);
+    const double area = metrics.horizontalAdvance(text) * metrics.lineSpacing();
+    int guess = PreviewLargestSize;
+    if (area > 0) {
+        // Wrapping wastes roughly a tenth of each line.
+        const double estimate =
+            0.9 * PreviewLargestSize * std::sqrt((box.width() - 1.0) * box.height() / area);
+        guess = static_cast<int>(std::clamp(std::floor(estimate), double(PreviewSmallestSize),
+                                            double(PreviewLargestSize)));
     }
-    return low;
+
+    int fitting;    // a size known to fit (PreviewSmallestSize - 1 always "fits")
+    int notFitting; // a size known not to fit (PreviewLargestSize + 1 never "fits")
+    if (fits(guess)) {
+        fitting = guess;
+        notFitting = PreviewLargestSize + 1;
+        for (int step = 1; fitting < PreviewLargestSize; step *= 2) {
+            const int size = std::min(guess + step, PreviewLargestSize);
+            if (!fits(size)) {
+                notFitting = size;
+                break;
+            }
+            fitting = size;
+        }
+    } else {
+        notFitting = guess;
+        fitting = PreviewSmallestSize - 1;
+        for (int step = 1; notFitting > PreviewSmallestSize; step *= 2) {
+            const int size = std::max(guess - step, PreviewSmallestSize);
+            if (fits(size)) {
+                fitting = size;
+                break;
+            }
+            notFitting = size;
+        }
+    }
+    while (notFitting - fitting > 1) {
+        const int middle = (fitting + notFitting) / 2;
+        if (fits(middle))
+            fitting = middle;
+        else
+            notFitting = middle;
+    }
+    return fitting;
 }
 
 int PreviewFontSizeLinear(const QFont& font, const QString& text, const QSize& box) {
