@@ -89,7 +89,12 @@ void frmEditor::mnuFilePrint_Click() {
     auto* dialog = findChild<frmEditorPrintOptions*>(QString(), Qt::FindDirectChildrenOnly);
     if (!dialog) {
         dialog = new frmEditorPrintOptions(
-            m_services, m_state, [this] { SetEditorInputEnabled(*this, true); }, this);
+            m_services, m_state,
+            [this] {
+                SetEditorInputEnabled(*this, true);
+                activateWindow();
+            },
+            this);
     }
     SetEditorInputEnabled(*this, false);
     dialog->show();
