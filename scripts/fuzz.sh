@@ -3,7 +3,9 @@
 # field routines with libFuzzer under AddressSanitizer and UBSan.
 # Usage: scripts/fuzz.sh [seconds per target] [target...]
 # New inputs go to build-fuzz/fuzz-work/<target>/ (never to the committed
-# corpus); inputs that break a property are kept in .../findings/.
+# corpus); inputs that break a property are kept in .../findings/. Properties
+# already reported can be switched off with QZ_FUZZ_KNOWN="tag,tag" (see
+# tests/fuzz/fuzzcheck.h) so a long run looks for new ones.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
@@ -37,7 +39,12 @@ for target in "${targets[@]}"; do
   echo "   executions: ${runs:-unknown}, inputs kept in findings/: $findings"
   if [ "$findings" -gt 0 ]; then
     status=1
-    grep -h -m 3 -E 'PROPERTY VIOLATED|ERROR: AddressSanitizer|runtime error' "$log" | sed 's/^/   /' || true
+    # Fork mode drops the children's output: run each finding once more to say what broke.
+    for finding in "$work/$target/findings"/*; do
+      echo "   $(basename "$finding"):"
+      "$build/tests/fuzz/fuzz_$target" "$finding" 2>&1 |
+        grep -m 1 -A 1 -E 'PROPERTY VIOLATED|ERROR: AddressSanitizer|runtime error' | sed 's/^/     /' || true
+    done
   fi
 done
 exit $status

@@ -96,7 +96,7 @@ void checkWrittenShape(const QByteArray& bytes) {
 }
 
 // The game set as it reads back after a save: leading and trailing blanks are
-// gone (the writer already stored that back), a blank type is a text question,
+// gone, a blank type is a text question,
 // and a one-character font size or colour falls back to the default.
 GameSet expectedAfterReopen(GameSet game) {
     auto normaliseFont = [](QString& size, QString& color) {
@@ -108,12 +108,18 @@ GameSet expectedAfterReopen(GameSet game) {
     for (auto& category : game.Categories) {
         for (QuestionRecord& record : category) {
             record.DailyDouble = TrimSpaces(record.DailyDouble);
+            // A sound question's text goes out trimmed on its type line but is
+            // not stored back, unlike the question line's field.
+            if (record.QuestionType == QLatin1String("S"))
+                record.QuestionText.set(record.QuestionText.trimmed());
             if (TrimSpaces(record.QuestionType).isEmpty())
                 record.QuestionType = QStringLiteral("T");
             if (record.QuestionType == QLatin1String("T"))
                 normaliseFont(record.FontSize, record.FontColor);
         }
     }
+    if (game.FinalQuestionType == QLatin1String("S"))
+        game.FinalQuestionText.set(game.FinalQuestionText.trimmed());
     if (TrimSpaces(game.FinalQuestionType).isEmpty())
         game.FinalQuestionType = QStringLiteral("T");
     if (game.FinalQuestionType == QLatin1String("T")) {
