@@ -153,6 +153,9 @@ void TestImport::categoryLine_data() {
     QTest::newRow("empty first column") << "\tSports" << padded("");
     QTest::newRow("quotes kept") << "\"Art\"" << padded("\"ART\"");
     QTest::newRow("cut to 32") << QString(40, QLatin1Char('b')) << QString(32, QLatin1Char('B'));
+    QTest::newRow("capitals outside the code page")
+        << QStringLiteral("\u00b5g \u0192 \u00df \u00ff \u0161")
+        << padded(QStringLiteral("\u00b5G \u0192 SS \u0178 \u0160"));
     QTest::newRow("accented letters")
         << QStringLiteral("caf\u00e9") << padded(QStringLiteral("CAF\u00c9"));
 }

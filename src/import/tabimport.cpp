@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -240,6 +241,17 @@ std::optional<FileError> Stop(ReadResult result) {
 
 } // namespace
 
+QString UpperCaseName(const QString& name) {
+    QString result;
+    result.reserve(name.size());
+    for (const QChar character : name) {
+        const QString upper = QString(character).toUpper();
+        const bool capitalFits = std::all_of(upper.begin(), upper.end(), IsWindows1252);
+        result += IsWindows1252(character) && !capitalFits ? QString(character) : upper;
+    }
+    return result;
+}
+
 QString FirstField(const QString& line) {
     const qsizetype tab = line.indexOf(QLatin1Char('\t'));
     return tab < 0 ? line : line.left(tab);
@@ -252,7 +264,7 @@ FileError ImportTabDelimited(GameSet& game, QIODevice& device) {
     for (int k = 0; k < CategoryLineCount; ++k) {
         if (auto stop = Stop(reader.readFirstField(field)))
             return *stop;
-        game.CategoryNames[static_cast<size_t>(k)].set(field.toUpper());
+        game.CategoryNames[static_cast<size_t>(k)].set(UpperCaseName(field));
         for (int j = 0; j < QuestionsPerCategory; ++j) {
             QuestionRecord& record =
                 game.Categories[static_cast<size_t>(k)][static_cast<size_t>(j)];

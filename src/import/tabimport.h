@@ -11,6 +11,10 @@ class QIODevice;
 // The characters of a line before its first tab; the whole line without one.
 QString FirstField(const QString& line);
 
+// A category name in capitals. A letter whose capital the game's code page
+// lacks (µ, ƒ) stays as it is, so that the name can still be saved.
+QString UpperCaseName(const QString& name);
+
 // Fills `game` (already reset by the caller) from a spreadsheet's tab-delimited
 // export of 68 lines. A short file completes normally. A line too long for the
 // game's 16-bit character positions stops with error 6 "Overflow", keeping

@@ -82,7 +82,7 @@ GameSet expectedImport(const QStringList& lines, const QString& finalType) {
     for (int k = 0; k < 6; ++k) {
         if (!take(line))
             return game;
-        game.CategoryNames[static_cast<std::size_t>(k)].set(FirstField(line).toUpper());
+        game.CategoryNames[static_cast<std::size_t>(k)].set(UpperCaseName(FirstField(line)));
         for (int j = 0; j < 5; ++j) {
             QuestionRecord& record = game.question(k + 1, j + 1);
             if (!take(line))
