@@ -72,6 +72,7 @@ frmEditor::frmEditor(EditorState& state, Services& services, QWidget* parent)
     SetUpMediaPreview();
 
     connectControls();
+    SetUpFileCommands();
 }
 
 frmEditor::~frmEditor() = default;

@@ -41,6 +41,8 @@ public:
     void mnuFileRevision_Click();
     void Form_QueryUnload(bool& cancel, UnloadReason reason);
     void Form_Unload(bool& cancel);
+    // Keyboard shortcuts of the File menu.
+    void SetUpFileCommands();
 
     // ---- import and print (importprint.cpp)
     void mnuImportTabDelimited_Click();
@@ -160,6 +162,9 @@ public:
     qint16 CurrentQuestion = 1;
     QString CurrentSoundPath;
     QString FileTitle;
+    // Set once Exit has decided to end the program, so closing the window
+    // then does not ask again.
+    bool ProgramEnding = false;
     // The file name last handed to the open-file chooser component; start-up
     // leaves the current game's path here (not in CurrentFileName).
     QString EditorDialogFileName;
