@@ -431,12 +431,16 @@ QString ShownAnswer(bool fileNameIsAnswer, const QString& path, const FixedText<
 
 void frmEditor::ShowMediaDailyDouble() {
     // A board question's box and square follow its own mark, whatever its
-    // kind, so the box never shows the previous question's state.
+    // kind, so the box never shows the previous question's state. Showing
+    // stores nothing: the box's handler would write the mark back.
     QuestionRecord* record = CurrentBoardRecord();
     if (!record)
         return;
     const bool marked = record->DailyDouble == QLatin1String("Y");
-    m_ui.chkDailyDouble->setChecked(marked);
+    {
+        const QSignalBlocker blocker(m_ui.chkDailyDouble);
+        m_ui.chkDailyDouble->setChecked(marked);
+    }
     lblCat[CurrentCategory - 1][CurrentQuestion - 1]->setBackColor(marked ? SquareMarked
                                                                           : SquareUnmarked);
 }
@@ -450,6 +454,8 @@ void frmEditor::ShowPictureQuestion() {
 
     // A board question shows its path as stored, the final question trimmed.
     m_ui.txtPath->setText(final ? path : fields.questionText->padded());
+    // Scrolled to the end of the name, not of the field's trailing spaces.
+    m_ui.txtPath->setCursorPosition(static_cast<int>(RTrimSpaces(m_ui.txtPath->text()).size()));
     if (!final)
         DisPlayPicture(path);
     lblCArrow[CurrentCategory - 1]->show();

@@ -39,6 +39,11 @@ public:
         }
         QObject::connect(&m_player, &QMediaPlayer::errorOccurred,
                          [this](QMediaPlayer::Error, const QString& description) {
+                             // Some backends raise several errors for one bad
+                             // file; the user hears of it once per opening.
+                             if (m_errorReported)
+                                 return;
+                             m_errorReported = true;
                              if (onError)
                                  onError(description);
                          });
@@ -49,7 +54,13 @@ public:
     }
 
     void open(const QString& path) override {
-        m_player.setSource(QUrl::fromLocalFile(QDir::fromNativeSeparators(path)));
+        m_errorReported = false;
+        const QUrl source = QUrl::fromLocalFile(QDir::fromNativeSeparators(path));
+        // The player ignores its own source given again; opening a file
+        // anew must load it anew, so a bad file is reported at every try.
+        if (m_player.source() == source)
+            m_player.setSource(QUrl());
+        m_player.setSource(source);
     }
     void play() override { m_player.play(); }
     void stop() override { m_player.stop(); }
@@ -61,6 +72,7 @@ private:
     QMediaPlayer m_player;
     QAudioOutput m_audio;
     QPointer<QVideoWidget> m_video;
+    bool m_errorReported = false;
 };
 
 } // namespace
