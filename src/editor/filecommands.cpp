@@ -8,6 +8,7 @@
 #include "util/pathhelpers.h"
 #include "util/textrules.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeySequence>
@@ -60,13 +61,28 @@ QString GameSetStartFolder(const EditorState& state) {
 
 } // namespace
 
+namespace {
+
+// The platform's own keys for a command; some platforms have none for Save
+// As or Quit, and then the usual ones are used.
+void SetShortcut(QAction* action, QKeySequence::StandardKey key, const QKeySequence& usual) {
+    const QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    if (keys.isEmpty())
+        action->setShortcut(usual);
+    else
+        action->setShortcuts(keys);
+}
+
+} // namespace
+
 void frmEditor::SetUpFileCommands() {
-    m_ui.mnuFileNew->setShortcut(QKeySequence::New);
-    m_ui.mnuFileOpen->setShortcut(QKeySequence::Open);
-    m_ui.mnuFileSave->setShortcut(QKeySequence::Save);
-    m_ui.mnuSaveAs->setShortcut(QKeySequence::SaveAs);
-    m_ui.mnuFilePrint->setShortcut(QKeySequence::Print);
-    m_ui.mnuFileExit->setShortcut(QKeySequence::Quit);
+    SetShortcut(m_ui.mnuFileNew, QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N));
+    SetShortcut(m_ui.mnuFileOpen, QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O));
+    SetShortcut(m_ui.mnuFileSave, QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S));
+    SetShortcut(m_ui.mnuSaveAs, QKeySequence::SaveAs,
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    SetShortcut(m_ui.mnuFilePrint, QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
+    SetShortcut(m_ui.mnuFileExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 namespace {
