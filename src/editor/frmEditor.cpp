@@ -128,8 +128,19 @@ void frmEditor::paintArtwork() {
     board->setPalette(colours);
     board->setAutoFillBackground(true);
 
-    m_ui.imgBackground->setPixmap(
-        GradientPixmap(m_ui.imgBackground->size(), QColor(14, 30, 110), QColor(4, 10, 48)));
+    // The board behind everything, with the player's screen framed in gold
+    // where the preview, the answer choices and the media show.
+    QPixmap background =
+        GradientPixmap(m_ui.imgBackground->size(), QColor(14, 30, 110), QColor(4, 10, 48));
+    {
+        QPainter painter(&background);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRect screen = m_ui.picQuestionPicture->geometry();
+        painter.setPen(QPen(Gold, 3));
+        painter.setBrush(PreviewBlue);
+        painter.drawRoundedRect(QRectF(screen).adjusted(-3.5, -3.5, 3.5, 3.5), 6, 6);
+    }
+    m_ui.imgBackground->setPixmap(background);
 
     // A small emblem in the corner: a gold question mark on a blue tile.
     QPixmap emblem(m_ui.Image1->size());
