@@ -22,10 +22,9 @@ QString ColorToText(const QColor& color) {
 
 std::optional<QColor> ColorFromText(const QString& text) {
     const QString trimmed = TrimSpaces(text);
-    if (trimmed.isEmpty())
+    // A hand-edited file may carry anything there: only a number is a colour.
+    if (trimmed.isEmpty() || !IsNumeric(trimmed))
         return std::nullopt;
-    // Stored texts are whole numbers; a hand-edited file may carry anything,
-    // so take the leading number the way the reader does.
     const double value = std::round(LeadingNumber(trimmed));
     if (!(value >= 0.0 && value <= static_cast<double>(0xFFFFFF)))
         return std::nullopt;
