@@ -20,6 +20,9 @@ private slots:
     void questionButtonKeepsTheFinalQuestion();
     void guardRefusesWhileChoicesAreOpen_data();
     void guardRefusesWhileChoicesAreOpen();
+    void nameBoxSelectsItsTextOnEntry_data();
+    void nameBoxSelectsItsTextOnEntry();
+    void resetBoardDisplay();
 };
 
 void TestNavigation::nextWalksTheBoardColumnByColumn() {
@@ -208,6 +211,57 @@ void TestNavigation::guardRefusesWhileChoicesAreOpen() {
     QVERIFY(!editor.state.DataChanged);
     QCOMPARE(editor.shownArrows(),
              QStringList({QStringLiteral("lblC1Arrow"), QStringLiteral("lblQ2Arrow")}));
+}
+
+void TestNavigation::nameBoxSelectsItsTextOnEntry_data() {
+    QTest::addColumn<bool>("byMouse");
+    QTest::newRow("click") << true;
+    QTest::newRow("tab") << false;
+}
+
+void TestNavigation::nameBoxSelectsItsTextOnEntry() {
+    QFETCH(bool, byMouse);
+    EditorHarness editor;
+    QLineEdit* name = editor.lineEdit(QStringLiteral("txtCategoryName"));
+    editor.window->m_ui.txtAnswer->setFocus();
+    name->deselect();
+    if (byMouse) {
+        QTest::mouseClick(name, Qt::LeftButton, {}, QPoint(20, name->height() / 2));
+    } else {
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(name, &focusIn);
+    }
+    QTRY_COMPARE(name->selectedText(), QStringLiteral("CATEGORY 1"));
+    // Typing then replaces the whole name.
+    QTest::keyClicks(name, QStringLiteral("Oceans"));
+    QCOMPARE(editor.state.game.CategoryNames[0].trimmed(), QStringLiteral("Oceans"));
+}
+
+void TestNavigation::resetBoardDisplay() {
+    EditorHarness editor;
+    editor.click(QStringLiteral("lblCat3_1"));
+    editor.click(QStringLiteral("btnQuestion_1"));
+    editor.window->m_ui.txtCategoryName->setText(QStringLiteral("Deserts"));
+    editor.window->m_ui.lblAnswer->setText(QStringLiteral("Something else"));
+    editor.window->m_ui.picQuestionPicture->show();
+    editor.window->m_ui.txtEnterQuestion->setText(QStringLiteral("Driest place?"));
+    editor.window->ResetBoardDisplay();
+    QCOMPARE(editor.label(QStringLiteral("lblDisPlayQuestion"))->text(), QString());
+    QCOMPARE(editor.lineEdit(QStringLiteral("txtEnterQuestion"))->text(), QString());
+    QCOMPARE(editor.lineEdit(QStringLiteral("txtAnswer"))->text(), QString());
+    QVERIFY(!editor.checkBox(QStringLiteral("chkDailyDouble"))->isChecked());
+    QCOMPARE(editor.label(QStringLiteral("lblAnswer"))->text(), QStringLiteral("Answer:"));
+    QVERIFY(!editor.shown(QStringLiteral("picQuestionPicture")));
+    QVERIFY(editor.shown(QStringLiteral("txtEnterQuestion")));
+    QVERIFY(editor.shown(QStringLiteral("lblQuestionPrompt")));
+    QVERIFY(editor.shown(QStringLiteral("lblDisPlayQuestion")));
+    QCOMPARE(SquareColour(editor, 3, 1), 0u);
+    for (int index = 0; index < 6; ++index)
+        QCOMPARE(editor.window->lblCategory[index]->text(),
+                 QStringLiteral("CATEGORY %1").arg(index + 1));
+    // Only the display is cleared: the names and marks stay in the game set.
+    QCOMPARE(editor.state.game.CategoryNames[0].trimmed(), QStringLiteral("Deserts"));
+    QCOMPARE(editor.state.game.question(3, 2).DailyDouble, QStringLiteral("Y"));
 }
 
 QTEST_MAIN(TestNavigation)
