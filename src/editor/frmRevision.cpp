@@ -10,8 +10,11 @@ frmRevision::frmRevision(QWidget* editor)
     setAttribute(Qt::WA_DeleteOnClose);
     connect(m_ui->btnOK, &QPushButton::clicked, this, &frmRevision::btnOK_Click);
     Form_Load();
-    if (m_editor)
+    if (m_editor) {
         m_editor->setEnabled(false);
+        // Without its editor this window has nothing left to stand for.
+        connect(m_editor, &QObject::destroyed, this, &QWidget::close);
+    }
 }
 
 frmRevision::~frmRevision() {
