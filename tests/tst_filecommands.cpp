@@ -80,6 +80,10 @@ private slots:
     void promptDialogCancelled();
     void promptYesSavesWithoutOverwriteQuestion_data();
     void promptYesSavesWithoutOverwriteQuestion();
+    void promptSavesToCurrentFile_data();
+    void promptSavesToCurrentFile();
+    void promptSaveFailureStops_data();
+    void promptSaveFailureStops();
     void exitWithoutSaving();
     void unwritableTarget_data();
     void unwritableTarget();
@@ -289,6 +293,65 @@ void TestFileCommands::promptYesSavesWithoutOverwriteQuestion() {
         QCOMPARE(editor.state.CurrentFilePath, dir.path() + QLatin1Char('/'));
     else
         QVERIFY(!editor.window->isVisible());
+}
+
+void TestFileCommands::promptSavesToCurrentFile_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addRow("New") << "mnuFileNew";
+    QTest::addRow("Open") << "mnuFileOpen";
+}
+
+void TestFileCommands::promptSavesToCurrentFile() {
+    QFETCH(QString, command);
+    QTemporaryDir dir;
+    const QString path = WriteGameSetFile(GameSet(), dir.path(), QStringLiteral("named.txt"));
+    EditorHarness editor;
+    editor.services.setNextFileName(path);
+    editor.click(QStringLiteral("mnuFileOpen"));
+    QCOMPARE(editor.state.CurrentFileName, path);
+    MakeEdit(editor, QStringLiteral("Deserts"));
+    editor.services.clearRecords();
+    editor.services.setNextAnswer(MessageAnswer::Yes);
+    editor.services.setNextFileName(QString()); // Open's own chooser: cancelled
+
+    editor.click(command);
+
+    // No save dialog: the set goes back to its own file.
+    for (const auto& call : editor.services.chooserCalls)
+        QVERIFY(call.kind != QLatin1String("save"));
+    QCOMPARE(FileLines(path).value(0), QStringLiteral("Deserts"));
+    QCOMPARE(editor.state.CurrentFilePath, dir.path() + QLatin1Char('/'));
+    QVERIFY(!editor.state.DataChanged);
+}
+
+void TestFileCommands::promptSaveFailureStops_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addRow("New") << "mnuFileNew";
+    QTest::addRow("Open") << "mnuFileOpen";
+    QTest::addRow("Exit") << "mnuFileExit";
+    QTest::addRow("close box") << "close";
+}
+
+void TestFileCommands::promptSaveFailureStops() {
+    QFETCH(QString, command);
+    QTemporaryDir dir;
+    EditorHarness editor;
+    MakeEdit(editor, QStringLiteral("Unsaved"));
+    editor.services.clearRecords();
+    editor.services.setNextAnswer(MessageAnswer::Yes);
+    editor.services.setNextFileName(dir.path()); // a folder cannot be written as a file
+    editor.services.setNextFileName(dir.filePath(QStringLiteral("other.txt")));
+
+    if (command == QLatin1String("close"))
+        QVERIFY(!editor.window->close());
+    else
+        editor.click(command);
+
+    QCOMPARE(editor.services.messageTexts(), (QStringList{SaveQuestion, SaveAccessErrorText()}));
+    QCOMPARE(editor.services.chooserCalls.size(), 1); // the command went no further
+    QCOMPARE(StoredNames(editor).first(), QStringLiteral("Unsaved"));
+    QVERIFY(editor.state.DataChanged);
+    QVERIFY(editor.window->isVisible());
 }
 
 void TestFileCommands::exitWithoutSaving() {
