@@ -1,0 +1,93 @@
+#pragma once
+
+// Small builders shared by the model, import, listing and tool tests.
+
+#include "model/gamesetfile.h"
+#include "util/windows1252.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Adds a data row whose columns take `values` in order. String literals
+// arrive as QString columns.
+template <typename... Values> void AddRow(const char* name, Values... values) {
+    (QTest::newRow(name) << ... << values);
+}
+
+// `lines` in Windows-1252, each followed by `lineEnd`.
+inline QByteArray FileBytes(const QStringList& lines, const QByteArray& lineEnd = "\r\n") {
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += EncodeWindows1252(line) + lineEnd;
+    return bytes;
+}
+
+// The CR LF lines of `bytes`; a final line break ends the last line.
+inline QStringList FileLines(const QByteArray& bytes) {
+    QStringList lines = DecodeWindows1252(bytes).split(QStringLiteral("\r\n"));
+    if (lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+inline GameSet ResetGame() {
+    GameSet game;
+    ResetGameSet(game);
+    return game;
+}
+
+// The game set that `bytes` holds, read as Open reads a file.
+inline GameSet ReadBytes(QByteArray bytes) {
+    GameSet game;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    ReadGameSet(game, buffer);
+    return game;
+}
+
+// The lines a game set saves as (the model gets the save's trimming).
+inline QStringList SavedLines(GameSet game) {
+    return FileLines(WriteGameSet(game));
+}
+
+// Writes `bytes` to `name` inside `folder` and returns the path ("" on failure).
+inline QString WriteFile(const QTemporaryDir& folder, const QString& name,
+                         const QByteArray& bytes) {
+    const QString path = folder.filePath(name);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
+}
+
+inline QByteArray FileContents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+#ifdef QZ_TOOL_PATH
+struct ToolRun {
+    int exitCode = -1;
+    QStringList out; // standard output by lines
+    QString err;
+};
+
+inline ToolRun
+RunTool(const QStringList& arguments,
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QZ_TOOL_PATH), arguments);
+    ToolRun run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+    if (run.out.constLast().isEmpty())
+        run.out.removeLast();
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+#endif
