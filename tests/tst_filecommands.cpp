@@ -412,6 +412,8 @@ void TestFileCommands::unwritableTarget() {
 
     if (command == QLatin1String("mnuFileSave"))
         editor.state.CurrentFileName.clear(); // so Save asks for the name
+    const QString fileNameBefore = editor.state.CurrentFileName;
+    const QString caption = editor.window->windowTitle();
     MakeEdit(editor, QStringLiteral("Changed"));
     editor.services.clearRecords();
     editor.services.setNextFileName(target);
@@ -425,6 +427,8 @@ void TestFileCommands::unwritableTarget() {
     QCOMPARE(message.title, QStringLiteral("Quizmora"));
     QCOMPARE(message.buttons, MessageButtons::Ok);
     QVERIFY(editor.state.DataChanged);
+    QCOMPARE(editor.state.CurrentFileName, fileNameBefore);
+    QCOMPARE(editor.window->windowTitle(), caption);
     QCOMPARE(ReadBytes(previous), previousBytes);
     if (targetIsFolder) {
         QVERIFY(QFileInfo(target).isDir());

@@ -296,7 +296,9 @@ void frmEditor::mnuFileSave_Click() {
                                QString()) != MessageAnswer::Yes)
         return;
     EnsureDailyDoubles();
-    SaveGameSetTo(*this, path);
+    // A file that could not be written does not become the set's file.
+    if (!SaveGameSetTo(*this, path))
+        return;
     m_state.CurrentFileName = path;
     // Cut at the first "." of the whole path, folders included.
     FileTitle = StripExtension(m_state.CurrentFileName);
@@ -316,7 +318,8 @@ void frmEditor::mnuSaveAs_Click() {
                                QString()) != MessageAnswer::Yes)
         return;
     EnsureDailyDoubles();
-    SaveGameSetTo(*this, path);
+    if (!SaveGameSetTo(*this, path))
+        return;
     m_state.CurrentFileName = path;
     FileTitle = FileNameOfPath(m_state.CurrentFileName);
     SetFileCaption(*this, m_state.AppTitle + QStringLiteral(" - ") + TrimSpaces(FileTitle));
