@@ -185,6 +185,24 @@ void TestEditing::inputLimits() {
     editor.type(QStringLiteral("txtAnswer"), QString(200, QLatin1Char('a')));
     QCOMPARE(editor.lineEdit(QStringLiteral("txtAnswer"))->text().size(), 174);
     QCOMPARE(editor.state.game.question(1, 1).Answers[0].trimmed().size(), 174);
+
+    // An answer longer than the box takes from typing is shown whole and
+    // left as it is; it can be shortened but not lengthened.
+    const QString longAnswer = QString(250, QLatin1Char('x'));
+    editor.state.game.question(1, 2).Answers[0].set(longAnswer);
+    editor.click(QStringLiteral("btnQuestion_1"));
+    editor.state.DataChanged = false;
+    QLineEdit* answer = editor.lineEdit(QStringLiteral("txtAnswer"));
+    QCOMPARE(answer->text(), longAnswer);
+    QVERIFY(!editor.state.DataChanged);
+    answer->setFocus();
+    answer->end(false);
+    QTest::keyClicks(answer, QStringLiteral("yz"));
+    QCOMPARE(answer->text().right(3), QStringLiteral("xxx"));
+    QCOMPARE(answer->text().size(), 250);
+    QTest::keyClick(answer, Qt::Key_Backspace);
+    QCOMPARE(answer->text().size(), 249);
+    QCOMPARE(editor.state.game.question(1, 2).Answers[0].trimmed().size(), 249);
 }
 
 void TestEditing::previewFitSizes_data() {

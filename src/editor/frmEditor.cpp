@@ -1,5 +1,7 @@
 #include "editor/frmEditor.h"
 
+#include "editor/lengthlimit.h"
+
 #include "model/gamesetfile.h"
 #include "util/pathhelpers.h"
 #include "util/textrules.h"
@@ -263,6 +265,9 @@ void frmEditor::connectControls() {
             &frmEditor::chkFilenameAnswer_Click);
     connect(m_ui.chkSpellChecker, &QCheckBox::stateChanged, this,
             &frmEditor::chkSpellChecker_Click);
+    // What the user may type; text the program shows is never cut.
+    new LengthLimit(256, m_ui.txtEnterQuestion);
+    new LengthLimit(174, m_ui.txtAnswer);
     m_ui.txtCategoryName->installEventFilter(this);
     m_ui.txtEnterQuestion->installEventFilter(this);
     m_ui.txtAnswer->installEventFilter(this);

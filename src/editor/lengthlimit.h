@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QValidator>
+
+class QLineEdit;
+
+// Limits what the user can type or paste into a text box to `limit`
+// characters, while text that code puts into the box is kept whole, even
+// when it is longer (an answer read from a file may be). An overlong text
+// can still be shortened; it only refuses to grow.
+class LengthLimit : public QValidator {
+    Q_OBJECT
+
+public:
+    LengthLimit(int limit, QLineEdit* box);
+
+    int limit() const { return m_limit; }
+    State validate(QString& input, int& position) const override;
+
+private:
+    QLineEdit* m_box;
+    int m_limit;
+    int m_acceptedLength = 0; // length of the box's text after its last change
+};
