@@ -78,8 +78,8 @@ private slots:
     void overwriteQuestions();
     void promptDialogCancelled_data();
     void promptDialogCancelled();
-    void promptYesSavesWithoutOverwriteQuestion_data();
-    void promptYesSavesWithoutOverwriteQuestion();
+    void savesOverExistingFile_data();
+    void savesOverExistingFile();
     void promptSavesToCurrentFile_data();
     void promptSavesToCurrentFile();
     void promptSaveFailureStops_data();
@@ -96,8 +96,6 @@ private slots:
     void openMissingFile();
     void openShowsTheSet_data();
     void openShowsTheSet();
-    void dailyDoubles_data();
-    void dailyDoubles();
     void revisionWindow_data();
     void revisionWindow();
     void shortcuts_data();
@@ -178,23 +176,16 @@ void TestFileCommands::saveUntitledThenSilently() {
 
 void TestFileCommands::overwriteQuestions_data() {
     QTest::addColumn<QString>("command");
-    QTest::addColumn<MessageAnswer>("answer");
     QTest::addColumn<QString>("question");
-    QTest::addColumn<bool>("written");
 
-    QTest::newRow("Save, Yes") << "mnuFileSave" << MessageAnswer::Yes << SaveOverwrite << true;
-    QTest::newRow("Save, No") << "mnuFileSave" << MessageAnswer::No << SaveOverwrite << false;
-    QTest::newRow("Save As, Yes") << "mnuSaveAs" << MessageAnswer::Yes << SaveAsOverwrite << true;
-    QTest::newRow("Save As, No") << "mnuSaveAs" << MessageAnswer::No << SaveAsOverwrite << false;
-    QTest::newRow("Save As toolbar, No")
-        << "btnSaveAs" << MessageAnswer::No << SaveAsOverwrite << false;
+    QTest::newRow("Save") << "mnuFileSave" << SaveOverwrite;
+    QTest::newRow("Save As") << "mnuSaveAs" << SaveAsOverwrite;
+    QTest::newRow("Save As toolbar") << "btnSaveAs" << SaveAsOverwrite;
 }
 
 void TestFileCommands::overwriteQuestions() {
     QFETCH(QString, command);
-    QFETCH(MessageAnswer, answer);
     QFETCH(QString, question);
-    QFETCH(bool, written);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("existing.txt"));
@@ -207,23 +198,68 @@ void TestFileCommands::overwriteQuestions() {
     MakeEdit(editor, QStringLiteral("Planets"));
     const QString caption = editor.window->windowTitle();
     editor.services.setNextFileName(path);
-    editor.services.setNextAnswer(answer);
+    editor.services.setNextAnswer(MessageAnswer::No);
 
     editor.click(command);
 
-    QCOMPARE(editor.services.messages.size(), 1);
-    QCOMPARE(editor.services.messages.first().text, question);
+    QCOMPARE(editor.services.messageTexts(), QStringList{question});
     QCOMPARE(editor.services.messages.first().buttons, MessageButtons::YesNo);
-    if (written) {
-        QCOMPARE(FileLines(path).value(0), QStringLiteral("Planets"));
-        QCOMPARE(editor.state.CurrentFileName, path);
-        QVERIFY(!editor.state.DataChanged);
-    } else {
-        QCOMPARE(ReadBytes(path), QByteArray("previous\r\n"));
-        QVERIFY(editor.state.CurrentFileName.isEmpty());
-        QCOMPARE(editor.window->windowTitle(), caption);
-        QVERIFY(editor.state.DataChanged);
+    QCOMPARE(ReadBytes(path), QByteArray("previous\r\n"));
+    QVERIFY(editor.state.CurrentFileName.isEmpty());
+    QCOMPARE(editor.window->windowTitle(), caption);
+    QVERIFY(editor.state.DataChanged);
+}
+
+void TestFileCommands::savesOverExistingFile_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("question");     // the only question asked
+    QTest::addColumn<QList<Square>>("marked"); // Daily Doubles in the file
+    QTest::addColumn<bool>("setsFolder");      // CurrentFilePath becomes the file's folder
+
+    // Drawn from the queued draws: 5 x 0.5 = 2.5 -> 2 (half to even) and
+    // 4 x 0.5 = 2; then 5 x 0.9 = 4.5 -> 4 and 4 x 0.1 = 0.4 -> 0.
+    const QList<Square> drawn{{3, 3}, {5, 1}};
+    QTest::newRow("Save") << "mnuFileSave" << SaveOverwrite << drawn << false;
+    QTest::newRow("Save As") << "mnuSaveAs" << SaveAsOverwrite << drawn << false;
+    // The prompts overwrite without asking and place no Daily Doubles.
+    QTest::newRow("New prompt") << "mnuFileNew" << SaveQuestion << QList<Square>{} << true;
+    QTest::newRow("Open prompt") << "mnuFileOpen" << SaveQuestion << QList<Square>{} << true;
+    QTest::newRow("Exit prompt") << "mnuFileExit" << SaveQuestion << QList<Square>{} << false;
+}
+
+void TestFileCommands::savesOverExistingFile() {
+    QFETCH(QString, command);
+    QFETCH(QString, question);
+    QFETCH(QList<Square>, marked);
+    QFETCH(bool, setsFolder);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("over.txt"));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("previous\r\n");
     }
+    EditorHarness editor;
+    MakeEdit(editor, QStringLiteral("Mountains"));
+    editor.services.clearRecords();
+    for (float draw : {0.5f, 0.5f, 0.9f, 0.1f})
+        editor.services.setNextRandom(draw);
+    editor.services.setNextAnswer(MessageAnswer::Yes);
+    editor.services.setNextFileName(path);
+    editor.services.setNextFileName(QString()); // Open's own chooser: cancelled
+
+    editor.click(command);
+
+    QCOMPARE(editor.services.messageTexts(), QStringList{question});
+    QCOMPARE(FileLines(path).value(0), QStringLiteral("Mountains"));
+    QCOMPARE(DailyDoublesInFile(path), marked);
+    QCOMPARE(editor.services.randomDraws, marked.isEmpty() ? 0 : 4);
+    QVERIFY(!editor.state.DataChanged);
+    if (setsFolder)
+        QCOMPARE(editor.state.CurrentFilePath, dir.path() + QLatin1Char('/'));
+    if (command == QLatin1String("mnuFileExit"))
+        QVERIFY(!editor.window->isVisible());
 }
 
 void TestFileCommands::promptDialogCancelled_data() {
@@ -260,39 +296,6 @@ void TestFileCommands::promptDialogCancelled() {
     QVERIFY(editor.state.DataChanged);
     QVERIFY(editor.window->isVisible());
     QVERIFY(!editor.window->ProgramEnding);
-}
-
-void TestFileCommands::promptYesSavesWithoutOverwriteQuestion_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addRow("New") << "mnuFileNew";
-    QTest::addRow("Open") << "mnuFileOpen";
-    QTest::addRow("Exit") << "mnuFileExit";
-}
-
-void TestFileCommands::promptYesSavesWithoutOverwriteQuestion() {
-    QFETCH(QString, command);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("over.txt"));
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("previous\r\n");
-    }
-    EditorHarness editor;
-    MakeEdit(editor, QStringLiteral("Mountains"));
-    editor.services.clearRecords();
-    editor.services.setNextAnswer(MessageAnswer::Yes);
-    editor.services.setNextFileName(path);
-    editor.services.setNextFileName(QString()); // Open's own chooser: cancelled
-
-    editor.click(command);
-
-    QCOMPARE(editor.services.messageTexts(), QStringList{SaveQuestion});
-    QCOMPARE(FileLines(path).value(0), QStringLiteral("Mountains"));
-    if (command != QLatin1String("mnuFileExit"))
-        QCOMPARE(editor.state.CurrentFilePath, dir.path() + QLatin1Char('/'));
-    else
-        QVERIFY(!editor.window->isVisible());
 }
 
 void TestFileCommands::promptSavesToCurrentFile_data() {
@@ -622,40 +625,6 @@ void TestFileCommands::openShowsTheSet() {
     QCOMPARE(editor.state.CurrentFileName, path);
     QCOMPARE(editor.state.CurrentFilePath, path);
     QVERIFY(!editor.state.DataChanged);
-}
-
-void TestFileCommands::dailyDoubles_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QList<Square>>("marked");
-
-    const QList<Square> drawn{{3, 3}, {5, 1}};
-    QTest::newRow("Save") << "mnuFileSave" << drawn;
-    QTest::newRow("Save As") << "mnuSaveAs" << drawn;
-    QTest::newRow("New prompt") << "mnuFileNew" << QList<Square>{};
-    QTest::newRow("Open prompt") << "mnuFileOpen" << QList<Square>{};
-    QTest::newRow("Exit prompt") << "mnuFileExit" << QList<Square>{};
-}
-
-void TestFileCommands::dailyDoubles() {
-    QFETCH(QString, command);
-    QFETCH(QList<Square>, marked);
-
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("dd.txt"));
-    EditorHarness editor;
-    MakeEdit(editor);
-    // Category 5 x 0.5 = 2.5 -> 2 (half to even), question 4 x 0.5 = 2;
-    // then 5 x 0.9 = 4.5 -> 4 and 4 x 0.1 = 0.4 -> 0.
-    for (float draw : {0.5f, 0.5f, 0.9f, 0.1f})
-        editor.services.setNextRandom(draw);
-    editor.services.setNextAnswer(MessageAnswer::Yes);
-    editor.services.setNextFileName(path);
-    editor.services.setNextFileName(QString()); // Open's own chooser
-
-    editor.click(command);
-
-    QCOMPARE(DailyDoublesInFile(path), marked);
-    QCOMPARE(editor.services.randomDraws, marked.isEmpty() ? 0 : 4);
 }
 
 void TestFileCommands::revisionWindow_data() {
