@@ -1,45 +1,20 @@
-#include "model/gamesetfile.h"
+#include "import/tabimport.h"
+#include "print/listing.h"
+#include "testdata.h"
 
-#include <QFile>
-#include <QProcess>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun runTool(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(QZ_TOOL_PATH), arguments);
-    ToolRun run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
-}
-
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+const QString Example = QStringLiteral(QZ_SOURCE_DIR "/examples/world-tour.txt");
+const QString Template = QStringLiteral(QZ_SOURCE_DIR "/examples/board-template.tsv");
 
 // The lines of a plain, faultless game set: text questions with answers.
-QList<QByteArray> cleanLines() {
-    GameSet game;
+QStringList CleanLines() {
+    GameSet game = ResetGame();
     game.FinalQuestionType = QStringLiteral("T");
-    ResetGameSet(game);
     for (int category = 1; category <= 6; ++category) {
         game.CategoryNames[category - 1].set(QStringLiteral("Category %1").arg(category));
         for (int question = 1; question <= 5; ++question) {
@@ -48,18 +23,7 @@ QList<QByteArray> cleanLines() {
         }
     }
     game.FinalQuestionText.set(QStringLiteral("Final"));
-    QList<QByteArray> lines = WriteGameSet(game).split('\n');
-    lines.removeLast(); // after the last line feed
-    for (QByteArray& line : lines)
-        line.chop(1); // the CR
-    return lines;
-}
-
-QByteArray fileOf(const QList<QByteArray>& lines) {
-    QByteArray bytes;
-    for (const QByteArray& line : lines)
-        bytes += line + "\r\n";
-    return bytes;
+    return SavedLines(game);
 }
 
 } // namespace
@@ -68,129 +32,177 @@ class TestTool : public QObject {
     Q_OBJECT
 
 private slots:
-    void resaveIsAFixedPoint() {
+    void resaveWritesWhatTheEditorWrites() {
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString example = QStringLiteral(QZ_SOURCE_DIR "/examples/world-tour.txt");
         const QString first = dir.filePath("first.txt");
         const QString second = dir.filePath("second.txt");
-
-        ToolRun run = runTool({"resave", example, first});
+        ToolRun run = RunTool({"resave", Example, first});
         QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.err.isEmpty());
-        run = runTool({"resave", first, second});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(contentsOf(second), contentsOf(first));
-
-        // The tool writes what the editor's own reader and writer give.
+        QVERIFY(run.err.isEmpty() && run.out.isEmpty());
         GameSet game;
-        QVERIFY(!OpenFile(game, example).failed());
-        QCOMPARE(contentsOf(first), WriteGameSet(game));
-        QCOMPARE(contentsOf(first).count("\r\n"), 129);
+        QVERIFY(!OpenFile(game, Example).failed());
+        QCOMPARE(FileContents(first), WriteGameSet(game));
+        QCOMPARE(RunTool({"resave", first, second}).exitCode, 0);
+        QCOMPARE(FileContents(second), FileContents(first));
     }
 
-    void resaveErrors_data() {
+    void importWritesWhatTheEditorImports() {
+        QTemporaryDir dir;
+        const QString out = dir.filePath("board.txt");
+        const ToolRun run = RunTool({"import", Template, out});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.isEmpty() && run.out.isEmpty());
+        GameSet game = ResetGame();
+        QVERIFY(!ImportTabDelimitedFile(game, Template).failed());
+        QCOMPARE(FileContents(out), WriteGameSet(game));
+        // The template is a complete board: every field has its place.
+        QCOMPARE(game.CategoryNames[5].trimmed(), QStringLiteral("CATEGORY 6"));
+        QCOMPARE(game.question(6, 5).Answers[4].trimmed(), QStringLiteral("Choice D"));
+        QCOMPARE(game.FinalAnswers[1].trimmed(), QStringLiteral("Choice A"));
+    }
+
+    // Exit status 1, the reason on standard error, nothing on standard output
+    // and nothing written. IN is a clean game set, FOLDER a folder, OVER an
+    // import file whose second line overflows.
+    void refusals_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing input")
-            << QStringList{"resave", "missing.txt", "out.txt"} << "error 53";
-        QTest::newRow("output is a folder")
-            << QStringList{"resave", "in.txt", "folder"} << "error 75";
-        QTest::newRow("one argument") << QStringList{"resave", "in.txt"} << "Usage";
-        QTest::newRow("unknown command") << QStringList{"convert", "in.txt"} << "unknown command";
-        QTest::newRow("no command") << QStringList{} << "Usage";
-        QTest::newRow("check missing file") << QStringList{"check", "missing.txt"} << "error 53";
-        QTest::newRow("check a folder") << QStringList{"check", "folder"} << "error 75";
-        QTest::newRow("check two files") << QStringList{"check", "in.txt", "in.txt"} << "Usage";
+        AddRow("no command", QStringList{}, "Usage");
+        AddRow("unknown command", QStringList{"convert", "IN"}, "unknown command");
+        AddRow("resave, missing input", QStringList{"resave", "missing.txt", "out.txt"},
+               "error 53, File not found");
+        AddRow("resave, output is a folder", QStringList{"resave", "IN", "FOLDER"},
+               "error 75, Path/File access error");
+        AddRow("resave, one argument", QStringList{"resave", "IN"}, "Usage");
+        AddRow("check, missing file", QStringList{"check", "missing.txt"}, "error 53");
+        AddRow("check, a folder", QStringList{"check", "FOLDER"}, "error 75");
+        AddRow("check, two files", QStringList{"check", "IN", "IN"}, "Usage");
+        AddRow("import, missing file", QStringList{"import", "missing.tsv", "out.txt"},
+               "error 53, File not found");
+        AddRow("import, overflow", QStringList{"import", "OVER", "out.txt"}, "error 6, Overflow");
+        AddRow("import, three arguments", QStringList{"import", "OVER", "a", "b"}, "Usage");
+        AddRow("listing, no file", QStringList{"listing"}, "Usage:");
+        AddRow("listing, unknown fields", QStringList{"listing", "IN", "--fields", "both"},
+               "Usage:");
+        AddRow("listing, unknown dollars", QStringList{"listing", "IN", "--dollars", "1-10"},
+               "Usage:");
+        AddRow("listing, option without value", QStringList{"listing", "IN", "--pdf"}, "Usage:");
+        AddRow("listing, missing game set", QStringList{"listing", "missing.txt"}, "error 53");
     }
-    void resaveErrors() {
+    void refusals() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        QVERIFY(writeFile(dir.filePath("in.txt"), fileOf(cleanLines())));
-        QVERIFY(QDir(dir.path()).mkdir("folder"));
-        for (qsizetype index = 1; index < arguments.size(); ++index)
-            arguments[index] = dir.filePath(arguments.at(index));
-
-        const ToolRun run = runTool(arguments);
+        QVERIFY(QDir(dir.path()).mkdir("FOLDER"));
+        WriteFile(dir, "IN", FileBytes(CleanLines()));
+        WriteFile(dir, "OVER", "C\r\n" + QByteArray(32767, 'x') + "\t\r\n");
+        for (qsizetype index = 1; index < arguments.size(); ++index) {
+            if (!arguments.at(index).startsWith("--"))
+                arguments[index] = dir.filePath(arguments.at(index));
+        }
+        const ToolRun run = RunTool(arguments);
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
-        QVERIFY(QFileInfo(dir.filePath("folder")).isDir());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"IN", "OVER"}));
+        QVERIFY(QDir(dir.filePath("FOLDER")).isEmpty());
+    }
+
+    void listingOptions_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("multiplier");
+        AddRow("defaults", QStringList(), int(PrintMode::All), 100);
+        AddRow("questions, none", QStringList{"--fields", "questions", "--dollars", "none"},
+               int(PrintMode::Questions), 0);
+        AddRow("answers, 200-1000", QStringList{"--dollars", "200-1000", "--fields", "answers"},
+               int(PrintMode::Answers), 200);
+        AddRow("all, 1-5", QStringList{"--fields", "all", "--dollars", "1-5"}, int(PrintMode::All),
+               1);
+        AddRow("5-25", QStringList{"--dollars", "5-25"}, int(PrintMode::All), 5);
+        AddRow("10-50", QStringList{"--dollars", "10-50"}, int(PrintMode::All), 10);
+        AddRow("20-100", QStringList{"--dollars", "20-100"}, int(PrintMode::All), 20);
+        AddRow("100-500", QStringList{"--dollars", "100-500"}, int(PrintMode::All), 100);
+    }
+    void listingOptions() {
+        QFETCH(QStringList, options);
+        QFETCH(int, mode);
+        QFETCH(int, multiplier);
+        QTemporaryDir dir;
+        const QString board = WriteFile(dir, "Quiz.Night.txt", FileContents(Example));
+        const ToolRun run = RunTool(QStringList{"listing", board} + options);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.isEmpty());
+        GameSet game;
+        QVERIFY(!OpenFile(game, board).failed());
+        const QStringList expected =
+            BuildListing(game, static_cast<PrintMode>(mode), DollarValuesFor(multiplier), "Quiz");
+        QCOMPARE(run.out, expected); // LF line ends: no CR left in a line
+    }
+
+    void listingToPdf() {
+        // No platform named: the tool must pick one that needs no display.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            environment.remove(name);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("listing.pdf");
+        const ToolRun run = RunTool({"listing", Example, "--pdf", pdf}, environment);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(FileContents(pdf).startsWith("%PDF-"));
+        QVERIFY2(PdfPageCount(pdf) > 1, "200 lines do not fit on one page");
     }
 
     void checkFindings_data() {
         QTest::addColumn<int>("lineNumber"); // 1-based line to replace; 0 for none
-        QTest::addColumn<QByteArray>("replacement");
+        QTest::addColumn<QString>("replacement");
         QTest::addColumn<int>("secondLine");
-        QTest::addColumn<QByteArray>("secondReplacement");
+        QTest::addColumn<QString>("secondReplacement");
         QTest::addColumn<QString>("finding"); // "" when nothing is to be reported
-
-        QTest::newRow("clean") << 0 << QByteArray() << 0 << QByteArray() << "";
-        QTest::newRow("caret in an answer") << 3 << QByteArray("a^b^^^^") << 0 << QByteArray()
-                                            << "line 3: 5 \"^\" in the answers line";
-        QTest::newRow("hash in a font name") << 5 << QByteArray("T#Ar#ial#28#True#True#255#") << 0
-                                             << QByteArray() << "line 5: 7 \"#\" in the type line";
-        QTest::newRow("line feed in a text") << 2 << QByteArray("two\nlines") << 0 << QByteArray()
-                                             << "line 2: line feed inside the text";
-        QTest::newRow("undefined byte") << 23 << QByteArray("caf\x81") << 0 << QByteArray()
-                                        << "line 23: byte 0x81 has no character";
-        QTest::newRow("UTF-8 text")
-            << 1 << QByteArray("Caf\xC3\xA9s") << 0 << QByteArray() << "line 1: looks like UTF-8";
-        QTest::newRow("missing picture")
-            << 2 << QByteArray("C:\\Trivia Sets\\tower.jpg") << 5 << QByteArray("P")
-            << "line 2: picture file \"C:\\Trivia Sets\\tower.jpg\" does not exist";
-        QTest::newRow("missing sound")
-            << 2 << QByteArray("/nowhere/tune.wav") << 5 << QByteArray("SName the tune")
-            << "line 2: sound file \"/nowhere/tune.wav\" does not exist";
-        QTest::newRow("missing video in the final")
-            << 127 << QByteArray("D:\\clips\\launch.mpg") << 129 << QByteArray("V")
-            << "line 127: video file \"D:\\clips\\launch.mpg\" does not exist";
-        QTest::newRow("existing picture")
-            << 2 << QByteArray("@MEDIA@") << 5 << QByteArray("P") << "";
-        QTest::newRow("one-digit font size")
-            << 5 << QByteArray("T#Arial#9#True#True#255#") << 0 << QByteArray()
-            << "line 5: font size \"9\" reads as 28";
-        QTest::newRow("black colour") << 9 << QByteArray("T#Arial#28#True#True#0#") << 0
-                                      << QByteArray() << "line 9: colour \"0\" reads as white";
-        QTest::newRow("hash in a font name without a colour")
-            << 5 << QByteArray("T#Ar#ial#28#True#True#") << 0 << QByteArray()
-            << "line 5: colour \"True\" is not a number";
-        QTest::newRow("colour-only form is fine")
-            << 9 << QByteArray("T#255#") << 0 << QByteArray() << "";
-        QTest::newRow("blank type in category 3")
-            << 47 << QByteArray(" #Arial#28#True#True#") << 0 << QByteArray()
-            << "line 47: type line starts with a space";
-        QTest::newRow("blank type in category 1 is text")
-            << 5 << QByteArray(" #Arial#28#True#True#") << 0 << QByteArray() << "";
-        QTest::newRow("Daily Double word")
-            << 4 << QByteArray("Yes") << 0 << QByteArray() << "line 4: Daily Double mark \"Yes\"";
-        QTest::newRow("lower-case Daily Double is fine")
-            << 4 << QByteArray("y") << 0 << QByteArray() << "";
-        QTest::newRow("long category name") << 22 << QByteArray(40, 'n') << 0 << QByteArray()
-                                            << "line 22: the category name is 40 characters";
-        QTest::newRow("one line too many")
-            << 0 << QByteArray() << 130 << QByteArray("extra") << "the file has 130 lines, not 129";
-        QTest::newRow("file cut short")
-            << 0 << QByteArray() << -100 << QByteArray() << "the file has 100 lines, not 129";
+        AddRow("clean", 0, "", 0, "", "");
+        AddRow("caret in an answer", 3, "a^b^^^^", 0, "", "line 3: 5 \"^\" in the answers line");
+        AddRow("hash in a font name", 5, "T#Ar#ial#28#True#True#255#", 0, "",
+               "line 5: 7 \"#\" in the type line");
+        AddRow("line feed in a text", 2, "two\nlines", 0, "", "line 2: line feed inside the text");
+        AddRow("undefined byte", 23, "caf\u0081", 0, "", "line 23: byte 0x81 has no character");
+        AddRow("UTF-8 text", 1, "Caf\u00c3\u00a9s", 0, "", "line 1: looks like UTF-8");
+        AddRow("missing picture", 2, "C:\\Trivia Sets\\tower.jpg", 5, "P",
+               "line 2: picture file \"C:\\Trivia Sets\\tower.jpg\" does not exist");
+        AddRow("missing sound", 2, "/nowhere/tune.wav", 5, "SName the tune",
+               "line 2: sound file \"/nowhere/tune.wav\" does not exist");
+        AddRow("missing video in the final", 127, "D:\\clips\\launch.mpg", 129, "V",
+               "line 127: video file \"D:\\clips\\launch.mpg\" does not exist");
+        AddRow("existing picture", 2, "@MEDIA@", 5, "P", "");
+        AddRow("one-digit font size", 5, "T#Arial#9#True#True#255#", 0, "",
+               "line 5: font size \"9\" reads as 28");
+        AddRow("black colour", 9, "T#Arial#28#True#True#0#", 0, "",
+               "line 9: colour \"0\" reads as white");
+        AddRow("hash in a font name without a colour", 5, "T#Ar#ial#28#True#True#", 0, "",
+               "line 5: colour \"True\" is not a number");
+        AddRow("colour-only form is fine", 9, "T#255#", 0, "", "");
+        AddRow("blank type in category 3", 47, " #Arial#28#True#True#", 0, "",
+               "line 47: type line starts with a space");
+        AddRow("blank type in category 1 is text", 5, " #Arial#28#True#True#", 0, "", "");
+        AddRow("Daily Double word", 4, "Yes", 0, "", "line 4: Daily Double mark \"Yes\"");
+        AddRow("lower-case Daily Double is fine", 4, "y", 0, "", "");
+        AddRow("long category name", 22, QString(40, 'n'), 0, "",
+               "line 22: the category name is 40 characters");
+        AddRow("one line too many", 0, "", 130, "extra", "the file has 130 lines, not 129");
+        AddRow("file cut short", 0, "", -100, "", "the file has 100 lines, not 129");
     }
     void checkFindings() {
         QFETCH(int, lineNumber);
-        QFETCH(QByteArray, replacement);
+        QFETCH(QString, replacement);
         QFETCH(int, secondLine);
-        QFETCH(QByteArray, secondReplacement);
+        QFETCH(QString, secondReplacement);
         QFETCH(QString, finding);
-
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString media = dir.filePath("tower.jpg");
-        QVERIFY(writeFile(media, "jpeg"));
-
-        QList<QByteArray> lines = cleanLines();
-        auto place = [&](int number, QByteArray text) {
-            text.replace("@MEDIA@", media.toLocal8Bit());
-            if (number > static_cast<int>(lines.size()))
+        const QString media = WriteFile(dir, "tower.jpg", "jpeg");
+        QStringList lines = CleanLines();
+        auto place = [&](int number, QString text) {
+            text.replace("@MEDIA@", media);
+            if (number > lines.size())
                 lines.append(text);
             else if (number > 0)
                 lines[number - 1] = text;
@@ -199,18 +211,11 @@ private slots:
         };
         place(lineNumber, replacement);
         place(secondLine, secondReplacement);
-        const QString path = dir.filePath("set.txt");
-        QVERIFY(writeFile(path, fileOf(lines)));
-
-        const ToolRun run = runTool({"check", path});
+        const ToolRun run = RunTool({"check", WriteFile(dir, "set.txt", FileBytes(lines))});
         QVERIFY(run.err.isEmpty());
-        if (finding.isEmpty()) {
-            QCOMPARE(run.out, QString());
-            QCOMPARE(run.exitCode, 0);
-        } else {
-            QVERIFY2(run.out.contains(finding), qPrintable(run.out));
-            QCOMPARE(run.exitCode, 3);
-        }
+        QCOMPARE(run.exitCode, finding.isEmpty() ? 0 : 3);
+        QVERIFY2(finding.isEmpty() ? run.out.isEmpty() : run.out.join('\n').contains(finding),
+                 qPrintable(run.out.join('\n')));
     }
 };
 
