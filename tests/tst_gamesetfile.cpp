@@ -440,6 +440,7 @@ private slots:
         AddRow("lower-case mark", 3, "y", "y", "y");
         AddRow("mark kept untrimmed", 3, " Y ", " Y ", "Y");
         AddRow("empty mark saved as N", 3, "", "", "N");
+        AddRow("blank mark is not empty", 3, " ", " ", "");
     }
     void lineReadAndWritten() {
         QFETCH(int, index);

@@ -441,7 +441,8 @@ QByteArray WriteGameSet(GameSet& game) {
 
             lines << joinAnswers(record.Answers);
 
-            if (TrimSpaces(record.DailyDouble).isEmpty())
+            // Only an empty flag becomes "N"; a blank one is written trimmed, as "".
+            if (record.DailyDouble.isEmpty())
                 record.DailyDouble = QStringLiteral("N");
             lines << TrimSpaces(record.DailyDouble);
 
