@@ -14,7 +14,7 @@ cmake --build "$root/build" -j"$(nproc)" --target quizmora-editor
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
 mkdir -p "$config/QZV"
-printf '[Settings]\nEditCurrentGame=1\nGame=%s\n' "$game" > "$config/QZV/QZV.conf"
+printf '[Settings]\nEditCurrentGame=1\nGame=%s\n' "$game" > "$config/QZV/QZV.ini"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found: starting the editor inside a virtual X server (xvfb-run)."
