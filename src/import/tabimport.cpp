@@ -5,7 +5,6 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -293,11 +292,7 @@ FileError ImportTabDelimited(GameSet& game, QByteArrayView data) {
 }
 
 FileError ImportTabDelimitedFile(GameSet& game, const QString& path) {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
-        return {ErrorNumber::FileNotFound, QStringLiteral("File not found")};
     QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        return {ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error")};
-    return ImportTabDelimited(game, file);
+    const FileError opened = OpenForReading(file);
+    return opened.failed() ? opened : ImportTabDelimited(game, file);
 }

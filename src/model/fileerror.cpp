@@ -1,5 +1,8 @@
 #include "model/fileerror.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace {
 const QString LineEnd = QStringLiteral("\r\n");
 }
@@ -28,4 +31,13 @@ QString SaveAccessErrorText() {
         QStringLiteral("For help, contact Quizmora support."),
     }
         .join(LineEnd);
+}
+
+FileError OpenForReading(QFile& file) {
+    const QFileInfo info(file.fileName());
+    if (file.fileName().isEmpty() || !info.exists())
+        return {ErrorNumber::FileNotFound, QStringLiteral("File not found")};
+    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+        return {ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error")};
+    return FileError::ok();
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QFile;
+
 // Error numbers as the game's reports show them.
 namespace ErrorNumber {
 constexpr int None = 0;
@@ -33,6 +35,10 @@ enum class ReportStyle { Colon, Period };
 // "Location: l", procedureLine, then any trailing lines.
 QString ErrorReportText(ReportStyle style, const FileError& error, const QString& location,
                         const QString& procedureLine, const QStringList& trailingLines = {});
+
+// Opens `file` for reading: 53 "File not found" when it does not exist, 75
+// "Path/File access error" when it is a folder or cannot be opened.
+FileError OpenForReading(QFile& file);
 
 // The four-line text of the writer's error-75 box (title "Quizmora", exclamation icon).
 QString SaveAccessErrorText();

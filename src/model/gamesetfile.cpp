@@ -413,12 +413,10 @@ void ReadGameSet(GameSet& game, QIODevice& device) {
 FileError OpenFile(GameSet& game, const QString& path) {
     ResetGameSet(game);
     QFile file(path);
-    if (path.isEmpty() || !file.exists())
-        return fileNotFound();
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        return accessError();
-    ReadGameSet(game, file);
-    return FileError::ok();
+    const FileError opened = OpenForReading(file);
+    if (!opened.failed())
+        ReadGameSet(game, file);
+    return opened;
 }
 
 // ---- writing -----------------------------------------------------------------

@@ -5,9 +5,7 @@
 #include "util/textrules.h"
 #include "util/windows1252.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 #include <map>
 
@@ -195,14 +193,9 @@ int runCheck(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
     const QString path = args.at(0);
     QFile file(path);
-    if (!file.exists()) {
-        err << "quizmora-tool: cannot read " << path << ": error 53, File not found\n";
-        return 1;
-    }
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        err << "quizmora-tool: cannot read " << path << ": error 75, Path/File access error\n";
-        return 1;
-    }
+    const FileError opened = OpenForReading(file);
+    if (opened.failed())
+        return ReportFailure(err, "read", path, opened);
 
     // The lines the game reads, and how many lines the file has in all.
     QStringList lines;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/fileerror.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -22,6 +24,11 @@ int runResave(const QStringList& args, QTextStream& out, QTextStream& err);
 int runCheck(const QStringList& args, QTextStream& out, QTextStream& err);
 int runImport(const QStringList& args, QTextStream& out, QTextStream& err);
 int runListing(const QStringList& args, QTextStream& out, QTextStream& err);
+
+// Writes "quizmora-tool: cannot <action> <path>: error <n>, <description>" to
+// `err` and returns the error exit status.
+int ReportFailure(QTextStream& err, const char* action, const QString& path,
+                  const FileError& error);
 
 // Exit status of "check" when it has something to report.
 constexpr int CheckFindingsStatus = 3;

@@ -11,17 +11,9 @@ int runImport(const QStringList& args, QTextStream&, QTextStream& err) {
     GameSet game;
     ResetGameSet(game);
     const FileError imported = ImportTabDelimitedFile(game, args.at(0));
-    if (imported.failed()) {
-        // Nothing is written: a half-read board is not worth a file.
-        err << "quizmora-tool: cannot import " << args.at(0) << ": error " << imported.number
-            << ", " << imported.description << '\n';
-        return 1;
-    }
+    // Nothing is written: a half-read board is not worth a file.
+    if (imported.failed())
+        return ReportFailure(err, "import", args.at(0), imported);
     const FileError saved = SaveFile(game, args.at(1));
-    if (saved.failed()) {
-        err << "quizmora-tool: cannot write " << args.at(1) << ": error " << saved.number << ", "
-            << saved.description << '\n';
-        return 1;
-    }
-    return 0;
+    return saved.failed() ? ReportFailure(err, "write", args.at(1), saved) : 0;
 }

@@ -101,11 +101,8 @@ int runListing(const QStringList& args, QTextStream& out, QTextStream& err) {
 
     GameSet game;
     const FileError opened = OpenFile(game, file);
-    if (opened.failed()) {
-        err << "quizmora-tool: cannot read " << file << ": error " << opened.number << ", "
-            << opened.description << '\n';
-        return 1;
-    }
+    if (opened.failed())
+        return ReportFailure(err, "read", file, opened);
     // The editor always knows the open file by its full path; a relative
     // FILE is made absolute so that it gets the same title.
     const QString title = ListingTitle(QFileInfo(file).absoluteFilePath());
@@ -124,10 +121,5 @@ int runListing(const QStringList& args, QTextStream& out, QTextStream& err) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     const FileError printed = PrintLines(printer, lines);
-    if (printed.failed()) {
-        err << "quizmora-tool: cannot print to " << pdf << ": error " << printed.number << ", "
-            << printed.description << '\n';
-        return 1;
-    }
-    return 0;
+    return printed.failed() ? ReportFailure(err, "print to", pdf, printed) : 0;
 }

@@ -26,6 +26,13 @@ void printUsage(QTextStream& stream) {
 
 } // namespace
 
+int ReportFailure(QTextStream& err, const char* action, const QString& path,
+                  const FileError& error) {
+    err << "quizmora-tool: cannot " << action << ' ' << path << ": error " << error.number << ", "
+        << error.description << '\n';
+    return 1;
+}
+
 int main(int argc, char* argv[]) {
     const std::unique_ptr<QCoreApplication> application = CreateToolApplication(argc, argv);
     QTextStream out(stdout);

@@ -8,16 +8,8 @@ int runResave(const QStringList& args, QTextStream&, QTextStream& err) {
     }
     GameSet game;
     const FileError opened = OpenFile(game, args.at(0));
-    if (opened.failed()) {
-        err << "quizmora-tool: cannot read " << args.at(0) << ": error " << opened.number << ", "
-            << opened.description << '\n';
-        return 1;
-    }
+    if (opened.failed())
+        return ReportFailure(err, "read", args.at(0), opened);
     const FileError saved = SaveFile(game, args.at(1));
-    if (saved.failed()) {
-        err << "quizmora-tool: cannot write " << args.at(1) << ": error " << saved.number << ", "
-            << saved.description << '\n';
-        return 1;
-    }
-    return 0;
+    return saved.failed() ? ReportFailure(err, "write", args.at(1), saved) : 0;
 }
