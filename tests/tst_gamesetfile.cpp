@@ -169,30 +169,6 @@ private slots:
         QCOMPARE(GetFontColorField(line), color);
     }
 
-    void textTypeLine_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("size");
-        QTest::addColumn<bool>("bold");
-        QTest::addColumn<QString>("color");
-        QTest::addColumn<QString>("line");
-        AddRow("font and colour", "Courier New", "28", true, "16777215",
-               "T#Courier New#28#True#True#16777215#");
-        AddRow("font only", "Arial", "36", false, "", "T#Arial#36#False#True#");
-        AddRow("colour only", "", "28", true, "255", "T#255#");
-        AddRow("blank name is no name", "   ", "28", false, "255", "T#255#");
-        AddRow("neither", "", "28", true, " ", "T");
-        AddRow("name and size untrimmed", " Arial ", " 9", false, "0",
-               "T# Arial # 9#False#True#0#");
-    }
-    void textTypeLine() {
-        QFETCH(QString, name);
-        QFETCH(QString, size);
-        QFETCH(bool, bold);
-        QFETCH(QString, color);
-        QFETCH(QString, line);
-        QCOMPARE(TextTypeLine(name, size, bold, true, color), line);
-    }
-
     void resetSetSaves_data() {
         QTest::addColumn<QString>("finalType");
         QTest::addColumn<QString>("finalTypeLine");
@@ -249,25 +225,38 @@ private slots:
         QCOMPARE(WriteGameSet(read), first);
     }
 
+    // One field of question 4.2 saved: the line it is written on ("": not
+    // checked) and the value read back from the file.
     void readBack_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("readBack");
-        AddRow("black colour", "color", "0", "16777215");
-        AddRow("one-character colour", "color", "7", "16777215");
-        AddRow("two-character colour", "color", "10", "10");
-        AddRow("one-digit size", "size", "9", "28");
-        AddRow("decimal size down", "size", "28.5", "28");
-        AddRow("decimal size up", "size", "30.7", "31");
-        AddRow("numeric font name", "name", "123", "Courier New");
-        AddRow("one-character font name", "name", "X", "Courier New");
-        AddRow("blanks around text", "text", "  Capital?  ", "Capital?");
-        AddRow("blanks around answer", "answer", "  Paris ", "Paris");
-        AddRow("caret in an answer shifts", "answer", "a^b", "a");
+        AddRow("black colour", "color", "0", "T#Courier New#28#True#True#0#", "16777215");
+        AddRow("one-character colour", "color", "7", "", "16777215");
+        AddRow("two-character colour", "color", "10", "", "10");
+        AddRow("no colour", "color", "", "T#Courier New#28#True#True#", "16777215");
+        AddRow("blank colour", "color", " ", "T#Courier New#28#True#True#", "16777215");
+        AddRow("one-digit size", "size", "9", "", "28");
+        AddRow("size untrimmed", "size", " 9", "T#Courier New# 9#True#True#16777215#", "9");
+        AddRow("decimal size down", "size", "28.5", "", "28");
+        AddRow("decimal size up", "size", "30.7", "", "31");
+        AddRow("numeric font name", "name", "123", "", "Courier New");
+        AddRow("one-character font name", "name", "X", "", "Courier New");
+        AddRow("no font name", "name", "", "T#16777215#", "Courier New");
+        AddRow("blank font name", "name", "   ", "T#16777215#", "Courier New");
+        AddRow("font name untrimmed", "name", " Arial ", "T# Arial #28#True#True#16777215#",
+               " Arial ");
+        AddRow("bold off", "bold", "", "T#Courier New#28#False#True#16777215#", "False");
+        AddRow("italic off", "italic", "", "T#Courier New#28#True#False#16777215#", "False");
+        AddRow("blanks around text", "text", "  Capital?  ", "Capital?", "Capital?");
+        AddRow("blanks around answer", "answer", "  Paris ", "Paris^^^^", "Paris");
+        AddRow("caret in an answer shifts", "answer", "a^b", "a^b^^^^", "a");
     }
     void readBack() {
         QFETCH(QString, field);
         QFETCH(QString, stored);
+        QFETCH(QString, written);
         QFETCH(QString, readBack);
         GameSet game = ResetGame();
         QuestionRecord& record = game.question(4, 2);
@@ -277,13 +266,22 @@ private slots:
             record.QuestionText.set(stored);
         else if (field == "answer")
             record.Answers[0].set(stored);
+        else if (field == "bold" || field == "italic")
+            (field == "bold" ? record.FontBold : record.FontItalic) = false;
         else
             *fonts.at(field) = stored;
 
-        QuestionRecord read = ReadBytes(WriteGameSet(game)).question(4, 2);
+        const QByteArray bytes = WriteGameSet(game);
+        const int line = field == "text" ? 68 : field == "answer" ? 69 : 71;
+        if (!written.isEmpty())
+            QCOMPARE(FileLines(bytes).at(line), written);
+        const QuestionRecord read = ReadBytes(bytes).question(4, 2);
+        const auto word = [](bool flag) { return QString(flag ? "True" : "False"); };
         const std::map<QString, QString> values = {{"color", read.FontColor},
                                                    {"size", read.FontSize},
                                                    {"name", read.FontName},
+                                                   {"bold", word(read.FontBold)},
+                                                   {"italic", word(read.FontItalic)},
                                                    {"text", read.QuestionText.trimmed()},
                                                    {"answer", read.Answers[0].trimmed()}};
         QCOMPARE(values.at(field), readBack);
