@@ -313,58 +313,52 @@ private slots:
         }
     }
 
-    void blankTypeLetter_data() {
-        QTest::addColumn<int>("category");
-        QTest::addColumn<QString>("type");
-        for (int category = 1; category <= 6; ++category) {
-            const bool blankIsText = category != 3 && category != 6;
-            AddRow(qPrintable(QString::number(category)), category, blankIsText ? "T" : " ");
-        }
-    }
-    void blankTypeLetter() {
-        QFETCH(int, category);
-        QFETCH(QString, type);
-        QStringList lines = ResetLines(" T");
-        const int base = 1 + 21 * (category - 1) + 4 * 2; // question 3, 0-based index
-        lines[base] = "question";
-        lines[base + 3] = " #Arial#36#False#False#";
-        const GameSet game = ReadBytes(FileBytes(lines));
-        const QuestionRecord& record = game.question(category, 3);
-        QCOMPARE(record.QuestionType, type);
-        QCOMPARE(record.FontName, type == "T" ? QStringLiteral("Arial") : DefaultFontName);
-        QCOMPARE(record.QuestionText.trimmed(), QStringLiteral("question"));
-        QCOMPARE(game.FinalQuestionType, QStringLiteral(" ")); // the final has no blank rule
-    }
-
+    // The type line of question 1 of a category and of the final question.
     void questionTypes_data() {
+        QTest::addColumn<int>("category");
         QTest::addColumn<QString>("typeLine");
         QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("finalType");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("media");
-        AddRow("sound", "SName it", "S", "Name it", "line one");
-        AddRow("sound, blanks kept", "S  two  ", "S", "  two", "line one");
-        AddRow("picture", "P", "P", "line one", "");
-        AddRow("only first letter counts", "Video", "V", "line one", "");
-        AddRow("lower case is another type", "t#Arial#36#True#True#", "t", "line one", "");
+        QTest::addColumn<QString>("font");
+        const QString blank = QStringLiteral(" #Arial#36#False#False#");
+        AddRow("sound", 1, "SName it", "S", "S", "Name it", "line one", DefaultFontName);
+        AddRow("sound, blanks kept", 1, "S  two  ", "S", "S", "  two", "line one", DefaultFontName);
+        AddRow("picture", 1, "P", "P", "P", "line one", "", DefaultFontName);
+        AddRow("only first letter counts", 1, "Video", "V", "V", "line one", "", DefaultFontName);
+        AddRow("lower case is another type", 1, "t#Arial#36#", "t", "t", "line one", "",
+               DefaultFontName);
+        // A blank letter is text in categories 1, 2, 4 and 5 only, never in the final.
+        for (int category = 1; category <= 6; ++category) {
+            const bool text = category != 3 && category != 6;
+            AddRow(qPrintable(QStringLiteral("blank in category %1").arg(category)), category,
+                   blank, text ? "T" : " ", " ", "line one", "",
+                   text ? QStringLiteral("Arial") : DefaultFontName);
+        }
     }
     void questionTypes() {
+        QFETCH(int, category);
         QFETCH(QString, typeLine);
         QFETCH(QString, type);
+        QFETCH(QString, finalType);
         QFETCH(QString, text);
         QFETCH(QString, media);
+        QFETCH(QString, font);
         QStringList lines = ResetLines(typeLine);
-        lines[1] = lines[126] = "line one";
-        lines[4] = typeLine;
+        const int base = 1 + 21 * (category - 1); // question 1, 0-based index
+        lines[base] = lines[126] = "line one";
+        lines[base + 3] = typeLine;
         const GameSet game = ReadBytes(FileBytes(lines));
-        const QuestionRecord& record = game.question(1, 1);
+        const QuestionRecord& record = game.question(category, 1);
         QCOMPARE(record.QuestionType, type);
         QCOMPARE(RTrimSpaces(record.QuestionText.padded()), text);
         QCOMPARE(record.MediaPath.trimmed(), media);
-        QCOMPARE(record.FontName, DefaultFontName);
-        QCOMPARE(game.FinalQuestionType, type);
+        QCOMPARE(record.FontName, font);
+        QCOMPARE(game.FinalQuestionType, finalType);
         QCOMPARE(RTrimSpaces(game.FinalQuestionText.padded()), text);
         QCOMPARE(game.FinalMediaPath.trimmed(), media);
-        QCOMPARE(game.FinalFontName, DefaultFontName);
+        QCOMPARE(game.FinalFontName, finalType == type ? font : DefaultFontName);
     }
 
     void shortFiles_data() {

@@ -49,20 +49,6 @@ class TestImport : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstField_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("expected");
-        AddRow("no tab", "History  ", "History  ");
-        AddRow("cut at first tab", "a\tb\tc", "a");
-        AddRow("leading tab", "\tb", "");
-        AddRow("spaces and line feed kept", " a\nb \tc", " a\nb ");
-    }
-    void firstField() {
-        QFETCH(QString, line);
-        QFETCH(QString, expected);
-        QCOMPARE(FirstField(line), expected);
-    }
-
     void fullBoard() {
         QStringList lines = FullBoard();
         lines << QString(40000, 'x') + '\t'; // a 69th line would overflow if it were read
