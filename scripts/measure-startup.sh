@@ -2,19 +2,25 @@
 # Start-up of the editor up to its first shown window, against a Qt Widgets
 # program that shows one empty window: wall time and peak memory (max RSS),
 # several alternating runs of each on the offscreen platform.
-# Usage: scripts/measure-startup.sh [runs]   (default 15)
+# Usage: scripts/measure-startup.sh [runs] [game set]   (default 15 runs, a new set)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-15}
+game=${2:+$(realpath "$2")}
 build=${QZ_BENCH_BUILD_DIR:-$root/build-bench}
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQZ_BENCHMARKS=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target quizmora-editor emptywindow >/dev/null
 
-# A private, empty settings store: the editor starts with a new game set.
+# A private settings store: the editor starts with a new game set, or opens
+# the given one as the current game.
 config=$(mktemp -d)
 samples=$(mktemp -d)
 trap 'rm -rf "$config" "$samples"' EXIT
+if [ -n "$game" ]; then
+  mkdir -p "$config/QZV"
+  printf '[Settings]\nEditCurrentGame=1\nGame=%s\n' "$game" >"$config/QZV/QZV.conf"
+fi
 export XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=offscreen QZ_QUIT_AFTER_SHOW=1
 
 # One run: appends "milliseconds kilobytes" to the program's sample file.
