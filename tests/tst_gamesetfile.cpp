@@ -80,6 +80,7 @@ private slots:
         AddRow("fraction", "0.5", true, 0.5, 1);
         AddRow("exponent", "1E3", true, 1000.0, 1);
         AddRow("leading point", ".5", true, 0.5, 1);
+        AddRow("signed D exponent", "+1D-2", true, 0.01, 1);
         AddRow("hex", "&H1F", true, 31.0, 1);
         AddRow("short hex is 16-bit", "&HFFFF", true, -1.0, 1);
         AddRow("octal", "&O17", true, 15.0, 1);

@@ -215,44 +215,31 @@ double LeadingNumber(const QString& text) {
         return radixValue(digits, radix);
     }
 
-    QChar character = next();
-    if (character == QLatin1Char('+') || character == QLatin1Char('-')) {
-        compact += character;
-        ++index;
-    }
-    bool anyDigit = false;
-    while (isDigit(next())) {
-        compact += text.at(index);
-        anyDigit = true;
-        ++index;
-    }
+    // Moves the next sign or run of digits into `into`; true when there were digits.
+    auto takeSign = [&](QString& into) {
+        if (next() == QLatin1Char('+') || next() == QLatin1Char('-'))
+            into += text.at(index++);
+    };
+    auto takeDigits = [&](QString& into) {
+        const qsizetype start = into.size();
+        while (isDigit(next()))
+            into += text.at(index++);
+        return into.size() > start;
+    };
+
+    takeSign(compact);
+    bool anyDigit = takeDigits(compact);
     if (next() == QLatin1Char('.')) {
-        compact += QLatin1Char('.');
-        ++index;
-        while (isDigit(next())) {
-            compact += text.at(index);
-            anyDigit = true;
-            ++index;
-        }
+        compact += text.at(index++);
+        anyDigit = takeDigits(compact) || anyDigit;
     }
     if (!anyDigit)
         return 0;
-    character = next().toUpper();
-    if (character == QLatin1Char('E') || character == QLatin1Char('D')) {
-        QString exponent = QStringLiteral("e");
+    if (next().toUpper() == QLatin1Char('E') || next().toUpper() == QLatin1Char('D')) {
         ++index;
-        character = next();
-        if (character == QLatin1Char('+') || character == QLatin1Char('-')) {
-            exponent += character;
-            ++index;
-        }
-        bool exponentDigit = false;
-        while (isDigit(next())) {
-            exponent += text.at(index);
-            exponentDigit = true;
-            ++index;
-        }
-        if (exponentDigit) // "7e" is just 7
+        QString exponent = QStringLiteral("e");
+        takeSign(exponent);
+        if (takeDigits(exponent)) // "7e" is just 7
             compact += exponent;
     }
     return parseDecimal(compact);
