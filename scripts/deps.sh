@@ -9,7 +9,7 @@ packages=(
   libgl1-mesa-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   fonts-liberation fonts-dejavu-core fonts-comic-neue
-  xvfb xauth
+  xvfb xauth poppler-utils
   "$@"
 )
 
