@@ -268,6 +268,14 @@ void frmEditor::connectControls() {
     // What the user may type; text the program shows is never cut.
     new LengthLimit(256, m_ui.txtEnterQuestion);
     new LengthLimit(174, m_ui.txtAnswer);
+    // A text the program puts into a box is shown from its start, so a long
+    // question or path reads from its beginning; typing keeps its own cursor.
+    for (QLineEdit* box : {m_ui.txtEnterQuestion, m_ui.txtAnswer, m_ui.txtPath}) {
+        connect(box, &QLineEdit::textChanged, box, [box] {
+            if (!box->isModified())
+                box->setCursorPosition(0);
+        });
+    }
     m_ui.txtCategoryName->installEventFilter(this);
     m_ui.txtEnterQuestion->installEventFilter(this);
     m_ui.txtAnswer->installEventFilter(this);

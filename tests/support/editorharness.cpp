@@ -111,6 +111,72 @@ FakeMediaPlayer* EditorHarness::soundPlayer() const {
     return nullptr;
 }
 
+void EditorHarness::select(int category, int question) {
+    if (category == 7) {
+        click(QStringLiteral("picFinalQuestion"));
+        return;
+    }
+    click(QStringLiteral("lblCategory_%1").arg(category - 1));
+    click(QStringLiteral("btnQuestion_%1").arg(question - 1));
+}
+
+std::array<FixedText<300>, 5>& EditorHarness::currentAnswers() {
+    if (QuestionRecord* shown = window->CurrentBoardRecord())
+        return shown->Answers;
+    return state.game.FinalAnswers;
+}
+
+QStringList EditorHarness::shownAmong(const QStringList& names) const {
+    QStringList visible;
+    for (const QString& name : names) {
+        if (shown(name))
+            visible.append(name);
+    }
+    return visible;
+}
+
+QStringList EditorHarness::choiceCaptions() const {
+    QStringList captions;
+    for (const QLabel* choice : window->lblAnswerChoices)
+        captions.append(choice->text());
+    return captions;
+}
+
+QString EditorHarness::lookOf(int category, int question) const {
+    const GameSet& game = state.game;
+    const auto text = [](const QString& name, const QString& size, bool bold, bool italic,
+                         const QString& colour) {
+        return QStringLiteral("%1/%2/%3/%4/%5")
+            .arg(name, size, QString::number(int(bold)), QString::number(int(italic)), colour);
+    };
+    if (category == 7)
+        return text(game.FinalFontName, QString::number(game.FinalFontSize), game.FinalFontBold,
+                    game.FinalFontItalic, game.FinalFontColor);
+    const QuestionRecord& shown = game.question(category, question);
+    return text(shown.FontName, shown.FontSize, shown.FontBold, shown.FontItalic, shown.FontColor);
+}
+
+void EditorHarness::setLook(int category, int question, const QString& look) {
+    const QStringList parts = look.split(QLatin1Char('/'));
+    const bool bold = parts.value(2) == QLatin1String("1");
+    const bool italic = parts.value(3) == QLatin1String("1");
+    GameSet& game = state.game;
+    if (category == 7) {
+        game.FinalFontName = parts.value(0);
+        game.FinalFontSize = parts.value(1).toShort();
+        game.FinalFontBold = bold;
+        game.FinalFontItalic = italic;
+        game.FinalFontColor = parts.value(4);
+        return;
+    }
+    QuestionRecord& shown = game.question(category, question);
+    shown.FontName = parts.value(0);
+    shown.FontSize = parts.value(1);
+    shown.FontBold = bold;
+    shown.FontItalic = italic;
+    shown.FontColor = parts.value(4);
+}
+
 quint32 SquareColour(const EditorHarness& editor, int category, int index) {
     const auto* square =
         editor.find<ClickableLabel>(QStringLiteral("lblCat%1_%2").arg(category).arg(index));

@@ -46,7 +46,29 @@ public:
 
     FakeMediaPlayer* videoPlayer() const;
     FakeMediaPlayer* soundPlayer() const;
+
+    // Selects a board question (category 1..6, question 1..5) by clicking
+    // its category and its button, or the final question (category 7).
+    void select(int category, int question = 1);
+    // The record of a board square.
+    QuestionRecord& record(int category, int question) {
+        return state.game.question(category, question);
+    }
+    // The selected question's answer and choices A..D (the final question's own).
+    std::array<FixedText<300>, 5>& currentAnswers();
+    // Those of the named controls whose Visible flag is set, in the order given.
+    QStringList shownAmong(const QStringList& names) const;
+    // Captions of the four choice labels A..D.
+    QStringList choiceCaptions() const;
+    // A question's look as "face/size/bold/italic/colour", e.g.
+    // "Arial/28/1/0/255"; category 7 is the final question.
+    QString lookOf(int category, int question = 1) const;
+    void setLook(int category, int question, const QString& look);
 };
+
+// The refusal of a command while the multiple-answers box is open.
+inline const QString MultipleChoiceGuardText =
+    QStringLiteral("Click Done or Cancel in the Multiple Choice Box First!");
 
 // A square's colour on the Daily Double map, 0x00BBGGRR.
 quint32 SquareColour(const EditorHarness& editor, int category, int index);
