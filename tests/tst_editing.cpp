@@ -5,44 +5,49 @@
 #include <QLineEdit>
 #include <QTest>
 
+// A text set into the question or answer box and what the model keeps.
+struct Typed {
+    const char* box;
+    int category; // 7: the final question
+    bool changedBefore;
+    const char* typed;
+    const char* stored;
+    bool changedAfter;
+};
+
+// A media question whose file name becomes its answer.
+struct FileNameRow {
+    const char* type;
+    const char* questionText;
+    const char* mediaPath;
+    const char* answer;
+};
+
 class TestEditing : public QObject {
     Q_OBJECT
 
 private slots:
     void typedTextStored_data() {
-        QTest::addColumn<QString>("box"); // txtEnterQuestion or txtAnswer
-        QTest::addColumn<int>("category");
-        QTest::addColumn<bool>("changedBefore");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("changedAfter");
-        const auto row = [](const char* name, const char* box, int category, bool before,
-                            const char* typed, const char* stored, bool after) {
-            QTest::newRow(name) << QString::fromLatin1(box) << category << before
-                                << QString::fromLatin1(typed) << QString::fromLatin1(stored)
-                                << after;
-        };
-        row("new question", "txtEnterQuestion", 1, false, "  Who wrote Hamlet? ",
-            "Who wrote Hamlet?", true);
-        row("spaces clear, flag kept false", "txtEnterQuestion", 1, false, "   ", "", false);
-        row("spaces clear, flag kept true", "txtEnterQuestion", 1, true, "   ", "", true);
-        row("same question again", "txtEnterQuestion", 1, false, "Old ", "Old", false);
-        row("final question", "txtEnterQuestion", 7, false, "Last?", "Last?", true);
-        row("emptied final question keeps its text", "txtEnterQuestion", 7, false, "", "Old",
-            false);
-        row("answer", "txtAnswer", 1, false, " Paris ", "Paris", true);
-        row("same answer", "txtAnswer", 1, false, "Old", "Old", false);
-        row("emptied answer", "txtAnswer", 1, false, "", "", true);
-        row("final answer", "txtAnswer", 7, false, "Lima", "Lima", true);
+        QTest::addColumn<Typed>("row");
+        const auto row = [](const char* name, const Typed& typed) { QTest::newRow(name) << typed; };
+        row("new question",
+            {"txtEnterQuestion", 1, false, "  Who wrote Hamlet? ", "Who wrote Hamlet?", true});
+        row("spaces clear, flag kept false", {"txtEnterQuestion", 1, false, "   ", "", false});
+        row("spaces clear, flag kept true", {"txtEnterQuestion", 1, true, "   ", "", true});
+        row("same question again", {"txtEnterQuestion", 1, false, "Old ", "Old", false});
+        row("final question", {"txtEnterQuestion", 7, false, "Last?", "Last?", true});
+        row("emptied final question keeps its text",
+            {"txtEnterQuestion", 7, false, "", "Old", false});
+        row("answer", {"txtAnswer", 1, false, " Paris ", "Paris", true});
+        row("same answer", {"txtAnswer", 1, false, "Old", "Old", false});
+        row("emptied answer", {"txtAnswer", 1, false, "", "", true});
+        row("final answer", {"txtAnswer", 7, false, "Lima", "Lima", true});
     }
 
     void typedTextStored() {
-        QFETCH(QString, box);
-        QFETCH(int, category);
-        QFETCH(bool, changedBefore);
-        QFETCH(QString, typed);
-        QFETCH(QString, stored);
-        QFETCH(bool, changedAfter);
+        QFETCH(Typed, row);
+        const QString box = row.box;
+        const int category = row.category;
         EditorHarness editor;
         const bool question = box == QLatin1String("txtEnterQuestion");
         GameSet& game = editor.state.game;
@@ -55,13 +60,14 @@ private slots:
         else
             answer.set(QStringLiteral("Old"));
         editor.select(category);
-        editor.state.DataChanged = changedBefore;
+        editor.state.DataChanged = row.changedBefore;
         // Set as a whole, as a paste does.
-        editor.lineEdit(box)->setText(typed);
-        QCOMPARE(question ? text.trimmed() : answer.trimmed(), stored);
-        QCOMPARE(editor.state.DataChanged, changedAfter);
+        editor.lineEdit(box)->setText(row.typed);
+        QCOMPARE(question ? text.trimmed() : answer.trimmed(), QString(row.stored));
+        QCOMPARE(editor.state.DataChanged, row.changedAfter);
         if (question)
-            QCOMPARE(editor.label(QStringLiteral("lblDisPlayQuestion"))->text(), TrimSpaces(typed));
+            QCOMPARE(editor.label(QStringLiteral("lblDisPlayQuestion"))->text(),
+                     TrimSpaces(row.typed));
     }
 
     void answerTidiedOnLeaving_data() {
@@ -215,34 +221,25 @@ private slots:
     }
 
     void fileNameAsAnswer_data() {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("questionText");
-        QTest::addColumn<QString>("mediaPath");
-        QTest::addColumn<QString>("answer");
-        const auto row = [](const char* name, const char* type, const char* text, const char* media,
-                            const char* answer) {
-            QTest::newRow(name) << QString::fromLatin1(type) << QString::fromLatin1(text)
-                                << QString::fromLatin1(media) << QString::fromLatin1(answer);
-        };
-        row("picture, cut at the first dot", "P", "C:\\Quiz\\Pictures\\Eiffel.Tower.jpg", "",
-            "Eiffel");
-        row("video", "V", "D:\\Clips\\launch.mpeg", "", "launch");
-        row("sound from the media path", "S", "Name it", "C:\\Snd\\bell.wav", "bell");
-        row("no backslash gives empty", "P", "tower.jpg", "", "");
-        row("text question unchanged", "T", "Hello", "", "old answer");
-        row("type compared whole", "P ", "C:\\a\\b.jpg", "", "old answer");
+        QTest::addColumn<FileNameRow>("row");
+        QTest::newRow("picture, cut at the first dot")
+            << FileNameRow{"P", "C:\\Quiz\\Pictures\\Eiffel.Tower.jpg", "", "Eiffel"};
+        QTest::newRow("video") << FileNameRow{"V", "D:\\Clips\\launch.mpeg", "", "launch"};
+        QTest::newRow("sound from the media path")
+            << FileNameRow{"S", "Name it", "C:\\Snd\\bell.wav", "bell"};
+        QTest::newRow("no backslash gives empty") << FileNameRow{"P", "tower.jpg", "", ""};
+        QTest::newRow("text question unchanged") << FileNameRow{"T", "Hello", "", "old answer"};
+        QTest::newRow("type compared whole") << FileNameRow{"P ", "C:\\a\\b.jpg", "", "old answer"};
     }
 
     void fileNameAsAnswer() {
-        QFETCH(QString, type);
-        QFETCH(QString, questionText);
-        QFETCH(QString, mediaPath);
-        QFETCH(QString, answer);
+        QFETCH(FileNameRow, row);
+        const QString answer = row.answer;
         EditorHarness editor;
         QuestionRecord& record = editor.record(1, 1);
-        record.QuestionType = type;
-        record.QuestionText.set(questionText);
-        record.MediaPath.set(mediaPath);
+        record.QuestionType = row.type;
+        record.QuestionText.set(row.questionText);
+        record.MediaPath.set(row.mediaPath);
         editor.window->m_ui.txtAnswer->setText(QStringLiteral("old answer"));
         editor.checkBox(QStringLiteral("chkFilenameAnswer"))->show();
         editor.click(QStringLiteral("chkFilenameAnswer"));

@@ -41,6 +41,26 @@ QStringList ShownChoiceLabels(const EditorHarness& editor) {
     return editor.shownAmong(AllChoiceLabels);
 }
 
+// Opening the box on a stored answer and choices, with a letter selected
+// before: what the four boxes and the letter show.
+struct OpenRow {
+    QString answer;
+    QStringList choices;
+    int letterBefore;
+    QStringList boxes;
+    int letter;
+};
+
+// Choices typed and a letter chosen (-1: none), then Done: the answer kept
+// and the choice labels shown.
+struct DoneRow {
+    int category; // 7: the final question
+    QStringList typed;
+    int letter;
+    QString answer;
+    QStringList labels;
+};
+
 } // namespace
 
 class TestMultipleChoice : public QObject {
@@ -48,27 +68,20 @@ class TestMultipleChoice : public QObject {
 
 private slots:
     void openBox_data() {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QStringList>("choices");
-        QTest::addColumn<int>("letterBefore"); // set after the question is shown
-        QTest::addColumn<QStringList>("boxes");
-        QTest::addColumn<int>("letter");
+        QTest::addColumn<OpenRow>("row");
         const QStringList cities{"Paris", "Rome", "Oslo", "Bern"};
-        QTest::newRow("no choices") << "Paris" << NoChoices << 1 << NoChoices << 1;
-        QTest::newRow("letter D as the answer") << "D" << cities << 0 << cities << 3;
-        QTest::newRow("letter with spaces") << "  B " << cities << 3 << cities << 1;
-        QTest::newRow("lower-case letter is no letter") << "c" << NoChoices << 3 << NoChoices << 3;
-        QTest::newRow("two letters are no letter") << "AB" << NoChoices << 2 << NoChoices << 2;
-        QTest::newRow("choices shown trimmed") << "x" << QStringList{"  Paris  ", "", " Oslo", ""}
-                                               << 0 << QStringList{"Paris", "", "Oslo", ""} << 0;
+        QTest::newRow("no choices") << OpenRow{"Paris", NoChoices, 1, NoChoices, 1};
+        QTest::newRow("letter D as the answer") << OpenRow{"D", cities, 0, cities, 3};
+        QTest::newRow("letter with spaces") << OpenRow{"  B ", cities, 3, cities, 1};
+        QTest::newRow("lower-case letter is no letter") << OpenRow{"c", NoChoices, 3, NoChoices, 3};
+        QTest::newRow("two letters are no letter") << OpenRow{"AB", NoChoices, 2, NoChoices, 2};
+        QTest::newRow("choices shown trimmed")
+            << OpenRow{"x", {"  Paris  ", "", " Oslo", ""}, 0, {"Paris", "", "Oslo", ""}, 0};
     }
 
     void openBox() {
-        QFETCH(QString, answer);
-        QFETCH(QStringList, choices);
-        QFETCH(int, letterBefore);
-        QFETCH(QStringList, boxes);
-        QFETCH(int, letter);
+        QFETCH(OpenRow, row);
+        const auto& [answer, choices, letterBefore, boxes, letter] = row;
         EditorHarness editor;
         // Text typed into the boxes last time must not survive.
         editor.window->txtEditAnswer[1]->setText(QStringLiteral("stale"));
@@ -96,31 +109,24 @@ private slots:
     }
 
     void done_data() {
-        QTest::addColumn<int>("category");
-        QTest::addColumn<QStringList>("typed");
-        QTest::addColumn<int>("letter"); // -1: nothing chosen
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QStringList>("labels"); // shown choice labels
+        QTest::addColumn<DoneRow>("row");
         const QStringList all = AllChoiceLabels;
         const QStringList ab = all.mid(0, 2);
-        QTest::newRow("all empty, no letter") << 1 << NoChoices << -1 << "Paris" << QStringList();
+        QTest::newRow("all empty, no letter") << DoneRow{1, NoChoices, -1, "Paris", {}};
         QTest::newRow("filled, letter C")
-            << 1 << QStringList{"Rome", "Oslo", "  Paris  ", "Bern"} << 2 << "Paris" << all;
-        QTest::newRow("only A and B") << 1 << QStringList{"Yes", "No", "", ""} << 0 << "Yes" << ab;
+            << DoneRow{1, {"Rome", "Oslo", "  Paris  ", "Bern"}, 2, "Paris", all};
+        QTest::newRow("only A and B") << DoneRow{1, {"Yes", "No", "", ""}, 0, "Yes", ab};
         QTest::newRow("filled, no letter keeps the answer")
-            << 1 << QStringList{"Rome", "Oslo", "Lima", "Bern"} << -1 << "Paris" << all;
+            << DoneRow{1, {"Rome", "Oslo", "Lima", "Bern"}, -1, "Paris", all};
         QTest::newRow("letter of an empty box empties the answer")
-            << 1 << QStringList{"Rome", "", "", ""} << 3 << QString() << all.mid(0, 1);
+            << DoneRow{1, {"Rome", "", "", ""}, 3, QString(), all.mid(0, 1)};
         QTest::newRow("final question, letter B")
-            << 7 << QStringList{"Mars", "Venus", "", ""} << 1 << "Venus" << ab;
+            << DoneRow{7, {"Mars", "Venus", "", ""}, 1, "Venus", ab};
     }
 
     void done() {
-        QFETCH(int, category);
-        QFETCH(QStringList, typed);
-        QFETCH(int, letter);
-        QFETCH(QString, answer);
-        QFETCH(QStringList, labels);
+        QFETCH(DoneRow, row);
+        const auto& [category, typed, letter, answer, labels] = row;
         EditorHarness editor;
         editor.select(category);
         StoreChoices(editor, QStringLiteral("Paris"), {});

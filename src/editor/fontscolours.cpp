@@ -56,10 +56,6 @@ void SetTextColour(QLabel* label, const QColor& colour) {
 
 const QString FallbackFace = QStringLiteral("Comic Sans MS");
 
-} // namespace
-
-namespace {
-
 // True when a question is selected whose look can be stored.
 bool HasLookRecord(frmEditor& editor) {
     return editor.CurrentBoardRecord() != nullptr || editor.IsFinalQuestion();
