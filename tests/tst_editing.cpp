@@ -73,10 +73,9 @@ private slots:
     void answerTidiedOnLeaving_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("tidied");
-        QTest::newRow("first line break removed") << "one\r\ntwo\r\nthree"
-                                                  << "one\ntwo\r\nthree";
-        QTest::newRow("spaces trimmed") << "  Paris  "
-                                        << "Paris";
+        QTest::newRow("first line break removed")
+            << QStringLiteral("one\r\ntwo\r\nthree") << QStringLiteral("one\ntwo\r\nthree");
+        QTest::newRow("spaces trimmed") << QStringLiteral("  Paris  ") << QStringLiteral("Paris");
         QTest::newRow("spaces only") << "    " << QString();
     }
 

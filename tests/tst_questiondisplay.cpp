@@ -147,8 +147,8 @@ private slots:
     void showingDoesNotMarkChanged_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("padded fields") << "   Question   "
-                                       << "  Answer  ";
+        QTest::newRow("padded fields")
+            << QStringLiteral("  Question ") << QStringLiteral(" Answer ");
         QTest::newRow("empty") << QString() << QString();
         QTest::newRow("full width")
             << QString(256, QLatin1Char('q')) << QString(300, QLatin1Char('a'));

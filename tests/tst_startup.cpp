@@ -35,18 +35,13 @@ private slots:
         QTest::addColumn<QString>("game"); // "@": the current game's file, "dir": a folder
         QTest::addColumn<bool>("opensCurrent");
         QTest::newRow("no settings") << QString() << QString() << false;
-        QTest::newRow("current game") << "1"
-                                      << "@" << true;
-        QTest::newRow("game is 0") << "1"
-                                   << "0" << false;
-        QTest::newRow("game is blank") << "1"
-                                       << "   " << false;
-        QTest::newRow("game file missing") << "1"
-                                           << "/no/such/folder/game.txt" << false;
-        QTest::newRow("game is a folder") << "1"
-                                          << "dir" << false;
-        QTest::newRow("only 1 asks") << "yes"
-                                     << "@" << false;
+        const QString one = QStringLiteral("1");
+        QTest::newRow("current game") << one << QStringLiteral("@") << true;
+        QTest::newRow("game is 0") << one << QStringLiteral("0") << false;
+        QTest::newRow("game is blank") << one << QStringLiteral("   ") << false;
+        QTest::newRow("game file missing") << one << QStringLiteral("/no/such/game.txt") << false;
+        QTest::newRow("game is a folder") << one << QStringLiteral("dir") << false;
+        QTest::newRow("only 1 asks") << QStringLiteral("yes") << QStringLiteral("@") << false;
     }
 
     void startsWith() {
