@@ -27,6 +27,17 @@ QColor PreviewColour(const EditorHarness& editor) {
 
 const QString Standard = QStringLiteral("Courier New/28/1/1/16777215");
 
+// A font button clicked on a question shown with a look, what the chooser
+// gives back (nullopt: cancelled), and the look stored after.
+struct LookRow {
+    QString button;
+    int category; // 7: the final question
+    QString before;
+    std::optional<FontChoice> font;
+    std::optional<QColor> colour;
+    QString after;
+};
+
 } // namespace
 
 class TestFonts : public QObject {
@@ -54,114 +65,81 @@ private slots:
             QCOMPARE(ColorToText(colour), TrimSpaces(text));
     }
 
-    void font_data() {
-        QTest::addColumn<int>("category"); // 7: the final question
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<std::optional<FontChoice>>("chosen"); // nullopt: cancelled
-        QTest::addColumn<QString>("after");
-        using Choice = std::optional<FontChoice>;
-        QTest::newRow("Arial bold, not italic")
-            << 2 << Standard << Choice({"Arial", true, false}) << "Arial/28/1/0/16777215";
-        QTest::newRow("empty face")
-            << 2 << Standard << Choice({"", false, true}) << "Comic Sans MS/28/0/1/16777215";
-        QTest::newRow("a single space as face")
-            << 2 << Standard << Choice({" ", true, true}) << "Comic Sans MS/28/1/1/16777215";
-        QTest::newRow("cancel keeps the look")
-            << 3 << "Arial/28/0/0/65280" << Choice() << "Arial/28/0/0/65280";
-        QTest::newRow("cancel still stores size 28")
-            << 3 << "Arial/36/0/0/65280" << Choice() << "Arial/28/0/0/65280";
-        QTest::newRow("final question")
-            << 7 << Standard << Choice({"Times New Roman", false, false})
-            << "Times New Roman/28/0/0/16777215";
+    void lookButtons_data() {
+        QTest::addColumn<LookRow>("row");
+        const QString arial = QStringLiteral("Arial/28/0/0/65280");
+        const auto row = [](const char* name, const char* button, int category,
+                            const QString& before, std::optional<FontChoice> font,
+                            std::optional<QColor> colour, const QString& after) {
+            QTest::newRow(name) << LookRow{button, category, before, font, colour, after};
+        };
+        row("font: Arial bold, not italic", "btnFont", 2, Standard,
+            FontChoice{"Arial", true, false}, std::nullopt, "Arial/28/1/0/16777215");
+        row("font: empty face", "btnFont", 2, Standard, FontChoice{"", false, true}, std::nullopt,
+            "Comic Sans MS/28/0/1/16777215");
+        row("font: a single space as face", "btnFont", 2, Standard, FontChoice{" ", true, true},
+            std::nullopt, "Comic Sans MS/28/1/1/16777215");
+        row("font: cancel keeps the look", "btnFont", 3, arial, std::nullopt, std::nullopt, arial);
+        row("font: cancel still stores size 28", "btnFont", 3, "Arial/36/0/0/65280", std::nullopt,
+            std::nullopt, arial);
+        row("font: final question", "btnFont", 7, Standard,
+            FontChoice{"Times New Roman", false, false}, std::nullopt,
+            "Times New Roman/28/0/0/16777215");
+        row("colour: red", "btnFontColor", 1, Standard, std::nullopt, QColor(255, 0, 0),
+            "Courier New/28/1/1/255");
+        row("colour: a mix", "btnFontColor", 4, Standard, std::nullopt, QColor(0x12, 0x34, 0x56),
+            "Courier New/28/1/1/5649426");
+        row("colour: the same white", "btnFontColor", 1, Standard, std::nullopt, QColor(Qt::white),
+            Standard);
+        row("colour: cancel", "btnFontColor", 1, Standard, std::nullopt, std::nullopt, Standard);
+        row("colour: keeps the size", "btnFontColor", 1, "Arial/36/0/0/65280", std::nullopt,
+            QColor(255, 0, 0), "Arial/36/0/0/255");
+        row("colour: final question", "btnFontColor", 7, Standard, std::nullopt, QColor(255, 0, 0),
+            "Courier New/28/1/1/255");
+        row("default: green Arial", "btnDefault", 5, "Arial/36/0/0/65280", std::nullopt,
+            std::nullopt, Standard);
+        row("default: already standard", "btnDefault", 5, Standard, std::nullopt, std::nullopt,
+            Standard);
+        row("default: final question", "btnDefault", 7, "Arial/28/0/1/65280", std::nullopt,
+            std::nullopt, Standard);
     }
 
-    void font() {
-        QFETCH(int, category);
-        QFETCH(QString, before);
-        QFETCH(std::optional<FontChoice>, chosen);
-        QFETCH(QString, after);
+    void lookButtons() {
+        QFETCH(LookRow, row);
         EditorHarness editor;
-        ShowWithLook(editor, category, 2, before);
+        ShowWithLook(editor, row.category, 2, row.before);
         QLabel* choiceA = editor.label(QStringLiteral("lblFirstAnswer"));
         QFont choiceFont = choiceA->font();
         choiceFont.setBold(false);
         choiceA->setFont(choiceFont);
+        const QColor choiceColour = choiceA->palette().color(QPalette::WindowText);
         QLabel* preview = editor.label(QStringLiteral("lblDisPlayQuestion"));
         const int previewSize = preview->font().pointSize();
-        editor.services.setNextFont(chosen);
+        const QStringList before = row.before.split(QLatin1Char('/'));
+        const bool fontButton = row.button == QLatin1String("btnFont");
+        editor.services.setNextFont(row.font);
+        editor.services.setNextColor(row.colour);
 
-        editor.click(QStringLiteral("btnFont"));
+        editor.click(row.button);
 
-        const QStringList look = after.split(QLatin1Char('/'));
-        QCOMPARE(editor.services.lastFontInitial.faceName, before.section(QLatin1Char('/'), 0, 0));
-        QCOMPARE(CurrentLook(editor), after);
+        QCOMPARE(CurrentLook(editor), row.after);
+        QCOMPARE(editor.state.DataChanged, row.before != row.after);
+        // The preview shows the stored look at the size it had.
+        const QStringList look = row.after.split(QLatin1Char('/'));
         QCOMPARE(preview->font().family(), look[0]);
         QCOMPARE(preview->font().bold(), look[2] == QLatin1String("1"));
         QCOMPARE(preview->font().italic(), look[3] == QLatin1String("1"));
+        QCOMPARE(PreviewColour(editor), *ColorFromText(look[4]));
         QCOMPARE(preview->font().pointSize(), previewSize);
-        // The choice labels take the face only.
-        QCOMPARE(choiceA->font().family(), look[0]);
+        // The choice labels take the chosen face only, and no colour.
+        QCOMPARE(choiceA->font().family(), fontButton ? look[0] : before[0]);
         QVERIFY(!choiceA->font().bold());
-        QCOMPARE(editor.state.DataChanged, before != after);
-    }
-
-    void fontColour_data() {
-        QTest::addColumn<int>("category");
-        QTest::addColumn<std::optional<QColor>>("chosen");
-        QTest::addColumn<QString>("stored");
-        using Colour = std::optional<QColor>;
-        QTest::newRow("red") << 1 << Colour(QColor(255, 0, 0)) << "255";
-        QTest::newRow("a mix") << 4 << Colour(QColor(0x12, 0x34, 0x56)) << "5649426";
-        QTest::newRow("the same white") << 1 << Colour(QColor(Qt::white)) << "16777215";
-        QTest::newRow("cancel") << 1 << Colour() << "16777215";
-        QTest::newRow("final question, red") << 7 << Colour(QColor(255, 0, 0)) << "255";
-    }
-
-    void fontColour() {
-        QFETCH(int, category);
-        QFETCH(std::optional<QColor>, chosen);
-        QFETCH(QString, stored);
-        EditorHarness editor;
-        ShowWithLook(editor, category, 4, Standard);
-        QLabel* choiceA = editor.label(QStringLiteral("lblFirstAnswer"));
-        const QColor choiceColour = choiceA->palette().color(QPalette::WindowText);
-        editor.services.setNextColor(chosen);
-
-        editor.click(QStringLiteral("btnFontColor"));
-
-        QCOMPARE(editor.services.lastColorInitial, QColor(Qt::white));
-        QCOMPARE(CurrentLook(editor), QStringLiteral("Courier New/28/1/1/") + stored);
-        QCOMPARE(PreviewColour(editor), chosen.value_or(QColor(Qt::white)));
         QCOMPARE(choiceA->palette().color(QPalette::WindowText), choiceColour);
-        QCOMPARE(editor.state.DataChanged, stored != QLatin1String("16777215"));
-    }
-
-    void standardLook_data() {
-        QTest::addColumn<int>("category");
-        QTest::addColumn<QString>("before");
-        QTest::newRow("green Arial") << 5 << "Arial/36/0/0/65280";
-        QTest::newRow("already standard") << 5 << Standard;
-        QTest::newRow("final question, green Arial") << 7 << "Arial/28/0/1/65280";
-    }
-
-    void standardLook() {
-        QFETCH(int, category);
-        QFETCH(QString, before);
-        EditorHarness editor;
-        ShowWithLook(editor, category, 1, before);
-        QLabel* preview = editor.label(QStringLiteral("lblDisPlayQuestion"));
-        const int previewSize = preview->font().pointSize();
-        const QString choiceFace = editor.label(QStringLiteral("lblFirstAnswer"))->font().family();
-
-        editor.click(QStringLiteral("btnDefault"));
-
-        QCOMPARE(CurrentLook(editor), Standard);
-        QCOMPARE(preview->font().family(), QStringLiteral("Courier New"));
-        QVERIFY(preview->font().bold() && preview->font().italic());
-        QCOMPARE(preview->font().pointSize(), previewSize);
-        QCOMPARE(PreviewColour(editor), QColor(Qt::white));
-        QCOMPARE(editor.label(QStringLiteral("lblFirstAnswer"))->font().family(), choiceFace);
-        QCOMPARE(editor.state.DataChanged, before != Standard);
+        // The choosers start from the look shown.
+        if (fontButton)
+            QCOMPARE(editor.services.lastFontInitial.faceName, before[0]);
+        else if (row.button == QLatin1String("btnFontColor"))
+            QCOMPARE(editor.services.lastColorInitial, *ColorFromText(before[4]));
     }
 
     void copy_data() {
