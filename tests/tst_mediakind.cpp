@@ -1,4 +1,5 @@
 #include "editor/mediakind.h"
+#include "testdata.h"
 
 #include <QtTest>
 
@@ -8,70 +9,41 @@ class TestMediaKind : public QObject {
     Q_OBJECT
 
 private slots:
-    void kind_data();
-    void kind();
-    void folderAndAnswer_data();
-    void folderAndAnswer();
+    void mediaFile_data();
+    void mediaFile();
 };
 
-void TestMediaKind::kind_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<MediaKind>("expected");
-    QTest::newRow("bmp") << "C:\\Quiz\\a.bmp" << MediaKind::Picture;
-    QTest::newRow("JPG upper case") << "/home/q/Tower.JPG" << MediaKind::Picture;
-    QTest::newRow("jpeg is not shown as a picture") << "/home/q/a.jpeg" << MediaKind::None;
-    QTest::newRow("png") << "/home/q/a.png" << MediaKind::None;
-    QTest::newRow("gif") << "/home/q/a.gif" << MediaKind::None;
-    QTest::newRow("wav") << "/s/a.wav" << MediaKind::Sound;
-    QTest::newRow("mp3") << "/s/a.Mp3" << MediaKind::Sound;
-    QTest::newRow("wma") << "C:\\s\\a.wma" << MediaKind::Sound;
-    QTest::newRow("ogg") << "/s/a.ogg" << MediaKind::None;
-    QTest::newRow("avi") << "/v/a.avi" << MediaKind::Video;
-    QTest::newRow("mov") << "/v/a.mov" << MediaKind::Video;
-    QTest::newRow("wmv") << "/v/a.wmv" << MediaKind::Video;
-    QTest::newRow("mpg") << "/v/a.mpg" << MediaKind::Video;
-    QTest::newRow("MPEG") << "/v/a.MPEG" << MediaKind::Video;
-    QTest::newRow("mp4 with two dots") << "C:\\Clips\\intro.final.mp4" << MediaKind::Video;
-    QTest::newRow("mkv") << "/v/a.mkv" << MediaKind::None;
-    QTest::newRow("ending only, no dot") << "/v/mp4" << MediaKind::None;
-    QTest::newRow("folder named like a picture") << "/v/x.jpg/readme" << MediaKind::None;
-    QTest::newRow("empty") << "" << MediaKind::None;
-}
-
-void TestMediaKind::kind() {
-    QFETCH(QString, name);
-    QTEST(MediaKindOfFileName(name), "expected");
-}
-
-void TestMediaKind::folderAndAnswer_data() {
+void TestMediaKind::mediaFile_data() {
     QTest::addColumn<QString>("path");
+    QTest::addColumn<MediaKind>("kind");
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("answer");
-    QTest::newRow("windows path") << "C:\\Clips\\intro.final.mp4"
-                                  << "C:\\Clips\\"
-                                  << "intro";
-    QTest::newRow("linux path") << "/home/q/Eiffel.Tower.jpg"
-                                << "/home/q/"
-                                << "Eiffel";
-    QTest::newRow("linux root") << "/a.wav"
-                                << "/"
-                                << "a";
-    QTest::newRow("windows path with a slash in it") << "C:\\My/Clips\\b.avi"
-                                                     << "C:\\My/Clips\\"
-                                                     << "b";
-    QTest::newRow("dot in the folder only") << "C:\\My.Sets\\Game1"
-                                            << "C:\\My.Sets\\"
-                                            << "Game1";
-    QTest::newRow("bare name") << "Eiffel.jpg"
-                               << ""
-                               << "";
-    QTest::newRow("empty") << ""
-                           << ""
-                           << "";
+    const MediaKind none = MediaKind::None;
+    AddRow("bmp", "C:\\Quiz\\a.bmp", MediaKind::Picture, "C:\\Quiz\\", "a");
+    AddRow("JPG", "/home/q/Tower.JPG", MediaKind::Picture, "/home/q/", "Tower");
+    AddRow("jpeg is no picture", "/home/q/a.jpeg", none, "/home/q/", "a");
+    AddRow("png", "/a.png", none, "/", "a");
+    AddRow("wav", "/s/a.wav", MediaKind::Sound, "/s/", "a");
+    AddRow("Mp3", "/s/a.Mp3", MediaKind::Sound, "/s/", "a");
+    AddRow("wma, dot in the folder", "C:\\My.Sets\\Game1.wma", MediaKind::Sound, "C:\\My.Sets\\",
+           "Game1");
+    AddRow("ogg", "/s/a.ogg", none, "/s/", "a");
+    AddRow("mov", "/v/a.mov", MediaKind::Video, "/v/", "a");
+    AddRow("wmv", "/v/a.wmv", MediaKind::Video, "/v/", "a");
+    AddRow("mpg", "/v/a.mpg", MediaKind::Video, "/v/", "a");
+    AddRow("MPEG", "/v/a.MPEG", MediaKind::Video, "/v/", "a");
+    AddRow("mp4, two dots", "C:\\Clips\\intro.final.mp4", MediaKind::Video, "C:\\Clips\\", "intro");
+    AddRow("avi, slash in a windows path", "C:\\My/Clips\\b.avi", MediaKind::Video,
+           "C:\\My/Clips\\", "b");
+    AddRow("ending without a dot", "/v/mp4", none, "/v/", "mp4");
+    AddRow("folder named like a picture", "/v/x.jpg/readme", none, "/v/x.jpg/", "readme");
+    AddRow("bare name", "Eiffel.jpg", MediaKind::Picture, "", "");
+    AddRow("empty", "", none, "", "");
 }
 
-void TestMediaKind::folderAndAnswer() {
+void TestMediaKind::mediaFile() {
     QFETCH(QString, path);
+    QTEST(MediaKindOfFileName(path), "kind");
     QTEST(MediaFolderOf(path), "folder");
     QTEST(MediaFileAnswer(path), "answer");
 }

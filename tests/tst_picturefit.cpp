@@ -1,4 +1,5 @@
 #include "editor/picturefit.h"
+#include "testdata.h"
 
 #include <QtTest>
 
@@ -13,70 +14,42 @@ private slots:
 };
 
 void TestPictureFit::fit_data() {
-    QTest::addColumn<double>("w");
-    QTest::addColumn<double>("h");
-    QTest::addColumn<double>("bw");
-    QTest::addColumn<double>("bh");
-    QTest::addColumn<int>("left");
-    QTest::addColumn<int>("top");
-    QTest::addColumn<double>("width");
-    QTest::addColumn<double>("height");
+    QTest::addColumn<QSizeF>("picture");
+    QTest::addColumn<QSizeF>("box");
+    QTest::addColumn<QRectF>("shown"); // left, top, width, height
 
-    QTest::newRow("landscape 800x600 in 4000 square")
-        << 800.0 << 600.0 << 4000.0 << 4000.0 << 0 << 500 << 4000.0 << 3000.0;
-    QTest::newRow("portrait in a wide box")
-        << 300.0 << 600.0 << 1000.0 << 500.0 << 375 << 0 << 250.0 << 500.0;
-    QTest::newRow("portrait wider than a narrow box keeps its width")
-        << 900.0 << 1000.0 << 100.0 << 1000.0 << 0 << 0 << 900.0 << 1000.0;
-    QTest::newRow("square in a wide box fills it")
-        << 50.0 << 50.0 << 465.0 << 354.0 << 0 << 0 << 465.0 << 354.0;
-    QTest::newRow("square in a tall box fills it")
-        << 640.0 << 640.0 << 100.0 << 300.0 << 0 << 0 << 100.0 << 300.0;
-    // Height 900 at full width: the top offset is taken before the cut, so
-    // the picture is squeezed to the box and stays at the top.
-    QTest::newRow("landscape too tall is squeezed")
-        << 1000.0 << 900.0 << 1000.0 << 500.0 << 0 << 0 << 1000.0 << 500.0;
-    // (354 - 348.75) / 2 = 2.625 -> 3 (not a half)
-    QTest::newRow("landscape in the preview box")
-        << 640.0 << 480.0 << 465.0 << 354.0 << 0 << 3 << 465.0 << 348.75;
-    QTest::newRow("landscape 4:3 in a tall box")
-        << 640.0 << 480.0 << 465.0 << 360.0 << 0 << 6 << 465.0 << 348.75;
-    // (101 - 100) / 2 = 0.5 -> 0; (103 - 100) / 2 = 1.5 -> 2; (105 - 100) / 2 = 2.5 -> 2
-    QTest::newRow("half top offset to even 0")
-        << 200.0 << 100.0 << 200.0 << 101.0 << 0 << 0 << 200.0 << 100.0;
-    QTest::newRow("half top offset to even 2 from 1.5")
-        << 200.0 << 100.0 << 200.0 << 103.0 << 0 << 2 << 200.0 << 100.0;
-    QTest::newRow("half top offset to even 2 from 2.5")
-        << 200.0 << 100.0 << 200.0 << 105.0 << 0 << 2 << 200.0 << 100.0;
-    QTest::newRow("half left offset to even 4 from 3.5")
-        << 100.0 << 200.0 << 107.0 << 200.0 << 4 << 0 << 100.0 << 200.0;
-    QTest::newRow("empty box") << 100.0 << 50.0 << 0.0 << 354.0 << 0 << 0 << 0.0 << 0.0;
+    AddRow("landscape", QSizeF(800, 600), QSizeF(4000, 4000), QRectF(0, 500, 4000, 3000));
+    AddRow("portrait in a wide box", QSizeF(300, 600), QSizeF(1000, 500), QRectF(375, 0, 250, 500));
+    AddRow("portrait wider than a narrow box", QSizeF(900, 1000), QSizeF(100, 1000),
+           QRectF(0, 0, 900, 1000));
+    AddRow("square in a tall box", QSizeF(640, 640), QSizeF(100, 300), QRectF(0, 0, 100, 300));
+    // 900 high at full width: the offset is taken before the cut, so it stays 0.
+    AddRow("landscape too tall is squeezed", QSizeF(1000, 900), QSizeF(1000, 500),
+           QRectF(0, 0, 1000, 500));
+    // (354 - 348.75) / 2 = 2.625 -> 3
+    AddRow("preview box", QSizeF(640, 480), QSizeF(465, 354), QRectF(0, 3, 465, 348.75));
+    // Offsets of a half go to the even number: 0.5 -> 0, 1.5 -> 2, 2.5 -> 2, 3.5 -> 4.
+    AddRow("top 0.5", QSizeF(200, 100), QSizeF(200, 101), QRectF(0, 0, 200, 100));
+    AddRow("top 1.5", QSizeF(200, 100), QSizeF(200, 103), QRectF(0, 2, 200, 100));
+    AddRow("top 2.5", QSizeF(200, 100), QSizeF(200, 105), QRectF(0, 2, 200, 100));
+    AddRow("left 3.5", QSizeF(100, 200), QSizeF(107, 200), QRectF(4, 0, 100, 200));
+    AddRow("empty box", QSizeF(100, 50), QSizeF(0, 354), QRectF());
 }
 
 void TestPictureFit::fit() {
-    QFETCH(double, w);
-    QFETCH(double, h);
-    QFETCH(double, bw);
-    QFETCH(double, bh);
-    const PictureFit result = FitPicture(w, h, bw, bh);
-    QTEST(result.left, "left");
-    QTEST(result.top, "top");
-    QTEST(result.width, "width");
-    QTEST(result.height, "height");
+    QFETCH(QSizeF, picture);
+    QFETCH(QSizeF, box);
+    const PictureFit result =
+        FitPicture(picture.width(), picture.height(), box.width(), box.height());
+    QTEST(QRectF(result.left, result.top, result.width, result.height), "shown");
 }
 
 void TestPictureFit::roundHalfEven_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<int>("expected");
-    QTest::newRow("0.5") << 0.5 << 0;
-    QTest::newRow("1.5") << 1.5 << 2;
-    QTest::newRow("2.5") << 2.5 << 2;
-    QTest::newRow("2.51") << 2.51 << 3;
-    QTest::newRow("2.49") << 2.49 << 2;
-    QTest::newRow("-0.5") << -0.5 << 0;
-    QTest::newRow("-1.5") << -1.5 << -2;
-    QTest::newRow("-2.5") << -2.5 << -2;
-    QTest::newRow("7") << 7.0 << 7;
+    for (const auto& [value, expected] : std::initializer_list<std::pair<double, int>>{
+             {0.5, 0}, {1.5, 2}, {2.5, 2}, {2.51, 3}, {2.49, 2}, {-1.5, -2}, {-2.5, -2}, {7.0, 7}})
+        QTest::addRow("%g", value) << value << expected;
 }
 
 void TestPictureFit::roundHalfEven() {

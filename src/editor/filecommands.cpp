@@ -100,9 +100,9 @@ bool SaveGameSetTo(frmEditor& editor, const QString& path) {
         editor.m_services.showMessage(SaveAccessErrorText(), MessageButtons::Ok,
                                       MessageIcon::Exclamation, QStringLiteral("Quizmora"));
     } else if (error.number != ErrorNumber::DialogCancel) {
-        editor.ShowOkMessage(ErrorReportText(ReportStyle::Colon, error, editor.objectName(),
-                                             QStringLiteral("Procedure: SaveFile"),
-                                             {QStringLiteral("Filename: ") + path}));
+        editor.ShowOkMessage(ErrorReportText(
+            ReportStyle::Colon, error, editor.objectName(), QStringLiteral("Procedure: SaveFile"),
+            {QStringLiteral("Filename: ") + editor.EditorDialogFileName}));
     }
     return false;
 }
@@ -277,6 +277,30 @@ void frmEditor::mnuFileOpen_Click() {
 
 // ---- Save and Save As
 
+namespace {
+
+// Save and Save As on a chosen name: the save dialog, the overwrite question
+// when the file exists, the Daily Double rule and the write. The path
+// written, or "" when the command stopped or the write failed.
+QString SaveToChosenFile(frmEditor& editor, const QString& overwriteQuestion) {
+    const QString path = editor.m_services.getSaveFileName(GameSetStartFolder(editor.m_state),
+                                                           GameSetSaveFilter(), QString());
+    if (path.isEmpty())
+        return QString();
+    if (FileExists(path) &&
+        editor.m_services.showMessage(overwriteQuestion, MessageButtons::YesNo, MessageIcon::None,
+                                      QString()) != MessageAnswer::Yes)
+        return QString();
+    editor.EnsureDailyDoubles();
+    // A file that could not be written does not become the set's file.
+    if (!SaveGameSetTo(editor, path))
+        return QString();
+    editor.m_state.CurrentFileName = path;
+    return path;
+}
+
+} // namespace
+
 void frmEditor::mnuFileSave_Click() {
     if (MultipleChoiceGuard())
         return;
@@ -285,23 +309,12 @@ void frmEditor::mnuFileSave_Click() {
         SaveGameSetTo(*this, m_state.CurrentFileName);
         return;
     }
-
-    const QString path =
-        m_services.getSaveFileName(GameSetStartFolder(m_state), GameSetSaveFilter(), QString());
+    const QString path = SaveToChosenFile(
+        *this, QStringLiteral("Filename Already Exists. Overwrite Existing File?"));
     if (path.isEmpty())
         return;
-    if (FileExists(path) &&
-        m_services.showMessage(QStringLiteral("Filename Already Exists. Overwrite Existing File?"),
-                               MessageButtons::YesNo, MessageIcon::None,
-                               QString()) != MessageAnswer::Yes)
-        return;
-    EnsureDailyDoubles();
-    // A file that could not be written does not become the set's file.
-    if (!SaveGameSetTo(*this, path))
-        return;
-    m_state.CurrentFileName = path;
     // Cut at the first "." of the whole path, folders included.
-    FileTitle = StripExtension(m_state.CurrentFileName);
+    FileTitle = StripExtension(path);
     SetFileCaption(*this, m_state.AppTitle + QStringLiteral(" - ") + FileTitle);
 }
 
@@ -309,19 +322,10 @@ void frmEditor::mnuSaveAs_Click() {
     if (MultipleChoiceGuard())
         return;
     const QString path =
-        m_services.getSaveFileName(GameSetStartFolder(m_state), GameSetSaveFilter(), QString());
+        SaveToChosenFile(*this, QStringLiteral("File already exists. Select Yes to overwrite"));
     if (path.isEmpty())
         return;
-    if (FileExists(path) &&
-        m_services.showMessage(QStringLiteral("File already exists. Select Yes to overwrite"),
-                               MessageButtons::YesNo, MessageIcon::None,
-                               QString()) != MessageAnswer::Yes)
-        return;
-    EnsureDailyDoubles();
-    if (!SaveGameSetTo(*this, path))
-        return;
-    m_state.CurrentFileName = path;
-    FileTitle = FileNameOfPath(m_state.CurrentFileName);
+    FileTitle = FileNameOfPath(path);
     SetFileCaption(*this, m_state.AppTitle + QStringLiteral(" - ") + TrimSpaces(FileTitle));
 }
 

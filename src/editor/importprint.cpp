@@ -60,8 +60,7 @@ void frmEditor::mnuImportTabDelimited_Click() {
     const QString folder = TrimSpaces(m_state.CurrentFilePath).isEmpty()
                                ? DefaultGameSetFolder()
                                : QFileInfo(m_state.CurrentFilePath).absolutePath();
-    const QString path =
-        m_services.getOpenFileName(folder, QStringLiteral("(*.txt)|*.txt|(*.tsv)|*.tsv"));
+    const QString path = m_services.getOpenFileName(folder, QStringLiteral("(*.txt)|*.txt"));
     if (path.isEmpty())
         return;
 

@@ -124,6 +124,51 @@ QString StartFolder(const QString& lastFolder) {
     return TrimSpaces(lastFolder).isEmpty() ? DefaultGameSetFolder() : lastFolder;
 }
 
+// The chooser's file name is cleared before use and then holds the choice
+// (a Save's error report names it) until the command has used the file.
+QString ChooseMediaFile(frmEditor& editor, const QString& lastFolder, const QString& filter) {
+    editor.EditorDialogFileName.clear();
+    editor.EditorDialogFileName =
+        editor.m_services.getOpenFileName(StartFolder(lastFolder), filter);
+    return TrimSpaces(editor.EditorDialogFileName);
+}
+
+// Shows the preview of one kind of media (the picture box, the video player,
+// or the sound buttons with the question box) and the path, and hides the
+// buttons that only a text question has.
+void ShowMediaControls(frmEditor& editor, MediaKind kind) {
+    Ui::frmEditor& ui = editor.m_ui;
+    const bool sound = kind == MediaKind::Sound;
+    editor.SetVideoControlsVisible(kind == MediaKind::Video);
+    ui.picQuestionPicture->setVisible(kind == MediaKind::Picture);
+    ui.fraSoundButtons->setVisible(sound);
+    ui.txtEnterQuestion->setVisible(sound);
+    ui.lblQuestionPrompt->setVisible(sound);
+    ui.lblDisPlayQuestion->setVisible(sound);
+    ui.lblPath->show();
+    ui.txtPath->show();
+    ui.btnFont->hide();
+    ui.btnFontColor->hide();
+    ui.btnDefault->hide();
+    ui.btnCopy->hide();
+    ui.lblCopyFont->hide();
+    ui.btnMultipleChoice->show();
+    ui.btnSingleChoice->show();
+}
+
+// What the three commands do alike once the record holds the file: the
+// file's name becomes the answer when that is asked for, and the controls
+// of its kind are shown.
+void ShowAttachedMedia(frmEditor& editor, MediaKind kind, const QString& path) {
+    Ui::frmEditor& ui = editor.m_ui;
+    if (ui.chkFilenameAnswer->isChecked())
+        ui.txtAnswer->setText(MediaFileAnswer(path));
+    ui.chkFilenameAnswer->show();
+    ui.lblFilenameAnswer->show();
+    ui.txtPath->setText(path);
+    ShowMediaControls(editor, kind);
+}
+
 } // namespace
 
 // ---- the three commands
@@ -131,15 +176,13 @@ QString StartFolder(const QString& lastFolder) {
 void frmEditor::btnPicture_Click() {
     if (MultipleChoiceGuard())
         return;
-    UsePictureFile(TrimSpaces(
-        m_services.getOpenFileName(StartFolder(m_state.LastMediaFolder), PictureFilter)));
+    UsePictureFile(ChooseMediaFile(*this, m_state.LastMediaFolder, PictureFilter));
 }
 
 void frmEditor::btnSound_Click() {
     if (MultipleChoiceGuard())
         return;
-    const QString path =
-        TrimSpaces(m_services.getOpenFileName(StartFolder(m_state.LastMediaFolder), SoundFilter));
+    const QString path = ChooseMediaFile(*this, m_state.LastMediaFolder, SoundFilter);
     // Taken before the checks: a cancelled choice leaves nothing to play.
     CurrentSoundPath = path;
     UseSoundFile(path);
@@ -148,8 +191,7 @@ void frmEditor::btnSound_Click() {
 void frmEditor::btnVideo_Click() {
     if (MultipleChoiceGuard())
         return;
-    UseVideoFile(
-        TrimSpaces(m_services.getOpenFileName(StartFolder(m_state.LastVideoFolder), VideoFilter)));
+    UseVideoFile(ChooseMediaFile(*this, m_state.LastVideoFolder, VideoFilter));
 }
 
 bool frmEditor::AcceptMediaPath(const QString& path) {
@@ -178,32 +220,14 @@ void frmEditor::UsePictureFile(const QString& path) {
     }
     DisPlayPicture(path);
 
-    if (m_ui.chkFilenameAnswer->isChecked())
-        m_ui.txtAnswer->setText(MediaFileAnswer(path));
-
-    m_ui.chkFilenameAnswer->show();
-    m_ui.lblFilenameAnswer->show();
-    SetVideoControlsVisible(false);
-    m_ui.btnFont->hide();
-    m_ui.btnFontColor->hide();
-    m_ui.btnDefault->hide();
-    m_ui.lblQuestionPrompt->hide();
-    m_ui.lblDisPlayQuestion->hide();
-    m_ui.picQuestionPicture->show();
-    m_ui.lblPath->show();
-    m_ui.txtPath->setText(path);
-    m_ui.txtPath->show();
-    m_ui.fraSoundButtons->hide();
-    m_ui.btnMultipleChoice->show();
-    m_ui.btnSingleChoice->show();
-    m_ui.btnCopy->hide();
-    m_ui.lblCopyFont->hide();
+    ShowAttachedMedia(*this, MediaKind::Picture, path);
     for (QLabel* choice : lblAnswerChoices) {
         choice->hide();
         choice->setText(QString());
     }
 
     m_state.LastMediaFolder = MediaFolderOf(path);
+    EditorDialogFileName.clear();
     m_state.DataChanged = true;
 }
 
@@ -239,27 +263,7 @@ void frmEditor::UseSoundFile(const QString& path) {
         }
     }
 
-    if (m_ui.chkFilenameAnswer->isChecked())
-        m_ui.txtAnswer->setText(MediaFileAnswer(path));
-
-    m_ui.chkFilenameAnswer->show();
-    m_ui.lblFilenameAnswer->show();
-    SetVideoControlsVisible(false);
-    m_ui.txtEnterQuestion->show();
-    m_ui.lblQuestionPrompt->show();
-    m_ui.picQuestionPicture->hide();
-    m_ui.fraSoundButtons->show();
-    m_ui.btnMultipleChoice->show();
-    m_ui.btnSingleChoice->show();
-    m_ui.lblPath->show();
-    m_ui.txtPath->setText(path);
-    m_ui.txtPath->show();
-    m_ui.btnFont->hide();
-    m_ui.btnFontColor->hide();
-    m_ui.btnDefault->hide();
-    m_ui.btnCopy->hide();
-    m_ui.lblCopyFont->hide();
-    m_ui.lblDisPlayQuestion->show();
+    ShowAttachedMedia(*this, MediaKind::Sound, path);
     // The labels show the answers the question kept.
     for (int k = 1; k <= 4; ++k) {
         QLabel* label = lblAnswerChoices[k - 1];
@@ -268,6 +272,7 @@ void frmEditor::UseSoundFile(const QString& path) {
     }
 
     m_state.LastMediaFolder = MediaFolderOf(path);
+    EditorDialogFileName.clear();
     m_ui.picImageResize->clear();
 }
 
@@ -288,30 +293,12 @@ void frmEditor::UseVideoFile(const QString& path) {
     }
     MediaPlayer1->open(path);
 
-    if (m_ui.chkFilenameAnswer->isChecked())
-        m_ui.txtAnswer->setText(MediaFileAnswer(path));
-
-    m_ui.chkFilenameAnswer->show();
-    m_ui.lblFilenameAnswer->show();
-    SetVideoControlsVisible(true);
-    m_ui.btnFont->hide();
-    m_ui.btnFontColor->hide();
-    m_ui.btnDefault->hide();
-    m_ui.lblQuestionPrompt->hide();
-    m_ui.lblDisPlayQuestion->hide();
-    m_ui.picQuestionPicture->hide();
-    m_ui.lblPath->show();
-    m_ui.txtPath->setText(path);
-    m_ui.txtPath->show();
-    m_ui.fraSoundButtons->hide();
-    m_ui.btnMultipleChoice->show();
-    m_ui.btnSingleChoice->show();
-    m_ui.btnCopy->hide();
-    m_ui.lblCopyFont->hide();
+    ShowAttachedMedia(*this, MediaKind::Video, path);
     for (QLabel* choice : lblAnswerChoices)
         choice->hide();
 
     m_state.LastVideoFolder = MediaFolderOf(path);
+    EditorDialogFileName.clear();
     m_state.DataChanged = true;
 }
 
@@ -350,9 +337,8 @@ void frmEditor::DropMediaFiles(const QList<QUrl>& urls) {
 // ---- the picture preview
 
 bool frmEditor::DisPlayPicture(const QString& path) {
+    // A picture that cannot be shown leaves the preview as it was.
     const auto fail = [this](const QString& text) {
-        // An old picture must not pass for this question's.
-        m_ui.picImageResize->clear();
         ShowOkMessage(text);
         return false;
     };
@@ -468,21 +454,8 @@ void frmEditor::ShowPictureQuestion() {
         DisPlayPicture(path);
     }
 
-    m_ui.lblDisPlayQuestion->hide();
-    m_ui.txtEnterQuestion->hide();
-    m_ui.lblQuestionPrompt->hide();
-    m_ui.lblPath->show();
-    m_ui.txtPath->show();
-    m_ui.picQuestionPicture->show();
+    ShowMediaControls(*this, MediaKind::Picture);
     m_ui.picImageResize->show();
-    SetVideoControlsVisible(false);
-    m_ui.btnFont->hide();
-    m_ui.btnFontColor->hide();
-    m_ui.btnDefault->hide();
-    m_ui.btnCopy->hide();
-    m_ui.lblCopyFont->hide();
-    m_ui.btnMultipleChoice->show();
-    m_ui.btnSingleChoice->show();
     ShowFileNameOption(choiceExists);
     m_ui.lblAnswer->setVisible(!choiceExists);
     m_ui.txtAnswer->setVisible(!choiceExists);
@@ -508,21 +481,7 @@ void frmEditor::ShowSoundQuestion() {
     MediaPlayer1->stop();
     m_ui.picImageResize->clear();
 
-    m_ui.lblDisPlayQuestion->show();
-    m_ui.txtEnterQuestion->show();
-    m_ui.lblQuestionPrompt->show();
-    m_ui.lblPath->show();
-    m_ui.txtPath->show();
-    m_ui.picQuestionPicture->hide();
-    SetVideoControlsVisible(false);
-    m_ui.fraSoundButtons->show();
-    m_ui.btnFont->hide();
-    m_ui.btnFontColor->hide();
-    m_ui.btnDefault->hide();
-    m_ui.btnCopy->hide();
-    m_ui.lblCopyFont->hide();
-    m_ui.btnMultipleChoice->show();
-    m_ui.btnSingleChoice->show();
+    ShowMediaControls(*this, MediaKind::Sound);
     m_ui.chkFilenameAnswer->show();
     m_ui.lblFilenameAnswer->show();
     m_ui.lblAnswer->setVisible(!choiceExists);
@@ -553,28 +512,14 @@ void frmEditor::ShowVideoQuestion() {
         m_ui.chkDailyDouble->hide();
     }
 
-    m_ui.lblDisPlayQuestion->hide();
     {
         // The box's change handler would clear the question text, which holds
         // the video's path.
         const QSignalBlocker blocker(m_ui.txtEnterQuestion);
         m_ui.txtEnterQuestion->setText(QString());
     }
-    m_ui.txtEnterQuestion->hide();
-    m_ui.lblQuestionPrompt->hide();
-    m_ui.lblPath->show();
-    m_ui.txtPath->show();
-    m_ui.picQuestionPicture->hide();
     m_ui.picImageResize->clear();
-    SetVideoControlsVisible(true);
-    m_ui.fraSoundButtons->hide();
-    m_ui.btnFont->hide();
-    m_ui.btnFontColor->hide();
-    m_ui.btnDefault->hide();
-    m_ui.btnCopy->hide();
-    m_ui.lblCopyFont->hide();
-    m_ui.btnMultipleChoice->show();
-    m_ui.btnSingleChoice->show();
+    ShowMediaControls(*this, MediaKind::Video);
     ShowFileNameOption(choiceExists);
     m_ui.lblAnswer->show();
     m_ui.txtAnswer->show();
