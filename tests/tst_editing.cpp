@@ -126,6 +126,15 @@ private slots:
         QCOMPARE(editor.record(1, 1).QuestionText.trimmed().size(), 256);
         editor.type(QStringLiteral("txtAnswer"), QString(200, QLatin1Char('a')));
         QCOMPARE(editor.record(1, 1).Answers[0].trimmed().size(), 174);
+        // A paste keeps what fits, in place of the selection.
+        QLineEdit* question = editor.lineEdit(QStringLiteral("txtEnterQuestion"));
+        question->setFocus();
+        question->setSelection(10, 20);
+        question->insert(QStringLiteral("0123456789").repeated(3));
+        QCOMPARE(question->text(), QString(10, QLatin1Char('q')) +
+                                       QStringLiteral("0123456789").repeated(2) +
+                                       QString(226, QLatin1Char('q')));
+        QCOMPARE(question->cursorPosition(), 30);
 
         // An answer longer than the box takes from typing is shown whole and
         // left as it is; it can be shortened but not lengthened.

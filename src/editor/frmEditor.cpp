@@ -269,10 +269,11 @@ void frmEditor::connectControls() {
     new LengthLimit(256, m_ui.txtEnterQuestion);
     new LengthLimit(174, m_ui.txtAnswer);
     // A text the program puts into a box is shown from its start, so a long
-    // question or path reads from its beginning; typing keeps its own cursor.
+    // question or path reads from its beginning; the box being typed into
+    // keeps its own cursor.
     for (QLineEdit* box : {m_ui.txtEnterQuestion, m_ui.txtAnswer, m_ui.txtPath}) {
         connect(box, &QLineEdit::textChanged, box, [box] {
-            if (!box->isModified())
+            if (!box->isModified() && !box->hasFocus())
                 box->setCursorPosition(0);
         });
     }

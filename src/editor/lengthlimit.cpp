@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
+
 LengthLimit::LengthLimit(int limit, QLineEdit* box) : QValidator(box), m_box(box), m_limit(limit) {
     m_acceptedLength = static_cast<int>(box->text().size());
     connect(box, &QLineEdit::textChanged, this,
@@ -9,12 +11,19 @@ LengthLimit::LengthLimit(int limit, QLineEdit* box) : QValidator(box), m_box(box
     box->setValidator(this);
 }
 
-QValidator::State LengthLimit::validate(QString& input, int&) const {
+QValidator::State LengthLimit::validate(QString& input, int& position) const {
     // The box counts as modified only while the user edits it; a text set
     // by code is always taken, and then stands as the length to keep to.
     if (!m_box->isModified())
         return Acceptable;
-    if (input.size() <= m_limit || input.size() <= m_acceptedLength)
+    // What was typed or pasted ends at the cursor: keep as much of it as fits.
+    const int allowed = std::max(m_limit, m_acceptedLength);
+    const int excess = static_cast<int>(input.size()) - allowed;
+    if (excess <= 0)
         return Acceptable;
-    return Invalid;
+    if (excess > position)
+        return Invalid;
+    input.remove(position - excess, excess);
+    position -= excess;
+    return Acceptable;
 }

@@ -5,9 +5,10 @@
 class QLineEdit;
 
 // Limits what the user can type or paste into a text box to `limit`
-// characters, while text that code puts into the box is kept whole, even
-// when it is longer (an answer read from a file may be). An overlong text
-// can still be shortened; it only refuses to grow.
+// characters (a paste keeps the part that fits), while text that code puts
+// into the box is kept whole, even when it is longer (an answer read from a
+// file may be). An overlong text can still be shortened; it only refuses to
+// grow.
 class LengthLimit : public QValidator {
     Q_OBJECT
 
