@@ -219,23 +219,17 @@ void frmEditor::btnText_Click() {
 void frmEditor::chkFilenameAnswer_Click() {
     if (m_ui.chkFilenameAnswer->checkState() != Qt::Checked)
         return;
-    QString type;
+    const QuestionRecord* record = CurrentBoardRecord();
+    if (!record && !IsFinalQuestion())
+        return;
+    const GameSet& game = m_state.game;
+    const QString type = record ? record->QuestionType : game.FinalQuestionType;
     QString source;
-    if (const QuestionRecord* record = CurrentBoardRecord()) {
-        type = record->QuestionType;
-        if (type == QLatin1String("P") || type == QLatin1String("V"))
-            source = record->QuestionText.trimmed();
-        else if (type == QLatin1String("S"))
-            source = record->MediaPath.trimmed();
-    } else if (IsFinalQuestion()) {
-        const GameSet& game = m_state.game;
-        type = game.FinalQuestionType;
-        if (type == QLatin1String("P") || type == QLatin1String("V"))
-            source = game.FinalQuestionText.trimmed();
-        else if (type == QLatin1String("S"))
-            source = game.FinalMediaPath.trimmed();
-    }
-    if (type != QLatin1String("P") && type != QLatin1String("V") && type != QLatin1String("S"))
+    if (type == QLatin1String("P") || type == QLatin1String("V"))
+        source = record ? record->QuestionText.trimmed() : game.FinalQuestionText.trimmed();
+    else if (type == QLatin1String("S"))
+        source = record ? record->MediaPath.trimmed() : game.FinalMediaPath.trimmed();
+    else
         return;
     m_ui.txtAnswer->setText(StripExtension(GetFileName(source)));
 }
