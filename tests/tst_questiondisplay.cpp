@@ -68,60 +68,49 @@ private slots:
         QVERIFY(editor.videoPlayer()->calls.contains(QStringLiteral("stop")));
     }
 
-    void previewHeight_data() {
+    void answerChoices_data() {
         QTest::addColumn<QStringList>("choices");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<QStringList>("captions");
-        const QStringList none(4, QString());
-        QTest::newRow("no choices") << none << 354 << none;
-        QTest::newRow("only C") << QStringList{"", "", "  Oslo ", ""} << 207
-                                << QStringList{"", "", "Oslo", ""};
-        QTest::newRow("blank choices count as none")
-            << QStringList{"   ", "", "", ""} << 354 << none;
-    }
-
-    void previewHeight() {
-        QFETCH(QStringList, choices);
-        QFETCH(int, height);
-        QFETCH(QStringList, captions);
-        EditorHarness editor;
-        for (int k = 0; k < 4; ++k)
-            editor.record(1, 4).Answers[k + 1].set(choices[k]);
-        editor.click(QStringLiteral("btnQuestion_3"));
-        QCOMPARE(editor.label(QStringLiteral("lblDisPlayQuestion"))->height(), height);
-        QCOMPARE(editor.choiceCaptions(), captions);
-        // All four labels are shown once any choice exists, empty ones blank.
-        QCOMPARE(editor.shownAmong({"lblFirstAnswer", "lblForthAnswer"}).size(),
-                 height == 207 ? 2 : 0);
-        // Back to a question without choices: the labels go and the preview grows.
-        editor.click(QStringLiteral("btnQuestion_0"));
-        QCOMPARE(editor.label(QStringLiteral("lblDisPlayQuestion"))->height(), 354);
-        QVERIFY(!editor.shown(QStringLiteral("lblThirdAnswer")));
-    }
-
-    void answerLetter_data() {
         QTest::addColumn<QString>("answer");
+        QTest::addColumn<QStringList>("captions"); // empty: no choice shown
         QTest::addColumn<int>("letter");
-        QTest::newRow("answer is C") << "Oslo" << 2;
-        QTest::newRow("answer is A, padded") << " Rome " << 0;
-        QTest::newRow("none equal keeps previous") << "Madrid" << 1;
-        QTest::newRow("letter case counts") << "oslo" << 1;
+        const QStringList none(4, QString());
+        const QStringList cities{"Rome", "Paris", "Oslo", "Bern"};
+        // The question shown before leaves B selected.
+        QTest::newRow("no choices") << none << QStringLiteral("Oslo") << QStringList() << 1;
+        QTest::newRow("blank choices count as none")
+            << QStringList{"   ", "", "", ""} << QStringLiteral("x") << QStringList() << 1;
+        QTest::newRow("only C, answer C")
+            << QStringList{"", "", "  Oslo ", ""} << QStringLiteral("Oslo")
+            << QStringList{"", "", "Oslo", ""} << 2;
+        QTest::newRow("answer A, padded") << cities << QStringLiteral(" Rome ") << cities << 0;
+        QTest::newRow("none equal keeps previous")
+            << cities << QStringLiteral("Madrid") << cities << 1;
+        QTest::newRow("letter case counts") << cities << QStringLiteral("oslo") << cities << 1;
     }
 
-    void answerLetter() {
+    void answerChoices() {
+        QFETCH(QStringList, choices);
         QFETCH(QString, answer);
+        QFETCH(QStringList, captions);
         QFETCH(int, letter);
         EditorHarness editor;
-        // The question shown before leaves B selected.
         editor.record(1, 1).Answers[0].set(QStringLiteral("Two"));
         editor.record(1, 1).Answers[2].set(QStringLiteral("Two"));
         editor.click(QStringLiteral("btnQuestion_0"));
-        editor.record(1, 2).Answers[0].set(answer);
-        const QStringList choices{"Rome", "Paris", "Oslo", "Bern"};
+        editor.record(1, 4).Answers[0].set(answer);
         for (int k = 0; k < 4; ++k)
-            editor.record(1, 2).Answers[k + 1].set(choices[k]);
-        editor.click(QStringLiteral("btnQuestion_1"));
+            editor.record(1, 4).Answers[k + 1].set(choices[k]);
+        editor.click(QStringLiteral("btnQuestion_3"));
+        const bool shown = !captions.isEmpty();
+        QCOMPARE(editor.label(QStringLiteral("lblDisPlayQuestion"))->height(), shown ? 207 : 354);
+        QCOMPARE(editor.choiceCaptions(), shown ? captions : QStringList(4, QString()));
+        // All four labels are shown once any choice exists, empty ones blank.
+        QCOMPARE(editor.shownAmong({"lblFirstAnswer", "lblForthAnswer"}).size(), shown ? 2 : 0);
         QCOMPARE(editor.find<QComboBox>(QStringLiteral("cboABCD"))->currentIndex(), letter);
+        // Back to a question without choices: the labels go and the preview grows.
+        editor.click(QStringLiteral("btnQuestion_2"));
+        QCOMPARE(editor.label(QStringLiteral("lblDisPlayQuestion"))->height(), 354);
+        QVERIFY(!editor.shown(QStringLiteral("lblThirdAnswer")));
     }
 
     void emptyFontNameKeepsPreviewFont() {
