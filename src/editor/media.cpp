@@ -264,12 +264,9 @@ void frmEditor::UseSoundFile(const QString& path) {
     }
 
     ShowAttachedMedia(*this, MediaKind::Sound, path);
-    // The labels show the answers the question kept.
-    for (int k = 1; k <= 4; ++k) {
-        QLabel* label = lblAnswerChoices[k - 1];
-        label->setText(choiceExists ? (*fields.answers)[k].trimmed() : QString());
-        label->setVisible(choiceExists);
-    }
+    // The labels already show the answers the question keeps.
+    for (QLabel* choice : lblAnswerChoices)
+        choice->setVisible(choiceExists);
 
     m_state.LastMediaFolder = MediaFolderOf(path);
     EditorDialogFileName.clear();

@@ -3,11 +3,10 @@
 #include <QString>
 
 // The kind of media a file name stands for, judged by its ending in lower
-// case exactly as the question display judges a stored path. Only these
-// endings are accepted anywhere a file enters a question, so a file that
-// was attached is also shown as what it is when the question is shown
-// again: a ".png" stored as a picture would come back as a text question
-// whose text is the path.
+// case exactly as the question display judges a stored path. A file dropped
+// on the window is taken only with one of these endings, so it is also shown
+// as what it is when the question is shown again: a ".png" stored as a
+// picture would come back as a text question whose text is the path.
 enum class MediaKind { None, Picture, Sound, Video };
 
 bool IsPictureFileName(const QString& name); // ".bmp", ".jpg"
