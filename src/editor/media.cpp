@@ -45,8 +45,6 @@ struct MediaFields {
     FixedText<256>* questionText = nullptr;
     std::array<FixedText<300>, 5>* answers = nullptr;
     FixedText<256>* mediaPath = nullptr;
-
-    bool valid() const { return questionType != nullptr; }
 };
 
 // Passes drops of files on the window to the media commands.
@@ -103,20 +101,13 @@ void frmEditor::SetUpMediaPreview() {
 
 namespace {
 
-MediaFields FieldsOf(GameSet& game, QuestionRecord* record, bool final) {
-    MediaFields fields;
-    if (record) {
-        fields.questionType = &record->QuestionType;
-        fields.questionText = &record->QuestionText;
-        fields.answers = &record->Answers;
-        fields.mediaPath = &record->MediaPath;
-    } else if (final) {
-        fields.questionType = &game.FinalQuestionType;
-        fields.questionText = &game.FinalQuestionText;
-        fields.answers = &game.FinalAnswers;
-        fields.mediaPath = &game.FinalMediaPath;
-    }
-    return fields;
+// The selected board question's fields, or the final question's.
+MediaFields CurrentFields(frmEditor& editor) {
+    GameSet& game = editor.m_state.game;
+    if (QuestionRecord* record = editor.CurrentBoardRecord())
+        return {&record->QuestionType, &record->QuestionText, &record->Answers, &record->MediaPath};
+    return {&game.FinalQuestionType, &game.FinalQuestionText, &game.FinalAnswers,
+            &game.FinalMediaPath};
 }
 
 // Where a chooser starts: the last folder of its kind, else the default one.
@@ -211,13 +202,11 @@ void frmEditor::UsePictureFile(const QString& path) {
     m_ui.txtEnterQuestion->hide();
     m_ui.txtAnswer->setText(QString());
 
-    const MediaFields fields = FieldsOf(m_state.game, CurrentBoardRecord(), IsFinalQuestion());
-    if (fields.valid()) {
-        fields.questionText->set(path);
-        *fields.questionType = QStringLiteral("P");
-        for (int k = 1; k <= 4; ++k)
-            (*fields.answers)[k].clear();
-    }
+    const MediaFields fields = CurrentFields(*this);
+    fields.questionText->set(path);
+    *fields.questionType = QStringLiteral("P");
+    for (int k = 1; k <= 4; ++k)
+        (*fields.answers)[k].clear();
     DisPlayPicture(path);
 
     ShowAttachedMedia(*this, MediaKind::Picture, path);
@@ -244,23 +233,17 @@ void frmEditor::UseSoundFile(const QString& path) {
     // The final question takes a sound like any other question, as it takes
     // a picture or a video: its path, type and text are written the same way.
     bool choiceExists = false;
-    const MediaFields fields = FieldsOf(m_state.game, CurrentBoardRecord(), IsFinalQuestion());
-    if (fields.valid()) {
-        fields.mediaPath->set(path);
-        *fields.questionType = QStringLiteral("S");
-        fields.questionText->clear();
-        (*fields.answers)[0].clear();
-        // The question keeps its multiple-choice answers.
-        for (int k = 1; k <= 4; ++k) {
-            FixedText<300>& choice = (*fields.answers)[k];
-            choice.set(choice.trimmed());
-            if (!choice.isBlank())
-                choiceExists = true;
-        }
-        if (!choiceExists) {
-            for (int k = 1; k <= 4; ++k)
-                (*fields.answers)[k].clear();
-        }
+    const MediaFields fields = CurrentFields(*this);
+    fields.mediaPath->set(path);
+    *fields.questionType = QStringLiteral("S");
+    fields.questionText->clear();
+    (*fields.answers)[0].clear();
+    // The question keeps its multiple-choice answers, trimmed; blank ones
+    // end up empty.
+    for (int k = 1; k <= 4; ++k) {
+        FixedText<300>& choice = (*fields.answers)[k];
+        choice.set(choice.trimmed());
+        choiceExists = choiceExists || !choice.isBlank();
     }
 
     ShowAttachedMedia(*this, MediaKind::Sound, path);
@@ -281,13 +264,11 @@ void frmEditor::UseVideoFile(const QString& path) {
     m_ui.txtEnterQuestion->hide();
     m_ui.txtAnswer->setText(QString());
 
-    const MediaFields fields = FieldsOf(m_state.game, CurrentBoardRecord(), IsFinalQuestion());
-    if (fields.valid()) {
-        fields.questionText->set(path);
-        *fields.questionType = QStringLiteral("V");
-        for (FixedText<300>& answer : *fields.answers)
-            answer.clear();
-    }
+    const MediaFields fields = CurrentFields(*this);
+    fields.questionText->set(path);
+    *fields.questionType = QStringLiteral("V");
+    for (FixedText<300>& answer : *fields.answers)
+        answer.clear();
     MediaPlayer1->open(path);
 
     ShowAttachedMedia(*this, MediaKind::Video, path);
@@ -430,9 +411,7 @@ void frmEditor::ShowMediaDailyDouble() {
 
 void frmEditor::ShowPictureQuestion() {
     const bool final = IsFinalQuestion();
-    const MediaFields fields = FieldsOf(m_state.game, CurrentBoardRecord(), final);
-    if (!fields.valid())
-        return;
+    const MediaFields fields = CurrentFields(*this);
     const QString path = fields.questionText->trimmed();
 
     // A board question shows its path as stored, the final question trimmed.
@@ -460,10 +439,7 @@ void frmEditor::ShowPictureQuestion() {
 }
 
 void frmEditor::ShowSoundQuestion() {
-    const bool final = IsFinalQuestion();
-    const MediaFields fields = FieldsOf(m_state.game, CurrentBoardRecord(), final);
-    if (!fields.valid())
-        return;
+    const MediaFields fields = CurrentFields(*this);
     const QString path = fields.mediaPath->trimmed();
 
     lblCArrow[CurrentCategory - 1]->show();
@@ -488,9 +464,7 @@ void frmEditor::ShowSoundQuestion() {
 
 void frmEditor::ShowVideoQuestion() {
     const bool final = IsFinalQuestion();
-    const MediaFields fields = FieldsOf(m_state.game, CurrentBoardRecord(), final);
-    if (!fields.valid())
-        return;
+    const MediaFields fields = CurrentFields(*this);
     const QString path = fields.questionText->trimmed();
 
     MediaPlayer1->open(path);
