@@ -85,8 +85,6 @@ private slots:
     void unsavedChangesPrompt();
     void saveFails_data();
     void saveFails();
-    void captions_data();
-    void captions();
     void guard_data();
     void guard();
     void openShowsTheSet_data();
@@ -156,25 +154,31 @@ void TestFileCommands::saveUntitledThenSilently() {
     QCOMPARE(FirstLine(dir.filePath(QStringLiteral("copy.txt"))), QStringLiteral("Lakes"));
 }
 
-// Saving over an existing file: Save and Save As ask first and place the
-// Daily Doubles; the prompts of New, Open and Exit overwrite without either.
+// Saving over an existing file: Save and Save As ask first, place the Daily
+// Doubles and name the window; the prompts of New, Open and Exit overwrite
+// without either. The file lies in a folder with a dot in its name.
 void TestFileCommands::existingFile_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<MessageAnswer>("answer");
     QTest::addColumn<QString>("question");
     QTest::addColumn<QList<Square>>("marked"); // Daily Doubles in the file; none when not written
     QTest::addColumn<bool>("written");
+    QTest::addColumn<QString>("caption"); // "<dir>" stands for the temporary folder; "" unchanged
 
     // 5 x 0.5 = 2.5 -> 2 (half to even), 4 x 0.5 = 2; 5 x 0.9 = 4.5 -> 4, 4 x 0.1 -> 0.
     const QList<Square> drawn{{3, 3}, {5, 1}};
     const QList<Square> none;
-    AddRow("Save, No", "mnuFileSave", MessageAnswer::No, SaveOverwrite, none, false);
-    AddRow("Save As, No", "btnSaveAs", MessageAnswer::No, SaveAsOverwrite, none, false);
-    AddRow("Save, Yes", "mnuFileSave", MessageAnswer::Yes, SaveOverwrite, drawn, true);
-    AddRow("Save As, Yes", "mnuSaveAs", MessageAnswer::Yes, SaveAsOverwrite, drawn, true);
-    AddRow("New prompt", "mnuFileNew", MessageAnswer::Yes, SaveQuestion, none, true);
-    AddRow("Open prompt", "mnuFileOpen", MessageAnswer::Yes, SaveQuestion, none, true);
-    AddRow("Exit prompt", "mnuFileExit", MessageAnswer::Yes, SaveQuestion, none, true);
+    const MessageAnswer yes = MessageAnswer::Yes;
+    AddRow("Save, No", "mnuFileSave", MessageAnswer::No, SaveOverwrite, none, false, "");
+    AddRow("Save As, No", "btnSaveAs", MessageAnswer::No, SaveAsOverwrite, none, false, "");
+    // Save cuts the whole path at its first dot.
+    AddRow("Save, Yes", "mnuFileSave", yes, SaveOverwrite, drawn, true,
+           "Quizmora Editor - <dir>/My");
+    AddRow("Save As, Yes", "mnuSaveAs", yes, SaveAsOverwrite, drawn, true,
+           "Quizmora Editor - over.txt");
+    AddRow("New prompt", "mnuFileNew", yes, SaveQuestion, none, true, "untitled");
+    AddRow("Open prompt", "mnuFileOpen", yes, SaveQuestion, none, true, "");
+    AddRow("Exit prompt", "mnuFileExit", yes, SaveQuestion, none, true, "");
 }
 
 void TestFileCommands::existingFile() {
@@ -182,11 +186,14 @@ void TestFileCommands::existingFile() {
     QFETCH(MessageAnswer, answer);
     QFETCH(QList<Square>, marked);
     QFETCH(bool, written);
+    QFETCH(QString, caption);
     QTemporaryDir dir;
-    const QString path = WriteFile(dir, QStringLiteral("over.txt"), "previous\r\n");
+    QVERIFY2(!dir.path().contains(QLatin1Char('.')), "the expected captions assume no dot");
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("My.Set")));
+    const QString path = WriteFile(dir, QStringLiteral("My.Set/over.txt"), "previous\r\n");
     EditorHarness editor;
     MakeEdit(editor, QStringLiteral("Mountains"));
-    const QString caption = editor.window->windowTitle();
+    const QString captionBefore = editor.window->windowTitle();
     for (float draw : {0.5f, 0.5f, 0.9f, 0.1f})
         editor.services.setNextRandom(draw);
     editor.services.setNextAnswer(answer);
@@ -202,13 +209,13 @@ void TestFileCommands::existingFile() {
     QCOMPARE(FirstLine(path), written ? QStringLiteral("Mountains") : QStringLiteral("previous"));
     QCOMPARE(DailyDoublesInFile(path), marked);
     QCOMPARE(editor.state.DataChanged, !written);
-    if (!written) {
-        QVERIFY(editor.state.CurrentFileName.isEmpty());
-        QCOMPARE(editor.window->windowTitle(), caption);
-    }
+    QCOMPARE(editor.state.CurrentFileName, caption.startsWith("Quizmora") ? path : QString());
+    if (command != "mnuFileExit")
+        QCOMPARE(editor.window->windowTitle(),
+                 caption.isEmpty() ? captionBefore : caption.replace("<dir>", dir.path()));
     // The prompts of New and Open keep the folder for the next dialog.
     if (command == "mnuFileNew" || command == "mnuFileOpen")
-        QCOMPARE(editor.state.CurrentFilePath, dir.path() + QLatin1Char('/'));
+        QCOMPARE(editor.state.CurrentFilePath, dir.filePath("My.Set/"));
 }
 
 // The unsaved-changes question of New, Open, Exit and the close box.
@@ -353,34 +360,6 @@ void TestFileCommands::saveFails() {
     QCOMPARE(editor.window->windowTitle(), caption);
     QCOMPARE(FirstLine(opened), QString());
     QCOMPARE(QFileInfo(target).isDir(), fault == "folder");
-}
-
-void TestFileCommands::captions_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("folder");   // inside the temporary folder
-    QTest::addColumn<QString>("expected"); // "<dir>" stands for the temporary folder
-    AddRow("Save", "mnuFileSave", "Sets", "Quizmora Editor - <dir>/Sets/Game1");
-    AddRow("Save, dot in folder", "mnuFileSave", "My.Set", "Quizmora Editor - <dir>/My");
-    AddRow("Save As, dot in folder", "mnuSaveAs", "My.Set", "Quizmora Editor - Game1.txt");
-    AddRow("Open, dot in folder", "mnuFileOpen", "My.Set", "Game1.txt");
-    AddRow("New", "mnuFileNew", "Sets", "untitled");
-}
-
-void TestFileCommands::captions() {
-    QFETCH(QString, command);
-    QFETCH(QString, folder);
-    QFETCH(QString, expected);
-    QTemporaryDir dir;
-    QVERIFY2(!dir.path().contains(QLatin1Char('.')), "the expected captions assume no dot");
-    QVERIFY(QDir(dir.path()).mkdir(folder));
-    EditorHarness editor;
-    editor.services.setNextFileName(
-        WriteGameSetFile(GameSet(), dir.filePath(folder), QStringLiteral("Game1.txt")));
-    editor.services.setNextAnswer(MessageAnswer::Yes); // the overwrite questions
-
-    editor.click(command);
-
-    QCOMPARE(editor.window->windowTitle(), expected.replace(QStringLiteral("<dir>"), dir.path()));
 }
 
 void TestFileCommands::guard_data() {
