@@ -7,16 +7,16 @@
 
 // One board question. Field names follow the game-set file's vocabulary.
 struct QuestionRecord {
-    QString QuestionType;         // "T", "P", "S", "V"; only the first character counts, "" = "T"
-    QString DailyDouble;          // "Y" marks a Daily Double; "N" or "" not
-    FixedText<256> QuestionText;  // text, or the picture/video path for "P"/"V"
+    QString QuestionType;        // "T", "P", "S", "V"; only the first character counts, "" = "T"
+    QString DailyDouble;         // "Y" marks a Daily Double; "N" or "" not
+    FixedText<256> QuestionText; // text, or the picture/video path for "P"/"V"
     QString FontName;
-    QString FontSize;             // decimal text, e.g. "28"
-    bool FontBold = true;         // 16-bit boolean in the file: -1 true, 0 false
+    QString FontSize;     // decimal text, e.g. "28"
+    bool FontBold = true; // 16-bit boolean in the file: -1 true, 0 false
     bool FontItalic = true;
-    QString FontColor;            // decimal text of a 0x00BBGGRR colour
+    QString FontColor;                     // decimal text of a 0x00BBGGRR colour
     std::array<FixedText<300>, 5> Answers; // 0: the answer, 1..4: choices A..D
-    FixedText<256> MediaPath;     // sound file of an "S" question
+    FixedText<256> MediaPath;              // sound file of an "S" question
 
     bool operator==(const QuestionRecord& other) const;
     bool operator!=(const QuestionRecord& other) const { return !(*this == other); }
@@ -25,7 +25,8 @@ struct QuestionRecord {
 // The one game set: six categories of five questions, their names, and the
 // final question, which has its own variables and no Daily Double.
 struct GameSet {
-    std::array<std::array<QuestionRecord, 5>, 6> Categories; // Category1..Category6, questions 1..5 at 0..4
+    std::array<std::array<QuestionRecord, 5>, 6>
+        Categories; // Category1..Category6, questions 1..5 at 0..4
     std::array<FixedText<32>, 6> CategoryNames;
 
     QString FinalQuestionType; // compared as a whole string by the writer; not reset

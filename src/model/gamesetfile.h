@@ -41,14 +41,14 @@ QString TextTypeLine(const QString& fontName, const QString& fontSize, bool bold
 // The five field routines of the "T" type line. Each takes the whole type
 // line and returns its field, or the field's default when it is absent,
 // too short or does not convert.
-QString GetFontNameField(const QString& typeLine); // "" when unusable
-qint16 GetFontSizeField(const QString& typeLine);  // 28 when unusable
-bool GetFontBoldField(const QString& typeLine);    // true when unusable
-bool GetFontItalicField(const QString& typeLine);  // true when unusable
+QString GetFontNameField(const QString& typeLine);  // "" when unusable
+qint16 GetFontSizeField(const QString& typeLine);   // 28 when unusable
+bool GetFontBoldField(const QString& typeLine);     // true when unusable
+bool GetFontItalicField(const QString& typeLine);   // true when unusable
 QString GetFontColorField(const QString& typeLine); // "16777215" when unusable
 
 // Conversions the field rules rely on, written once.
-bool IsNumeric(const QString& text);                    // the whole text is a number
-double LeadingNumber(const QString& text);              // leading number of the text, 0 if none
-std::optional<qint16> NearestInt16(double value);       // halves to even; none when out of range
-std::optional<bool> ToBoolean(const QString& text);     // "True"/"False"/a number; none otherwise
+bool IsNumeric(const QString& text);                // the whole text is a number
+double LeadingNumber(const QString& text);          // leading number of the text, 0 if none
+std::optional<qint16> NearestInt16(double value);   // halves to even; none when out of range
+std::optional<bool> ToBoolean(const QString& text); // "True"/"False"/a number; none otherwise

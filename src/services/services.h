@@ -44,8 +44,8 @@ public:
     virtual ~Services() = default;
 
     // Title "" means the application's default title.
-    virtual MessageAnswer showMessage(const QString& text, MessageButtons buttons,
-                                      MessageIcon icon, const QString& title) = 0;
+    virtual MessageAnswer showMessage(const QString& text, MessageButtons buttons, MessageIcon icon,
+                                      const QString& title) = 0;
 
     // Filters in the "desc|pattern|..." or NUL-separated form. "" on cancel.
     virtual QString getOpenFileName(const QString& folder, const QString& filter) = 0;
