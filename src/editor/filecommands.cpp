@@ -145,8 +145,9 @@ bool ExitCommand(frmEditor& editor) {
         const MessageAnswer answer = editor.m_services.showMessage(
             UnsavedChangesQuestion, MessageButtons::YesNoCancel, MessageIcon::None, QString());
         if (answer == MessageAnswer::Yes) {
+            // The save dialog's name buffer holds 256 characters.
             const QString path = editor.m_services.getSaveFileName(
-                state.LastGameSetFolder, GameSetSaveFilter(), state.CurrentFileName);
+                state.LastGameSetFolder, GameSetSaveFilter(), state.CurrentFileName.left(256));
             if (path.isEmpty())
                 return false;
             // The failure has been reported; the author stays with the changes.
