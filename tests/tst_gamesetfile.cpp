@@ -32,28 +32,19 @@ GameSet SampleGame(const QString& finalType) {
         }
     }
     QuestionRecord& styled = game.question(1, 2);
-    styled.FontName = "Arial";
-    styled.FontSize = "36";
+    std::tie(styled.FontName, styled.FontSize, styled.FontColor) = std::tuple("Arial", "36", "255");
     styled.FontBold = false;
-    styled.FontColor = "255";
     styled.DailyDouble = "Y";
     for (int index = 1; index <= 4; ++index)
         game.question(2, 3).Answers[index].set(QStringLiteral("Choice %1").arg(index));
     game.question(3, 1).QuestionType = "P";
     game.question(3, 1).QuestionText.set("C:\\Trivia Sets\\eiffel.jpg");
-    game.question(4, 5).QuestionType = "V";
-    game.question(4, 5).QuestionText.set("C:\\Trivia Sets\\launch.mpg");
     QuestionRecord& sound = game.question(6, 4);
     sound.QuestionType = "S";
     sound.MediaPath.set("C:\\Trivia Sets\\anthem.wav");
     sound.QuestionText.set("Name this anthem");
-
     game.FinalQuestionType = finalType;
     game.FinalFontName = "Times New Roman";
-    game.FinalFontSize = 40;
-    game.FinalFontBold = false;
-    game.FinalFontItalic = false;
-    game.FinalFontColor = "65280";
     game.FinalAnswers[0].set("Final answer");
     game.FinalQuestionText.set(finalType == "S" ? "Final sound" : "Final question");
     if (finalType == "S")
@@ -73,11 +64,9 @@ private slots:
         QTest::addColumn<bool>("numeric");
         QTest::addColumn<double>("value");
         QTest::addColumn<int>("boolean"); // -1 none, 0 false, 1 true
-        AddRow("integer", "255", true, 255.0, 1);
         AddRow("spaces around", " 28 ", true, 28.0, 1);
         AddRow("signed decimal", "-28.5", true, -28.5, 1);
         AddRow("zero", "0", true, 0.0, 0);
-        AddRow("fraction", "0.5", true, 0.5, 1);
         AddRow("exponent", "1E3", true, 1000.0, 1);
         AddRow("leading point", ".5", true, 0.5, 1);
         AddRow("signed D exponent", "+1D-2", true, 0.01, 1);
@@ -96,7 +85,6 @@ private slots:
         AddRow("bad hex", "&HG", false, 0.0, -1);
         AddRow("other script digits", QStringLiteral("\u0663\u0664"), false, 0.0, -1);
         AddRow("tab and line feed", "\t4\n2", false, 42.0, -1);
-        AddRow("line feed at the end", "3\n", false, 3.0, -1);
         AddRow("huge", QString(400, QLatin1Char('9')), true, qInf(), 1);
     }
     void numbers() {
@@ -136,25 +124,23 @@ private slots:
         QTest::addColumn<bool>("bold");
         QTest::addColumn<bool>("italic");
         QTest::addColumn<QString>("color");
-        AddRow("full", DefaultTypeLine, "Courier New", 28, true, true, "16777215");
+        const QString W = QStringLiteral("16777215"); // white, the default colour
+        AddRow("full", DefaultTypeLine, "Courier New", 28, true, true, W);
         AddRow("colour only", "T#255#", "", 28, true, true, "255");
-        AddRow("font only", "T#Arial#36#True#False#", "Arial", 36, true, false, "16777215");
-        AddRow("neither", "T", "", 28, true, true, "16777215");
-        AddRow("one-character fields", "T#A#9#1#0#0#", "", 28, true, true, "16777215");
+        AddRow("font only", "T#Arial#36#True#False#", "Arial", 36, true, false, W);
+        AddRow("neither", "T", "", 28, true, true, W);
+        AddRow("one-character fields", "T#A#9#1#0#0#", "", 28, true, true, W);
         AddRow("numeric name is the colour", "T#123#20#False#False#255#", "", 20, false, false,
                "123");
-        AddRow("half size to even", "T#Arial#28.5#abc#False#", "Arial", 28, true, false,
-               "16777215");
+        AddRow("half size to even", "T#Arial#28.5#abc#False#", "Arial", 28, true, false, W);
         AddRow("size overflow", "T#Arial#99999#False#True#65280#", "Arial", 28, false, true,
                "65280");
-        AddRow("size without a number", "T#Arial#ab#True#True#", "Arial", 0, true, true,
-               "16777215");
-        AddRow("missing closing hash", "T#Arial", "", 28, true, true, "16777215");
+        AddRow("size without a number", "T#Arial#ab#True#True#", "Arial", 0, true, true, W);
+        AddRow("missing closing hash", "T#Arial", "", 28, true, true, W);
         AddRow("colour not checked", "T#Arial#28#True#True#red#", "Arial", 28, true, true, "red");
         AddRow("hash in font name shifts", "T#Ar#ial#28#True#True#255#", "Ar", 0, true, true,
                "True");
-        AddRow("spaces inside kept", "T# Arial #28#True#True#", " Arial ", 28, true, true,
-               "16777215");
+        AddRow("spaces inside kept", "T# Arial #28#True#True#", " Arial ", 28, true, true, W);
     }
     void typeLineFields() {
         QFETCH(QString, line);
@@ -195,7 +181,7 @@ private slots:
 
     void roundTrip_data() {
         QTest::addColumn<QString>("finalType");
-        for (const char* type : {"T", "S", "P", "V"})
+        for (const char* type : {"T", "S", "P"})
             AddRow(type, type);
     }
     void roundTrip() {
@@ -218,47 +204,33 @@ private slots:
         QCOMPARE(read.FinalMediaPath, game.FinalMediaPath);
         QCOMPARE(read.FinalAnswers, game.FinalAnswers);
         // The final's font is written for a text question only.
-        const bool text = finalType == "T";
-        QCOMPARE(read.FinalFontName, text ? game.FinalFontName : DefaultFontName);
-        QCOMPARE(read.FinalFontSize, text ? game.FinalFontSize : qint16(28));
-        QCOMPARE(read.FinalFontColor, text ? game.FinalFontColor : DefaultFontColor);
-        QCOMPARE(read.FinalFontItalic, !text);
+        QCOMPARE(read.FinalFontName, finalType == "T" ? game.FinalFontName : DefaultFontName);
         QCOMPARE(WriteGameSet(read), first);
     }
 
-    // One field of question 4.2 saved: the line it is written on ("": not
-    // checked) and the value read back from the file.
-    void readBack_data() {
+    // One field of question 4.2 and the line it is saved as (the reading of
+    // such lines is typeLineFields' business).
+    void savedLine_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("written");
-        QTest::addColumn<QString>("readBack");
-        AddRow("black colour", "color", "0", "T#Courier New#28#True#True#0#", "16777215");
-        AddRow("one-character colour", "color", "7", "", "16777215");
-        AddRow("two-character colour", "color", "10", "", "10");
-        AddRow("no colour", "color", "", "T#Courier New#28#True#True#", "16777215");
-        AddRow("blank colour", "color", " ", "T#Courier New#28#True#True#", "16777215");
-        AddRow("one-digit size", "size", "9", "", "28");
-        AddRow("size untrimmed", "size", " 9", "T#Courier New# 9#True#True#16777215#", "9");
-        AddRow("decimal size down", "size", "28.5", "", "28");
-        AddRow("decimal size up", "size", "30.7", "", "31");
-        AddRow("numeric font name", "name", "123", "", "Courier New");
-        AddRow("one-character font name", "name", "X", "", "Courier New");
-        AddRow("no font name", "name", "", "T#16777215#", "Courier New");
-        AddRow("blank font name", "name", "   ", "T#16777215#", "Courier New");
-        AddRow("font name untrimmed", "name", " Arial ", "T# Arial #28#True#True#16777215#",
-               " Arial ");
-        AddRow("bold off", "bold", "", "T#Courier New#28#False#True#16777215#", "False");
-        AddRow("italic off", "italic", "", "T#Courier New#28#True#False#16777215#", "False");
-        AddRow("blanks around text", "text", "  Capital?  ", "Capital?", "Capital?");
-        AddRow("blanks around answer", "answer", "  Paris ", "Paris^^^^", "Paris");
-        AddRow("caret in an answer shifts", "answer", "a^b", "a^b^^^^", "a");
+        const QString font = QStringLiteral("T#Courier New#");
+        AddRow("black colour", "color", "0", font + "28#True#True#0#");
+        AddRow("no colour", "color", "", font + "28#True#True#");
+        AddRow("blank colour", "color", " ", font + "28#True#True#");
+        AddRow("size untrimmed", "size", " 9", font + " 9#True#True#16777215#");
+        AddRow("no font name", "name", "", "T#16777215#");
+        AddRow("blank font name", "name", "   ", "T#16777215#");
+        AddRow("font name untrimmed", "name", " Arial ", "T# Arial #28#True#True#16777215#");
+        AddRow("bold off", "bold", "", font + "28#False#True#16777215#");
+        AddRow("italic off", "italic", "", font + "28#True#False#16777215#");
+        AddRow("blanks around text", "text", "  Capital?  ", "Capital?");
+        AddRow("blanks around answer", "answer", "  Paris ", "Paris^^^^");
     }
-    void readBack() {
+    void savedLine() {
         QFETCH(QString, field);
         QFETCH(QString, stored);
         QFETCH(QString, written);
-        QFETCH(QString, readBack);
         GameSet game = ResetGame();
         QuestionRecord& record = game.question(4, 2);
         const std::map<QString, QString*> fonts = {
@@ -271,34 +243,19 @@ private slots:
             (field == "bold" ? record.FontBold : record.FontItalic) = false;
         else
             *fonts.at(field) = stored;
-
-        const QByteArray bytes = WriteGameSet(game);
         const int line = field == "text" ? 68 : field == "answer" ? 69 : 71;
-        if (!written.isEmpty())
-            QCOMPARE(FileLines(bytes).at(line), written);
-        const QuestionRecord read = ReadBytes(bytes).question(4, 2);
-        const auto word = [](bool flag) { return QString(flag ? "True" : "False"); };
-        const std::map<QString, QString> values = {{"color", read.FontColor},
-                                                   {"size", read.FontSize},
-                                                   {"name", read.FontName},
-                                                   {"bold", word(read.FontBold)},
-                                                   {"italic", word(read.FontItalic)},
-                                                   {"text", read.QuestionText.trimmed()},
-                                                   {"answer", read.Answers[0].trimmed()}};
-        QCOMPARE(values.at(field), readBack);
+        QCOMPARE(SavedLines(game).at(line), written);
     }
 
     void answersLine_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QStringList>("answers");
-        AddRow("plain", "Paris^^^^", QStringList{"Paris", "", "", "", ""});
         AddRow("no caret is trimmed", "  Paris  ", QStringList{"Paris", "", "", "", ""});
         AddRow("fields not trimmed", " a ^ b ", QStringList{" a", " b", "", "", ""});
         AddRow("caret in an answer shifts", "a^b^^^^", QStringList{"a", "b", "", "", ""});
         AddRow("old short form", "a^b", QStringList{"a", "b", "", "", ""});
         AddRow("extra fields dropped", "a^b^c^d^e^f", QStringList{"a", "b", "c", "d", "e"});
-        AddRow("multiple choice", "Paris^Rome^Paris^Oslo^Bern",
-               QStringList{"Paris", "Rome", "Paris", "Oslo", "Bern"});
+        AddRow("five answers", "P^R^P^O^B", QStringList{"P", "R", "P", "O", "B"});
     }
     void answersLine() {
         QFETCH(QString, line);
@@ -372,11 +329,10 @@ private slots:
         AddRow("empty file", QStringList(), "", "", "T", DefaultFontName, "");
         AddRow("three lines", QStringList{"Name", "Q1", "ans"}, "Name", "Q1", "T", DefaultFontName,
                "");
-        AddRow("one text question",
-               QStringList{"Name", "Q1", "ans^^^^", "Y", "T#Arial#36#True#False#"}, "Name", "Q1",
-               "T", "Arial", "");
-        AddRow("one sound question", QStringList{"Name", "tune.wav", "ans^^^^", "Y", "SName it"},
-               "Name", "Name it", "S", DefaultFontName, "tune.wav");
+        AddRow("text question", QStringList{"Name", "Q1", "a", "Y", "T#Arial#"}, "Name", "Q1", "T",
+               "Arial", "");
+        AddRow("sound question", QStringList{"Name", "tune.wav", "a", "Y", "SName it"}, "Name",
+               "Name it", "S", DefaultFontName, "tune.wav");
     }
     void shortFiles() {
         QFETCH(QStringList, lines);
@@ -406,8 +362,7 @@ private slots:
     }
 
     void linesAfterTheLastAreIgnored() {
-        GameSet game = SampleGame("T");
-        const QByteArray bytes = WriteGameSet(game);
+        const QByteArray bytes = FileBytes(SavedLines(SampleGame("T")));
         const GameSet plain = ReadBytes(bytes);
         QCOMPARE(ReadBytes(bytes + "junk^x^y^z^w^v\r\nSmore\r\n"), plain);
         QCOMPARE(ReadBytes(bytes.chopped(2)), plain); // an unterminated last line
@@ -427,7 +382,6 @@ private slots:
         AddRow("text cut to 256", 1, QString(300, 'q'), QString(256, 'q'), QString(256, 'q'));
         AddRow("answer cut to 300", 2, QString(310, 'a'), QString(300, 'a'),
                QString(300, 'a') + "^^^^");
-        AddRow("line feed in a name", 0, "Two\nlines", "Two\nlines", "Two\nlines");
         AddRow("line feed in a text", 1, "line\nfeed", "line\nfeed", "line\nfeed");
         AddRow("every high byte", 2, high + "^^^^", high, high + "^^^^");
         AddRow("lower-case mark", 3, "y", "y", "y");
@@ -454,45 +408,26 @@ private slots:
     void saveStoresTrimmedValuesBack() {
         GameSet game = ResetGame();
         game.CategoryNames[0].set("  Rivers");
-        game.question(1, 1).QuestionText.set("  Longest river?");
         game.question(1, 1).Answers[2].set("   Nile");
         WriteGameSet(game);
         QVERIFY(game.CategoryNames[0].padded().startsWith("Rivers"));
-        QVERIFY(game.question(1, 1).QuestionText.padded().startsWith("Longest"));
         QVERIFY(game.question(1, 1).Answers[2].padded().startsWith("Nile"));
     }
 
-    void openFile() {
+    // Failed opens leave an empty game set; a save into a missing folder creates nothing.
+    void fileErrors() {
         QTemporaryDir dir;
-        GameSet source = SampleGame("T");
-        const QString path = dir.filePath("set.txt");
-        QCOMPARE(SaveFile(source, path).number, ErrorNumber::None);
-        QCOMPARE(FileContents(path), WriteGameSet(source));
-        GameSet game;
-        QVERIFY(!OpenFile(game, path).failed());
-        QCOMPARE(game.question(1, 2).FontName, QStringLiteral("Arial"));
-
+        GameSet game = SampleGame("");
         const FileError missing = OpenFile(game, dir.filePath("missing.txt"));
         QCOMPARE(missing.number, ErrorNumber::FileNotFound);
         QCOMPARE(missing.description, QStringLiteral("File not found"));
-        GameSet reset;
-        reset.FinalQuestionType = game.FinalQuestionType;
-        ResetGameSet(reset);
-        QCOMPARE(game, reset); // left with an empty game set
-
+        QCOMPARE(game, ResetGame());
         const FileError folder = OpenFile(game, dir.path());
-        QCOMPARE(folder.number, ErrorNumber::PathFileAccess);
         QCOMPARE(folder.description, QStringLiteral("Path/File access error"));
-        // Saving into a folder that does not exist creates nothing.
-        QCOMPARE(SaveFile(source, dir.filePath("nowhere/set.txt")).number,
-                 ErrorNumber::FileNotFound);
+        QCOMPARE(folder.number, ErrorNumber::PathFileAccess);
+        QCOMPARE(SaveFile(game, dir.filePath("nowhere/set.txt")).number, ErrorNumber::FileNotFound);
         QVERIFY(!QFileInfo::exists(dir.filePath("nowhere")));
-    }
-
-    void saveAccessText() {
-        const QStringList lines = SaveAccessErrorText().split("\r\n");
-        QCOMPARE(lines.size(), 4);
-        QCOMPARE(lines.mid(0, 3),
+        QCOMPARE(SaveAccessErrorText().split("\r\n").mid(0, 3),
                  (QStringList{"Unable to save to the specified directory.",
                               "You may not have permission to write to this file/directory.",
                               "Contact your system administrator or save in \"My Documents\"."}));
