@@ -3,9 +3,7 @@
 # field routines with libFuzzer under AddressSanitizer and UBSan.
 # Usage: scripts/fuzz.sh [seconds per target] [target...]
 # New inputs go to build-fuzz/fuzz-work/<target>/ (never to the committed
-# corpus); inputs that break a property are kept in .../findings/. Properties
-# already reported can be switched off with QZ_FUZZ_KNOWN="tag,tag" (see
-# tests/fuzz/fuzzcheck.h) so a long run looks for new ones.
+# corpus); inputs that break a property are kept in .../findings/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}

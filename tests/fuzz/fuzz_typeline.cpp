@@ -31,12 +31,10 @@ std::optional<QString> usable(const QString& line, int index) {
 
 void checkConversions(const QString& text) {
     // Whether a text is a number does not depend on the spaces around it.
-    if (!(text.contains(QLatin1Char('\n')) && isKnownFinding("isnumeric-lf"))) {
-        FUZZ_CHECK_DETAIL(IsNumeric(text) == IsNumeric(text + QLatin1Char(' ')),
-                          "a space after a text does not change IsNumeric", visible(text));
-        FUZZ_CHECK_DETAIL(IsNumeric(text) == IsNumeric(TrimSpaces(text)),
-                          "trimming spaces does not change IsNumeric", visible(text));
-    }
+    FUZZ_CHECK_DETAIL(IsNumeric(text) == IsNumeric(text + QLatin1Char(' ')),
+                      "a space after a text does not change IsNumeric", visible(text));
+    FUZZ_CHECK_DETAIL(IsNumeric(text) == IsNumeric(TrimSpaces(text)),
+                      "trimming spaces does not change IsNumeric", visible(text));
 
     const double number = LeadingNumber(text);
     FUZZ_CHECK_DETAIL(!std::isnan(number), "a leading number is never NaN", visible(text));

@@ -6,7 +6,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
 
@@ -31,14 +30,6 @@
         if (!(condition))                                                                          \
             fuzzFail(property, detail, __FILE__, __LINE__);                                        \
     } while (false)
-
-// Properties whose violation is already reported can be switched off for a
-// long run with QZ_FUZZ_KNOWN="tag1,tag2", so the fuzzer keeps looking for new ones.
-inline bool isKnownFinding(const char* tag) {
-    static const QStringList known =
-        QString::fromLocal8Bit(qgetenv("QZ_FUZZ_KNOWN")).split(QLatin1Char(','));
-    return known.contains(QLatin1String(tag));
-}
 
 // Shows a text with its control characters visible, for failure reports.
 inline QString visible(const QString& text) {
