@@ -145,16 +145,6 @@ private slots:
             QCOMPARE(RedSquares(editor).size(),
                      marked.size() + (marks.value(0).second == QLatin1String("y")));
     }
-
-    void clearMap() {
-        EditorHarness editor;
-        editor.click(QStringLiteral("lblCat1_0"));
-        editor.click(QStringLiteral("lblCat6_4"));
-        editor.window->ClearDailyDoubleMap();
-        QCOMPARE(RedSquares(editor), QList<Square>{});
-        // The marks belong to the records and stay.
-        QCOMPARE(MarkedSquares(editor.state.game), QList<Square>({{1, 1}, {6, 5}}));
-    }
 };
 
 QTEST_MAIN(TestDailyDouble)

@@ -200,20 +200,6 @@ private slots:
         QCOMPARE(editor.lookOf(7), finalLook);
         QCOMPARE(editor.state.DataChanged, copied);
     }
-
-    void copyFromFinalQuestion() {
-        EditorHarness editor;
-        for (auto& category : editor.state.game.Categories) {
-            for (QuestionRecord& record : category)
-                record.QuestionType = QStringLiteral("T");
-        }
-        ShowWithLook(editor, 7, 1, QStringLiteral("Times New Roman/28/0/0/255"));
-        const GameSet before = editor.state.game;
-        // The button is hidden for the final question; the command is still safe.
-        editor.window->btnCopy_Click();
-        QVERIFY(editor.state.game == before);
-        QVERIFY(!editor.state.DataChanged);
-    }
 };
 
 QTEST_MAIN(TestFonts)

@@ -133,8 +133,11 @@ private slots:
     void guardRefusesWhileChoicesAreOpen_data() {
         QTest::addColumn<QString>("control");
         for (const char* control :
-             {"lblCategory_2", "btnQuestion_4", "picFinalQuestion", "btnNext", "btnText", "btnFont",
-              "btnFontColor", "btnDefault", "btnCopy", "btnSingleChoice", "btnMultipleChoice"})
+             {"lblCategory_2", "btnQuestion_4",   "picFinalQuestion",  "btnNext",
+              "btnText",       "btnFont",         "btnFontColor",      "btnDefault",
+              "btnCopy",       "btnSingleChoice", "btnMultipleChoice", "mnuFileNew",
+              "btnNewFile",    "mnuFileOpen",     "btnFileOpen",       "mnuFileSave",
+              "btnSave",       "mnuSaveAs",       "btnSaveAs",         "mnuImportTabDelimited"})
             QTest::newRow(control) << QString::fromLatin1(control);
     }
 

@@ -9,8 +9,6 @@ class TestPictureFit : public QObject {
 private slots:
     void fit_data();
     void fit();
-    void roundHalfEven_data();
-    void roundHalfEven();
 };
 
 void TestPictureFit::fit_data() {
@@ -26,8 +24,6 @@ void TestPictureFit::fit_data() {
     // 900 high at full width: the offset is taken before the cut, so it stays 0.
     AddRow("landscape too tall is squeezed", QSizeF(1000, 900), QSizeF(1000, 500),
            QRectF(0, 0, 1000, 500));
-    // (354 - 348.75) / 2 = 2.625 -> 3
-    AddRow("preview box", QSizeF(640, 480), QSizeF(465, 354), QRectF(0, 3, 465, 348.75));
     // Offsets of a half go to the even number: 0.5 -> 0, 1.5 -> 2, 2.5 -> 2, 3.5 -> 4.
     AddRow("top 0.5", QSizeF(200, 100), QSizeF(200, 101), QRectF(0, 0, 200, 100));
     AddRow("top 1.5", QSizeF(200, 100), QSizeF(200, 103), QRectF(0, 2, 200, 100));
@@ -42,19 +38,6 @@ void TestPictureFit::fit() {
     const PictureFit result =
         FitPicture(picture.width(), picture.height(), box.width(), box.height());
     QTEST(QRectF(result.left, result.top, result.width, result.height), "shown");
-}
-
-void TestPictureFit::roundHalfEven_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("expected");
-    for (const auto& [value, expected] : std::initializer_list<std::pair<double, int>>{
-             {0.5, 0}, {1.5, 2}, {2.5, 2}, {2.51, 3}, {2.49, 2}, {-1.5, -2}, {-2.5, -2}, {7.0, 7}})
-        QTest::addRow("%g", value) << value << expected;
-}
-
-void TestPictureFit::roundHalfEven() {
-    QFETCH(double, value);
-    QTEST(RoundHalfEven(value), "expected");
 }
 
 QTEST_APPLESS_MAIN(TestPictureFit)

@@ -2,10 +2,10 @@
 // the test loads and plays without an error, and a file that is not audio
 // reports one. Needs the GStreamer plugins the build scripts install.
 #include "services/qtservices.h"
+#include "testdata.h"
 
 #include <QAudioOutput>
 #include <QDataStream>
-#include <QFile>
 #include <QMediaPlayer>
 #include <QTemporaryDir>
 #include <QtMath>
@@ -35,13 +35,6 @@ QByteArray ToneWav(int milliseconds) {
     out << quint32(pcm.size());
     out.writeRawData(pcm.constData(), int(pcm.size()));
     return wav;
-}
-
-QString WriteFile(const QTemporaryDir& folder, const QString& name, const QByteArray& bytes) {
-    QFile file(folder.filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return {};
-    return file.fileName();
 }
 
 } // namespace

@@ -135,6 +135,13 @@ QStringList EditorHarness::shownAmong(const QStringList& names) const {
     return visible;
 }
 
+QStringList EditorHarness::categoryCaptions() const {
+    QStringList captions;
+    for (const QLabel* caption : window->lblCategory)
+        captions.append(caption->text());
+    return captions;
+}
+
 QStringList EditorHarness::choiceCaptions() const {
     QStringList captions;
     for (const QLabel* choice : window->lblAnswerChoices)

@@ -58,6 +58,8 @@ public:
     std::array<FixedText<300>, 5>& currentAnswers();
     // Those of the named controls whose Visible flag is set, in the order given.
     QStringList shownAmong(const QStringList& names) const;
+    // Captions of the six category labels.
+    QStringList categoryCaptions() const;
     // Captions of the four choice labels A..D.
     QStringList choiceCaptions() const;
     // A question's look as "face/size/bold/italic/colour", e.g.
