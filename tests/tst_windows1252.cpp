@@ -8,18 +8,6 @@ class TestWindows1252 : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyByteRoundTrips() {
-        QByteArray all;
-        for (int byte = 0; byte < 256; ++byte)
-            all.append(static_cast<char>(byte));
-        const QString text = DecodeWindows1252(all);
-        QCOMPARE(text.size(), 256);
-        bool lossless = false;
-        QCOMPARE(EncodeWindows1252(text, &lossless), all);
-        QVERIFY(lossless);
-        QVERIFY(std::all_of(text.begin(), text.end(), IsWindows1252));
-    }
-
     void byteMeaning_data() {
         QTest::addColumn<int>("byte");
         QTest::addColumn<int>("character");
@@ -33,7 +21,6 @@ private slots:
         AddRow("em dash", 0x97, 0x2014);
         AddRow("undefined 9D", 0x9D, 0x009D);
         AddRow("Y diaeresis", 0x9F, 0x0178);
-        AddRow("nbsp", 0xA0, 0x00A0);
         AddRow("y diaeresis", 0xFF, 0x00FF);
     }
     void byteMeaning() {
@@ -41,7 +28,9 @@ private slots:
         QFETCH(int, character);
         const QByteArray bytes(1, static_cast<char>(byte));
         QCOMPARE(DecodeWindows1252(bytes), QString(QChar(character)));
-        QCOMPARE(EncodeWindows1252(QString(QChar(character))), bytes);
+        bool lossless = false;
+        QCOMPARE(EncodeWindows1252(QString(QChar(character)), &lossless), bytes);
+        QVERIFY(lossless && IsWindows1252(QChar(character)));
     }
 
     void charactersOutsideTheCodePage_data() {
@@ -68,10 +57,8 @@ private slots:
         AddRow("CR LF", QByteArray("a\r\nb\r\n"), QStringList{"a", "b"});
         AddRow("CR only", QByteArray("a\rb\r"), QStringList{"a", "b"});
         AddRow("lone LF stays", QByteArray("a\nb\r\nc"), QStringList{"a\nb", "c"});
-        AddRow("empty lines", QByteArray("\r\n\r\r\n"), QStringList{"", "", ""});
         AddRow("LF CR", QByteArray("\n\r"), QStringList{"\n"});
         AddRow("CR CR LF", QByteArray("a\r\r\n"), QStringList{"a", ""});
-        AddRow("high bytes", QByteArray("\x80\xE9\r\n"), QStringList{"\u20AC\u00E9"});
         // Line 1 is longer than a read chunk and the limit; its CR LF pair
         // straddles the chunk boundary of 64 KiB.
         AddRow("long line", QByteArray(64 * 1024 - 1, 'x') + "\r\nsecond\r\n",
