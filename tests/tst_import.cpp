@@ -82,7 +82,6 @@ private slots:
         QTest::addColumn<QString>("expected");
         AddRow("name: spaces kept, capitals, rest ignored", 1, "  history\tx", "  HISTORY");
         AddRow("name: empty first column", 1, "\tSports", "");
-        AddRow("name: quotes kept", 1, "\"Art\"", "\"ART\"");
         AddRow("name: cut to 32", 1, QString(40, 'b'), QString(32, 'B'));
         AddRow("name: capitals outside the code page", 1,
                QStringLiteral("\u00b5g \u0192 \u00df \u00ff \u00e9"),
@@ -140,29 +139,28 @@ private slots:
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("question2");
+        const QString cafe = QStringLiteral("CAF\u00c9 \u20ac");
+        const QString naive = QStringLiteral("A|na\u00efve|||");
         AddRow("empty", QByteArray(), "", "", "||||", "");
         AddRow("one byte", QByteArray("x"), "X", "", "||||", "");
-        AddRow("three lines", QByteArray("Science\r\nWhat is H2O?\r\nWater\tA\r\n"), "SCIENCE",
-               "What is H2O?", "Water|A|||", "");
+        AddRow("three lines", QByteArray("Sci\r\nWhat?\r\nWater\tA\r\n"), "SCI", "What?",
+               "Water|A|||", "");
         AddRow("last line unterminated", QByteArray("Sci\r\nQ1\r\nA1"), "SCI", "Q1", "A1||||", "");
-        AddRow("ends in a question line", QByteArray("Sci\r\nQ1\r\nA1\r\nQ2"), "SCI", "Q1",
-               "A1||||", "Q2");
+        AddRow("ends in a question line", QByteArray("S\r\nQ1\r\nA1\r\nQ2"), "S", "Q1", "A1||||",
+               "Q2");
         AddRow("CR only", QByteArray("Cat\rQ\rA\rQ2\r"), "CAT", "Q", "A||||", "Q2");
         AddRow("CR CR gives an empty line", QByteArray("Cat\r\rA\r"), "CAT", "", "A||||", "");
-        AddRow("LF only reads as one line", QByteArray("Science and nature is long\tx\nQ\nA\n"),
-               "SCIENCE AND NATURE IS LONG", "", "||||", "");
-        AddRow("LF only cut to 32", QByteArray("abcdefghij\nklmnopqrst\nuvwxyz0123\n"),
+        AddRow("LF only: one line cut to 32", QByteArray("abcdefghij\nklmnopqrst\nuvwxyz0123\n"),
                "ABCDEFGHIJ\nKLMNOPQRST\nUVWXYZ0123", "", "||||", "");
         AddRow("lone LF inside a line", QByteArray("Cat\r\nWho\nwhat?\r\nA\nB\tC\r\n"), "CAT",
                "Who\nwhat?", "A\nB|C|||", "");
         const QString text = QStringLiteral("Caf\u00e9 \u20ac\r\nQ\r\nA\tna\u00efve\r\n");
-        AddRow("Windows-1252", QByteArray("Caf\xe9 \x80\r\nQ\r\nA\tna\xefve\r\n"),
-               QStringLiteral("CAF\u00c9 \u20ac"), "Q", QStringLiteral("A|na\u00efve|||"), "");
+        AddRow("Windows-1252", QByteArray("Caf\xe9 \x80\r\nQ\r\nA\tna\xefve\r\n"), cafe, "Q", naive,
+               "");
         AddRow("UTF-8 without a mark", text.toUtf8(),
                QStringLiteral("CAF\u00c3\u00a9 \u00c2\u201a\u00ac"), "Q",
                QStringLiteral("A|na\u00c3\u00afve|||"), "");
-        AddRow("UTF-8 mark", QByteArray("\xEF\xBB\xBF") + text.toUtf8(),
-               QStringLiteral("CAF\u00c9 \u20ac"), "Q", QStringLiteral("A|na\u00efve|||"), "");
+        AddRow("UTF-8 mark", QByteArray("\xEF\xBB\xBF") + text.toUtf8(), cafe, "Q", naive, "");
         QByteArray littleEndian("\xFF\xFE");
         QByteArray bigEndian("\xFE\xFF");
         for (const QChar c : text) {
@@ -171,10 +169,8 @@ private slots:
             littleEndian.append(low).append(high);
             bigEndian.append(high).append(low);
         }
-        AddRow("UTF-16 LE mark", littleEndian, QStringLiteral("CAF\u00c9 \u20ac"), "Q",
-               QStringLiteral("A|na\u00efve|||"), "");
-        AddRow("UTF-16 BE mark", bigEndian, QStringLiteral("CAF\u00c9 \u20ac"), "Q",
-               QStringLiteral("A|na\u00efve|||"), "");
+        AddRow("UTF-16 LE mark", littleEndian, cafe, "Q", naive, "");
+        AddRow("UTF-16 BE mark", bigEndian, cafe, "Q", naive, "");
     }
     void rawInput() {
         QFETCH(QByteArray, data);

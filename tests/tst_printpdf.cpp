@@ -89,6 +89,8 @@ private slots:
             }
         }
         QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("board-3.pdf"))));
+        // The next print goes to the name the user chose, not to the last copy's.
+        QCOMPARE(dialog.printer().outputFileName(), folder.filePath(QStringLiteral("board.pdf")));
     }
 };
 
