@@ -14,7 +14,7 @@ QList<Square> MarkedSquares(const GameSet& game) {
     QList<Square> marked;
     for (int category = 1; category <= 6; ++category) {
         for (int question = 1; question <= 5; ++question) {
-            if (game.question(category, question).DailyDouble == QLatin1String("Y"))
+            if (game.question(category, question).DailyDouble == "Y"_L1)
                 marked.append({category, question});
         }
     }
@@ -42,7 +42,7 @@ private slots:
     void squaresToggle() {
         EditorHarness editor;
         editor.select(2, 3);
-        QCheckBox* box = editor.checkBox(QStringLiteral("chkDailyDouble"));
+        QCheckBox* box = editor.checkBox(u"chkDailyDouble"_s);
         const auto toggle = [&](const char* square) {
             editor.state.DataChanged = false;
             editor.click(QString::fromLatin1(square));
@@ -60,7 +60,7 @@ private slots:
         toggle("lblCat2_2");
         QVERIFY(!box->isChecked());
         toggle("lblCat5_0");
-        QCOMPARE(editor.record(5, 1).DailyDouble, QStringLiteral("N"));
+        QCOMPARE(editor.record(5, 1).DailyDouble, u"N"_s);
         QCOMPARE(MarkedSquares(editor.state.game), QList<Square>{});
     }
 
@@ -73,15 +73,15 @@ private slots:
     void checkBoxMarksSelectedQuestion() {
         QFETCH(bool, final);
         EditorHarness editor;
-        editor.click(QStringLiteral("btnQuestion_4"));
+        editor.click(u"btnQuestion_4"_s);
         if (final) {
             // A picture final question keeps the box on screen.
-            editor.state.game.FinalQuestionText.set(QStringLiteral("C:\\Pics\\last.jpg"));
+            editor.state.game.FinalQuestionText.set(u"C:\\Pics\\last.jpg"_s);
             editor.select(7);
         }
         const GameSet before = editor.state.game;
         editor.state.DataChanged = false;
-        QCheckBox* box = editor.checkBox(QStringLiteral("chkDailyDouble"));
+        QCheckBox* box = editor.checkBox(u"chkDailyDouble"_s);
         box->setChecked(true);
         QVERIFY(editor.state.DataChanged);
         if (final) {
@@ -91,7 +91,7 @@ private slots:
             QCOMPARE(MarkedSquares(editor.state.game), QList<Square>{Square(1, 5)});
             QCOMPARE(RedSquares(editor), QList<Square>{Square(1, 5)});
             box->setChecked(false);
-            QCOMPARE(editor.record(1, 5).DailyDouble, QStringLiteral("N"));
+            QCOMPARE(editor.record(1, 5).DailyDouble, u"N"_s);
             QCOMPARE(RedSquares(editor), QList<Square>{});
         }
     }
@@ -128,7 +128,7 @@ private slots:
         EditorHarness editor;
         for (auto& category : editor.state.game.Categories) {
             for (QuestionRecord& record : category)
-                record.DailyDouble = QStringLiteral("N");
+                record.DailyDouble = u"N"_s;
         }
         for (const auto& [square, flag] : marks)
             editor.record(square.first, square.second).DailyDouble = flag;
@@ -142,8 +142,7 @@ private slots:
         QCOMPARE(editor.services.randomDraws, drawsUsed);
         // A placement shows on the map at once.
         if (drawsUsed > 0)
-            QCOMPARE(RedSquares(editor).size(),
-                     marked.size() + (marks.value(0).second == QLatin1String("y")));
+            QCOMPARE(RedSquares(editor).size(), marked.size() + (marks.value(0).second == "y"_L1));
     }
 };
 

@@ -84,13 +84,13 @@ private slots:
         const auto& [answer, choices, letterBefore, boxes, letter] = row;
         EditorHarness editor;
         // Text typed into the boxes last time must not survive.
-        editor.window->txtEditAnswer[1]->setText(QStringLiteral("stale"));
+        editor.window->txtEditAnswer[1]->setText(u"stale"_s);
         StoreChoices(editor, answer, choices);
-        QComboBox* combo = editor.find<QComboBox>(QStringLiteral("cboABCD"));
+        QComboBox* combo = editor.find<QComboBox>(u"cboABCD"_s);
         combo->setCurrentIndex(letterBefore);
         const GameSet before = editor.state.game;
 
-        editor.click(QStringLiteral("btnMultipleChoice"));
+        editor.click(u"btnMultipleChoice"_s);
 
         QCOMPARE(editor.shownAmong({"fraMultipleAnswers", "lblAnswer", "txtAnswer"}),
                  QStringList{"fraMultipleAnswers"});
@@ -100,7 +100,7 @@ private slots:
         for (int k = 0; k < 4; ++k) {
             const QFont font = editor.window->txtEditAnswer[k]->font();
             if (boxes[k].isEmpty())
-                QVERIFY(font.family() == QLatin1String("Courier New") && font.pointSize() == 20 &&
+                QVERIFY(font.family() == "Courier New"_L1 && font.pointSize() == 20 &&
                         font.bold() && font.italic());
         }
         QCOMPARE(QApplication::focusWidget(), editor.window->txtEditAnswer[0]);
@@ -129,14 +129,14 @@ private slots:
         const auto& [category, typed, letter, answer, labels] = row;
         EditorHarness editor;
         editor.select(category);
-        StoreChoices(editor, QStringLiteral("Paris"), {});
-        editor.checkBox(QStringLiteral("chkFilenameAnswer"))->setChecked(true);
-        editor.click(QStringLiteral("btnMultipleChoice"));
+        StoreChoices(editor, u"Paris"_s, {});
+        editor.checkBox(u"chkFilenameAnswer"_s)->setChecked(true);
+        editor.click(u"btnMultipleChoice"_s);
         for (int k = 1; k <= 4; ++k)
-            editor.type(QStringLiteral("txtEditAnswer%1").arg(k), typed[k - 1]);
-        editor.find<QComboBox>(QStringLiteral("cboABCD"))->setCurrentIndex(letter);
+            editor.type(u"txtEditAnswer%1"_s.arg(k), typed[k - 1]);
+        editor.find<QComboBox>(u"cboABCD"_s)->setCurrentIndex(letter);
 
-        editor.click(QStringLiteral("btnDone"));
+        editor.click(u"btnDone"_s);
 
         QStringList trimmed;
         for (const QString& choice : typed)
@@ -146,13 +146,13 @@ private slots:
         QCOMPARE(editor.choiceCaptions(), trimmed);
         QCOMPARE(ShownChoiceLabels(editor), labels);
         const bool choices = !labels.isEmpty();
-        QCOMPARE(editor.label(QStringLiteral("lblDisPlayQuestion"))->height(), choices ? 207 : 354);
+        QCOMPARE(editor.label(u"lblDisPlayQuestion"_s)->height(), choices ? 207 : 354);
         // The file-name option goes (unticked) while there are choices; the
         // answer box stays hidden until Single or the next display.
         const QStringList fileNameOption{"chkFilenameAnswer", "lblFilenameAnswer"};
         QCOMPARE(editor.shownAmong(fileNameOption + QStringList{"fraMultipleAnswers", "txtAnswer"}),
                  choices ? QStringList() : fileNameOption);
-        QCOMPARE(editor.checkBox(QStringLiteral("chkFilenameAnswer"))->isChecked(), !choices);
+        QCOMPARE(editor.checkBox(u"chkFilenameAnswer"_s)->isChecked(), !choices);
         QCOMPARE(EditTexts(editor), NoChoices);
         QCOMPARE(editor.state.DataChanged, choices);
     }
@@ -160,24 +160,24 @@ private slots:
     void cancelKeepsEverything() {
         EditorHarness editor;
         const QStringList cities{"Paris", "Rome", "Oslo", "Bern"};
-        StoreChoices(editor, QStringLiteral("Rome"), cities);
+        StoreChoices(editor, u"Rome"_s, cities);
         const GameSet before = editor.state.game;
-        editor.click(QStringLiteral("btnMultipleChoice"));
+        editor.click(u"btnMultipleChoice"_s);
         const QStringList typed{"Lima", "Quito", "", "Baku"};
         for (int k = 1; k <= 4; ++k)
-            editor.type(QStringLiteral("txtEditAnswer%1").arg(k), typed[k - 1]);
-        editor.find<QComboBox>(QStringLiteral("cboABCD"))->setCurrentIndex(3);
-        editor.click(QStringLiteral("btnCancel"));
+            editor.type(u"txtEditAnswer%1"_s.arg(k), typed[k - 1]);
+        editor.find<QComboBox>(u"cboABCD"_s)->setCurrentIndex(3);
+        editor.click(u"btnCancel"_s);
 
         QVERIFY(editor.state.game == before);
         QVERIFY(!editor.state.DataChanged);
         QCOMPARE(editor.choiceCaptions(), cities);
         QCOMPARE(ShownChoiceLabels(editor), AllChoiceLabels);
-        QCOMPARE(editor.label(QStringLiteral("lblDisPlayQuestion"))->height(), 207);
-        QVERIFY(!editor.shown(QStringLiteral("fraMultipleAnswers")));
+        QCOMPARE(editor.label(u"lblDisPlayQuestion"_s)->height(), 207);
+        QVERIFY(!editor.shown(u"fraMultipleAnswers"_s));
         // What was typed stays in the boxes until the box is opened again.
         QCOMPARE(EditTexts(editor), typed);
-        editor.click(QStringLiteral("btnMultipleChoice"));
+        editor.click(u"btnMultipleChoice"_s);
         QCOMPARE(EditTexts(editor), cities);
     }
 
@@ -195,15 +195,15 @@ private slots:
         QFETCH(QString, answer);
         EditorHarness editor;
         StoreChoices(editor, answer, choices);
-        editor.find<QWidget>(QStringLiteral("txtAnswer"))->hide();
+        editor.find<QWidget>(u"txtAnswer"_s)->hide();
 
-        editor.click(QStringLiteral("btnSingleChoice"));
+        editor.click(u"btnSingleChoice"_s);
 
         QCOMPARE(editor.currentAnswers()[0].trimmed(), answer);
         QCOMPARE(StoredChoices(editor), NoChoices);
         QCOMPARE(editor.choiceCaptions(), NoChoices);
         QCOMPARE(ShownChoiceLabels(editor), QStringList());
-        QCOMPARE(editor.label(QStringLiteral("lblDisPlayQuestion"))->height(), 354);
+        QCOMPARE(editor.label(u"lblDisPlayQuestion"_s)->height(), 354);
         const QStringList answerControls{"chkFilenameAnswer", "lblFilenameAnswer", "lblAnswer",
                                          "txtAnswer"};
         QCOMPARE(editor.shownAmong(answerControls), answerControls);

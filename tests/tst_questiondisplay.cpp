@@ -38,17 +38,17 @@ private slots:
 
     void textQuestionShown() {
         EditorHarness editor;
-        editor.record(2, 3).QuestionText.set(QStringLiteral("  Which river flows through Cairo?"));
-        editor.record(2, 3).Answers[0].set(QStringLiteral("The Nile"));
+        editor.record(2, 3).QuestionText.set(u"  Which river flows through Cairo?"_s);
+        editor.record(2, 3).Answers[0].set(u"The Nile"_s);
         editor.window->m_ui.txtPath->show();
         editor.select(2, 3);
-        QCOMPARE(editor.lineEdit(QStringLiteral("txtEnterQuestion"))->text(),
-                 QStringLiteral("Which river flows through Cairo?"));
-        QCOMPARE(editor.label(QStringLiteral("lblDisPlayQuestion"))->text(),
-                 QStringLiteral("Which river flows through Cairo?"));
-        QCOMPARE(editor.lineEdit(QStringLiteral("txtAnswer"))->text(), QStringLiteral("The Nile"));
+        QCOMPARE(editor.lineEdit(u"txtEnterQuestion"_s)->text(),
+                 u"Which river flows through Cairo?"_s);
+        QCOMPARE(editor.label(u"lblDisPlayQuestion"_s)->text(),
+                 u"Which river flows through Cairo?"_s);
+        QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), u"The Nile"_s);
         // A long question reads from its start.
-        QCOMPARE(editor.lineEdit(QStringLiteral("txtEnterQuestion"))->cursorPosition(), 0);
+        QCOMPARE(editor.lineEdit(u"txtEnterQuestion"_s)->cursorPosition(), 0);
         const QStringList shown{
             "lblDisPlayQuestion",   "txtEnterQuestion",  "btnFont",   "btnCopy",
             "lblCopyFont",          "btnMultipleChoice", "txtAnswer", "chkDailyDouble",
@@ -56,10 +56,9 @@ private slots:
         const QStringList hidden{"txtPath",         "picQuestionPicture", "picVideo",
                                  "fraSoundButtons", "chkFilenameAnswer",  "lblFirstAnswer"};
         QCOMPARE(editor.shownAmong(shown + hidden), shown);
-        QCOMPARE(editor.shownArrows(),
-                 QStringList({QStringLiteral("lblC2Arrow"), QStringLiteral("lblQ3Arrow")}));
-        QVERIFY(editor.soundPlayer()->calls.contains(QStringLiteral("stop")));
-        QVERIFY(editor.videoPlayer()->calls.contains(QStringLiteral("stop")));
+        QCOMPARE(editor.shownArrows(), QStringList({u"lblC2Arrow"_s, u"lblQ3Arrow"_s}));
+        QVERIFY(editor.soundPlayer()->calls.contains(u"stop"_s));
+        QVERIFY(editor.videoPlayer()->calls.contains(u"stop"_s));
     }
 
     void answerChoices_data() {
@@ -70,16 +69,14 @@ private slots:
         const QStringList none(4, QString());
         const QStringList cities{"Rome", "Paris", "Oslo", "Bern"};
         // The question shown before leaves B selected.
-        QTest::newRow("no choices") << none << QStringLiteral("Oslo") << QStringList() << 1;
+        QTest::newRow("no choices") << none << u"Oslo"_s << QStringList() << 1;
         QTest::newRow("blank choices count as none")
-            << QStringList{"   ", "", "", ""} << QStringLiteral("x") << QStringList() << 1;
-        QTest::newRow("only C, answer C")
-            << QStringList{"", "", "  Oslo ", ""} << QStringLiteral("Oslo")
-            << QStringList{"", "", "Oslo", ""} << 2;
-        QTest::newRow("answer A, padded") << cities << QStringLiteral(" Rome ") << cities << 0;
-        QTest::newRow("none equal keeps previous")
-            << cities << QStringLiteral("Madrid") << cities << 1;
-        QTest::newRow("letter case counts") << cities << QStringLiteral("oslo") << cities << 1;
+            << QStringList{"   ", "", "", ""} << u"x"_s << QStringList() << 1;
+        QTest::newRow("only C, answer C") << QStringList{"", "", "  Oslo ", ""} << u"Oslo"_s
+                                          << QStringList{"", "", "Oslo", ""} << 2;
+        QTest::newRow("answer A, padded") << cities << u" Rome "_s << cities << 0;
+        QTest::newRow("none equal keeps previous") << cities << u"Madrid"_s << cities << 1;
+        QTest::newRow("letter case counts") << cities << u"oslo"_s << cities << 1;
     }
 
     void answerChoices() {
@@ -88,42 +85,42 @@ private slots:
         QFETCH(QStringList, captions);
         QFETCH(int, letter);
         EditorHarness editor;
-        editor.record(1, 1).Answers[0].set(QStringLiteral("Two"));
-        editor.record(1, 1).Answers[2].set(QStringLiteral("Two"));
-        editor.click(QStringLiteral("btnQuestion_0"));
+        editor.record(1, 1).Answers[0].set(u"Two"_s);
+        editor.record(1, 1).Answers[2].set(u"Two"_s);
+        editor.click(u"btnQuestion_0"_s);
         editor.record(1, 4).Answers[0].set(answer);
         for (int k = 0; k < 4; ++k)
             editor.record(1, 4).Answers[k + 1].set(choices[k]);
-        editor.click(QStringLiteral("btnQuestion_3"));
+        editor.click(u"btnQuestion_3"_s);
         const bool shown = !captions.isEmpty();
-        QCOMPARE(editor.label(QStringLiteral("lblDisPlayQuestion"))->height(), shown ? 207 : 354);
+        QCOMPARE(editor.label(u"lblDisPlayQuestion"_s)->height(), shown ? 207 : 354);
         QCOMPARE(editor.choiceCaptions(), shown ? captions : QStringList(4, QString()));
         // All four labels are shown once any choice exists, empty ones blank.
         QCOMPARE(editor.shownAmong({"lblFirstAnswer", "lblForthAnswer"}).size(), shown ? 2 : 0);
-        QCOMPARE(editor.find<QComboBox>(QStringLiteral("cboABCD"))->currentIndex(), letter);
+        QCOMPARE(editor.find<QComboBox>(u"cboABCD"_s)->currentIndex(), letter);
         // Back to a question without choices: the labels go and the preview grows.
-        editor.click(QStringLiteral("btnQuestion_2"));
-        QCOMPARE(editor.label(QStringLiteral("lblDisPlayQuestion"))->height(), 354);
-        QVERIFY(!editor.shown(QStringLiteral("lblThirdAnswer")));
+        editor.click(u"btnQuestion_2"_s);
+        QCOMPARE(editor.label(u"lblDisPlayQuestion"_s)->height(), 354);
+        QVERIFY(!editor.shown(u"lblThirdAnswer"_s));
     }
 
     void emptyFontNameKeepsPreviewFont() {
         EditorHarness editor;
         QuestionRecord& styled = editor.record(1, 1);
-        styled.FontName = QStringLiteral("Times New Roman");
+        styled.FontName = u"Times New Roman"_s;
         styled.FontBold = false;
-        styled.FontColor = QStringLiteral("255");
-        editor.record(1, 2).FontName = QStringLiteral("   ");
+        styled.FontColor = u"255"_s;
+        editor.record(1, 2).FontName = u"   "_s;
         editor.record(1, 2).FontColor = QString();
-        QLabel* preview = editor.label(QStringLiteral("lblDisPlayQuestion"));
+        QLabel* preview = editor.label(u"lblDisPlayQuestion"_s);
         for (int index : {0, 1}) {
-            editor.click(QStringLiteral("btnQuestion_%1").arg(index));
-            QCOMPARE(preview->font().family(), QStringLiteral("Times New Roman"));
+            editor.click(u"btnQuestion_%1"_s.arg(index));
+            QCOMPARE(preview->font().family(), u"Times New Roman"_s);
             QVERIFY(!preview->font().bold());
             QCOMPARE(preview->palette().color(QPalette::WindowText), QColor(255, 0, 0));
             for (const QLabel* choice : editor.window->lblAnswerChoices)
-                QCOMPARE(choice->font().family(), index == 0 ? QStringLiteral("Times New Roman")
-                                                             : QStringLiteral("Comic Sans MS"));
+                QCOMPARE(choice->font().family(),
+                         index == 0 ? u"Times New Roman"_s : u"Comic Sans MS"_s);
         }
     }
 
@@ -138,7 +135,7 @@ private slots:
         const GameSet before = editor.state.game;
         editor.window->CurrentCategory = 4;
         for (int index = 0; index < 3; ++index) {
-            editor.click(QStringLiteral("btnQuestion_%1").arg(index));
+            editor.click(u"btnQuestion_%1"_s.arg(index));
             QVERIFY(!editor.state.DataChanged);
         }
         QVERIFY(editor.state.game == before);
@@ -146,37 +143,36 @@ private slots:
 
     void dailyDoubleBoxFollowsTextQuestion() {
         EditorHarness editor;
-        editor.record(1, 2).DailyDouble = QStringLiteral("Y");
-        editor.record(1, 3).DailyDouble = QStringLiteral("y");
-        QCheckBox* box = editor.checkBox(QStringLiteral("chkDailyDouble"));
-        editor.click(QStringLiteral("btnQuestion_1"));
+        editor.record(1, 2).DailyDouble = u"Y"_s;
+        editor.record(1, 3).DailyDouble = u"y"_s;
+        QCheckBox* box = editor.checkBox(u"chkDailyDouble"_s);
+        editor.click(u"btnQuestion_1"_s);
         QVERIFY(box->isChecked());
         QCOMPARE(SquareColour(editor, 1, 1), 255u);
         // The box's handler runs when showing changes its value: the game set
         // counts as changed, and only a capital Y ticks it ("y" is written as N).
         QVERIFY(editor.state.DataChanged);
-        editor.click(QStringLiteral("btnQuestion_2"));
+        editor.click(u"btnQuestion_2"_s);
         QVERIFY(!box->isChecked());
         QCOMPARE(SquareColour(editor, 1, 2), 0u);
-        QCOMPARE(editor.record(1, 3).DailyDouble, QStringLiteral("N"));
-        QCOMPARE(editor.record(1, 2).DailyDouble, QStringLiteral("Y"));
+        QCOMPARE(editor.record(1, 3).DailyDouble, u"N"_s);
+        QCOMPARE(editor.record(1, 2).DailyDouble, u"Y"_s);
     }
 
     void finalTextQuestion() {
         EditorHarness editor;
         GameSet& game = editor.state.game;
-        game.FinalQuestionText.set(QStringLiteral("Last one"));
-        game.FinalAnswers[0].set(QStringLiteral("B"));
-        game.FinalAnswers[1].set(QStringLiteral("A"));
-        game.FinalAnswers[2].set(QStringLiteral("B"));
+        game.FinalQuestionText.set(u"Last one"_s);
+        game.FinalAnswers[0].set(u"B"_s);
+        game.FinalAnswers[1].set(u"A"_s);
+        game.FinalAnswers[2].set(u"B"_s);
         editor.select(7);
-        QCOMPARE(editor.lineEdit(QStringLiteral("txtEnterQuestion"))->text(),
-                 QStringLiteral("Last one"));
+        QCOMPARE(editor.lineEdit(u"txtEnterQuestion"_s)->text(), u"Last one"_s);
         // With choices, the final question hides its answer box too.
         QCOMPARE(editor.shownAmong({"chkDailyDouble", "lblDailyDoublePadding", "btnCopy",
                                     "lblCopyFont", "txtAnswer", "lblAnswer", "btnFont"}),
                  QStringList{"btnFont"});
-        QCOMPARE(editor.find<QComboBox>(QStringLiteral("cboABCD"))->currentIndex(), 1);
+        QCOMPARE(editor.find<QComboBox>(u"cboABCD"_s)->currentIndex(), 1);
     }
 };
 

@@ -95,17 +95,9 @@ bool EditorHarness::shown(const QString& name) const {
     qFatal("EditorHarness: no control named %s", qPrintable(name));
 }
 
-FakeMediaPlayer* EditorHarness::videoPlayer() const {
+FakeMediaPlayer* EditorHarness::player(bool video) const {
     for (FakeMediaPlayer* player : services.players) {
-        if (player->isVideo)
-            return player;
-    }
-    return nullptr;
-}
-
-FakeMediaPlayer* EditorHarness::soundPlayer() const {
-    for (FakeMediaPlayer* player : services.players) {
-        if (!player->isVideo)
+        if (player->isVideo == video)
             return player;
     }
     return nullptr;
@@ -113,11 +105,11 @@ FakeMediaPlayer* EditorHarness::soundPlayer() const {
 
 void EditorHarness::select(int category, int question) {
     if (category == 7) {
-        click(QStringLiteral("picFinalQuestion"));
+        click(u"picFinalQuestion"_s);
         return;
     }
-    click(QStringLiteral("lblCategory_%1").arg(category - 1));
-    click(QStringLiteral("btnQuestion_%1").arg(question - 1));
+    click(u"lblCategory_%1"_s.arg(category - 1));
+    click(u"btnQuestion_%1"_s.arg(question - 1));
 }
 
 std::array<FixedText<300>, 5>& EditorHarness::currentAnswers() {
@@ -153,8 +145,8 @@ QString EditorHarness::lookOf(int category, int question) const {
     const GameSet& game = state.game;
     const auto text = [](const QString& name, const QString& size, bool bold, bool italic,
                          const QString& colour) {
-        return QStringLiteral("%1/%2/%3/%4/%5")
-            .arg(name, size, QString::number(int(bold)), QString::number(int(italic)), colour);
+        return u"%1/%2/%3/%4/%5"_s.arg(name, size, QString::number(int(bold)),
+                                       QString::number(int(italic)), colour);
     };
     if (category == 7)
         return text(game.FinalFontName, QString::number(game.FinalFontSize), game.FinalFontBold,
@@ -164,9 +156,9 @@ QString EditorHarness::lookOf(int category, int question) const {
 }
 
 void EditorHarness::setLook(int category, int question, const QString& look) {
-    const QStringList parts = look.split(QLatin1Char('/'));
-    const bool bold = parts.value(2) == QLatin1String("1");
-    const bool italic = parts.value(3) == QLatin1String("1");
+    const QStringList parts = look.split('/'_L1);
+    const bool bold = parts.value(2) == "1"_L1;
+    const bool italic = parts.value(3) == "1"_L1;
     GameSet& game = state.game;
     if (category == 7) {
         game.FinalFontName = parts.value(0);
@@ -185,8 +177,7 @@ void EditorHarness::setLook(int category, int question, const QString& look) {
 }
 
 quint32 SquareColour(const EditorHarness& editor, int category, int index) {
-    const auto* square =
-        editor.find<ClickableLabel>(QStringLiteral("lblCat%1_%2").arg(category).arg(index));
+    const auto* square = editor.find<ClickableLabel>(u"lblCat%1_%2"_s.arg(category).arg(index));
     if (!square)
         qFatal("no map square %d/%d", category, index);
     return square->backColor();

@@ -7,6 +7,8 @@
 #include <QString>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 class QAbstractButton;
 class QCheckBox;
 class QLineEdit;
@@ -44,8 +46,9 @@ public:
     // Whether a control's own Visible flag is set.
     bool shown(const QString& name) const;
 
-    FakeMediaPlayer* videoPlayer() const;
-    FakeMediaPlayer* soundPlayer() const;
+    FakeMediaPlayer* player(bool video) const;
+    FakeMediaPlayer* videoPlayer() const { return player(true); }
+    FakeMediaPlayer* soundPlayer() const { return player(false); }
 
     // Selects a board question (category 1..6, question 1..5) by clicking
     // its category and its button, or the final question (category 7).
@@ -70,7 +73,7 @@ public:
 
 // The refusal of a command while the multiple-answers box is open.
 inline const QString MultipleChoiceGuardText =
-    QStringLiteral("Click Done or Cancel in the Multiple Choice Box First!");
+    u"Click Done or Cancel in the Multiple Choice Box First!"_s;
 
 // A square's colour on the Daily Double map, 0x00BBGGRR.
 quint32 SquareColour(const EditorHarness& editor, int category, int index);
