@@ -89,13 +89,10 @@ private slots:
     }
     void numbers() {
         QFETCH(QString, text);
-        QFETCH(bool, numeric);
-        QFETCH(double, value);
-        QFETCH(int, boolean);
-        QCOMPARE(IsNumeric(text), numeric);
-        QCOMPARE(LeadingNumber(text), value);
+        QTEST(IsNumeric(text), "numeric");
+        QTEST(LeadingNumber(text), "value");
         const std::optional<bool> converted = ToBoolean(text);
-        QCOMPARE(converted ? int(*converted) : -1, boolean);
+        QTEST(converted ? int(*converted) : -1, "boolean");
     }
 
     void nearestInt16_data() {
@@ -112,9 +109,8 @@ private slots:
     }
     void nearestInt16() {
         QFETCH(double, value);
-        QFETCH(int, result);
         const std::optional<qint16> rounded = NearestInt16(value);
-        QCOMPARE(rounded ? int(*rounded) : 99999, result);
+        QTEST(rounded ? int(*rounded) : 99999, "result");
     }
 
     void typeLineFields_data() {
@@ -144,16 +140,11 @@ private slots:
     }
     void typeLineFields() {
         QFETCH(QString, line);
-        QFETCH(QString, name);
-        QFETCH(int, size);
-        QFETCH(bool, bold);
-        QFETCH(bool, italic);
-        QFETCH(QString, color);
-        QCOMPARE(GetFontNameField(line), name);
-        QCOMPARE(int(GetFontSizeField(line)), size);
-        QCOMPARE(GetFontBoldField(line), bold);
-        QCOMPARE(GetFontItalicField(line), italic);
-        QCOMPARE(GetFontColorField(line), color);
+        QTEST(GetFontNameField(line), "name");
+        QTEST(int(GetFontSizeField(line)), "size");
+        QTEST(GetFontBoldField(line), "bold");
+        QTEST(GetFontItalicField(line), "italic");
+        QTEST(GetFontColorField(line), "color");
     }
 
     void resetSetSaves_data() {
@@ -230,7 +221,6 @@ private slots:
     void savedLine() {
         QFETCH(QString, field);
         QFETCH(QString, stored);
-        QFETCH(QString, written);
         GameSet game = ResetGame();
         QuestionRecord& record = game.question(4, 2);
         const std::map<QString, QString*> fonts = {
@@ -244,7 +234,7 @@ private slots:
         else
             *fonts.at(field) = stored;
         const int line = field == "text" ? 68 : field == "answer" ? 69 : 71;
-        QCOMPARE(SavedLines(game).at(line), written);
+        QTEST(SavedLines(game).at(line), "written");
     }
 
     void answersLine_data() {
@@ -329,13 +319,12 @@ private slots:
     }
     void shortFiles() {
         QFETCH(QStringList, lines);
-        QFETCH(QString, name1);
         QFETCH(QString, text);
         QFETCH(QString, type);
         QFETCH(QString, font);
         QFETCH(QString, media);
         const GameSet game = ReadBytes(FileBytes(lines));
-        QCOMPARE(game.CategoryNames[0].trimmed(), name1);
+        QTEST(game.CategoryNames[0].trimmed(), "name1");
         QVERIFY(game.CategoryNames[5].isBlank());
         // Questions past the end repeat the last question and type line read.
         for (const auto& [category, question] : {std::pair{1, 2}, {3, 4}, {6, 5}}) {
@@ -385,17 +374,15 @@ private slots:
     void lineReadAndWritten() {
         QFETCH(int, index);
         QFETCH(QString, line);
-        QFETCH(QString, value);
-        QFETCH(QString, written);
         QStringList lines = ResetLines(DefaultTypeLine);
         lines[index] = line;
         GameSet game = ReadBytes(FileBytes(lines));
         const QuestionRecord& record = game.question(1, 1);
         const QString fields[] = {game.CategoryNames[0].trimmed(), record.QuestionText.trimmed(),
                                   record.Answers[0].trimmed(), record.DailyDouble};
-        QCOMPARE(fields[index], value);
+        QTEST(fields[index], "value");
         QVERIFY(game.question(1, 2).QuestionText.isBlank()); // nothing shifted
-        QCOMPARE(SavedLines(game).at(index), written);
+        QTEST(SavedLines(game).at(index), "written");
     }
 
     void saveStoresTrimmedValuesBack() {

@@ -26,12 +26,9 @@ private slots:
     }
     void pathParts() {
         QFETCH(QString, path);
-        QFETCH(QString, fileName);
-        QFETCH(QString, folder);
-        QFETCH(QString, withoutExtension);
-        QCOMPARE(GetFileName(path), fileName);
-        QCOMPARE(GetFolder(path), folder);
-        QCOMPARE(StripExtension(path), withoutExtension);
+        QTEST(GetFileName(path), "fileName");
+        QTEST(GetFolder(path), "folder");
+        QTEST(StripExtension(path), "withoutExtension");
     }
 
     void removeLineBreak_data() {
@@ -46,8 +43,7 @@ private slots:
     }
     void removeLineBreak() {
         QFETCH(QString, text);
-        QFETCH(QString, expected);
-        QCOMPARE(RemoveLineBreak(text), expected);
+        QTEST(RemoveLineBreak(text), "expected");
     }
 
     void backslashAndNulls_data() {
@@ -61,10 +57,8 @@ private slots:
     }
     void backslashAndNulls() {
         QFETCH(QString, text);
-        QFETCH(QString, withBackslash);
-        QFETCH(QString, beforeNul);
-        QCOMPARE(AddBackslash(text), withBackslash);
-        QCOMPARE(StripNulls(text), beforeNul);
+        QTEST(AddBackslash(text), "withBackslash");
+        QTEST(StripNulls(text), "beforeNul");
     }
 
     void filters_data() {
@@ -80,8 +74,7 @@ private slots:
     }
     void filters() {
         QFETCH(QString, filter);
-        QFETCH(QString, expected);
-        QCOMPARE(ToQtFileFilter(filter), expected);
+        QTEST(ToQtFileFilter(filter), "expected");
     }
 
     void fileExists() {
