@@ -8,7 +8,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,19 +65,6 @@ inline QString WriteFile(const QTemporaryDir& folder, const QString& name,
 inline QByteArray FileContents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-// Pages of a PDF written by Qt: one "/Type /Page" object per page; -1 when unreadable.
-inline int PdfPageCount(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
-    auto matches = page.globalMatch(QString::fromLatin1(file.readAll()));
-    int count = 0;
-    for (; matches.hasNext(); matches.next())
-        ++count;
-    return count;
 }
 
 #ifdef QZ_TOOL_PATH
