@@ -20,33 +20,18 @@ QStringList ResetLines(const QString& finalTypeLine) {
     return lines << QString() << QStringLiteral("^^^^") << finalTypeLine;
 }
 
-// A game set using every kind of question and field.
+// The example set (fonts, colours, a Daily Double, multiple choice) with a
+// picture, a sound and a final question of `finalType`.
 GameSet SampleGame(const QString& finalType) {
-    GameSet game = ResetGame();
-    for (int category = 1; category <= 6; ++category) {
-        game.CategoryNames[category - 1].set(QStringLiteral("Category %1").arg(category));
-        for (int question = 1; question <= 5; ++question) {
-            QuestionRecord& record = game.question(category, question);
-            record.QuestionText.set(QStringLiteral("Question %1.%2").arg(category).arg(question));
-            record.Answers[0].set(QStringLiteral("Answer %1.%2").arg(category).arg(question));
-        }
-    }
-    QuestionRecord& styled = game.question(1, 2);
-    std::tie(styled.FontName, styled.FontSize, styled.FontColor) = std::tuple("Arial", "36", "255");
-    styled.FontBold = false;
-    styled.DailyDouble = "Y";
-    for (int index = 1; index <= 4; ++index)
-        game.question(2, 3).Answers[index].set(QStringLiteral("Choice %1").arg(index));
+    GameSet game;
+    OpenFile(game, QStringLiteral(QZ_SOURCE_DIR "/examples/world-tour.txt"));
     game.question(3, 1).QuestionType = "P";
     game.question(3, 1).QuestionText.set("C:\\Trivia Sets\\eiffel.jpg");
     QuestionRecord& sound = game.question(6, 4);
     sound.QuestionType = "S";
     sound.MediaPath.set("C:\\Trivia Sets\\anthem.wav");
-    sound.QuestionText.set("Name this anthem");
     game.FinalQuestionType = finalType;
     game.FinalFontName = "Times New Roman";
-    game.FinalAnswers[0].set("Final answer");
-    game.FinalQuestionText.set(finalType == "S" ? "Final sound" : "Final question");
     if (finalType == "S")
         game.FinalMediaPath.set("C:\\Trivia Sets\\final.wav");
     return game;
