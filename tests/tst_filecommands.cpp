@@ -38,10 +38,6 @@ QList<Square> DailyDoublesInFile(const QString& path) {
     return marked;
 }
 
-QString StoredName(const EditorHarness& editor, int index = 0) {
-    return editor.state.game.CategoryNames[index].trimmed();
-}
-
 // Makes an edit the way the author does: a name typed into the name box.
 void MakeEdit(EditorHarness& editor, const QString& name = u"History"_s) {
     editor.type(u"txtCategoryName"_s, name);
@@ -97,7 +93,7 @@ void TestFileCommands::newCommand() {
     QCOMPARE(editor.services.messageTexts(), QStringList{SaveQuestion});
     // The names stay blank while the captions show the defaults.
     for (int index = 0; index < 6; ++index)
-        QCOMPARE(StoredName(editor, index), QString());
+        QCOMPARE(editor.state.game.CategoryNames[index].trimmed(), QString());
     QCOMPARE(editor.categoryCaptions(), (QStringList{"CATEGORY 1", "CATEGORY 2", "CATEGORY 3",
                                                      "CATEGORY 4", "CATEGORY 5", "CATEGORY 6"}));
     QVERIFY(editor.record(2, 3).QuestionText.isBlank());
@@ -266,7 +262,7 @@ void TestFileCommands::unsavedChangesPrompt() {
     const bool ends = command == "mnuFileExit" || command == "close";
     QCOMPARE(editor.window->isVisible(), !(ends && goesOn));
     if (!goesOn) {
-        QCOMPARE(StoredName(editor), u"Oceans"_s);
+        QCOMPARE(editor.state.game.CategoryNames[0].trimmed(), u"Oceans"_s);
         QCOMPARE(editor.services.chooserCalls.size(), saveDialogs.size()); // no open chooser
     } else if (ends) {
         QVERIFY(editor.state.CurrentFileName.isEmpty());

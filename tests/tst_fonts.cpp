@@ -6,10 +6,6 @@
 
 namespace {
 
-QString CurrentLook(EditorHarness& editor) {
-    return editor.lookOf(editor.window->CurrentCategory, editor.window->CurrentQuestion);
-}
-
 // Selects a board question (category 1..6) or the final question (7) and
 // shows it with the given look, as opening a file would.
 void ShowWithLook(EditorHarness& editor, int category, int question, const QString& look) {
@@ -17,10 +13,6 @@ void ShowWithLook(EditorHarness& editor, int category, int question, const QStri
     editor.setLook(category, question, look);
     editor.window->DisPlayQuestion();
     editor.state.DataChanged = false;
-}
-
-QColor PreviewColour(const EditorHarness& editor) {
-    return editor.label(u"lblDisPlayQuestion"_s)->palette().color(QPalette::WindowText);
 }
 
 const QString Standard = u"Courier New/28/1/1/16777215"_s;
@@ -118,14 +110,14 @@ private slots:
 
         editor.click(row.button);
 
-        QCOMPARE(CurrentLook(editor), row.after);
+        QCOMPARE(editor.lookOf(row.category, 2), row.after);
         QCOMPARE(editor.state.DataChanged, row.before != row.after);
         // The preview shows the stored look at the size it had.
         const QStringList look = row.after.split('/'_L1);
         QCOMPARE(preview->font().family(), look[0]);
         QCOMPARE(preview->font().bold(), look[2] == "1"_L1);
         QCOMPARE(preview->font().italic(), look[3] == "1"_L1);
-        QCOMPARE(PreviewColour(editor), *ColorFromText(look[4]));
+        QCOMPARE(preview->palette().color(QPalette::WindowText), *ColorFromText(look[4]));
         QCOMPARE(preview->font().pointSize(), previewSize);
         // The choice labels take the chosen face only, and no colour.
         QCOMPARE(choiceA->font().family(), fontButton ? look[0] : before[0]);

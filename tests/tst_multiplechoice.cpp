@@ -37,10 +37,6 @@ const QStringList AllChoiceLabels{"lblFirstAnswer", "lblSecondAnswer", "lblThird
                                   "lblForthAnswer"};
 const QStringList NoChoices(4, QString());
 
-QStringList ShownChoiceLabels(const EditorHarness& editor) {
-    return editor.shownAmong(AllChoiceLabels);
-}
-
 // Opening the box on a stored answer and choices, with a letter selected
 // before: what the four boxes and the letter show.
 struct OpenRow {
@@ -96,7 +92,7 @@ private slots:
                  QStringList{"fraMultipleAnswers"});
         QCOMPARE(EditTexts(editor), boxes);
         QCOMPARE(combo->currentIndex(), letter);
-        QCOMPARE(ShownChoiceLabels(editor), AllChoiceLabels);
+        QCOMPARE(editor.shownAmong(AllChoiceLabels), AllChoiceLabels);
         for (int k = 0; k < 4; ++k) {
             const QFont font = editor.window->txtEditAnswer[k]->font();
             if (boxes[k].isEmpty())
@@ -144,7 +140,7 @@ private slots:
         QCOMPARE(editor.currentAnswers()[0].trimmed(), answer);
         QCOMPARE(StoredChoices(editor), trimmed);
         QCOMPARE(editor.choiceCaptions(), trimmed);
-        QCOMPARE(ShownChoiceLabels(editor), labels);
+        QCOMPARE(editor.shownAmong(AllChoiceLabels), labels);
         const bool choices = !labels.isEmpty();
         QCOMPARE(editor.label(u"lblDisPlayQuestion"_s)->height(), choices ? 207 : 354);
         // The file-name option goes (unticked) while there are choices; the
@@ -172,7 +168,7 @@ private slots:
         QVERIFY(editor.state.game == before);
         QVERIFY(!editor.state.DataChanged);
         QCOMPARE(editor.choiceCaptions(), cities);
-        QCOMPARE(ShownChoiceLabels(editor), AllChoiceLabels);
+        QCOMPARE(editor.shownAmong(AllChoiceLabels), AllChoiceLabels);
         QCOMPARE(editor.label(u"lblDisPlayQuestion"_s)->height(), 207);
         QVERIFY(!editor.shown(u"fraMultipleAnswers"_s));
         // What was typed stays in the boxes until the box is opened again.
@@ -202,7 +198,7 @@ private slots:
         QCOMPARE(editor.currentAnswers()[0].trimmed(), answer);
         QCOMPARE(StoredChoices(editor), NoChoices);
         QCOMPARE(editor.choiceCaptions(), NoChoices);
-        QCOMPARE(ShownChoiceLabels(editor), QStringList());
+        QCOMPARE(editor.shownAmong(AllChoiceLabels), QStringList());
         QCOMPARE(editor.label(u"lblDisPlayQuestion"_s)->height(), 354);
         const QStringList answerControls{"chkFilenameAnswer", "lblFilenameAnswer", "lblAnswer",
                                          "txtAnswer"};
