@@ -31,7 +31,8 @@ GameSet SampleGame(const QString& finalType) {
     sound.QuestionType = "S";
     sound.MediaPath.set("C:\\Trivia Sets\\anthem.wav");
     game.FinalQuestionType = finalType;
-    game.FinalFontName = "Times New Roman";
+    if (finalType == "T")
+        game.FinalFontName = "Times New Roman";
     if (finalType == "S")
         game.FinalMediaPath.set("C:\\Trivia Sets\\final.wav");
     return game;
@@ -160,27 +161,13 @@ private slots:
         for (const char* type : {"T", "S", "P"})
             AddRow(type, type);
     }
+    // Read back, a saved set is the set; saved again, it is the same file.
     void roundTrip() {
         QFETCH(QString, finalType);
         GameSet game = SampleGame(finalType);
         const QByteArray first = WriteGameSet(game);
         GameSet read = ReadBytes(first);
-        // The writer filled in the "N" flags, the reader the "T" types.
-        for (int category = 1; category <= 6; ++category) {
-            for (int question = 1; question <= 5; ++question) {
-                QuestionRecord expected = game.question(category, question);
-                if (expected.QuestionType.isEmpty())
-                    expected.QuestionType = "T";
-                QCOMPARE(read.question(category, question), expected);
-            }
-        }
-        QCOMPARE(read.CategoryNames, game.CategoryNames);
-        QCOMPARE(read.FinalQuestionType, finalType);
-        QCOMPARE(read.FinalQuestionText, game.FinalQuestionText);
-        QCOMPARE(read.FinalMediaPath, game.FinalMediaPath);
-        QCOMPARE(read.FinalAnswers, game.FinalAnswers);
-        // The final's font is written for a text question only.
-        QCOMPARE(read.FinalFontName, finalType == "T" ? game.FinalFontName : DefaultFontName);
+        QCOMPARE(read, game);
         QCOMPARE(WriteGameSet(read), first);
     }
 
