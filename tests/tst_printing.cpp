@@ -40,36 +40,47 @@ class TestPrinting : public QObject {
     Q_OBJECT
 
 private slots:
-    void dialogLayout_data() {
-        QTest::addColumn<QString>("frame");
-        QTest::addColumn<int>("position"); // top to bottom inside the frame
+    // Each option button: its place top to bottom in its frame, its caption,
+    // and what a click on it (after a click on another) chooses.
+    void optionButtons_data() {
+        QTest::addColumn<bool>("dollars");
+        QTest::addColumn<int>("position");
         QTest::addColumn<QString>("caption");
-        const QString fields = QStringLiteral("fraFieldOptions");
-        const QString dollars = QStringLiteral("fraDollarOptions");
-        AddRow("optPrintField_0", fields, 0, "Print Categories, Questions, and Answers");
-        AddRow("optPrintField_1", fields, 1, "Print Only Categories and Questions");
-        AddRow("optPrintField_2", fields, 2, "Print Only Categories and Answers");
-        AddRow("optDollarAmounts_6", dollars, 0, "Don't Print Dollar Values");
-        AddRow("optDollarAmounts_4", dollars, 1, "Print Dollar Amounts as $1 - $5");
-        AddRow("optDollarAmounts_5", dollars, 2, "Print Dollar Amounts as $5 - $25");
-        AddRow("optDollarAmounts_0", dollars, 3, "Print Dollar Amounts as $10 - $50");
-        AddRow("optDollarAmounts_1", dollars, 4, "Print Dollar Amounts as $20 - $100");
-        AddRow("optDollarAmounts_2", dollars, 5, "Print Dollar Amounts as $100 - $500");
-        AddRow("optDollarAmounts_3", dollars, 6, "Print Dollar Amounts as $200 - $1000");
+        QTest::addColumn<int>("value"); // the print mode, or the dollar multiplier
+        const int all = int(PrintMode::All), questions = int(PrintMode::Questions);
+        const int answers = int(PrintMode::Answers);
+        AddRow("optPrintField_0", false, 0, "Print Categories, Questions, and Answers", all);
+        AddRow("optPrintField_1", false, 1, "Print Only Categories and Questions", questions);
+        AddRow("optPrintField_2", false, 2, "Print Only Categories and Answers", answers);
+        AddRow("optDollarAmounts_6", true, 0, "Don't Print Dollar Values", 0);
+        AddRow("optDollarAmounts_4", true, 1, "Print Dollar Amounts as $1 - $5", 1);
+        AddRow("optDollarAmounts_5", true, 2, "Print Dollar Amounts as $5 - $25", 5);
+        AddRow("optDollarAmounts_0", true, 3, "Print Dollar Amounts as $10 - $50", 10);
+        AddRow("optDollarAmounts_1", true, 4, "Print Dollar Amounts as $20 - $100", 20);
+        AddRow("optDollarAmounts_2", true, 5, "Print Dollar Amounts as $100 - $500", 100);
+        AddRow("optDollarAmounts_3", true, 6, "Print Dollar Amounts as $200 - $1000", 200);
     }
-    void dialogLayout() {
-        QFETCH(QString, frame);
+    void optionButtons() {
+        QFETCH(bool, dollars);
         QFETCH(int, position);
+        QFETCH(int, value);
         DialogFixture fixture;
-        auto* group = fixture.dialog->findChild<QGroupBox*>(frame);
-        QVERIFY(group);
+        auto* group =
+            fixture.dialog->findChild<QGroupBox*>(dollars ? "fraDollarOptions" : "fraFieldOptions");
         QList<QRadioButton*> buttons = group->findChildren<QRadioButton*>();
         std::sort(buttons.begin(), buttons.end(),
                   [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
-        QCOMPARE(buttons.size(), frame == QLatin1String("fraFieldOptions") ? 3 : 7);
-        QCOMPARE(buttons.at(position)->objectName(), QString(QTest::currentDataTag()));
-        QTEST(buttons.at(position)->text(), "caption");
-        QCOMPARE(buttons.at(position)->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(buttons.size(), dollars ? 7 : 3);
+        QRadioButton* button = buttons.at(position);
+        QCOMPARE(button->objectName(), QString(QTest::currentDataTag()));
+        QTEST(button->text(), "caption");
+        QCOMPARE(button->font().family(), QStringLiteral("Arial"));
+        QTest::mouseClick(buttons.at(position ? 0 : 1), Qt::LeftButton);
+        QTest::mouseClick(button, Qt::LeftButton);
+        if (dollars)
+            QCOMPARE(fixture.dialog->dollarValues(), DollarValuesFor(value));
+        else
+            QCOMPARE(int(fixture.dialog->printMode()), value);
     }
 
     void dialogDefaults() {
@@ -89,33 +100,6 @@ private slots:
         QVERIFY(print->x() < cancel->x());
         QCOMPARE(dialog.printMode(), PrintMode::All);
         QCOMPARE(dialog.dollarValues(), DollarValuesFor(100));
-    }
-
-    // A click on a field button and on a dollar button, after other ones.
-    void options_data() {
-        QTest::addColumn<int>("field");
-        QTest::addColumn<int>("dollar");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("multiplier");
-        AddRow("0: all, 0: $10 - $50", 0, 0, int(PrintMode::All), 10);
-        AddRow("1: questions, 1: $20 - $100", 1, 1, int(PrintMode::Questions), 20);
-        AddRow("2: answers, 2: $100 - $500", 2, 2, int(PrintMode::Answers), 100);
-        AddRow("3: $200 - $1000", 1, 3, int(PrintMode::Questions), 200);
-        AddRow("4: $1 - $5", 1, 4, int(PrintMode::Questions), 1);
-        AddRow("5: $5 - $25", 1, 5, int(PrintMode::Questions), 5);
-        AddRow("6: none", 1, 6, int(PrintMode::Questions), 0);
-    }
-    void options() {
-        QFETCH(int, field);
-        QFETCH(int, dollar);
-        QFETCH(int, multiplier);
-        DialogFixture fixture;
-        QTest::mouseClick(fixture.dialog->optPrintField[1], Qt::LeftButton);
-        QTest::mouseClick(fixture.dialog->optDollarAmounts[4], Qt::LeftButton);
-        QTest::mouseClick(fixture.dialog->optPrintField[field], Qt::LeftButton);
-        QTest::mouseClick(fixture.dialog->optDollarAmounts[dollar], Qt::LeftButton);
-        QTEST(int(fixture.dialog->printMode()), "mode");
-        QCOMPARE(fixture.dialog->dollarValues(), DollarValuesFor(multiplier));
     }
 
     // Printing itself, copies and pages, is read back in tst_printpdf.
