@@ -80,17 +80,18 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("multiplier");
-        AddRow("defaults", QStringList(), int(PrintMode::All), 100);
-        AddRow("questions, none", QStringList{"--fields", "questions", "--dollars", "none"},
+        using L = QStringList;
+        const int all = int(PrintMode::All);
+        AddRow("defaults", L(), all, 100);
+        AddRow("questions, none", L{"--fields", "questions", "--dollars", "none"},
                int(PrintMode::Questions), 0);
-        AddRow("answers, 200-1000", QStringList{"--dollars", "200-1000", "--fields", "answers"},
+        AddRow("answers, 200-1000", L{"--dollars", "200-1000", "--fields", "answers"},
                int(PrintMode::Answers), 200);
-        AddRow("all, 1-5", QStringList{"--fields", "all", "--dollars", "1-5"}, int(PrintMode::All),
-               1);
-        AddRow("5-25", QStringList{"--dollars", "5-25"}, int(PrintMode::All), 5);
-        AddRow("10-50", QStringList{"--dollars", "10-50"}, int(PrintMode::All), 10);
-        AddRow("20-100", QStringList{"--dollars", "20-100"}, int(PrintMode::All), 20);
-        AddRow("100-500", QStringList{"--dollars", "100-500"}, int(PrintMode::All), 100);
+        AddRow("all, 1-5", L{"--fields", "all", "--dollars", "1-5"}, all, 1);
+        AddRow("5-25", L{"--dollars", "5-25"}, all, 5);
+        AddRow("10-50", L{"--dollars", "10-50"}, all, 10);
+        AddRow("20-100", L{"--dollars", "20-100"}, all, 20);
+        AddRow("100-500", L{"--dollars", "100-500"}, all, 100);
     }
     void listingOptions() {
         QFETCH(QStringList, options);
