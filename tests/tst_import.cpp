@@ -210,6 +210,7 @@ private slots:
         QCOMPARE(game.FinalAnswers[4].trimmed(), QStringLiteral("FD"));
         QCOMPARE(ImportTabDelimitedFile(game, folder.filePath("none.txt")).number, 53);
         QCOMPARE(ImportTabDelimitedFile(game, folder.path()).number, 75);
+        QCOMPARE(ImportTabDelimitedFile(game, "/dev/zero").number, 75); // never ends
     }
 };
 

@@ -37,7 +37,8 @@ FileError OpenForReading(QFile& file) {
     const QFileInfo info(file.fileName());
     if (file.fileName().isEmpty() || !info.exists())
         return {ErrorNumber::FileNotFound, QStringLiteral("File not found")};
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+    // Only regular files: a device or a pipe (/dev/zero, say) may never end.
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
         return {ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error")};
     return FileError::ok();
 }

@@ -13,6 +13,7 @@ constexpr int FileNotFound = 53;
 constexpr int DiskFull = 61;
 constexpr int InputPastEnd = 62;
 constexpr int PathFileAccess = 75;
+constexpr int PathNotFound = 76;
 constexpr int DialogCancel = 32755;
 } // namespace ErrorNumber
 

@@ -168,8 +168,8 @@ FileError errorOf(const QFileDevice& file) {
     return {ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error")};
 }
 
-FileError fileNotFound() {
-    return {ErrorNumber::FileNotFound, QStringLiteral("File not found")};
+FileError pathNotFound() {
+    return {ErrorNumber::PathNotFound, QStringLiteral("Path not found")};
 }
 
 FileError accessError() {
@@ -497,7 +497,7 @@ FileError SaveFile(GameSet& game, const QString& path) {
         return accessError();
     const QFileInfo folder(target.absolutePath());
     if (!folder.exists())
-        return fileNotFound();
+        return pathNotFound();
     if (!folder.isDir())
         return accessError();
 
