@@ -6,8 +6,10 @@
 
 #include <QAudioOutput>
 #include <QDataStream>
+#include <QLayout>
 #include <QMediaPlayer>
 #include <QTemporaryDir>
+#include <QVideoWidget>
 #include <QtMath>
 #include <QtTest>
 
@@ -86,6 +88,36 @@ private slots:
             QTest::qWait(3000);
         QCOMPARE(errors, reported ? 1 : 0);
         player->stop();
+    }
+
+    // The picture's widget appears in the given box only once a clip is
+    // opened or played; stopping or seeking before that leaves the box empty.
+    void videoWidgetComesWithTheFirstClip_data() {
+        QTest::addColumn<bool>("byOpening");
+        QTest::newRow("open") << true;
+        QTest::newRow("play") << false;
+    }
+    void videoWidgetComesWithTheFirstClip() {
+        QFETCH(bool, byOpening);
+        QTemporaryDir folder;
+        const QString path = WriteFile(folder, QStringLiteral("tone.wav"), ToneWav(200));
+        QWidget box;
+        QtServices services;
+        std::unique_ptr<MediaPlayer> player = services.createMediaPlayer(&box);
+        player->stop();
+        player->setPosition(1.5);
+        QVERIFY(box.findChildren<QVideoWidget*>().isEmpty());
+        if (byOpening)
+            player->open(path);
+        else
+            player->play();
+        const QList<QVideoWidget*> videos = box.findChildren<QVideoWidget*>();
+        QCOMPARE(videos.size(), 1);
+        QVERIFY(box.layout());
+        QCOMPARE(box.layout()->indexOf(videos.first()), 0);
+        player->stop();
+        player.reset();
+        QVERIFY(box.findChildren<QVideoWidget*>().isEmpty());
     }
 };
 
