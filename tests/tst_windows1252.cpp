@@ -40,6 +40,9 @@ private slots:
         AddRow("C1 control not in the table", QStringLiteral("-\u0085"), QByteArray("-?"));
         AddRow("one emoji is one question mark", QString::fromUtf8("x\xF0\x9F\x98\x80y"),
                QByteArray("x?y"));
+        AddRow("emoji at the end", QString::fromUtf8("\xC3\xA9\xF0\x9F\x98\x80"),
+               QByteArray("\xE9?"));
+        AddRow("lone high surrogate at the end", QString(u'a') + QChar(0xD800), QByteArray("a?"));
     }
     void charactersOutsideTheCodePage() {
         QFETCH(QString, text);

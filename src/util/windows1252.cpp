@@ -41,23 +41,33 @@ QString DecodeWindows1252(QByteArrayView bytes) {
 }
 
 QByteArray EncodeWindows1252(const QString& text, bool* lossless) {
-    QByteArray bytes;
-    bytes.reserve(text.size());
+    // One byte per character at most (a surrogate pair gives one "?"), so
+    // the bytes are written in place and the surplus cut off at the end.
+    const qsizetype size = text.size();
+    QByteArray bytes(size, Qt::Uninitialized);
+    char* out = bytes.data();
+    const QChar* in = text.constData();
+    qsizetype written = 0;
     bool exact = true;
-    for (qsizetype index = 0; index < text.size(); ++index) {
-        const QChar character = text.at(index);
-        const int byte = encodeChar(character.unicode());
+    for (qsizetype index = 0; index < size; ++index) {
+        const char16_t character = in[index].unicode();
+        if (character < 0x80) {
+            out[written++] = static_cast<char>(character);
+            continue;
+        }
+        const int byte = encodeChar(character);
         if (byte >= 0) {
-            bytes.append(static_cast<char>(byte));
+            out[written++] = static_cast<char>(byte);
             continue;
         }
         exact = false;
-        bytes.append('?');
+        out[written++] = '?';
         // A character outside the basic plane is one "?", not two.
-        if (character.isHighSurrogate() && index + 1 < text.size() &&
-            text.at(index + 1).isLowSurrogate())
+        if (QChar::isHighSurrogate(character) && index + 1 < size && in[index + 1].isLowSurrogate())
             ++index;
     }
+    if (written < size)
+        bytes.truncate(written);
     if (lossless)
         *lossless = exact;
     return bytes;
