@@ -72,6 +72,11 @@ private slots:
         AddRow("other script digits", QStringLiteral("\u0663\u0664"), false, 0.0, -1);
         AddRow("tab and line feed", "\t4\n2", false, 42.0, -1);
         AddRow("huge", QString(400, QLatin1Char('9')), true, qInf(), 1);
+        AddRow("spaces only", "   ", false, 0.0, -1);
+        AddRow("spaces then sign", "  +5", true, 5.0, 1);
+        AddRow("bare ampersand is octal", "&17", true, 15.0, 1);
+        AddRow("letter before digits", "x12", false, 0.0, -1);
+        AddRow("tiny", "1E-400", true, 0.0, 0);
     }
     void numbers() {
         QFETCH(QString, text);

@@ -56,19 +56,24 @@ bool isRadixDigit(QChar character, int radix) {
            (character.toUpper() >= QLatin1Char('A') && character.toUpper() <= QLatin1Char('F'));
 }
 
-double parseDecimal(const QString& canonical) {
+double parseDecimal(const QByteArray& canonical) {
     if (canonical.isEmpty())
         return 0;
+    // Always a "." whatever the user's locale.
     bool ok = false;
-    // Overflow gives an infinity, underflow 0: both are what the callers want.
-    return QLocale::c().toDouble(canonical, &ok);
+    const double value = canonical.toDouble(&ok);
+    if (ok)
+        return value;
+    // Out of range: this conversion gives an infinity for overflow and 0 for
+    // underflow, which is what the callers want.
+    return QLocale::c().toDouble(QLatin1String(canonical), &ok);
 }
 
 // ---- answers and type lines ----------------------------------------------
 
 // Text between the index-th and the next "#" (index counts from 1), or none
 // when either "#" is missing.
-std::optional<QString> hashField(const QString& typeLine, int index) {
+std::optional<QStringView> hashField(QStringView typeLine, int index) {
     qsizetype start = -1;
     for (int count = 0; count < index; ++count) {
         start = typeLine.indexOf(Hash, start + 1);
@@ -78,14 +83,14 @@ std::optional<QString> hashField(const QString& typeLine, int index) {
     const qsizetype end = typeLine.indexOf(Hash, start + 1);
     if (end < 0)
         return std::nullopt;
-    return typeLine.mid(start + 1, end - start - 1);
+    return typeLine.sliced(start + 1, end - start - 1);
 }
 
 // A field is used only when it has at least two characters.
 std::optional<QString> usableField(const QString& typeLine, int index) {
-    std::optional<QString> field = hashField(typeLine, index);
+    const std::optional<QStringView> field = hashField(typeLine, index);
     if (field && field->size() >= 2)
-        return field;
+        return field->toString();
     return std::nullopt;
 }
 
@@ -181,6 +186,16 @@ FileError accessError() {
 // ---- conversions -----------------------------------------------------------
 
 bool IsNumeric(const QString& text) {
+    // Most words cannot start a number; they need no pattern matching.
+    qsizetype first = 0;
+    while (first < text.size() && text.at(first) == QLatin1Char(' '))
+        ++first;
+    if (first == text.size())
+        return false;
+    const QChar lead = text.at(first);
+    if (!isDigit(lead) && lead != QLatin1Char('+') && lead != QLatin1Char('-') &&
+        lead != QLatin1Char('.') && lead != QLatin1Char('&'))
+        return false;
     static const QRegularExpression decimal(
         QStringLiteral(R"(\A *[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eEdD][+-]?[0-9]+)? *\z)"));
     static const QRegularExpression radix(
@@ -190,7 +205,7 @@ bool IsNumeric(const QString& text) {
 
 double LeadingNumber(const QString& text) {
     // Spaces, tabs and line feeds anywhere inside the number are ignored.
-    QString compact;
+    QByteArray compact;
     compact.reserve(qMin<qsizetype>(text.size(), 64));
     qsizetype index = 0;
     auto next = [&]() -> QChar {
@@ -216,28 +231,29 @@ double LeadingNumber(const QString& text) {
     }
 
     // Moves the next sign or run of digits into `into`; true when there were digits.
-    auto takeSign = [&](QString& into) {
+    // Only ASCII signs, digits and points are taken, so each is one byte.
+    auto takeSign = [&](QByteArray& into) {
         if (next() == QLatin1Char('+') || next() == QLatin1Char('-'))
-            into += text.at(index++);
+            into += text.at(index++).toLatin1();
     };
-    auto takeDigits = [&](QString& into) {
+    auto takeDigits = [&](QByteArray& into) {
         const qsizetype start = into.size();
         while (isDigit(next()))
-            into += text.at(index++);
+            into += text.at(index++).toLatin1();
         return into.size() > start;
     };
 
     takeSign(compact);
     bool anyDigit = takeDigits(compact);
     if (next() == QLatin1Char('.')) {
-        compact += text.at(index++);
+        compact += text.at(index++).toLatin1();
         anyDigit = takeDigits(compact) || anyDigit;
     }
     if (!anyDigit)
         return 0;
     if (next().toUpper() == QLatin1Char('E') || next().toUpper() == QLatin1Char('D')) {
         ++index;
-        QString exponent = QStringLiteral("e");
+        QByteArray exponent("e");
         takeSign(exponent);
         if (takeDigits(exponent)) // "7e" is just 7
             compact += exponent;
