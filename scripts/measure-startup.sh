@@ -19,7 +19,7 @@ samples=$(mktemp -d)
 trap 'rm -rf "$config" "$samples"' EXIT
 if [ -n "$game" ]; then
   mkdir -p "$config/QZV"
-  printf '[Settings]\nEditCurrentGame=1\nGame=%s\n' "$game" >"$config/QZV/QZV.conf"
+  printf '[Settings]\nEditCurrentGame=1\nGame=%s\n' "$game" >"$config/QZV/QZV.ini"
 fi
 export XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=offscreen QZ_QUIT_AFTER_SHOW=1
 
