@@ -341,16 +341,11 @@ void frmEditor::mnuFileExit_Click() {
 }
 
 void frmEditor::Form_QueryUnload(bool& cancel, UnloadReason reason) {
-    if (ProgramEnding || reason != UnloadReason::UserClose)
+    if (reason != UnloadReason::UserClose)
         return;
     // The close box asks as Exit does: the window closes only when Exit ends
     // the program, and stays open when the author stays.
-    if (ExitCommand(*this)) {
-        ProgramEnding = true;
-        QCoreApplication::quit();
-    } else {
-        cancel = true;
-    }
+    Form_Unload(cancel);
 }
 
 void frmEditor::Form_Unload(bool& cancel) {
