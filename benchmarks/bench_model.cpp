@@ -10,15 +10,6 @@
 
 namespace {
 
-GameSet readFromMemory(const QByteArray& bytes) {
-    GameSet game;
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    ReadGameSet(game, buffer);
-    return game;
-}
-
 QByteArray writeToMemory(GameSet& game) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -41,14 +32,14 @@ const char* nameOf(int which) {
 void BM_ReadGameSet(benchmark::State& state) {
     const QByteArray bytes = inputFor(static_cast<int>(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(readFromMemory(bytes));
+        benchmark::DoNotOptimize(ReadGameSet(bytes));
     state.SetLabel(nameOf(static_cast<int>(state.range(0))));
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
 BENCHMARK(BM_ReadGameSet)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_WriteGameSet(benchmark::State& state) {
-    GameSet game = readFromMemory(inputFor(static_cast<int>(state.range(0))));
+    GameSet game = ReadGameSet(inputFor(static_cast<int>(state.range(0))));
     for (auto _ : state)
         benchmark::DoNotOptimize(writeToMemory(game));
     state.SetLabel(nameOf(static_cast<int>(state.range(0))));
@@ -59,7 +50,7 @@ BENCHMARK(BM_WriteGameSet)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 void BM_ReadThenWriteGameSet(benchmark::State& state) {
     const QByteArray bytes = inputFor(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        GameSet game = readFromMemory(bytes);
+        GameSet game = ReadGameSet(bytes);
         benchmark::DoNotOptimize(writeToMemory(game));
     }
     state.SetLabel(nameOf(static_cast<int>(state.range(0))));
@@ -78,7 +69,7 @@ void BM_ImportTabDelimited(benchmark::State& state) {
 BENCHMARK(BM_ImportTabDelimited)->Unit(benchmark::kMicrosecond);
 
 void BM_BuildListing(benchmark::State& state) {
-    const GameSet game = readFromMemory(ExampleGameSetBytes());
+    const GameSet game = ReadGameSet(ExampleGameSetBytes());
     const DollarValues dollars = DollarValuesFor(100);
     for (auto _ : state) {
         benchmark::DoNotOptimize(

@@ -171,7 +171,7 @@ private slots:
         QFETCH(QString, finalType);
         GameSet game = SampleGame(finalType);
         const QByteArray first = WriteGameSet(game);
-        GameSet read = ReadBytes(first);
+        GameSet read = ReadGameSet(first);
         QCOMPARE(read, game);
         QCOMPARE(WriteGameSet(read), first);
     }
@@ -230,7 +230,7 @@ private slots:
         QStringList lines = ResetLines(DefaultTypeLine);
         lines[2] = line;   // category 1, question 1
         lines[127] = line; // the final question
-        const GameSet game = ReadBytes(FileBytes(lines));
+        const GameSet game = ReadGameSet(FileBytes(lines));
         // Leading blanks stay in the field; trailing ones are padding.
         for (int index = 0; index < 5; ++index) {
             QCOMPARE(RTrimSpaces(game.question(1, 1).Answers[index].padded()), answers.at(index));
@@ -265,7 +265,7 @@ private slots:
         const int base = 1 + 21 * (category - 1); // question 1, 0-based index
         lines[base] = lines[126] = "line one";
         lines[base + 3] = typeLine;
-        const GameSet game = ReadBytes(FileBytes(lines));
+        const GameSet game = ReadGameSet(FileBytes(lines));
         const QString media = type == "S" ? "line one" : "";
         const QString font = type == "T" ? "Arial" : DefaultFontName;
         const QuestionRecord& record = game.question(category, 1);
@@ -300,7 +300,7 @@ private slots:
         QFETCH(QString, type);
         QFETCH(QString, font);
         QFETCH(QString, media);
-        const GameSet game = ReadBytes(FileBytes(lines));
+        const GameSet game = ReadGameSet(FileBytes(lines));
         QTEST(game.CategoryNames[0].trimmed(), "name1");
         QVERIFY(game.CategoryNames[5].isBlank());
         // Questions past the end repeat the last question and type line read.
@@ -322,9 +322,9 @@ private slots:
 
     void linesAfterTheLastAreIgnored() {
         const QByteArray bytes = FileBytes(SavedLines(SampleGame("T")));
-        const GameSet plain = ReadBytes(bytes);
-        QCOMPARE(ReadBytes(bytes + "junk^x^y^z^w^v\r\nSmore\r\n"), plain);
-        QCOMPARE(ReadBytes(bytes.chopped(2)), plain); // an unterminated last line
+        const GameSet plain = ReadGameSet(bytes);
+        QCOMPARE(ReadGameSet(bytes + "junk^x^y^z^w^v\r\nSmore\r\n"), plain);
+        QCOMPARE(ReadGameSet(bytes.chopped(2)), plain); // an unterminated last line
     }
 
     // One line of a reset file replaced: the field it is read into, and the
@@ -353,7 +353,7 @@ private slots:
         QFETCH(QString, line);
         QStringList lines = ResetLines(DefaultTypeLine);
         lines[index] = line;
-        GameSet game = ReadBytes(FileBytes(lines));
+        GameSet game = ReadGameSet(FileBytes(lines));
         const QuestionRecord& record = game.question(1, 1);
         const QString fields[] = {game.CategoryNames[0].trimmed(), record.QuestionText.trimmed(),
                                   record.Answers[0].trimmed(), record.DailyDouble};

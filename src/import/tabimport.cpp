@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int DeviceIoError = 57;
-
 // Character positions inside a line are 16-bit signed integers in the game.
 constexpr qint64 LargestPosition = 32767;
 
@@ -235,7 +233,7 @@ std::optional<FileError> Stop(ReadResult result) {
     case ReadResult::Failed:
         break;
     }
-    return FileError{DeviceIoError, QStringLiteral("Device I/O error")};
+    return FileError{ErrorNumber::DeviceIo, QStringLiteral("Device I/O error")};
 }
 
 } // namespace

@@ -11,6 +11,7 @@ constexpr int None = 0;
 constexpr int Overflow = 6;
 constexpr int FileNotFound = 53;
 constexpr int DiskFull = 61;
+constexpr int DeviceIo = 57;
 constexpr int InputPastEnd = 62;
 constexpr int PathFileAccess = 75;
 constexpr int PathNotFound = 76;

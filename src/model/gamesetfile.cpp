@@ -4,6 +4,7 @@
 #include "util/textrules.h"
 #include "util/windows1252.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileDevice>
 #include <QFileInfo>
@@ -411,6 +412,15 @@ void ReadGameSet(GameSet& game, QIODevice& device) {
         game.FinalQuestionText.set(questionLine);
     }
     // Nothing after the final group is read.
+}
+
+GameSet ReadGameSet(const QByteArray& bytes) {
+    GameSet game;
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    ReadGameSet(game, buffer);
+    return game;
 }
 
 FileError OpenFile(GameSet& game, const QString& path) {

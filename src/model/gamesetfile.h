@@ -21,6 +21,9 @@ FileError OpenFile(GameSet& game, const QString& path);
 // Resets `game` and reads from a device already open for reading.
 void ReadGameSet(GameSet& game, QIODevice& device);
 
+// The game set held in `bytes`, read as Open reads a file.
+GameSet ReadGameSet(const QByteArray& bytes);
+
 // Serialises `game`, storing the trimmed values back and "N" for empty
 // Daily Double flags, exactly as a save does.
 QByteArray WriteGameSet(GameSet& game);

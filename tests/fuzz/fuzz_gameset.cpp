@@ -11,15 +11,6 @@
 
 namespace {
 
-GameSet readBytes(const QByteArray& bytes) {
-    GameSet game;
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    ReadGameSet(game, buffer);
-    return game;
-}
-
 bool isDefaultFont(const QString& name, const QString& size, bool bold, bool italic,
                    const QString& color) {
     return name == DefaultFontName && size == DefaultFontSize && bold && italic &&
@@ -182,7 +173,7 @@ QString firstDifference(const GameSet& expected, const GameSet& actual) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 
-    GameSet opened = readBytes(input);
+    GameSet opened = ReadGameSet(input);
     checkReadGame(opened);
 
     const QByteArray firstSave = WriteGameSet(opened);
@@ -197,7 +188,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(device.data() == firstSave, "the device writer writes the same bytes");
     }
 
-    const GameSet reopened = readBytes(firstSave);
+    const GameSet reopened = ReadGameSet(firstSave);
     checkReadGame(reopened);
     const GameSet expected = expectedAfterReopen(opened);
     FUZZ_CHECK_DETAIL(reopened == expected, "opening a saved game set gives it back",
@@ -208,7 +199,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // When nothing was lost on the way, the first save is already the fixed point.
     if (expected == opened)
         FUZZ_CHECK(secondSave == firstSave, "save, open, save gives identical bytes");
-    GameSet third = readBytes(secondSave);
+    GameSet third = ReadGameSet(secondSave);
     FUZZ_CHECK(third == second, "a resaved game set reads back unchanged");
     FUZZ_CHECK(WriteGameSet(third) == secondSave, "the second save is a fixed point");
     return 0;

@@ -40,15 +40,6 @@ inline GameSet ResetGame() {
     return game;
 }
 
-// The game set that `bytes` holds, read as Open reads a file.
-inline GameSet ReadBytes(QByteArray bytes) {
-    GameSet game;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    ReadGameSet(game, buffer);
-    return game;
-}
-
 // The lines a game set saves as (the model gets the save's trimming).
 inline QStringList SavedLines(GameSet game) {
     return FileLines(WriteGameSet(game));
