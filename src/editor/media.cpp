@@ -110,6 +110,19 @@ MediaFields CurrentFields(frmEditor& editor) {
             &game.FinalMediaPath};
 }
 
+// Picture and video questions keep their file in the question text. The
+// hidden question box is emptied first (its handler clears the old text),
+// then the path and type are written.
+MediaFields StoreFileQuestion(frmEditor& editor, const QString& path, const QString& type) {
+    editor.m_ui.txtEnterQuestion->setText(QString());
+    editor.m_ui.txtEnterQuestion->hide();
+    editor.m_ui.txtAnswer->setText(QString());
+    const MediaFields fields = CurrentFields(editor);
+    fields.questionText->set(path);
+    *fields.questionType = type;
+    return fields;
+}
+
 // Where a chooser starts: the last folder of its kind, else the default one.
 QString StartFolder(const QString& lastFolder) {
     return TrimSpaces(lastFolder).isEmpty() ? DefaultGameSetFolder() : lastFolder;
@@ -197,14 +210,7 @@ void frmEditor::UsePictureFile(const QString& path) {
     if (!AcceptMediaPath(path))
         return;
 
-    // Emptying the box clears the old question text before the path goes in.
-    m_ui.txtEnterQuestion->setText(QString());
-    m_ui.txtEnterQuestion->hide();
-    m_ui.txtAnswer->setText(QString());
-
-    const MediaFields fields = CurrentFields(*this);
-    fields.questionText->set(path);
-    *fields.questionType = QStringLiteral("P");
+    const MediaFields fields = StoreFileQuestion(*this, path, QStringLiteral("P"));
     for (int k = 1; k <= 4; ++k)
         (*fields.answers)[k].clear();
     DisPlayPicture(path);
@@ -260,13 +266,7 @@ void frmEditor::UseVideoFile(const QString& path) {
     if (!AcceptMediaPath(path))
         return;
 
-    m_ui.txtEnterQuestion->setText(QString());
-    m_ui.txtEnterQuestion->hide();
-    m_ui.txtAnswer->setText(QString());
-
-    const MediaFields fields = CurrentFields(*this);
-    fields.questionText->set(path);
-    *fields.questionType = QStringLiteral("V");
+    const MediaFields fields = StoreFileQuestion(*this, path, QStringLiteral("V"));
     for (FixedText<300>& answer : *fields.answers)
         answer.clear();
     MediaPlayer1->open(path);
