@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QTimer>
 
-std::unique_ptr<frmEditor> StartEditor(EditorState& state, Services& services) {
-    auto window = std::make_unique<frmEditor>(state, services);
+std::unique_ptr<frmEditor> StartEditor(GameSetDocument& document, Services& services) {
+    auto window = std::make_unique<frmEditor>(document, services);
     window->Form_Load();
     window->show();
     return window;
@@ -17,8 +17,8 @@ int Main(int& argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuizmoraEditor"));
     QtServices services;
-    EditorState state;
-    std::unique_ptr<frmEditor> window = StartEditor(state, services);
+    GameSetDocument document;
+    std::unique_ptr<frmEditor> window = StartEditor(document, services);
     services.setParentWidget(window.get());
     // For start-up measurements: leave as soon as the window has been shown.
     if (qEnvironmentVariableIntValue("QZ_QUIT_AFTER_SHOW") == 1)

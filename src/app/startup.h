@@ -4,10 +4,10 @@
 
 class frmEditor;
 class Services;
-struct EditorState;
+class GameSetDocument;
 
 // Creates the editor window, runs its start-up once and shows it.
-std::unique_ptr<frmEditor> StartEditor(EditorState& state, Services& services);
+std::unique_ptr<frmEditor> StartEditor(GameSetDocument& document, Services& services);
 
 // The program's start routine: the application, the platform services, the
 // game set and the editor window, then the event loop.

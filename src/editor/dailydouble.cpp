@@ -1,72 +1,31 @@
 // The Daily Double map and the two random Daily Doubles of a save.
 
 #include "editor/frmEditor.h"
-#include "editor/picturefit.h"
 
-namespace {
-
-bool IsMarked(const QString& flag) {
-    return flag == QLatin1String("Y");
-}
-
-} // namespace
+#include <QSignalBlocker>
 
 void frmEditor::lblCatN_Click(int category, int index) {
-    m_state.DataChanged = true;
-    ClickableLabel* square = lblCat[category - 1][index];
-    QuestionRecord& record = m_state.game.question(category, index + 1);
-    if (square->backColor() == SquareUnmarked) {
-        square->setBackColor(SquareMarked);
-        record.DailyDouble = QStringLiteral("Y");
-    } else {
-        square->setBackColor(SquareUnmarked);
-        record.DailyDouble = QStringLiteral("N");
-    }
+    // The square toggles what it shows; the document's signal repaints it.
+    const bool marked = lblCat[category - 1][index]->backColor() != SquareUnmarked;
+    m_document.setDailyDouble({category, index + 1}, !marked);
     DisPlayQuestion();
 }
 
 void frmEditor::chkDailyDouble_Click() {
-    m_state.DataChanged = true;
-    const bool ticked = m_ui.chkDailyDouble->checkState() == Qt::Checked;
-    if (QuestionRecord* record = CurrentBoardRecord()) {
-        record->DailyDouble = ticked ? QStringLiteral("Y") : QStringLiteral("N");
-        lblCat[CurrentCategory - 1][CurrentQuestion - 1]->setBackColor(ticked ? SquareMarked
-                                                                              : SquareUnmarked);
-    }
+    m_document.setDailyDouble(CurrentSquare(), m_ui.chkDailyDouble->checkState() == Qt::Checked);
 }
 
 void frmEditor::EnsureDailyDoubles() {
-    for (const auto& category : m_state.game.Categories) {
-        for (const QuestionRecord& record : category) {
-            if (IsMarked(record.DailyDouble))
-                return;
-        }
-    }
-    PlaceDailyDoubles();
+    m_document.ensureDailyDoubles([this] { return m_services.nextRandom(); });
 }
 
-void frmEditor::PlaceDailyDoubles() {
-    // Scaled draws rounded half to even: the end columns and rows come up
-    // half as often as the inner ones, as in the game.
-    const auto drawSquare = [this]() -> QuestionRecord& {
-        // The products are single precision, like the draws themselves.
-        const float categoryDraw = 5.0f * m_services.nextRandom();
-        const float questionDraw = 4.0f * m_services.nextRandom();
-        const int category = RoundHalfEven(static_cast<double>(categoryDraw));
-        const int question = RoundHalfEven(static_cast<double>(questionDraw));
-        return m_state.game.Categories.at(category).at(question);
-    };
-    drawSquare().DailyDouble = QStringLiteral("Y");
-    for (int tries = 0; tries < 30;) {
-        QuestionRecord& record = drawSquare();
-        ++tries;
-        if (record.DailyDouble == QLatin1String("N") || record.DailyDouble.isEmpty()) {
-            record.DailyDouble = QStringLiteral("Y");
-            break;
-        }
-    }
-    // The map shows the new marks at once rather than at the next open.
-    PaintDailyDoubleMap();
+void frmEditor::ShowDailyDoubleMark() {
+    // Showing stores nothing: the box's handler would write the mark back.
+    if (IsFinalQuestion())
+        return;
+    const bool marked = CurrentRecord().DailyDouble == QLatin1String("Y");
+    const QSignalBlocker blocker(m_ui.chkDailyDouble);
+    m_ui.chkDailyDouble->setChecked(marked);
 }
 
 void frmEditor::ClearDailyDoubleMap() {
@@ -79,7 +38,7 @@ void frmEditor::ClearDailyDoubleMap() {
 void frmEditor::PaintDailyDoubleMap() {
     for (int category = 1; category <= 6; ++category) {
         for (int question = 1; question <= 5; ++question) {
-            const QString flag = m_state.game.question(category, question).DailyDouble;
+            const QString flag = m_document.game().question(category, question).DailyDouble;
             lblCat[category - 1][question - 1]->setBackColor(
                 flag.toUpper() == QLatin1String("Y") ? SquareMarked : SquareUnmarked);
         }

@@ -23,40 +23,12 @@ QString GameSetSaveFilter() {
     return AddFilterItem(QString(), QStringLiteral("Game Sets(*.txt)"), QStringLiteral("*.txt"));
 }
 
-// A game set keeps Windows paths ("C:\Sets\Game1.txt") while this platform's
-// choosers give "/" paths, so the file name and folder are cut at "\" when
-// the path has one and at "/" (QFileInfo) otherwise.
-QString FileNameOfPath(const QString& path) {
-    if (path.contains(QLatin1Char('\\')))
-        return GetFileName(path);
-    return QFileInfo(path).fileName();
-}
-
-QString FolderOfPath(const QString& path) {
-    if (path.contains(QLatin1Char('\\')))
-        return GetFolder(path);
-    const qsizetype last = path.lastIndexOf(QLatin1Char('/'));
-    return last < 0 ? QString() : path.left(last + 1);
-}
-
 // "[*]" in a window title is Qt's modified-marker placeholder; a file name
 // may contain it, so it is doubled to be shown as written.
 QString LiteralTitle(const QString& text) {
     QString title = text;
     title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     return title;
-}
-
-} // namespace
-
-// ---- shared steps
-
-namespace {
-
-// Where the game-set dialogs start: the last folder used, else the default.
-QString GameSetStartFolder(const EditorState& state) {
-    return TrimSpaces(state.CurrentFilePath).isEmpty() ? DefaultGameSetFolder()
-                                                       : state.CurrentFilePath;
 }
 
 } // namespace
@@ -85,96 +57,89 @@ void frmEditor::SetUpFileCommands() {
     SetShortcut(m_ui.mnuFileExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
-namespace {
-
 // Writes the set to `path`. A failure is reported as the writer reports it,
 // and the set stays marked as changed so nothing is dropped without asking.
-bool SaveGameSetTo(frmEditor& editor, const QString& path) {
-    EditorState& state = editor.m_state;
-    const FileError error = SaveFile(state.game, path);
-    if (!error.failed()) {
-        state.DataChanged = false;
+bool frmEditor::SaveGameSetTo(const QString& path) {
+    const FileError error = m_document.save(path);
+    if (!error.failed())
         return true;
-    }
     if (error.number == ErrorNumber::PathFileAccess) {
-        editor.m_services.showMessage(SaveAccessErrorText(), MessageButtons::Ok,
-                                      MessageIcon::Exclamation, QStringLiteral("Quizmora"));
-    } else if (error.number != ErrorNumber::DialogCancel) {
-        editor.ShowOkMessage(ErrorReportText(
-            ReportStyle::Colon, error, editor.objectName(), QStringLiteral("Procedure: SaveFile"),
-            {QStringLiteral("Filename: ") + editor.EditorDialogFileName}));
+        m_services.showMessage(SaveAccessErrorText(), MessageButtons::Ok, MessageIcon::Exclamation,
+                               QStringLiteral("Quizmora"));
+    } else {
+        ShowOkMessage(ErrorReportText(ReportStyle::Colon, error, objectName(),
+                                      QStringLiteral("Procedure: SaveFile"),
+                                      {QStringLiteral("Filename: ") + EditorDialogFileName}));
     }
     return false;
 }
 
 // The unsaved-changes question of New and Open. True to go on with the
 // command, false to stop it.
-bool SaveChangesPrompt(frmEditor& editor, const QString& dialogFolder) {
-    EditorState& state = editor.m_state;
-    if (!state.DataChanged)
+bool frmEditor::SaveChangesPrompt(const QString& dialogFolder) {
+    if (!m_document.isModified())
         return true;
-    const MessageAnswer answer = editor.m_services.showMessage(
+    const MessageAnswer answer = m_services.showMessage(
         UnsavedChangesQuestion, MessageButtons::YesNoCancel, MessageIcon::None, QString());
     if (answer == MessageAnswer::No)
         return true;
     if (answer != MessageAnswer::Yes)
         return false;
 
-    QString path = state.CurrentFileName;
+    QString path = m_document.fileName();
     if (path.isEmpty()) {
-        path = editor.m_services.getSaveFileName(dialogFolder, GameSetSaveFilter(), QString());
+        path = m_services.getSaveFileName(dialogFolder, GameSetSaveFilter(), QString());
         if (path.isEmpty())
             return false;
     }
     // A failed save has been reported; going on would drop the changes.
-    if (!SaveGameSetTo(editor, path))
+    if (!SaveGameSetTo(path))
         return false;
-    state.CurrentFilePath = FolderOfPath(path);
+    CurrentFilePath = FolderOfPath(path);
     return true;
 }
 
-void SetFileCaption(frmEditor& editor, const QString& caption) {
-    editor.setWindowTitle(LiteralTitle(caption));
+namespace {
+
+void SetFileCaption(QWidget& window, const QString& caption) {
+    window.setWindowTitle(LiteralTitle(caption));
 }
+
+} // namespace
 
 // Exit's question and clean-up. True when the program is to end, false
 // when the author stays in the editor.
-bool ExitCommand(frmEditor& editor) {
-    EditorState& state = editor.m_state;
-    if (state.DataChanged) {
-        const MessageAnswer answer = editor.m_services.showMessage(
+bool frmEditor::ExitCommand() {
+    if (m_document.isModified()) {
+        const MessageAnswer answer = m_services.showMessage(
             UnsavedChangesQuestion, MessageButtons::YesNoCancel, MessageIcon::None, QString());
         if (answer == MessageAnswer::Yes) {
             // The save dialog's name buffer holds 256 characters.
-            const QString path = editor.m_services.getSaveFileName(
-                state.LastGameSetFolder, GameSetSaveFilter(), state.CurrentFileName.left(256));
+            const QString path = m_services.getSaveFileName(
+                LastGameSetFolder, GameSetSaveFilter(), m_document.fileName().left(256));
             if (path.isEmpty())
                 return false;
             // The failure has been reported; the author stays with the changes.
-            if (!SaveGameSetTo(editor, path))
+            if (!SaveGameSetTo(path))
                 return false;
         } else if (answer != MessageAnswer::No) {
             return false;
         }
     }
 
-    editor.MediaPlayer1->stop();
-    editor.MediaPlayer2->stop();
-    state.CurrentFileName.clear();
-    ResetGameSet(state.game);
-    editor.ResetBoardDisplay();
-    state.DataChanged = false;
+    MediaPlayer1->stop();
+    MediaPlayer2->stop();
+    m_document.newSet();
+    ResetBoardDisplay();
     return true;
 }
-
-} // namespace
 
 // ---- New and Open
 
 void frmEditor::mnuFileNew_Click() {
     if (MultipleChoiceGuard())
         return;
-    if (!SaveChangesPrompt(*this, DefaultGameSetFolder()))
+    if (!SaveChangesPrompt(DefaultGameSetFolder()))
         return;
 
     for (QPushButton* button : btnQuestion)
@@ -184,16 +149,14 @@ void frmEditor::mnuFileNew_Click() {
     m_ui.btnVideo->setVisible(true);
     m_ui.chkDailyDouble->setChecked(false);
 
-    ResetGameSet(m_state.game);
+    m_document.newSet();
     for (QLabel* choice : lblAnswerChoices)
         choice->hide();
     ClearDailyDoubleMap();
-    m_state.CurrentFileName.clear();
     CurrentCategory = 1;
 
     for (int index = 0; index < 6; ++index) {
         lblCategory[index]->setEnabled(true);
-        m_state.game.CategoryNames[index].set(QString());
         lblCategory[index]->setText(DefaultCategoryName(index + 1));
     }
 
@@ -211,8 +174,10 @@ void frmEditor::mnuFileNew_Click() {
     CurrentCategory = 1;
     m_ui.txtCategoryName->setReadOnly(false);
     DisPlayQuestion();
+    // Showing the new set stored nothing the author made.
+    m_document.undoStack().clear();
+    m_document.undoStack().setClean();
 
-    m_state.DataChanged = false;
     m_ui.btnCopy->show();
     m_ui.lblCopyFont->show();
     m_ui.btnMultipleChoice->show();
@@ -224,28 +189,33 @@ void frmEditor::mnuFileNew_Click() {
 void frmEditor::mnuFileOpen_Click() {
     if (MultipleChoiceGuard())
         return;
-    if (!SaveChangesPrompt(*this, GameSetStartFolder(m_state)))
+    if (!SaveChangesPrompt(ChooserStartFolder(CurrentFilePath)))
         return;
 
     EditorDialogFileName.clear();
-    const QString path = m_services.getOpenFileName(GameSetStartFolder(m_state),
+    const QString path = m_services.getOpenFileName(ChooserStartFolder(CurrentFilePath),
                                                     QStringLiteral("Game Sets(*.txt)|*.txt"));
     if (path.isEmpty())
         return;
     EditorDialogFileName = path;
-    m_state.CurrentFilePath = path;
-    OpenGameSetFile(path);
-    // After a failed read the set is empty: its squares are all black.
-    PaintDailyDoubleMap();
+    // A file that cannot be read leaves the set, its caption and its
+    // changes as they were: nothing of the author's is replaced by an empty board.
+    if (OpenGameSetFile(path).failed())
+        return;
+    CurrentFilePath = path;
+    ShowWholeBoard();
+    FileTitle = FileNameOfPath(path);
+    SetFileCaption(*this, FileTitle);
+    m_ui.txtCategoryName->setFocus();
+}
 
-    GameSet& game = m_state.game;
+void frmEditor::ShowWholeBoard() {
+    const GameSet& game = m_document.game();
+    PaintDailyDoubleMap();
     for (QLabel* choice : lblAnswerChoices)
         choice->hide();
-    for (int index = 0; index < 6; ++index) {
-        const QString name = game.CategoryNames[index].trimmed();
-        game.CategoryNames[index].set(name);
-        lblCategory[index]->setText(name);
-    }
+    for (int index = 0; index < 6; ++index)
+        lblCategory[index]->setText(game.CategoryNames[index].trimmed());
     CurrentQuestion = 1;
     CurrentCategory = 1;
     // Category 1 is selected: its name box is editable even when the final
@@ -253,12 +223,8 @@ void frmEditor::mnuFileOpen_Click() {
     m_ui.txtCategoryName->setReadOnly(false);
     DisPlayQuestion();
 
-    m_state.CurrentFileName = path;
-    FileTitle = FileNameOfPath(path);
-    SetFileCaption(*this, FileTitle);
-
-    for (int index = 0; index < 5; ++index)
-        btnQuestion[index]->show();
+    for (QPushButton* button : btnQuestion)
+        button->show();
     // All six captions become clickable again, the first one greyed as selected.
     for (ClickableLabel* caption : lblCategory)
         caption->setEnabled(true);
@@ -271,69 +237,67 @@ void frmEditor::mnuFileOpen_Click() {
     m_ui.btnVideo->setVisible(true);
     m_ui.btnMultipleChoice->show();
     m_ui.btnSingleChoice->show();
-    m_ui.txtCategoryName->setText(game.CategoryNames[0].trimmed());
-    m_state.DataChanged = false;
-    m_ui.txtCategoryName->setFocus();
+    {
+        // The name box shows category 1 without storing it back.
+        const QSignalBlocker quiet(m_ui.txtCategoryName);
+        const QString name = game.CategoryNames[0].trimmed();
+        m_ui.txtCategoryName->setText(name);
+    }
 }
 
 // ---- Save and Save As
 
-namespace {
-
 // Save and Save As on a chosen name: the save dialog, the overwrite question
 // when the file exists, the Daily Double rule and the write. The path
 // written, or "" when the command stopped or the write failed.
-QString SaveToChosenFile(frmEditor& editor, const QString& overwriteQuestion) {
-    const QString path = editor.m_services.getSaveFileName(GameSetStartFolder(editor.m_state),
-                                                           GameSetSaveFilter(), QString());
+QString frmEditor::SaveToChosenFile(const QString& overwriteQuestion) {
+    const QString path = m_services.getSaveFileName(ChooserStartFolder(CurrentFilePath),
+                                                    GameSetSaveFilter(), QString());
     if (path.isEmpty())
         return QString();
-    if (FileExists(path) &&
-        editor.m_services.showMessage(overwriteQuestion, MessageButtons::YesNo, MessageIcon::None,
-                                      QString()) != MessageAnswer::Yes)
+    if (FileExists(path) && m_services.showMessage(overwriteQuestion, MessageButtons::YesNo,
+                                                   MessageIcon::None,
+                                                   QString()) != MessageAnswer::Yes)
         return QString();
-    editor.EnsureDailyDoubles();
+    EnsureDailyDoubles();
     // A file that could not be written does not become the set's file.
-    if (!SaveGameSetTo(editor, path))
+    if (!SaveGameSetTo(path))
         return QString();
-    editor.m_state.CurrentFileName = path;
     return path;
 }
-
-} // namespace
 
 void frmEditor::mnuFileSave_Click() {
     if (MultipleChoiceGuard())
         return;
-    if (!TrimSpaces(m_state.CurrentFileName).isEmpty()) {
+    if (!TrimSpaces(m_document.fileName()).isEmpty()) {
         EnsureDailyDoubles();
-        SaveGameSetTo(*this, m_state.CurrentFileName);
+        SaveGameSetTo(m_document.fileName());
         return;
     }
-    const QString path = SaveToChosenFile(
-        *this, QStringLiteral("Filename Already Exists. Overwrite Existing File?"));
+    const QString path =
+        SaveToChosenFile(QStringLiteral("Filename Already Exists. Overwrite Existing File?"));
     if (path.isEmpty())
         return;
     // Cut at the first "." of the whole path, folders included.
     FileTitle = StripExtension(path);
-    SetFileCaption(*this, m_state.AppTitle + QStringLiteral(" - ") + FileTitle);
+    SetFileCaption(*this, AppTitle + QStringLiteral(" - ") + FileTitle);
 }
 
 void frmEditor::mnuSaveAs_Click() {
     if (MultipleChoiceGuard())
         return;
     const QString path =
-        SaveToChosenFile(*this, QStringLiteral("File already exists. Select Yes to overwrite"));
+        SaveToChosenFile(QStringLiteral("File already exists. Select Yes to overwrite"));
     if (path.isEmpty())
         return;
     FileTitle = FileNameOfPath(path);
-    SetFileCaption(*this, m_state.AppTitle + QStringLiteral(" - ") + TrimSpaces(FileTitle));
+    SetFileCaption(*this, AppTitle + QStringLiteral(" - ") + TrimSpaces(FileTitle));
 }
 
 // ---- Exit and closing the window
 
 void frmEditor::mnuFileExit_Click() {
-    if (!ExitCommand(*this))
+    if (!ExitCommand())
         return;
     ProgramEnding = true;
     close();
@@ -351,7 +315,7 @@ void frmEditor::Form_QueryUnload(bool& cancel, UnloadReason reason) {
 void frmEditor::Form_Unload(bool& cancel) {
     if (ProgramEnding)
         return;
-    if (ExitCommand(*this)) {
+    if (ExitCommand()) {
         ProgramEnding = true;
         QCoreApplication::quit();
     } else {

@@ -8,46 +8,6 @@
 
 namespace {
 
-// The font fields of one question, board or final, in one shape.
-struct QuestionLook {
-    QString fontName;
-    QString fontSize;
-    bool bold = true;
-    bool italic = true;
-    QString fontColor;
-
-    bool operator==(const QuestionLook& other) const {
-        return fontName == other.fontName && fontSize == other.fontSize && bold == other.bold &&
-               italic == other.italic && fontColor == other.fontColor;
-    }
-};
-
-QuestionLook ReadLook(const GameSet& game, const QuestionRecord* record) {
-    if (record)
-        return {record->FontName, record->FontSize, record->FontBold, record->FontItalic,
-                record->FontColor};
-    return {game.FinalFontName, QString::number(game.FinalFontSize), game.FinalFontBold,
-            game.FinalFontItalic, game.FinalFontColor};
-}
-
-// Stores a look; the final question keeps its size as a number, and every
-// size stored from these buttons is 28.
-void WriteLook(GameSet& game, QuestionRecord* record, const QuestionLook& look) {
-    if (record) {
-        record->FontName = look.fontName;
-        record->FontSize = look.fontSize;
-        record->FontBold = look.bold;
-        record->FontItalic = look.italic;
-        record->FontColor = look.fontColor;
-        return;
-    }
-    game.FinalFontName = look.fontName;
-    game.FinalFontSize = static_cast<qint16>(look.fontSize.toShort());
-    game.FinalFontBold = look.bold;
-    game.FinalFontItalic = look.italic;
-    game.FinalFontColor = look.fontColor;
-}
-
 void SetTextColour(QLabel* label, const QColor& colour) {
     QPalette colours = label->palette();
     colours.setColor(QPalette::WindowText, colour);
@@ -56,34 +16,14 @@ void SetTextColour(QLabel* label, const QColor& colour) {
 
 const QString FallbackFace = QStringLiteral("Comic Sans MS");
 
-// True when a question is selected whose look can be stored.
-bool HasLookRecord(frmEditor& editor) {
-    return editor.CurrentBoardRecord() != nullptr || editor.IsFinalQuestion();
-}
-
-// Stores a look chosen with the buttons into the selected question.
-void StoreCurrentLook(frmEditor& editor, const QString& fontName, bool bold, bool italic,
-                      const std::optional<QString>& fontColor) {
-    if (!HasLookRecord(editor))
-        return;
-    EditorState& state = editor.m_state;
-    QuestionRecord* record = editor.CurrentBoardRecord();
-    const QuestionLook before = ReadLook(state.game, record);
-    QuestionLook look = before;
-    look.fontName = fontName;
-    look.fontSize = DefaultFontSize;
-    look.bold = bold;
-    look.italic = italic;
-    if (fontColor)
-        look.fontColor = *fontColor;
-    WriteLook(state.game, record, look);
-    // The look is saved with the set: a real change must not be dropped by
-    // Exit or New without asking.
-    if (!(look == before))
-        state.DataChanged = true;
-}
-
 } // namespace
+
+// Stores a look chosen with the buttons into the selected question; every
+// size stored from these buttons is 28.
+void frmEditor::StoreCurrentLook(const QString& label, const QString& fontName, bool bold,
+                                 bool italic, const std::optional<QString>& fontColor) {
+    m_document.setLook(CurrentSquare(), label, fontName, DefaultFontSize, bold, italic, fontColor);
+}
 
 void frmEditor::btnFont_Click() {
     if (MultipleChoiceGuard())
@@ -110,7 +50,7 @@ void frmEditor::btnFont_Click() {
     }
     preview->setText(TrimSpaces(m_ui.txtEnterQuestion->text()));
 
-    StoreCurrentLook(*this, face, chosen.bold, chosen.italic, std::nullopt);
+    StoreCurrentLook(tr("Font"), face, chosen.bold, chosen.italic, std::nullopt);
 }
 
 void frmEditor::btnFontColor_Click() {
@@ -123,17 +63,10 @@ void frmEditor::btnFontColor_Click() {
         return; // cancelled: the colour stays as it is
     SetTextColour(preview, *chosen);
 
-    if (!HasLookRecord(*this))
-        return;
-    QuestionRecord* record = CurrentBoardRecord();
-    QuestionLook look = ReadLook(m_state.game, record);
-    const QString colour = ColorToText(*chosen);
-    if (look.fontColor == colour)
-        return;
-    look.fontColor = colour;
-    // Keep the record's own size: only the colour changes here.
-    WriteLook(m_state.game, record, look);
-    m_state.DataChanged = true; // saved with the set: Exit and New must ask
+    // Only the colour changes here: the record keeps its own font and size.
+    const QuestionRecord& record = CurrentRecord();
+    m_document.setLook(CurrentSquare(), tr("Font Color"), record.FontName, record.FontSize,
+                       record.FontBold, record.FontItalic, ColorToText(*chosen));
 }
 
 void frmEditor::btnDefault_Click() {
@@ -147,7 +80,7 @@ void frmEditor::btnDefault_Click() {
     preview->setFont(font);
     SetTextColour(preview, *ColorFromText(DefaultFontColor));
 
-    StoreCurrentLook(*this, DefaultFontName, true, true, DefaultFontColor);
+    StoreCurrentLook(tr("Default Font"), DefaultFontName, true, true, DefaultFontColor);
 }
 
 void frmEditor::btnCopy_Click() {
@@ -155,27 +88,5 @@ void frmEditor::btnCopy_Click() {
         return;
     // The final question is never a source: its look stays its own, and the
     // board's text questions keep theirs.
-    const QuestionRecord* source = CurrentBoardRecord();
-    if (!source)
-        return;
-    const QuestionLook look = ReadLook(m_state.game, source);
-
-    bool changed = false;
-    for (auto& category : m_state.game.Categories) {
-        for (QuestionRecord& record : category) {
-            if (record.QuestionType.isEmpty() && !record.QuestionText.isBlank()) {
-                record.QuestionType = QStringLiteral("T");
-                changed = true;
-            }
-            if (record.QuestionType != QLatin1String("T"))
-                continue;
-            if (!(ReadLook(m_state.game, &record) == look)) {
-                WriteLook(m_state.game, &record, look);
-                changed = true;
-            }
-        }
-    }
-    // Copied looks are saved with the set: Exit and New must ask.
-    if (changed)
-        m_state.DataChanged = true;
+    m_document.copyLookToBoard(CurrentSquare());
 }

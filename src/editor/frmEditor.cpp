@@ -10,6 +10,8 @@
 #include <QIcon>
 #include <QLayout>
 #include <QLinearGradient>
+#include <QSignalBlocker>
+#include <QUndoStack>
 #include <QPainter>
 #include <QStyle>
 #include <QTimer>
@@ -48,8 +50,8 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
 
 } // namespace
 
-frmEditor::frmEditor(EditorState& state, Services& services, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_services(services) {
+frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* parent)
+    : QMainWindow(parent), m_document(document), m_services(services) {
     m_ui.setupUi(this);
     collectControlArrays();
     applyDesignFonts();
@@ -73,8 +75,13 @@ frmEditor::frmEditor(EditorState& state, Services& services, QWidget* parent)
     MediaPlayer2 = m_services.createMediaPlayer(nullptr);
     SetUpMediaPreview();
 
+    // The path is shown for reading; the file is changed with the media commands.
+    m_ui.txtPath->setReadOnly(true);
+
     connectControls();
     SetUpFileCommands();
+    SetUpEditCommands();
+    connect(&m_document, &GameSetDocument::changed, this, &frmEditor::onDocumentChanged);
 }
 
 frmEditor::~frmEditor() = default;
@@ -375,32 +382,25 @@ void frmEditor::Form_Load() {
 
     if (m_services.readSetting(QStringLiteral("EditCurrentGame"), QStringLiteral("0")) ==
         QLatin1String("1"))
-        m_state.EditCurrentGame = true;
+        EditCurrentGame = true;
 
-    if (m_state.EditCurrentGame) {
-        if (!LoadCurrentGame())
-            m_state.EditCurrentGame = false;
-    }
-    if (m_state.EditCurrentGame) {
-        ResetGameSet(m_state.game);
-        OpenGameSetFile(EditorDialogFileName);
-        GameSet& game = m_state.game;
+    if (EditCurrentGame && !LoadCurrentGame())
+        EditCurrentGame = false;
+    if (EditCurrentGame) {
         // The board shows the names read, not the design-time captions.
-        for (int index = 0; index < 6; ++index) {
-            const QString name = game.CategoryNames[index].trimmed();
-            game.CategoryNames[index].set(name);
-            lblCategory[index]->setText(name);
-        }
-        m_ui.txtCategoryName->setText(game.CategoryNames[0].trimmed());
+        for (int index = 0; index < 6; ++index)
+            lblCategory[index]->setText(m_document.game().CategoryNames[index].trimmed());
+        m_ui.txtCategoryName->setText(m_document.game().CategoryNames[0].trimmed());
         DisPlayQuestion();
-        setWindowTitle(m_state.AppTitle);
+        setWindowTitle(AppTitle);
     } else {
         ResetBoardDisplay();
-        ResetGameSet(m_state.game);
+        GameSet game = m_document.game();
+        ResetGameSet(game);
         for (int index = 0; index < 6; ++index)
-            m_state.game.CategoryNames[index].set(DefaultCategoryName(index + 1));
+            game.CategoryNames[index].set(DefaultCategoryName(index + 1));
+        m_document.replace(game, QString(), false);
         m_ui.txtCategoryName->setText(DefaultCategoryName(1));
-        m_state.CurrentFileName.clear();
         SetUntitledCaption();
     }
 
@@ -410,7 +410,9 @@ void frmEditor::Form_Load() {
     m_ui.lblQ1Arrow->show();
     for (int index = 1; index < 6; ++index)
         lblCategory[index]->setEnabled(true);
-    m_state.DataChanged = false;
+    // Start-up's own writes are not the author's changes.
+    m_document.undoStack().clear();
+    m_document.undoStack().setClean();
 }
 
 void frmEditor::Form_Activate() {
@@ -424,31 +426,107 @@ bool frmEditor::LoadCurrentGame() {
     if (trimmed.isEmpty() || trimmed == QLatin1String("0") || !FileExists(game))
         return false;
     EditorDialogFileName = game;
-    OpenGameSetFile(game);
-    return true;
+    return !OpenGameSetFile(game).failed();
 }
 
 FileError frmEditor::OpenGameSetFile(const QString& path) {
-    const FileError error = OpenFile(m_state.game, path);
+    const FileError error = m_document.open(path);
     if (error.failed()) {
-        if (error.number != ErrorNumber::DialogCancel) {
-            ShowOkMessage(ErrorReportText(ReportStyle::Colon, error, objectName(),
-                                          QStringLiteral("Procedure: OpenFile"),
-                                          {QStringLiteral("Filename: ") + path}));
-        }
-        return error;
+        ShowOkMessage(ErrorReportText(ReportStyle::Colon, error, objectName(),
+                                      QStringLiteral("Procedure: OpenFile"),
+                                      {QStringLiteral("Filename: ") + path}));
     }
-    PaintDailyDoubleMap();
     return error;
 }
 
-// ---- helpers shared by the areas
+// ---- undo and redo
 
-QuestionRecord* frmEditor::CurrentBoardRecord() {
-    if (CurrentCategory < 1 || CurrentCategory > 6 || CurrentQuestion < 1 || CurrentQuestion > 5)
-        return nullptr;
-    return &m_state.game.question(CurrentCategory, CurrentQuestion);
+void frmEditor::SetUpEditCommands() {
+    QUndoStack& stack = m_document.undoStack();
+    // The items name the step they take back or repeat.
+    mnuEditUndo = stack.createUndoAction(this, tr("&Undo"));
+    mnuEditUndo->setObjectName(QStringLiteral("mnuEditUndo"));
+    mnuEditUndo->setShortcuts(QKeySequence::Undo);
+    mnuEditRedo = stack.createRedoAction(this, tr("&Redo"));
+    mnuEditRedo->setObjectName(QStringLiteral("mnuEditRedo"));
+    mnuEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                               QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    // The stack's own actions would undo behind the guard's back.
+    for (QAction* action : {mnuEditUndo, mnuEditRedo}) {
+        disconnect(action, &QAction::triggered, nullptr, nullptr);
+        m_ui.mnuEdit->addAction(action);
+    }
+    connect(mnuEditUndo, &QAction::triggered, this, &frmEditor::mnuEditUndo_Click);
+    connect(mnuEditRedo, &QAction::triggered, this, &frmEditor::mnuEditRedo_Click);
 }
+
+void frmEditor::mnuEditUndo_Click() {
+    if (MultipleChoiceGuard())
+        return;
+    m_document.endTyping();
+    m_document.undoStack().undo();
+}
+
+void frmEditor::mnuEditRedo_Click() {
+    if (MultipleChoiceGuard())
+        return;
+    m_document.endTyping();
+    m_document.undoStack().redo();
+}
+
+void frmEditor::SelectSquare(Square square) {
+    if (square.isFinal()) {
+        picFinalQuestion_Click();
+        return;
+    }
+    for (ClickableLabel* caption : lblCategory)
+        caption->setEnabled(true);
+    lblCategory[square.category - 1]->setEnabled(false);
+    for (QPushButton* button : btnQuestion)
+        button->show();
+    CurrentCategory = static_cast<qint16>(square.category);
+    CurrentQuestion = static_cast<qint16>(square.question);
+    {
+        // Showing the name while taking a step back stores nothing.
+        const QSignalBlocker quiet(m_ui.txtCategoryName);
+        const QString name = m_document.game().CategoryNames[square.category - 1].trimmed();
+        m_ui.txtCategoryName->setText(name.isEmpty() ? DefaultCategoryName(square.category)
+                                                     : name);
+        m_ui.txtCategoryName->setReadOnly(false);
+    }
+}
+
+void frmEditor::onDocumentChanged(Square square, DocumentPart part) {
+    if (part == DocumentPart::Name) {
+        const QString name = m_document.game().CategoryNames[square.category - 1].trimmed();
+        lblCategory[square.category - 1]->setText(name);
+        if (m_document.isReplaying()) {
+            if (CurrentCategory != square.category)
+                SelectSquare({square.category, 1});
+            const QSignalBlocker quiet(m_ui.txtCategoryName);
+            m_ui.txtCategoryName->setText(name);
+            DisPlayQuestion();
+        }
+        return;
+    }
+    if (!square.isFinal()) {
+        const QString flag = m_document.record(square).DailyDouble;
+        lblCat[square.category - 1][square.question - 1]->setBackColor(
+            flag.toUpper() == QLatin1String("Y") ? SquareMarked : SquareUnmarked);
+    }
+    if (!m_document.isReplaying()) {
+        // Edits made here have drawn themselves; a mark placed or cleared by
+        // another command on the shown square still shows in its box.
+        if (square == CurrentSquare())
+            ShowDailyDoubleMark();
+        return;
+    }
+    if (square != CurrentSquare())
+        SelectSquare(square);
+    DisPlayQuestion();
+}
+
+// ---- helpers shared by the areas
 
 QString frmEditor::DefaultCategoryName(int category) {
     return QStringLiteral("CATEGORY ") + QString::number(category);
@@ -462,7 +540,7 @@ void frmEditor::SetVideoControlsVisible(bool visible) {
 }
 
 void frmEditor::SetUntitledCaption() {
-    setWindowTitle(m_state.AppTitle + QStringLiteral(" - untitled"));
+    setWindowTitle(AppTitle + QStringLiteral(" - untitled"));
 }
 
 void frmEditor::ShowOkMessage(const QString& text) {

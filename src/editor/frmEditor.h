@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/gamesetdocument.h"
 #include "model/fileerror.h"
 #include "model/gameset.h"
 #include "services/services.h"
@@ -12,11 +13,12 @@
 class QLineEdit;
 class QUrl;
 
-// The editor's one window. Handlers and routines carry the names the rest
-// of the team uses for them, and are public so tests can drive them the
-// way the controls do. Every control's signal is connected in the
-// constructor; code that assigns a text or value runs the same handler,
-// exactly as typing or clicking does.
+// The editor's one window: a view of the game-set document and the
+// controller that turns what the author does into document edits. Handlers
+// and routines carry the names the rest of the team uses for them, and are
+// public so tests can drive them the way the controls do. Every control's
+// signal is connected in the constructor; code that assigns a text or value
+// runs the same handler, exactly as typing or clicking does.
 class frmEditor : public QMainWindow {
     Q_OBJECT
 
@@ -24,7 +26,7 @@ public:
     // Why the window is being closed.
     enum class UnloadReason { UserClose, Code };
 
-    frmEditor(EditorState& state, Services& services, QWidget* parent = nullptr);
+    frmEditor(GameSetDocument& document, Services& services, QWidget* parent = nullptr);
     ~frmEditor() override;
 
     // ---- start-up (frmEditor.cpp)
@@ -66,6 +68,9 @@ public:
     // ---- question display (questiondisplay.cpp)
     void DisPlayQuestion();
     void ShowTextQuestion();
+    // The board after the whole set was replaced: captions, the Daily Double
+    // map, category 1 question 1 selected and shown.
+    void ShowWholeBoard();
     // True when at least one of the four choices is not empty.
     bool ShowAnswerChoices();
 
@@ -104,8 +109,8 @@ public:
     // Files dropped on the window: one picture, sound or video file is
     // attached as its command attaches a chosen one; anything else is refused.
     void DropMediaFiles(const QList<QUrl>& urls);
-    // The Daily Double box and square of a shown media question follow its mark.
-    void ShowMediaDailyDouble();
+    // The Daily Double box and square follow the shown question's mark.
+    void ShowDailyDoubleMark();
     // "Make File Name the Answer" for a picture or video question.
     void ShowFileNameOption(bool choiceExists);
 
@@ -126,24 +131,28 @@ public:
     void lblCatN_Click(int category, int index); // category 1..6, index 0..4
     void chkDailyDouble_Click();
     void EnsureDailyDoubles();
-    void PlaceDailyDoubles();
     void ClearDailyDoubleMap();
     // Paints every square from its record's mark (red for "Y" in any case).
     void PaintDailyDoubleMap();
 
-    // Opens a game-set file into the model as the editor's Open does:
-    // reports a failure with the error report and paints the Daily Double
-    // map from the records read.
+    // Opens a game-set file as the editor's Open does: a failure is reported
+    // with the error report and leaves the set as it was.
     FileError OpenGameSetFile(const QString& path);
 
+    // ---- undo and redo (frmEditor.cpp)
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
+
     // ---- helpers shared by the areas
-    // The record of the selected board question; nullptr for the final question.
-    QuestionRecord* CurrentBoardRecord();
-    bool IsFinalQuestion() const { return CurrentCategory == 7; }
+    Square CurrentSquare() const { return {CurrentCategory, CurrentQuestion}; }
+    const QuestionRecord& CurrentRecord() const { return m_document.record(CurrentSquare()); }
+    bool IsFinalQuestion() const { return CurrentCategory == Square::FinalCategory; }
     // A control's own Visible flag, whether or not the window is on screen.
     static bool IsShown(const QWidget* widget) { return !widget->isHidden(); }
     // The default caption of category c (1..6).
     static QString DefaultCategoryName(int category);
+    // What the name box shows, locked, for the final question.
+    static inline const QString FinalQuestionCaption = QStringLiteral("FINAL QUESTION");
     // picVideo with its play, pause and stop buttons.
     void SetVideoControlsVisible(bool visible);
     // The window caption for an untitled set.
@@ -158,6 +167,13 @@ public:
     static constexpr int PreviewShortHeight = 207;
 
     // ---- window variables
+    bool EditCurrentGame = false;
+    QString AppTitle = QStringLiteral("Quizmora Editor"); // caption prefix
+    // Starting folder of the game-set choosers; "" = the default folder.
+    QString CurrentFilePath;
+    QString LastMediaFolder;
+    QString LastVideoFolder;
+    QString LastGameSetFolder; // never assigned; the exit prompt's starting folder
     qint16 CurrentCategory = 1;
     qint16 CurrentQuestion = 1;
     QString CurrentSoundPath;
@@ -172,8 +188,10 @@ public:
     std::unique_ptr<MediaPlayer> MediaPlayer2; // sound, never shown
 
     Ui::frmEditor m_ui;
-    EditorState& m_state;
+    GameSetDocument& m_document;
     Services& m_services;
+    QAction* mnuEditUndo = nullptr;
+    QAction* mnuEditRedo = nullptr;
 
     // Control arrays, index as in their names.
     std::array<QLabel*, 6> picCategory{};
@@ -191,6 +209,26 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Redraws what a document change touched; after an undo or redo of
+    // another square, that square is selected first.
+    void onDocumentChanged(Square square, DocumentPart part);
+    void SelectSquare(Square square);
+    void SetUpEditCommands();
+    // Media helpers (media.cpp).
+    QString ChooseMediaFile(const QString& lastFolder, const QString& filter);
+    void ShowMediaControls(MediaKind kind);
+    void ShowAttachedMedia(MediaKind kind, const QString& path);
+    // File command helpers (filecommands.cpp).
+    bool SaveGameSetTo(const QString& path);
+    bool SaveChangesPrompt(const QString& dialogFolder);
+    bool ExitCommand();
+    QString SaveToChosenFile(const QString& overwriteQuestion);
+    // Multiple choice helper (multiplechoice.cpp).
+    void LayOutAnswerChoices();
+    // Fonts helper (fontscolours.cpp).
+    void StoreCurrentLook(const QString& label, const QString& fontName, bool bold, bool italic,
+                          const std::optional<QString>& fontColor);
+    void SetEditorInputEnabled(bool enabled);
     void collectControlArrays();
     void applyDesignFonts();
     void paintArtwork();

@@ -3,8 +3,10 @@
 // showing such questions, and previewing sound and video.
 
 #include "editor/frmEditor.h"
-#include "editor/mediakind.h"
 #include "editor/picturefit.h"
+
+#include "model/mediakind.h"
+#include "util/rounding.h"
 
 #include "util/pathhelpers.h"
 #include "util/textrules.h"
@@ -34,18 +36,6 @@ const QString OneFileMessage = QStringLiteral("Please drop one file at a time.")
 
 // The longest path a question's 256-character field holds.
 constexpr int LongestMediaPath = 256;
-
-// Error numbers and descriptions of a picture that cannot be loaded.
-constexpr int InvalidPictureNumber = 481;
-
-// The fields of the current record that the media commands write: a board
-// question's or the final question's.
-struct MediaFields {
-    QString* questionType = nullptr;
-    FixedText<256>* questionText = nullptr;
-    std::array<FixedText<300>, 5>* answers = nullptr;
-    FixedText<256>* mediaPath = nullptr;
-};
 
 // Passes drops of files on the window to the media commands.
 class MediaDropFilter : public QObject {
@@ -99,94 +89,60 @@ void frmEditor::SetUpMediaPreview() {
     installEventFilter(new MediaDropFilter(this));
 }
 
-namespace {
-
-// The selected board question's fields, or the final question's.
-MediaFields CurrentFields(frmEditor& editor) {
-    GameSet& game = editor.m_state.game;
-    if (QuestionRecord* record = editor.CurrentBoardRecord())
-        return {&record->QuestionType, &record->QuestionText, &record->Answers, &record->MediaPath};
-    return {&game.FinalQuestionType, &game.FinalQuestionText, &game.FinalAnswers,
-            &game.FinalMediaPath};
-}
-
-// Picture and video questions keep their file in the question text. The
-// hidden question box is emptied first (its handler clears the old text),
-// then the path and type are written.
-MediaFields StoreFileQuestion(frmEditor& editor, const QString& path, const QString& type) {
-    editor.m_ui.txtEnterQuestion->setText(QString());
-    editor.m_ui.txtEnterQuestion->hide();
-    editor.m_ui.txtAnswer->setText(QString());
-    const MediaFields fields = CurrentFields(editor);
-    fields.questionText->set(path);
-    *fields.questionType = type;
-    return fields;
-}
-
-// Where a chooser starts: the last folder of its kind, else the default one.
-QString StartFolder(const QString& lastFolder) {
-    return TrimSpaces(lastFolder).isEmpty() ? DefaultGameSetFolder() : lastFolder;
-}
-
 // The chooser's file name is cleared before use and then holds the choice
 // (a Save's error report names it) until the command has used the file.
-QString ChooseMediaFile(frmEditor& editor, const QString& lastFolder, const QString& filter) {
-    editor.EditorDialogFileName.clear();
-    editor.EditorDialogFileName =
-        editor.m_services.getOpenFileName(StartFolder(lastFolder), filter);
-    return TrimSpaces(editor.EditorDialogFileName);
+QString frmEditor::ChooseMediaFile(const QString& lastFolder, const QString& filter) {
+    EditorDialogFileName.clear();
+    EditorDialogFileName = m_services.getOpenFileName(ChooserStartFolder(lastFolder), filter);
+    return TrimSpaces(EditorDialogFileName);
 }
 
 // Shows the preview of one kind of media (the picture box, the video player,
 // or the sound buttons with the question box) and the path, and hides the
 // buttons that only a text question has.
-void ShowMediaControls(frmEditor& editor, MediaKind kind) {
-    Ui::frmEditor& ui = editor.m_ui;
+void frmEditor::ShowMediaControls(MediaKind kind) {
     const bool sound = kind == MediaKind::Sound;
-    editor.SetVideoControlsVisible(kind == MediaKind::Video);
-    ui.picQuestionPicture->setVisible(kind == MediaKind::Picture);
-    ui.fraSoundButtons->setVisible(sound);
-    ui.txtEnterQuestion->setVisible(sound);
-    ui.lblQuestionPrompt->setVisible(sound);
-    ui.lblDisPlayQuestion->setVisible(sound);
-    ui.lblPath->show();
-    ui.txtPath->show();
-    ui.btnFont->hide();
-    ui.btnFontColor->hide();
-    ui.btnDefault->hide();
-    ui.btnCopy->hide();
-    ui.lblCopyFont->hide();
-    ui.btnMultipleChoice->show();
-    ui.btnSingleChoice->show();
+    SetVideoControlsVisible(kind == MediaKind::Video);
+    m_ui.picQuestionPicture->setVisible(kind == MediaKind::Picture);
+    m_ui.fraSoundButtons->setVisible(sound);
+    m_ui.txtEnterQuestion->setVisible(sound);
+    m_ui.lblQuestionPrompt->setVisible(sound);
+    m_ui.lblDisPlayQuestion->setVisible(sound);
+    m_ui.lblPath->show();
+    m_ui.txtPath->show();
+    m_ui.btnFont->hide();
+    m_ui.btnFontColor->hide();
+    m_ui.btnDefault->hide();
+    m_ui.btnCopy->hide();
+    m_ui.lblCopyFont->hide();
+    m_ui.btnMultipleChoice->show();
+    m_ui.btnSingleChoice->show();
 }
 
 // What the three commands do alike once the record holds the file: the
 // file's name becomes the answer when that is asked for, and the controls
 // of its kind are shown.
-void ShowAttachedMedia(frmEditor& editor, MediaKind kind, const QString& path) {
-    Ui::frmEditor& ui = editor.m_ui;
-    if (ui.chkFilenameAnswer->isChecked())
-        ui.txtAnswer->setText(MediaFileAnswer(path));
-    ui.chkFilenameAnswer->show();
-    ui.lblFilenameAnswer->show();
-    ui.txtPath->setText(path);
-    ShowMediaControls(editor, kind);
+void frmEditor::ShowAttachedMedia(MediaKind kind, const QString& path) {
+    if (m_ui.chkFilenameAnswer->isChecked())
+        m_ui.txtAnswer->setText(MediaFileAnswer(path));
+    m_ui.chkFilenameAnswer->show();
+    m_ui.lblFilenameAnswer->show();
+    m_ui.txtPath->setText(path);
+    ShowMediaControls(kind);
 }
-
-} // namespace
 
 // ---- the three commands
 
 void frmEditor::btnPicture_Click() {
     if (MultipleChoiceGuard())
         return;
-    UsePictureFile(ChooseMediaFile(*this, m_state.LastMediaFolder, PictureFilter));
+    UsePictureFile(ChooseMediaFile(LastMediaFolder, PictureFilter));
 }
 
 void frmEditor::btnSound_Click() {
     if (MultipleChoiceGuard())
         return;
-    const QString path = ChooseMediaFile(*this, m_state.LastMediaFolder, SoundFilter);
+    const QString path = ChooseMediaFile(LastMediaFolder, SoundFilter);
     // Taken before the checks: a cancelled choice leaves nothing to play.
     CurrentSoundPath = path;
     UseSoundFile(path);
@@ -195,7 +151,7 @@ void frmEditor::btnSound_Click() {
 void frmEditor::btnVideo_Click() {
     if (MultipleChoiceGuard())
         return;
-    UseVideoFile(ChooseMediaFile(*this, m_state.LastVideoFolder, VideoFilter));
+    UseVideoFile(ChooseMediaFile(LastVideoFolder, VideoFilter));
 }
 
 bool frmEditor::AcceptMediaPath(const QString& path) {
@@ -206,58 +162,57 @@ bool frmEditor::AcceptMediaPath(const QString& path) {
     return !path.isEmpty();
 }
 
+namespace {
+
+// Empties a box the new kind does not use, without its handler storing that.
+void EmptyQuietly(QLineEdit* box) {
+    const QSignalBlocker quiet(box);
+    box->setText(QString());
+}
+
+} // namespace
+
 void frmEditor::UsePictureFile(const QString& path) {
     if (!AcceptMediaPath(path))
         return;
 
-    const MediaFields fields = StoreFileQuestion(*this, path, QStringLiteral("P"));
-    for (int k = 1; k <= 4; ++k)
-        (*fields.answers)[k].clear();
+    EmptyQuietly(m_ui.txtEnterQuestion);
+    m_ui.txtEnterQuestion->hide();
+    EmptyQuietly(m_ui.txtAnswer);
+    m_document.setKind(CurrentSquare(), MediaKind::Picture, path);
     DisPlayPicture(path);
 
-    ShowAttachedMedia(*this, MediaKind::Picture, path);
+    ShowAttachedMedia(MediaKind::Picture, path);
     for (QLabel* choice : lblAnswerChoices) {
         choice->hide();
         choice->setText(QString());
     }
 
-    m_state.LastMediaFolder = MediaFolderOf(path);
+    LastMediaFolder = FolderOfPath(path);
     EditorDialogFileName.clear();
-    m_state.DataChanged = true;
 }
 
 void frmEditor::UseSoundFile(const QString& path) {
     if (!AcceptMediaPath(path))
         return;
 
-    m_state.DataChanged = true;
-    m_ui.txtEnterQuestion->setText(QString());
-    m_ui.txtAnswer->setText(QString());
+    EmptyQuietly(m_ui.txtEnterQuestion);
+    EmptyQuietly(m_ui.txtAnswer);
     m_ui.txtPath->setText(QString());
     m_ui.lblDisPlayQuestion->setText(QString());
 
-    // The final question takes a sound like any other question, as it takes
-    // a picture or a video: its path, type and text are written the same way.
+    // The final question takes a sound like any other question.
+    m_document.setKind(CurrentSquare(), MediaKind::Sound, path);
     bool choiceExists = false;
-    const MediaFields fields = CurrentFields(*this);
-    fields.mediaPath->set(path);
-    *fields.questionType = QStringLiteral("S");
-    fields.questionText->clear();
-    (*fields.answers)[0].clear();
-    // The question keeps its multiple-choice answers, trimmed; blank ones
-    // end up empty.
-    for (int k = 1; k <= 4; ++k) {
-        FixedText<300>& choice = (*fields.answers)[k];
-        choice.set(choice.trimmed());
-        choiceExists = choiceExists || !choice.isBlank();
-    }
+    for (int k = 1; k <= 4; ++k)
+        choiceExists = choiceExists || !CurrentRecord().Answers[k].isBlank();
 
-    ShowAttachedMedia(*this, MediaKind::Sound, path);
+    ShowAttachedMedia(MediaKind::Sound, path);
     // The labels already show the answers the question keeps.
     for (QLabel* choice : lblAnswerChoices)
         choice->setVisible(choiceExists);
 
-    m_state.LastMediaFolder = MediaFolderOf(path);
+    LastMediaFolder = FolderOfPath(path);
     EditorDialogFileName.clear();
     m_ui.picImageResize->clear();
 }
@@ -266,18 +221,18 @@ void frmEditor::UseVideoFile(const QString& path) {
     if (!AcceptMediaPath(path))
         return;
 
-    const MediaFields fields = StoreFileQuestion(*this, path, QStringLiteral("V"));
-    for (FixedText<300>& answer : *fields.answers)
-        answer.clear();
+    EmptyQuietly(m_ui.txtEnterQuestion);
+    m_ui.txtEnterQuestion->hide();
+    EmptyQuietly(m_ui.txtAnswer);
+    m_document.setKind(CurrentSquare(), MediaKind::Video, path);
     MediaPlayer1->open(path);
 
-    ShowAttachedMedia(*this, MediaKind::Video, path);
+    ShowAttachedMedia(MediaKind::Video, path);
     for (QLabel* choice : lblAnswerChoices)
         choice->hide();
 
-    m_state.LastVideoFolder = MediaFolderOf(path);
+    LastVideoFolder = FolderOfPath(path);
     EditorDialogFileName.clear();
-    m_state.DataChanged = true;
 }
 
 // ---- dropping files
@@ -333,10 +288,10 @@ bool frmEditor::DisPlayPicture(const QString& path) {
         case QImageReader::FileNotFoundError:
             return fail(QStringLiteral("File not found:\r\n") + path);
         case QImageReader::DeviceError:
-            error = {ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error")};
+            error = FileError::of(ErrorNumber::PathFileAccess);
             break;
         default:
-            error = {InvalidPictureNumber, QStringLiteral("Invalid picture")};
+            error = FileError::of(ErrorNumber::InvalidPicture);
             break;
         }
         return fail(ErrorReportText(ReportStyle::Period, error, windowTitle(),
@@ -393,108 +348,80 @@ QString ShownAnswer(bool fileNameIsAnswer, const QString& path, const FixedText<
 
 } // namespace
 
-void frmEditor::ShowMediaDailyDouble() {
-    // A board question's box and square follow its own mark, whatever its
-    // kind, so the box never shows the previous question's state. Showing
-    // stores nothing: the box's handler would write the mark back.
-    QuestionRecord* record = CurrentBoardRecord();
-    if (!record)
-        return;
-    const bool marked = record->DailyDouble == QLatin1String("Y");
-    {
-        const QSignalBlocker blocker(m_ui.chkDailyDouble);
-        m_ui.chkDailyDouble->setChecked(marked);
-    }
-    lblCat[CurrentCategory - 1][CurrentQuestion - 1]->setBackColor(marked ? SquareMarked
-                                                                          : SquareUnmarked);
-}
-
 void frmEditor::ShowPictureQuestion() {
-    const bool final = IsFinalQuestion();
-    const MediaFields fields = CurrentFields(*this);
-    const QString path = fields.questionText->trimmed();
+    const QuestionRecord& record = CurrentRecord();
+    const QString path = record.QuestionText.trimmed();
 
+    const bool final = IsFinalQuestion();
     // A board question shows its path as stored, the final question trimmed.
-    m_ui.txtPath->setText(final ? path : fields.questionText->padded());
+    m_ui.txtPath->setText(final ? path : record.QuestionText.padded());
     // Scrolled to the end of the name, not of the field's trailing spaces.
     m_ui.txtPath->setCursorPosition(static_cast<int>(RTrimSpaces(m_ui.txtPath->text()).size()));
     if (!final)
         DisPlayPicture(path);
     lblCArrow[CurrentCategory - 1]->show();
     m_ui.txtAnswer->setText(
-        ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, (*fields.answers)[0]));
+        ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, record.Answers[0]));
     const bool choiceExists = ShowAnswerChoices();
-    if (final) {
-        // The final question keeps its path while its box is emptied.
-        m_ui.txtEnterQuestion->setText(QString());
+    EmptyQuietly(m_ui.txtEnterQuestion);
+    if (final)
         DisPlayPicture(path);
-    }
 
-    ShowMediaControls(*this, MediaKind::Picture);
+    ShowMediaControls(MediaKind::Picture);
     m_ui.picImageResize->show();
     ShowFileNameOption(choiceExists);
     m_ui.lblAnswer->setVisible(!choiceExists);
     m_ui.txtAnswer->setVisible(!choiceExists);
-    ShowMediaDailyDouble();
+    ShowDailyDoubleMark();
 }
 
 void frmEditor::ShowSoundQuestion() {
-    const MediaFields fields = CurrentFields(*this);
-    const QString path = fields.mediaPath->trimmed();
+    const QuestionRecord& record = CurrentRecord();
+    const QString path = record.MediaPath.trimmed();
 
     lblCArrow[CurrentCategory - 1]->show();
-    const QString text = fields.questionText->trimmed();
+    const QString text = record.QuestionText.trimmed();
     m_ui.lblDisPlayQuestion->setText(text);
     m_ui.txtEnterQuestion->setText(text);
     const bool choiceExists = ShowAnswerChoices();
     m_ui.txtAnswer->setText(
-        ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, (*fields.answers)[0]));
+        ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, record.Answers[0]));
     m_ui.txtPath->setText(path);
     CurrentSoundPath = path;
     MediaPlayer1->stop();
     m_ui.picImageResize->clear();
 
-    ShowMediaControls(*this, MediaKind::Sound);
+    ShowMediaControls(MediaKind::Sound);
     m_ui.chkFilenameAnswer->show();
     m_ui.lblFilenameAnswer->show();
     m_ui.lblAnswer->setVisible(!choiceExists);
     m_ui.txtAnswer->setVisible(!choiceExists);
-    ShowMediaDailyDouble();
+    ShowDailyDoubleMark();
 }
 
 void frmEditor::ShowVideoQuestion() {
-    const bool final = IsFinalQuestion();
-    const MediaFields fields = CurrentFields(*this);
-    const QString path = fields.questionText->trimmed();
+    const QuestionRecord& record = CurrentRecord();
+    const QString path = record.QuestionText.trimmed();
 
     MediaPlayer1->open(path);
     m_ui.txtPath->setText(path);
     m_ui.txtAnswer->setText(
-        ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, (*fields.answers)[0]));
+        ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, record.Answers[0]));
     lblCArrow[CurrentCategory - 1]->show();
     if (!path.isEmpty())
         m_ui.lblDisPlayQuestion->setText(path);
     const bool choiceExists = ShowAnswerChoices();
-    if (final) {
+    if (IsFinalQuestion()) {
         for (QPushButton* button : btnQuestion)
             button->hide();
-        m_ui.txtCategoryName->setText(QStringLiteral("Final Question"));
-        m_ui.txtCategoryName->setReadOnly(true);
-        m_ui.chkDailyDouble->hide();
     }
-
-    {
-        // The box's change handler would clear the question text, which holds
-        // the video's path.
-        const QSignalBlocker blocker(m_ui.txtEnterQuestion);
-        m_ui.txtEnterQuestion->setText(QString());
-    }
+    EmptyQuietly(m_ui.txtEnterQuestion);
     m_ui.picImageResize->clear();
-    ShowMediaControls(*this, MediaKind::Video);
+    ShowMediaControls(MediaKind::Video);
     ShowFileNameOption(choiceExists);
     m_ui.lblAnswer->show();
     m_ui.txtAnswer->show();
-    ShowMediaDailyDouble();
+    ShowDailyDoubleMark();
 }
 
 void frmEditor::ShowFileNameOption(bool choiceExists) {

@@ -6,18 +6,6 @@
 
 namespace {
 
-using AnswerSlots = std::array<FixedText<300>, 5>;
-
-// The answer and the four choices of the selected question, the final
-// question's own when it is selected; nullptr for no valid selection.
-AnswerSlots* CurrentAnswerSlots(frmEditor& editor) {
-    if (QuestionRecord* record = editor.CurrentBoardRecord())
-        return &record->Answers;
-    if (editor.IsFinalQuestion())
-        return &editor.m_state.game.FinalAnswers;
-    return nullptr;
-}
-
 QFont EmptyChoiceFont() {
     QFont font(QStringLiteral("Courier New"));
     font.setPointSize(20);
@@ -36,10 +24,10 @@ void frmEditor::btnMultipleChoice_Click() {
     m_ui.lblAnswer->hide();
     m_ui.txtAnswer->hide();
 
-    const AnswerSlots* answerSlots = CurrentAnswerSlots(*this);
+    const auto& answers = CurrentRecord().Answers;
     for (int k = 1; k <= 4; ++k) {
         QLineEdit* edit = txtEditAnswer[k - 1];
-        const QString choice = answerSlots ? (*answerSlots)[k].trimmed() : QString();
+        const QString choice = answers[k].trimmed();
         if (!choice.isEmpty()) {
             edit->setText(choice);
         } else {
@@ -50,14 +38,11 @@ void frmEditor::btnMultipleChoice_Click() {
 
     // An answer stored as a bare letter picks that letter; otherwise the
     // letter the question display matched stays.
-    if (answerSlots) {
-        const QString answer = (*answerSlots)[0].trimmed();
-        static const QStringList letters{QStringLiteral("A"), QStringLiteral("B"),
-                                         QStringLiteral("C"), QStringLiteral("D")};
-        const qsizetype letter = letters.indexOf(answer);
-        if (letter >= 0)
-            m_ui.cboABCD->setCurrentIndex(static_cast<int>(letter));
-    }
+    static const QStringList letters{QStringLiteral("A"), QStringLiteral("B"),
+                                     QStringLiteral("C"), QStringLiteral("D")};
+    const qsizetype letter = letters.indexOf(answers[0].trimmed());
+    if (letter >= 0)
+        m_ui.cboABCD->setCurrentIndex(static_cast<int>(letter));
 
     for (QLabel* choice : lblAnswerChoices)
         choice->show();
@@ -65,35 +50,29 @@ void frmEditor::btnMultipleChoice_Click() {
 }
 
 void frmEditor::SaveMultipleChoiceAnswers() {
-    if (AnswerSlots* answerSlots = CurrentAnswerSlots(*this)) {
-        for (int k = 1; k <= 4; ++k) {
-            const QString choice = TrimSpaces(txtEditAnswer[k - 1]->text());
-            (*answerSlots)[k].set(choice);
-            lblAnswerChoices[k - 1]->setText(choice);
-        }
-        const int letter = m_ui.cboABCD->currentIndex();
-        if (letter >= 0 && letter <= 3)
-            (*answerSlots)[0] = (*answerSlots)[letter + 1];
+    std::array<QString, 4> choices;
+    for (int k = 1; k <= 4; ++k) {
+        choices[k - 1] = TrimSpaces(txtEditAnswer[k - 1]->text());
+        lblAnswerChoices[k - 1]->setText(choices[k - 1]);
     }
+    m_document.setChoices(CurrentSquare(), choices, m_ui.cboABCD->currentIndex());
     for (QLineEdit* edit : txtEditAnswer)
         edit->setText(QString());
 }
 
-namespace {
-
 // After the box closes: the preview's height and the choice labels follow
 // the choices shown, then the question is fitted to the new height.
-void LayOutAnswerChoices(frmEditor& editor) {
-    Ui::frmEditor& ui = editor.m_ui;
+void frmEditor::LayOutAnswerChoices() {
+    Ui::frmEditor& ui = m_ui;
     bool allEmpty = true;
-    for (const QLabel* choice : editor.lblAnswerChoices) {
+    for (const QLabel* choice : lblAnswerChoices) {
         if (!TrimSpaces(choice->text()).isEmpty())
             allEmpty = false;
     }
     QLabel* preview = ui.lblDisPlayQuestion;
     if (allEmpty) {
-        preview->resize(preview->width(), frmEditor::PreviewFullHeight);
-        for (QLabel* choice : editor.lblAnswerChoices)
+        preview->resize(preview->width(), PreviewFullHeight);
+        for (QLabel* choice : lblAnswerChoices)
             choice->hide();
         ui.chkFilenameAnswer->show();
         ui.lblFilenameAnswer->show();
@@ -101,30 +80,25 @@ void LayOutAnswerChoices(frmEditor& editor) {
         ui.chkFilenameAnswer->setChecked(false);
         ui.chkFilenameAnswer->hide();
         ui.lblFilenameAnswer->hide();
-        preview->resize(preview->width(), frmEditor::PreviewShortHeight);
-        for (QLabel* choice : editor.lblAnswerChoices) {
+        preview->resize(preview->width(), PreviewShortHeight);
+        for (QLabel* choice : lblAnswerChoices) {
             if (TrimSpaces(choice->text()).isEmpty())
                 choice->hide();
         }
     }
-    editor.FitQuestionPreview();
+    FitQuestionPreview();
 }
 
-} // namespace
 
 void frmEditor::btnDone_Click() {
-    const GameSet before = m_state.game;
     SaveMultipleChoiceAnswers();
-    // Stored choices are saved with the set: Exit and New must ask about them.
-    if (m_state.game != before)
-        m_state.DataChanged = true;
     m_ui.fraMultipleAnswers->hide();
-    LayOutAnswerChoices(*this);
+    LayOutAnswerChoices();
 }
 
 void frmEditor::btnCancel_Click() {
     m_ui.fraMultipleAnswers->hide();
-    LayOutAnswerChoices(*this);
+    LayOutAnswerChoices();
 }
 
 void frmEditor::btnSingleChoice_Click() {
@@ -142,15 +116,5 @@ void frmEditor::btnSingleChoice_Click() {
     FitQuestionPreview();
 
     // The answer stays, so the formerly right choice becomes the single answer.
-    if (AnswerSlots* answerSlots = CurrentAnswerSlots(*this)) {
-        bool removed = false;
-        for (int k = 1; k <= 4; ++k) {
-            if (!(*answerSlots)[k].isBlank())
-                removed = true;
-            (*answerSlots)[k].clear();
-        }
-        // Dropped choices change what is saved: Exit and New must ask.
-        if (removed)
-            m_state.DataChanged = true;
-    }
+    m_document.clearChoices(CurrentSquare());
 }

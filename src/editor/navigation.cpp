@@ -29,9 +29,10 @@ void frmEditor::lblCategory_Click(int index) {
     lblCategory[index]->setEnabled(false);
     HideArrows();
     m_ui.txtCategoryName->setReadOnly(false);
+    m_document.endTyping();
     CurrentQuestion = 1;
     CurrentCategory = static_cast<qint16>(index + 1);
-    const QString name = m_state.game.CategoryNames[index].trimmed();
+    const QString name = m_document.game().CategoryNames[index].trimmed();
     m_ui.txtCategoryName->setText(name.isEmpty() ? DefaultCategoryName(index + 1) : name);
     DisPlayQuestion();
 }
@@ -39,6 +40,7 @@ void frmEditor::lblCategory_Click(int index) {
 void frmEditor::btnQuestion_Click(int index) {
     if (MultipleChoiceGuard())
         return;
+    m_document.endTyping();
     CurrentQuestion = static_cast<qint16>(index + 1);
     DisPlayQuestion();
 }
@@ -53,15 +55,17 @@ void frmEditor::picFinalQuestion_Click() {
     HideArrows();
     for (ClickableLabel* caption : lblCategory)
         caption->setEnabled(true);
-    CurrentQuestion = 7;
-    CurrentCategory = 7;
+    m_document.endTyping();
+    CurrentQuestion = 1;
+    CurrentCategory = Square::FinalCategory;
     DisPlayQuestion();
 }
 
 void frmEditor::btnNext_Click() {
     if (MultipleChoiceGuard())
         return;
-    if (CurrentCategory == 7) {
+    m_document.endTyping();
+    if (CurrentCategory == Square::FinalCategory) {
         CurrentCategory = 1;
         CurrentQuestion = 1;
     } else if (CurrentQuestion == 5) {
@@ -72,12 +76,12 @@ void frmEditor::btnNext_Click() {
     }
     for (ClickableLabel* caption : lblCategory)
         caption->setEnabled(true);
-    if (CurrentCategory == 7) {
-        m_ui.txtCategoryName->setText(QStringLiteral("FINAL QUESTION"));
+    if (CurrentCategory == Square::FinalCategory) {
+        m_ui.txtCategoryName->setText(FinalQuestionCaption);
         m_ui.txtCategoryName->setReadOnly(true);
     } else {
         lblCategory[CurrentCategory - 1]->setEnabled(false);
-        const QString name = m_state.game.CategoryNames[CurrentCategory - 1].trimmed();
+        const QString name = m_document.game().CategoryNames[CurrentCategory - 1].trimmed();
         m_ui.txtCategoryName->setText(name.isEmpty() ? DefaultCategoryName(CurrentCategory) : name);
         m_ui.txtCategoryName->setReadOnly(false);
     }
@@ -89,10 +93,8 @@ void frmEditor::btnNext_Click() {
 void frmEditor::txtCategoryName_Change() {
     if (CurrentCategory < 1 || CurrentCategory > 6)
         return;
-    FixedText<32>& name = m_state.game.CategoryNames[CurrentCategory - 1];
-    name.set(TrimSpaces(m_ui.txtCategoryName->text()));
-    lblCategory[CurrentCategory - 1]->setText(RTrimSpaces(name.padded()));
-    m_state.DataChanged = true;
+    // The caption follows through the document's change signal.
+    m_document.setCategoryName(CurrentCategory, m_ui.txtCategoryName->text());
 }
 
 void frmEditor::txtCategoryName_Click() {
@@ -104,6 +106,7 @@ void frmEditor::txtCategoryName_GotFocus() {
 }
 
 void frmEditor::txtCategoryName_LostFocus() {
+    m_document.endTyping();
     if (m_ui.txtCategoryName->text().isEmpty())
         m_ui.txtCategoryName->setText(DefaultCategoryName(CurrentCategory));
 }

@@ -15,6 +15,3 @@ struct PictureFit {
 // vertically rather than narrowed, and its top offset stays 0.
 // An empty box gives an empty fit.
 PictureFit FitPicture(double naturalWidth, double naturalHeight, double boxWidth, double boxHeight);
-
-// Rounds to the nearest whole number, halves to the even one (2.5 -> 2, 3.5 -> 4).
-int RoundHalfEven(double value);

@@ -3,10 +3,12 @@
 #include "editor/frmEditor.h"
 #include "editor/previewfit.h"
 
+#include "model/mediakind.h"
 #include "util/pathhelpers.h"
 #include "util/textrules.h"
 
 #include <QFontMetrics>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <cmath>
@@ -109,68 +111,31 @@ void frmEditor::FitQuestionPreview() {
 }
 
 void frmEditor::txtEnterQuestion_Change() {
-    const QString text = TrimSpaces(m_ui.txtEnterQuestion->text());
-    QuestionRecord* record = CurrentBoardRecord();
-    if (text.isEmpty()) {
-        m_ui.lblDisPlayQuestion->setText(QString());
-        // The final question's text stays: it may hold a picture or video path
-        // while the box is emptied for showing it.
-        if (record)
-            record->QuestionText.clear();
+    // A picture or video question keeps its file in the question text while
+    // the hidden box is emptied: that emptying is not the author's typing.
+    const MediaKind kind = KindOfQuestion(CurrentRecord());
+    if (kind == MediaKind::Picture || kind == MediaKind::Video)
         return;
-    }
+    const QString text = TrimSpaces(m_ui.txtEnterQuestion->text());
     m_ui.lblDisPlayQuestion->setText(text);
-    FitQuestionPreview();
-    if (record) {
-        if (record->QuestionText.trimmed() != text) {
-            record->QuestionText.set(text);
-            m_state.DataChanged = true;
-        }
-    } else if (IsFinalQuestion()) {
-        if (m_state.game.FinalQuestionText.trimmed() != text) {
-            m_state.game.FinalQuestionText.set(text);
-            m_state.DataChanged = true;
-        }
-    }
+    if (!text.isEmpty())
+        FitQuestionPreview();
+    m_document.setQuestionText(CurrentSquare(), text);
 }
 
 void frmEditor::txtEnterQuestion_LostFocus() {
-    if (QuestionRecord* record = CurrentBoardRecord()) {
-        if (TrimSpaces(record->FontName).isEmpty()) {
-            record->FontName = DefaultFontName;
-            record->FontSize = DefaultFontSize;
-            record->FontBold = true;
-            record->FontItalic = true;
-        }
-        if (TrimSpaces(record->FontColor).isEmpty())
-            record->FontColor = DefaultFontColor;
-    } else if (IsFinalQuestion()) {
-        GameSet& game = m_state.game;
-        if (TrimSpaces(game.FinalFontName).isEmpty()) {
-            game.FinalFontName = DefaultFontName;
-            game.FinalFontSize = 28;
-            game.FinalFontBold = true;
-            game.FinalFontItalic = true;
-        }
-        if (TrimSpaces(game.FinalFontColor).isEmpty())
-            game.FinalFontColor = DefaultFontColor;
-    }
+    m_document.endTyping();
+    const QuestionRecord& record = CurrentRecord();
+    if (TrimSpaces(record.FontName).isEmpty() || TrimSpaces(record.FontColor).isEmpty())
+        m_document.fillDefaultLook(CurrentSquare());
 }
 
 void frmEditor::txtAnswer_Change() {
-    const QString text = TrimSpaces(m_ui.txtAnswer->text());
-    FixedText<300>* answer = nullptr;
-    if (QuestionRecord* record = CurrentBoardRecord())
-        answer = &record->Answers[0];
-    else if (IsFinalQuestion())
-        answer = &m_state.game.FinalAnswers[0];
-    if (answer && answer->trimmed() != text) {
-        answer->set(text);
-        m_state.DataChanged = true;
-    }
+    m_document.setAnswer(CurrentSquare(), m_ui.txtAnswer->text());
 }
 
 void frmEditor::txtAnswer_LostFocus() {
+    m_document.endTyping();
     const QString text = m_ui.txtAnswer->text();
     if (!TrimSpaces(text).isEmpty())
         m_ui.txtAnswer->setText(TrimSpaces(RemoveLineBreak(text)));
@@ -189,11 +154,16 @@ void frmEditor::btnText_Click() {
     m_ui.picQuestionPicture->hide();
     m_ui.lblPath->hide();
     m_ui.txtPath->hide();
-    m_ui.txtEnterQuestion->setText(QString());
+    {
+        // The boxes are emptied along with the question, in one step below.
+        const QSignalBlocker quietQuestion(m_ui.txtEnterQuestion);
+        const QSignalBlocker quietAnswer(m_ui.txtAnswer);
+        m_ui.txtEnterQuestion->setText(QString());
+        m_ui.txtAnswer->setText(QString());
+    }
     m_ui.txtEnterQuestion->show();
     m_ui.lblDisPlayQuestion->setText(QString());
     m_ui.lblDisPlayQuestion->show();
-    m_ui.txtAnswer->setText(QString());
     m_ui.lblQuestionPrompt->show();
     m_ui.btnFont->show();
     m_ui.btnFontColor->show();
@@ -206,32 +176,25 @@ void frmEditor::btnText_Click() {
     for (QLabel* choice : lblAnswerChoices)
         choice->hide();
 
-    if (QuestionRecord* record = CurrentBoardRecord()) {
-        record->QuestionType = QStringLiteral("T");
-        record->QuestionText.clear();
-        for (FixedText<300>& answer : record->Answers)
-            answer.clear();
-        record->DailyDouble = QStringLiteral("N");
-        record->MediaPath.clear();
-    }
+    // The emptied boxes above belong to the old kind; the question becomes
+    // a text question as one step.
+    m_document.setKind(CurrentSquare(), MediaKind::None);
 }
 
 void frmEditor::chkFilenameAnswer_Click() {
     if (m_ui.chkFilenameAnswer->checkState() != Qt::Checked)
         return;
-    const QuestionRecord* record = CurrentBoardRecord();
-    if (!record && !IsFinalQuestion())
-        return;
-    const GameSet& game = m_state.game;
-    const QString type = record ? record->QuestionType : game.FinalQuestionType;
+    const QuestionRecord& record = CurrentRecord();
     QString source;
-    if (type == QLatin1String("P") || type == QLatin1String("V"))
-        source = record ? record->QuestionText.trimmed() : game.FinalQuestionText.trimmed();
-    else if (type == QLatin1String("S"))
-        source = record ? record->MediaPath.trimmed() : game.FinalMediaPath.trimmed();
+    if (record.QuestionType == QLatin1String("P") || record.QuestionType == QLatin1String("V"))
+        source = record.QuestionText.trimmed();
+    else if (record.QuestionType == QLatin1String("S"))
+        source = record.MediaPath.trimmed();
     else
         return;
-    m_ui.txtAnswer->setText(StripExtension(GetFileName(source)));
+    // The same answer a newly attached file gives, whichever separator the
+    // path uses.
+    m_ui.txtAnswer->setText(MediaFileAnswer(source));
 }
 
 void frmEditor::chkSpellChecker_Click() {

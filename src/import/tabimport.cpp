@@ -26,7 +26,7 @@ constexpr qsizetype FieldKeep = 300;
 constexpr qint64 ChunkSize = 64 * 1024;
 
 FileError OverflowError() {
-    return {ErrorNumber::Overflow, QStringLiteral("Overflow")};
+    return FileError::of(ErrorNumber::Overflow);
 }
 
 // Decodes the bytes of a device chunk by chunk: Windows-1252, or UTF-8 /
@@ -233,7 +233,7 @@ std::optional<FileError> Stop(ReadResult result) {
     case ReadResult::Failed:
         break;
     }
-    return FileError{ErrorNumber::DeviceIo, QStringLiteral("Device I/O error")};
+    return FileError::of(ErrorNumber::DeviceIo);
 }
 
 } // namespace
@@ -275,10 +275,10 @@ FileError ImportTabDelimited(GameSet& game, QIODevice& device) {
     }
     if (auto stop = Stop(reader.readFirstField(field)))
         return *stop;
-    game.FinalQuestionText.set(QuestionTextFrom(field));
+    game.Final.QuestionText.set(QuestionTextFrom(field));
     if (auto stop = Stop(reader.readAnswerFields(answers)))
         return *stop;
-    StoreAnswers(game.FinalAnswers, answers);
+    StoreAnswers(game.Final.Answers, answers);
     return FileError::ok();
 }
 

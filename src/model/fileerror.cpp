@@ -2,9 +2,25 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <map>
 
 namespace {
 const QString LineEnd = QStringLiteral("\r\n");
+}
+
+FileError FileError::of(int number) {
+    static const std::map<int, QString> descriptions{
+        {ErrorNumber::Overflow, QStringLiteral("Overflow")},
+        {ErrorNumber::FileNotFound, QStringLiteral("File not found")},
+        {ErrorNumber::DeviceIo, QStringLiteral("Device I/O error")},
+        {ErrorNumber::DiskFull, QStringLiteral("Disk full")},
+        {ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error")},
+        {ErrorNumber::PathNotFound, QStringLiteral("Path not found")},
+        {ErrorNumber::PrinterError, QStringLiteral("Printer error")},
+        {ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture")},
+    };
+    const auto found = descriptions.find(number);
+    return {number, found == descriptions.end() ? QString() : found->second};
 }
 
 QString ErrorReportText(ReportStyle style, const FileError& error, const QString& location,
@@ -36,9 +52,9 @@ QString SaveAccessErrorText() {
 FileError OpenForReading(QFile& file) {
     const QFileInfo info(file.fileName());
     if (file.fileName().isEmpty() || !info.exists())
-        return {ErrorNumber::FileNotFound, QStringLiteral("File not found")};
+        return FileError::of(ErrorNumber::FileNotFound);
     // Only regular files: a device or a pipe (/dev/zero, say) may never end.
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        return {ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error")};
+        return FileError::of(ErrorNumber::PathFileAccess);
     return FileError::ok();
 }

@@ -15,7 +15,8 @@ constexpr int DeviceIo = 57;
 constexpr int InputPastEnd = 62;
 constexpr int PathFileAccess = 75;
 constexpr int PathNotFound = 76;
-constexpr int DialogCancel = 32755;
+constexpr int InvalidPicture = 481;
+constexpr int PrinterError = 482; // a printer that cannot start or continue a document
 } // namespace ErrorNumber
 
 // The result of an operation that can fail: number 0 means success.
@@ -25,6 +26,8 @@ struct FileError {
 
     bool failed() const { return number != ErrorNumber::None; }
     static FileError ok() { return {}; }
+    // The error with its number's description ("Disk full" for 61, ...).
+    static FileError of(int number);
 };
 
 // The two shapes of the "untrapped error" report. The reader and writer use

@@ -22,29 +22,42 @@ struct QuestionRecord {
     bool operator!=(const QuestionRecord& other) const { return !(*this == other); }
 };
 
+// A square of the board: category 1..6 with question 1..5, or the final
+// question, which is a square of its own (category 7).
+struct Square {
+    int category = 1;
+    int question = 1;
+
+    static constexpr int FinalCategory = 7;
+    static Square finalQuestion() { return {FinalCategory, 1}; }
+    bool isFinal() const { return category == FinalCategory; }
+    bool operator==(const Square& other) const {
+        return category == other.category && (isFinal() || question == other.question);
+    }
+    bool operator!=(const Square& other) const { return !(*this == other); }
+};
+
 // The one game set: six categories of five questions, their names, and the
-// final question, which has its own variables and no Daily Double.
+// final question. The final question's record never carries a Daily Double;
+// the file format's own rules for it live in the reader and writer.
 struct GameSet {
     std::array<std::array<QuestionRecord, 5>, 6>
         Categories; // Category1..Category6, questions 1..5 at 0..4
     std::array<FixedText<32>, 6> CategoryNames;
+    QuestionRecord Final;
 
-    QString FinalQuestionType; // compared as a whole string by the writer; not reset
-    FixedText<256> FinalQuestionText;
-    QString FinalFontName;
-    qint16 FinalFontSize = 28;
-    bool FinalFontBold = true;
-    bool FinalFontItalic = true;
-    QString FinalFontColor;
-    std::array<FixedText<300>, 5> FinalAnswers;
-    FixedText<256> FinalMediaPath;
-
-    // category 1..6, question 1..5
+    // category 1..6 with question 1..5, or category 7 for the final question
     QuestionRecord& question(int category, int question) {
-        return Categories.at(category - 1).at(question - 1);
+        return category == Square::FinalCategory ? Final
+                                                 : Categories.at(category - 1).at(question - 1);
     }
     const QuestionRecord& question(int category, int question) const {
-        return Categories.at(category - 1).at(question - 1);
+        return category == Square::FinalCategory ? Final
+                                                 : Categories.at(category - 1).at(question - 1);
+    }
+    QuestionRecord& record(Square square) { return question(square.category, square.question); }
+    const QuestionRecord& record(Square square) const {
+        return question(square.category, square.question);
     }
 
     bool operator==(const GameSet& other) const;
@@ -55,18 +68,5 @@ inline const QString DefaultFontName = QStringLiteral("Courier New");
 inline const QString DefaultFontSize = QStringLiteral("28");
 inline const QString DefaultFontColor = QStringLiteral("16777215"); // white
 
-// Every field back to its default; FinalQuestionType keeps its value.
+// Every field back to its default; the final question keeps its type.
 void ResetGameSet(GameSet& game);
-
-// The module-level state shared by the editor's commands.
-struct EditorState {
-    GameSet game;
-    QString CurrentFilePath; // starting folder of the game-set dialogs; "" = default folder
-    QString CurrentFileName; // full path of the open game-set file; "" = untitled
-    bool EditCurrentGame = false;
-    QString AppTitle = QStringLiteral("Quizmora Editor"); // caption prefix
-    QString LastMediaFolder;
-    QString LastVideoFolder;
-    bool DataChanged = false;
-    QString LastGameSetFolder; // never assigned; the exit prompt's starting folder
-};

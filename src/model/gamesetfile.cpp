@@ -1,6 +1,7 @@
 #include "model/gamesetfile.h"
 
 #include "util/linereader.h"
+#include "util/rounding.h"
 #include "util/textrules.h"
 #include "util/windows1252.h"
 
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr int GameSetLineCount = 129;
 const QChar Caret = QLatin1Char('^');
 const QChar Hash = QLatin1Char('#');
 const QString TrueWord = QStringLiteral("True");
@@ -170,19 +170,42 @@ FileError errorOf(const QFileDevice& file) {
     if (file.error() == QFileDevice::NoError)
         return FileError::ok();
     if (full)
-        return {ErrorNumber::DiskFull, QStringLiteral("Disk full")};
-    return {ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error")};
-}
-
-FileError pathNotFound() {
-    return {ErrorNumber::PathNotFound, QStringLiteral("Path not found")};
-}
-
-FileError accessError() {
-    return {ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error")};
+        return FileError::of(ErrorNumber::DiskFull);
+    return FileError::of(ErrorNumber::PathFileAccess);
 }
 
 } // namespace
+
+// ---- layout -------------------------------------------------------------------
+
+int CategoryNameLine(int category) {
+    return 1 + LinesPerCategory * (category - 1);
+}
+
+int QuestionGroupLine(Square square) {
+    if (square.isFinal())
+        return FinalGroupLine;
+    return CategoryNameLine(square.category) + 1 + LinesPerQuestion * (square.question - 1);
+}
+
+bool BlankTypeIsText(int category) {
+    return category != 3 && category != 6 && category != Square::FinalCategory;
+}
+
+LinePlace PlaceOfLine(int number) {
+    if (number >= FinalGroupLine) {
+        const LineRole roles[] = {LineRole::Question, LineRole::Answers, LineRole::Type};
+        return {roles[number - FinalGroupLine], Square::finalQuestion()};
+    }
+    const int category = (number - 1) / LinesPerCategory + 1;
+    const int offset = (number - 1) % LinesPerCategory;
+    if (offset == 0)
+        return {LineRole::Name, {category, 1}};
+    const LineRole roles[] = {LineRole::Question, LineRole::Answers, LineRole::DailyDouble,
+                              LineRole::Type};
+    return {roles[(offset - 1) % LinesPerQuestion],
+            {category, (offset - 1) / LinesPerQuestion + 1}};
+}
 
 // ---- conversions -----------------------------------------------------------
 
@@ -263,13 +286,10 @@ double LeadingNumber(const QString& text) {
 }
 
 std::optional<qint16> NearestInt16(double value) {
-    if (std::isnan(value))
+    if (!std::isfinite(value))
         return std::nullopt;
-    double rounded = std::floor(value);
-    const double fraction = value - rounded;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(rounded, 2.0) != 0.0))
-        rounded += 1.0;
-    if (rounded < -32768.0 || rounded > 32767.0)
+    const int rounded = RoundHalfEven(value);
+    if (rounded < -32768 || rounded > 32767)
         return std::nullopt;
     return static_cast<qint16>(rounded);
 }
@@ -365,10 +385,8 @@ void ReadGameSet(GameSet& game, QIODevice& device) {
 
             readInto(reader, typeLine);
             record.QuestionType = typeLine.left(1);
-            // The game treats a blank type as text in every category but 3 and 6.
-            const bool blankIsText = category != 3 && category != 6;
             if (record.QuestionType.isEmpty() ||
-                (blankIsText && record.QuestionType == QLatin1String(" ")))
+                (BlankTypeIsText(category) && record.QuestionType == QLatin1String(" ")))
                 record.QuestionType = QStringLiteral("T");
 
             if (record.QuestionType == QLatin1String("T")) {
@@ -388,28 +406,31 @@ void ReadGameSet(GameSet& game, QIODevice& device) {
         }
     }
 
+    // The final group has no Daily Double line, takes only an empty type as
+    // text, and keeps its font size as a number.
+    QuestionRecord& last = game.Final;
     readInto(reader, questionLine);
     QString answersLine;
     readInto(reader, answersLine);
-    splitAnswers(answersLine, game.FinalAnswers);
+    splitAnswers(answersLine, last.Answers);
     readInto(reader, typeLine);
 
-    game.FinalQuestionType = typeLine.left(1);
-    if (game.FinalQuestionType.isEmpty())
-        game.FinalQuestionType = QStringLiteral("T");
-    if (game.FinalQuestionType == QLatin1String("T")) {
+    last.QuestionType = typeLine.left(1);
+    if (last.QuestionType.isEmpty())
+        last.QuestionType = QStringLiteral("T");
+    if (last.QuestionType == QLatin1String("T")) {
         const DecodedFont font = decodeFont(typeLine);
-        game.FinalFontName = font.name;
-        game.FinalFontSize = font.size;
-        game.FinalFontBold = font.bold;
-        game.FinalFontItalic = font.italic;
-        game.FinalFontColor = font.color;
+        last.FontName = font.name;
+        last.FontSize = QString::number(font.size);
+        last.FontBold = font.bold;
+        last.FontItalic = font.italic;
+        last.FontColor = font.color;
     }
-    if (game.FinalQuestionType == QLatin1String("S")) {
-        game.FinalMediaPath.set(questionLine);
-        game.FinalQuestionText.set(typeLine.mid(1));
+    if (last.QuestionType == QLatin1String("S")) {
+        last.MediaPath.set(questionLine);
+        last.QuestionText.set(typeLine.mid(1));
     } else {
-        game.FinalQuestionText.set(questionLine);
+        last.QuestionText.set(questionLine);
     }
     // Nothing after the final group is read.
 }
@@ -471,20 +492,23 @@ QByteArray WriteGameSet(GameSet& game) {
         }
     }
 
+    QuestionRecord& last = game.Final;
     FixedText<256>& finalQuestionField =
-        game.FinalQuestionType == QLatin1String("S") ? game.FinalMediaPath : game.FinalQuestionText;
+        last.QuestionType == QLatin1String("S") ? last.MediaPath : last.QuestionText;
     finalQuestionField.set(finalQuestionField.trimmed());
     lines << finalQuestionField.trimmed();
-    lines << joinAnswers(game.FinalAnswers);
+    lines << joinAnswers(last.Answers);
 
-    // The final type is compared as a whole: only an exact "T" gets the font form.
-    if (game.FinalQuestionType == QLatin1String("T")) {
-        lines << TextTypeLine(game.FinalFontName, QString::number(game.FinalFontSize),
-                              game.FinalFontBold, game.FinalFontItalic, game.FinalFontColor);
-    } else if (game.FinalQuestionType != QLatin1String("S")) {
-        lines << TrimSpaces(game.FinalQuestionType);
+    // The final type is compared as a whole: only an exact "T" gets the font
+    // form, with the size written as the whole number it is kept as.
+    if (last.QuestionType == QLatin1String("T")) {
+        const qint16 size = NearestInt16(LeadingNumber(last.FontSize)).value_or(0);
+        lines << TextTypeLine(last.FontName, QString::number(size), last.FontBold,
+                              last.FontItalic, last.FontColor);
+    } else if (last.QuestionType != QLatin1String("S")) {
+        lines << TrimSpaces(last.QuestionType);
     } else {
-        lines << QStringLiteral("S") + game.FinalQuestionText.trimmed();
+        lines << QStringLiteral("S") + last.QuestionText.trimmed();
     }
 
     QByteArray bytes;
@@ -514,30 +538,30 @@ FileError WriteGameSet(GameSet& game, QIODevice& device) {
         if (error.failed())
             return error;
     }
-    return accessError();
+    return FileError::of(ErrorNumber::PathFileAccess);
 }
 
 FileError SaveFile(GameSet& game, const QString& path) {
     const QFileInfo target(path);
     if (path.isEmpty() || target.isDir())
-        return accessError();
+        return FileError::of(ErrorNumber::PathFileAccess);
     const QFileInfo folder(target.absolutePath());
     if (!folder.exists())
-        return pathNotFound();
+        return FileError::of(ErrorNumber::PathNotFound);
     if (!folder.isDir())
-        return accessError();
+        return FileError::of(ErrorNumber::PathFileAccess);
 
     QSaveFile file(path);
     // Unbuffered, so a failing write is seen (with its reason) before commit()
     // replaces the old file.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return errorOf(file).failed() ? errorOf(file) : accessError();
+        return errorOf(file).failed() ? errorOf(file) : FileError::of(ErrorNumber::PathFileAccess);
     const FileError written = WriteGameSet(game, file);
     if (written.failed()) {
         file.cancelWriting();
         return written;
     }
     if (!file.commit())
-        return errorOf(file).failed() ? errorOf(file) : accessError();
+        return errorOf(file).failed() ? errorOf(file) : FileError::of(ErrorNumber::PathFileAccess);
     return FileError::ok();
 }

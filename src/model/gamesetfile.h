@@ -12,6 +12,26 @@ class QIODevice;
 // The 129-line game-set file. Text is Windows-1252; a line ends at CR or
 // CR LF (a lone LF stays in the line); written lines end in CR LF.
 
+// ---- layout: a name line and five four-line question groups per category,
+// then the final question's three lines (question, answers, type).
+constexpr int GameSetLineCount = 129;
+constexpr int LinesPerQuestion = 4;
+constexpr int LinesPerCategory = 1 + 5 * LinesPerQuestion;
+constexpr int FinalGroupLine = 127;
+
+enum class LineRole { Name, Question, Answers, DailyDouble, Type };
+struct LinePlace {
+    LineRole role;
+    Square square; // question 1 for a name line
+};
+// What line `number` (1..129) holds.
+LinePlace PlaceOfLine(int number);
+int CategoryNameLine(int category);  // category 1..6
+int QuestionGroupLine(Square square); // the group's question line
+// The game reads a type line starting with a space as a text question only
+// in categories 1, 2, 4 and 5.
+bool BlankTypeIsText(int category);
+
 // Resets `game`, then reads the file at `path` into it. Opening failures come
 // back as an error (53 file not found, 75 path/file access); once the file is
 // open nothing fails: short files and bad fields fall back as the game does.

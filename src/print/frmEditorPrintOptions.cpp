@@ -7,10 +7,10 @@
 #include <QFileInfo>
 #include <QPrinter>
 
-frmEditorPrintOptions::frmEditorPrintOptions(Services& services, const EditorState& state,
+frmEditorPrintOptions::frmEditorPrintOptions(Services& services, const GameSetDocument& document,
                                              std::function<void()> enableEditor, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::frmEditorPrintOptions>()),
-      m_printer(std::make_unique<QPrinter>()), m_services(services), m_state(state),
+      m_printer(std::make_unique<QPrinter>()), m_services(services), m_document(document),
       m_enableEditor(std::move(enableEditor)) {
     m_ui->setupUi(this);
     optPrintField = {m_ui->optPrintField_0, m_ui->optPrintField_1, m_ui->optPrintField_2};
@@ -51,8 +51,8 @@ DollarValues frmEditorPrintOptions::dollarValues() const {
 }
 
 void frmEditorPrintOptions::btnPrint_Click() {
-    const QStringList lines = BuildListing(m_state.game, printMode(), dollarValues(),
-                                           ListingTitle(m_state.CurrentFileName));
+    const QStringList lines = BuildListing(m_document.game(), printMode(), dollarValues(),
+                                           ListingTitle(m_document.fileName()));
     const PrinterChoice choice = m_services.choosePrinter(*m_printer);
     if (choice.cancelled)
         return;

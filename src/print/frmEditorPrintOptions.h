@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/gameset.h"
+#include "document/gamesetdocument.h"
 #include "print/listing.h"
 
 #include <QDialog>
@@ -26,7 +26,7 @@ class frmEditorPrintOptions : public QDialog {
 public:
     // `enableEditor` gives the editor window its input back when the dialog
     // is discarded or hidden.
-    frmEditorPrintOptions(Services& services, const EditorState& state,
+    frmEditorPrintOptions(Services& services, const GameSetDocument& document,
                           std::function<void()> enableEditor, QWidget* parent = nullptr);
     ~frmEditorPrintOptions() override;
 
@@ -55,6 +55,6 @@ private:
     std::unique_ptr<Ui::frmEditorPrintOptions> m_ui;
     std::unique_ptr<QPrinter> m_printer;
     Services& m_services;
-    const EditorState& m_state;
+    const GameSetDocument& m_document;
     std::function<void()> m_enableEditor;
 };

@@ -77,10 +77,10 @@ QStringList BuildListing(const GameSet& game, PrintMode mode, const DollarValues
     }
     lines << QStringLiteral("FINAL QUESTION");
     if (PrintsQuestions(mode))
-        lines << QStringLiteral("Q: ") + game.FinalQuestionText.padded();
+        lines << QStringLiteral("Q: ") + game.Final.QuestionText.padded();
     if (PrintsAnswers(mode)) {
-        lines << QStringLiteral("A: ") + game.FinalAnswers[0].padded();
-        AppendChoices(lines, game.FinalAnswers);
+        lines << QStringLiteral("A: ") + game.Final.Answers[0].padded();
+        AppendChoices(lines, game.Final.Answers);
     }
     return lines;
 }

@@ -8,7 +8,7 @@
 namespace {
 
 FileError PrinterFailure() {
-    return {ErrorNumber::PrinterError, QStringLiteral("Printer error")};
+    return FileError::of(ErrorNumber::PrinterError);
 }
 
 int LinesFitting(int pageHeight, int lineSpacing) {

@@ -6,11 +6,6 @@
 
 class QPrinter;
 
-// Error number of a printer that cannot start or continue a document.
-namespace ErrorNumber {
-constexpr int PrinterError = 482;
-}
-
 // Prints `lines` as one document on `printer`: one line under the other from
 // the top of the page in the printer's default font, a new page when the page
 // is full, no wrapping. Ending the document sends it to the printer.

@@ -11,31 +11,6 @@
 
 namespace {
 
-constexpr int GameSetLines = 129;
-
-enum class LineRole { Name, Question, Answers, DailyDouble, Type };
-
-struct LinePlace {
-    LineRole role;
-    int category; // 1..6, 7 for the final question
-    int question; // 1..5; 1 for names and the final question
-};
-
-// What line `number` (1..129) holds in a game-set file.
-LinePlace placeOf(int number) {
-    if (number >= 127) {
-        const LineRole roles[] = {LineRole::Question, LineRole::Answers, LineRole::Type};
-        return {roles[number - 127], 7, 1};
-    }
-    const int category = (number - 1) / 21 + 1;
-    const int offset = (number - 1) % 21;
-    if (offset == 0)
-        return {LineRole::Name, category, 1};
-    const LineRole roles[] = {LineRole::Question, LineRole::Answers, LineRole::DailyDouble,
-                              LineRole::Type};
-    return {roles[(offset - 1) % 4], category, (offset - 1) / 4 + 1};
-}
-
 QString quoted(const QString& text) {
     QString shown = text;
     shown.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
@@ -53,9 +28,9 @@ public:
     void checkEncoding(int number, const QString& line) {
         QStringList undefined;
         for (const QChar character : line) {
-            const char16_t code = character.unicode();
-            if (code == 0x81 || code == 0x8D || code == 0x8F || code == 0x90 || code == 0x9D)
-                undefined << QStringLiteral("0x") + QString::number(code, 16).toUpper();
+            if (IsUndefinedWindows1252(character))
+                undefined << QStringLiteral("0x") +
+                                 QString::number(character.unicode(), 16).toUpper();
         }
         if (!undefined.isEmpty()) {
             undefined.removeDuplicates();
@@ -158,7 +133,7 @@ public:
         const QString letter = line.left(1);
         const bool blank = letter == QLatin1String(" ");
         // Only categories 1, 2, 4 and 5 read a leading space as a text question.
-        const bool blankIsText = place.category != 3 && place.category != 6 && place.category != 7;
+        const bool blankIsText = BlankTypeIsText(place.square.category);
         if (blank && !blankIsText) {
             add(number, QStringLiteral("type line starts with a space: the game does not read "
                                        "it as a text question here"));
@@ -204,18 +179,18 @@ int runCheck(const QStringList& args, QTextStream& out, QTextStream& err) {
         LineReader reader(file);
         QString line;
         while (reader.readLine(line)) {
-            if (lineCount < GameSetLines)
+            if (lineCount < GameSetLineCount)
                 lines << line;
             ++lineCount;
         }
     }
 
     Checker checker;
-    if (lineCount < GameSetLines)
+    if (lineCount < GameSetLineCount)
         checker.add(0, QStringLiteral("the file has %1 lines, not 129: the game repeats the "
                                       "last question read for the missing ones")
                            .arg(lineCount));
-    else if (lineCount > GameSetLines)
+    else if (lineCount > GameSetLineCount)
         checker.add(0, QStringLiteral("the file has %1 lines, not 129: the game ignores the "
                                       "lines after line 129")
                            .arg(lineCount));
@@ -223,7 +198,7 @@ int runCheck(const QStringList& args, QTextStream& out, QTextStream& err) {
     for (int index = 0; index < lines.size(); ++index) {
         const int number = index + 1;
         const QString& line = lines.at(index);
-        const LinePlace place = placeOf(number);
+        const LinePlace place = PlaceOfLine(number);
         checker.checkEncoding(number, line);
         switch (place.role) {
         case LineRole::Name:
@@ -248,10 +223,12 @@ int runCheck(const QStringList& args, QTextStream& out, QTextStream& err) {
     file.seek(0);
     GameSet game;
     ReadGameSet(game, file);
-    for (int category = 1; category <= 6; ++category) {
-        for (int question = 1; question <= 5; ++question) {
-            const int questionLine = 2 + 21 * (category - 1) + 4 * (question - 1);
-            if (questionLine + 3 > lines.size())
+    for (int category = 1; category <= 7; ++category) {
+        for (int question = 1; question <= (category == Square::FinalCategory ? 1 : 5);
+             ++question) {
+            const int questionLine = QuestionGroupLine({category, question});
+            const int groupLines = category == Square::FinalCategory ? 3 : 4;
+            if (questionLine + groupLines - 1 > lines.size())
                 continue;
             const QuestionRecord& record = game.question(category, question);
             if (record.QuestionType == QLatin1String("S"))
@@ -261,13 +238,6 @@ int runCheck(const QStringList& args, QTextStream& out, QTextStream& err) {
                 checker.checkMedia(questionLine, record.QuestionType,
                                    record.QuestionText.trimmed());
         }
-    }
-    if (lines.size() >= GameSetLines) {
-        if (game.FinalQuestionType == QLatin1String("S"))
-            checker.checkMedia(127, game.FinalQuestionType, game.FinalMediaPath.trimmed());
-        else if (game.FinalQuestionType == QLatin1String("P") ||
-                 game.FinalQuestionType == QLatin1String("V"))
-            checker.checkMedia(127, game.FinalQuestionType, game.FinalQuestionText.trimmed());
     }
 
     for (const auto& [number, message] : checker.findings) {

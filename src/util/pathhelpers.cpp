@@ -1,5 +1,7 @@
 #include "util/pathhelpers.h"
 
+#include "util/textrules.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -88,4 +90,24 @@ bool FileExists(const QString& path) {
 
 QString DefaultGameSetFolder() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/Trivia Sets");
+}
+
+QString ChooserStartFolder(const QString& lastUsed) {
+    return TrimSpaces(lastUsed).isEmpty() ? DefaultGameSetFolder() : lastUsed;
+}
+
+// A game set keeps Windows paths ("C:\Sets\Game1.txt") while this platform's
+// choosers give "/" paths, so the file name and folder are cut at "\" when
+// the path has one and at "/" (QFileInfo) otherwise.
+QString FileNameOfPath(const QString& path) {
+    if (path.contains(QLatin1Char('\\')))
+        return GetFileName(path);
+    return QFileInfo(path).fileName();
+}
+
+QString FolderOfPath(const QString& path) {
+    if (path.contains(QLatin1Char('\\')))
+        return GetFolder(path);
+    const qsizetype last = path.lastIndexOf(QLatin1Char('/'));
+    return last < 0 ? QString() : path.left(last + 1);
 }

@@ -23,3 +23,11 @@ bool FileExists(const QString& path);
 
 // The default folder of game sets and media: the program's folder + "/Trivia Sets".
 QString DefaultGameSetFolder();
+// Where a chooser starts: the last folder (or file) used, else the default folder.
+QString ChooserStartFolder(const QString& lastUsed);
+
+// The file name and the folder (ending in its separator) of a path: cut at
+// "\" when the path has one, as game sets keep Windows paths, and at "/"
+// otherwise, as this platform's choosers give them.
+QString FileNameOfPath(const QString& path);
+QString FolderOfPath(const QString& path);

@@ -76,3 +76,8 @@ QByteArray EncodeWindows1252(const QString& text, bool* lossless) {
 bool IsWindows1252(QChar character) {
     return encodeChar(character.unicode()) >= 0;
 }
+
+bool IsUndefinedWindows1252(QChar character) {
+    const char16_t code = character.unicode();
+    return code == 0x81 || code == 0x8D || code == 0x8F || code == 0x90 || code == 0x9D;
+}

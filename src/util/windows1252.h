@@ -11,3 +11,6 @@ QString DecodeWindows1252(QByteArrayView bytes);
 // Characters outside the code page become "?"; *lossless is false then.
 QByteArray EncodeWindows1252(const QString& text, bool* lossless = nullptr);
 bool IsWindows1252(QChar character);
+// One of U+0081, U+008D, U+008F, U+0090, U+009D: the characters the five
+// undefined bytes read as. Other programs show them as nothing or as boxes.
+bool IsUndefinedWindows1252(QChar character);

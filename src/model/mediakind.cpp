@@ -1,5 +1,6 @@
-#include "editor/mediakind.h"
+#include "model/mediakind.h"
 
+#include "model/gameset.h"
 #include "util/pathhelpers.h"
 
 #include <QStringList>
@@ -42,6 +43,17 @@ MediaKind MediaKindOfFileName(const QString& name) {
     return MediaKind::None;
 }
 
+MediaKind KindOfQuestion(const QuestionRecord& record) {
+    if (IsSoundFileName(record.MediaPath.trimmed()))
+        return MediaKind::Sound;
+    const QString text = record.QuestionText.trimmed();
+    if (IsVideoFileName(text))
+        return MediaKind::Video;
+    if (IsPictureFileName(text))
+        return MediaKind::Picture;
+    return MediaKind::None;
+}
+
 namespace {
 
 // The separator a path uses: "\" for the Windows paths game sets hold; "/"
@@ -51,11 +63,6 @@ QChar SeparatorOf(const QString& path) {
 }
 
 } // namespace
-
-QString MediaFolderOf(const QString& path) {
-    const qsizetype last = path.lastIndexOf(SeparatorOf(path));
-    return last < 0 ? QString() : path.left(last + 1);
-}
 
 QString MediaFileAnswer(const QString& path) {
     const qsizetype last = path.lastIndexOf(SeparatorOf(path));

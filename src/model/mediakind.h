@@ -9,6 +9,8 @@
 // picture would come back as a text question whose text is the path.
 enum class MediaKind { None, Picture, Sound, Video };
 
+struct QuestionRecord;
+
 bool IsPictureFileName(const QString& name); // ".bmp", ".jpg"
 bool IsSoundFileName(const QString& name);   // ".wav", ".mp3", ".wma"
 bool IsVideoFileName(const QString& name);   // ".avi", ".mov", ".wmv", ".mpg", ".mpeg", ".mp4"
@@ -16,11 +18,10 @@ bool IsVideoFileName(const QString& name);   // ".avi", ".mov", ".wmv", ".mpg", 
 // Sound first, then video, then picture; None for anything else.
 MediaKind MediaKindOfFileName(const QString& name);
 
-// The folder part of a chosen media file, ending in its separator, for the
-// chooser's next start: a game set's Windows path ("C:\Quiz\a.jpg" ->
-// "C:\Quiz\") or a path as this platform's chooser returns it
-// ("/home/q/a.jpg" -> "/home/q/"). "" for a bare name.
-QString MediaFolderOf(const QString& path);
+// What a question is shown as, judged from its stored file names: a sound
+// file in the media path wins, then a video or picture path in the text;
+// None is a text question.
+MediaKind KindOfQuestion(const QuestionRecord& record);
 
 // The answer a media file gives when its name is the answer: the name after
 // the last folder separator ("\", or "/" in a path without any "\"), cut

@@ -1,0 +1,331 @@
+#include "document/gamesetdocument.h"
+
+#include "model/gamesetfile.h"
+#include "util/rounding.h"
+#include "util/textrules.h"
+
+#include <QDateTime>
+
+namespace {
+
+// Keystrokes within this pause of each other in one box are one undo step.
+constexpr qint64 TypingPauseMs = 2000;
+constexpr int TypingCommandId = 1;
+
+// One step: records and names before and after. Typing steps of the same
+// box and burst merge into one.
+class EditCommand : public QUndoCommand {
+public:
+    EditCommand(GameSetDocument& document, const QString& label, DocumentPart part,
+                QList<GameSetDocument::RecordChange> records,
+                QList<GameSetDocument::NameChange> names, int typingBurst)
+        : QUndoCommand(label), m_document(document), m_part(part), m_records(std::move(records)),
+          m_names(std::move(names)), m_typingBurst(typingBurst),
+          m_lastKeystroke(QDateTime::currentMSecsSinceEpoch()) {}
+
+    void redo() override {
+        m_document.apply(m_records, m_names, m_part, true, m_applied);
+        m_applied = true;
+    }
+    void undo() override { m_document.apply(m_records, m_names, m_part, false, true); }
+
+    int id() const override { return m_typingBurst >= 0 ? TypingCommandId : -1; }
+
+    bool mergeWith(const QUndoCommand* other) override {
+        const auto* next = static_cast<const EditCommand*>(other);
+        if (next->m_typingBurst != m_typingBurst || next->m_part != m_part ||
+            next->m_records.size() != m_records.size() || next->m_names.size() != m_names.size() ||
+            next->m_lastKeystroke - m_lastKeystroke > TypingPauseMs)
+            return false;
+        if (!m_records.isEmpty() && m_records.first().square != next->m_records.first().square)
+            return false;
+        if (!m_names.isEmpty() && m_names.first().category != next->m_names.first().category)
+            return false;
+        if (!m_records.isEmpty())
+            m_records.first().after = next->m_records.first().after;
+        if (!m_names.isEmpty())
+            m_names.first().after = next->m_names.first().after;
+        m_lastKeystroke = next->m_lastKeystroke;
+        return true;
+    }
+
+private:
+    GameSetDocument& m_document;
+    DocumentPart m_part;
+    QList<GameSetDocument::RecordChange> m_records;
+    QList<GameSetDocument::NameChange> m_names;
+    int m_typingBurst; // -1 for steps that never merge
+    qint64 m_lastKeystroke;
+    bool m_applied = false;
+};
+
+const QString MarkedFlag = QStringLiteral("Y");
+const QString UnmarkedFlag = QStringLiteral("N");
+
+QList<Square> BoardSquares() {
+    QList<Square> squares;
+    for (int category = 1; category <= 6; ++category) {
+        for (int question = 1; question <= 5; ++question)
+            squares.append({category, question});
+    }
+    return squares;
+}
+
+} // namespace
+
+GameSetDocument::GameSetDocument(QObject* parent) : QObject(parent) {
+    ResetGameSet(m_game);
+    m_undoStack.setUndoLimit(1000);
+    connect(&m_undoStack, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit modifiedChanged(!clean); });
+}
+
+// ---- the set as a whole
+
+void GameSetDocument::newSet() {
+    GameSet game = m_game; // the final question's type survives a reset
+    ResetGameSet(game);
+    replace(game, QString(), false);
+}
+
+void GameSetDocument::replace(const GameSet& game, const QString& fileName, bool modified) {
+    const bool wasModified = isModified();
+    m_game = game;
+    m_fileName = fileName;
+    m_undoStack.clear();
+    if (modified)
+        m_undoStack.resetClean(); // no step leads back to a saved state
+    emit reset();
+    if (wasModified != isModified())
+        emit modifiedChanged(isModified());
+}
+
+FileError GameSetDocument::open(const QString& path) {
+    GameSet game = m_game;
+    const FileError error = OpenFile(game, path);
+    if (!error.failed())
+        replace(game, path, false);
+    return error;
+}
+
+FileError GameSetDocument::save(const QString& path) {
+    // The writer stores trimmed values back, as the saved file holds them.
+    const FileError error = SaveFile(m_game, path);
+    if (error.failed())
+        return error;
+    m_fileName = path;
+    m_undoStack.setClean();
+    return error;
+}
+
+// ---- edits
+
+void GameSetDocument::push(const QString& label, DocumentPart part, QList<RecordChange> records,
+                           QList<NameChange> names, bool typing) {
+    if (records.isEmpty() && names.isEmpty())
+        return;
+    m_undoStack.push(new EditCommand(*this, label, part, std::move(records), std::move(names),
+                                     typing ? m_typingBurst : -1));
+}
+
+void GameSetDocument::editRecord(Square square, DocumentPart part, const QString& label,
+                                 const std::function<void(QuestionRecord&)>& edit, bool typing) {
+    const QuestionRecord& before = m_game.record(square);
+    QuestionRecord after = before;
+    edit(after);
+    if (after == before)
+        return;
+    push(label, part, {{square, before, after}}, {}, typing);
+}
+
+void GameSetDocument::apply(const QList<RecordChange>& records, const QList<NameChange>& names,
+                            DocumentPart part, bool forward, bool replaying) {
+    const bool wasReplaying = m_replaying;
+    m_replaying = replaying;
+    for (const RecordChange& change : records)
+        m_game.record(change.square) = forward ? change.after : change.before;
+    for (const NameChange& change : names)
+        m_game.CategoryNames[change.category - 1].set(forward ? change.after : change.before);
+    for (const NameChange& change : names)
+        emit changed({change.category, 1}, DocumentPart::Name);
+    for (const RecordChange& change : records)
+        emit changed(change.square, part);
+    m_replaying = wasReplaying;
+}
+
+void GameSetDocument::setCategoryName(int category, const QString& name) {
+    const QString before = m_game.CategoryNames.at(category - 1).trimmed();
+    FixedText<32> stored;
+    stored.set(TrimSpaces(name));
+    if (stored.trimmed() == before)
+        return;
+    push(tr("Typing in Category Name"), DocumentPart::Name, {},
+         {{category, before, stored.trimmed()}}, true);
+}
+
+void GameSetDocument::setQuestionText(Square square, const QString& text) {
+    // Compared as shown: a stored leading blank is not the author's change.
+    if (m_game.record(square).QuestionText.trimmed() == TrimSpaces(text))
+        return;
+    editRecord(
+        square, DocumentPart::Question, tr("Typing in Question"),
+        [&](QuestionRecord& record) { record.QuestionText.set(TrimSpaces(text)); }, true);
+}
+
+void GameSetDocument::setAnswer(Square square, const QString& answer) {
+    if (m_game.record(square).Answers[0].trimmed() == TrimSpaces(answer))
+        return;
+    editRecord(
+        square, DocumentPart::Answer, tr("Typing in Answer"),
+        [&](QuestionRecord& record) { record.Answers[0].set(TrimSpaces(answer)); }, true);
+}
+
+void GameSetDocument::setChoices(Square square, const std::array<QString, 4>& choices,
+                                 int rightLetter) {
+    editRecord(square, DocumentPart::Choices, tr("Multiple Choice"), [&](QuestionRecord& record) {
+        for (int k = 1; k <= 4; ++k)
+            record.Answers[k].set(TrimSpaces(choices[k - 1]));
+        if (rightLetter >= 0 && rightLetter <= 3)
+            record.Answers[0] = record.Answers[rightLetter + 1];
+    });
+}
+
+void GameSetDocument::clearChoices(Square square) {
+    editRecord(square, DocumentPart::Choices, tr("Single Choice"), [](QuestionRecord& record) {
+        for (int k = 1; k <= 4; ++k)
+            record.Answers[k].clear();
+    });
+}
+
+void GameSetDocument::setDailyDouble(Square square, bool marked) {
+    // The final question never carries a Daily Double.
+    if (square.isFinal())
+        return;
+    editRecord(square, DocumentPart::DailyDouble, tr("Daily Double"),
+               [&](QuestionRecord& record) {
+                   // An empty flag is saved as "N": it already is unmarked.
+                   if (!marked && record.DailyDouble.isEmpty())
+                       return;
+                   record.DailyDouble = marked ? MarkedFlag : UnmarkedFlag;
+               });
+}
+
+void GameSetDocument::setLook(Square square, const QString& label, const QString& fontName,
+                              const QString& fontSize, bool bold, bool italic,
+                              const std::optional<QString>& fontColor) {
+    editRecord(square, DocumentPart::Look, label, [&](QuestionRecord& record) {
+        record.FontName = fontName;
+        record.FontSize = fontSize;
+        record.FontBold = bold;
+        record.FontItalic = italic;
+        if (fontColor)
+            record.FontColor = *fontColor;
+    });
+}
+
+void GameSetDocument::fillDefaultLook(Square square) {
+    editRecord(square, DocumentPart::Look, tr("Font"), [](QuestionRecord& record) {
+        if (TrimSpaces(record.FontName).isEmpty()) {
+            record.FontName = DefaultFontName;
+            record.FontSize = DefaultFontSize;
+            record.FontBold = true;
+            record.FontItalic = true;
+        }
+        if (TrimSpaces(record.FontColor).isEmpty())
+            record.FontColor = DefaultFontColor;
+    });
+}
+
+void GameSetDocument::copyLookToBoard(Square source) {
+    if (source.isFinal())
+        return; // the final question's look stays its own
+    const QuestionRecord look = m_game.record(source);
+    QList<RecordChange> changes;
+    for (const Square square : BoardSquares()) {
+        const QuestionRecord& before = m_game.record(square);
+        QuestionRecord after = before;
+        // A question with text but no type is a text question.
+        if (after.QuestionType.isEmpty() && !after.QuestionText.isBlank())
+            after.QuestionType = QStringLiteral("T");
+        if (after.QuestionType == QLatin1String("T")) {
+            after.FontName = look.FontName;
+            after.FontSize = look.FontSize;
+            after.FontBold = look.FontBold;
+            after.FontItalic = look.FontItalic;
+            after.FontColor = look.FontColor;
+        }
+        if (after != before)
+            changes.append({square, before, after});
+    }
+    push(tr("Copy Font"), DocumentPart::Look, changes, {}, false);
+}
+
+void GameSetDocument::setKind(Square square, MediaKind kind, const QString& path) {
+    static const QString labels[] = {tr("Insert Text"), tr("Picture"), tr("Sound"), tr("Video")};
+    editRecord(
+        square, DocumentPart::Kind, labels[static_cast<int>(kind)], [&](QuestionRecord& record) {
+            // Whatever the old kind kept in the other field goes, so the
+            // question is shown and saved as its new kind.
+            switch (kind) {
+            case MediaKind::None:
+                record.QuestionType = QStringLiteral("T");
+                record.QuestionText.clear();
+                for (auto& answer : record.Answers)
+                    answer.clear();
+                record.MediaPath.clear();
+                if (!square.isFinal())
+                    record.DailyDouble = UnmarkedFlag;
+                break;
+            case MediaKind::Picture:
+            case MediaKind::Video:
+                record.QuestionType =
+                    kind == MediaKind::Picture ? QStringLiteral("P") : QStringLiteral("V");
+                record.QuestionText.set(path);
+                record.MediaPath.clear();
+                for (auto& answer : record.Answers)
+                    answer.clear();
+                break;
+            case MediaKind::Sound:
+                // A sound question keeps its choices, trimmed; its text is
+                // typed afterwards.
+                record.QuestionType = QStringLiteral("S");
+                record.MediaPath.set(path);
+                record.QuestionText.clear();
+                record.Answers[0].clear();
+                for (int k = 1; k <= 4; ++k)
+                    record.Answers[k].set(record.Answers[k].trimmed());
+                break;
+            }
+        });
+}
+
+void GameSetDocument::ensureDailyDoubles(const std::function<float()>& nextRandom) {
+    for (const Square square : BoardSquares()) {
+        if (m_game.record(square).DailyDouble == MarkedFlag)
+            return;
+    }
+    // Scaled draws rounded half to even: the end columns and rows come up
+    // half as often as the inner ones, as in the game.
+    const auto draw = [&nextRandom]() -> Square {
+        // The products are single precision, like the draws themselves.
+        const float categoryDraw = 5.0f * nextRandom();
+        const float questionDraw = 4.0f * nextRandom();
+        return {RoundHalfEven(static_cast<double>(categoryDraw)) + 1,
+                RoundHalfEven(static_cast<double>(questionDraw)) + 1};
+    };
+    GameSet placed = m_game;
+    placed.record(draw()).DailyDouble = MarkedFlag;
+    for (int tries = 0; tries < 30; ++tries) {
+        QuestionRecord& record = placed.record(draw());
+        if (record.DailyDouble == UnmarkedFlag || record.DailyDouble.isEmpty()) {
+            record.DailyDouble = MarkedFlag;
+            break;
+        }
+    }
+    QList<RecordChange> changes;
+    for (const Square square : BoardSquares()) {
+        if (placed.record(square) != m_game.record(square))
+            changes.append({square, m_game.record(square), placed.record(square)});
+    }
+    push(tr("Daily Doubles"), DocumentPart::DailyDouble, changes, {}, false);
+}
