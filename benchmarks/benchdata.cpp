@@ -13,7 +13,7 @@ QByteArray ExampleGameSetBytes() {
 GameSet FullGameSet() {
     GameSet game;
     ResetGameSet(game);
-    game.FinalQuestionType = QStringLiteral("T");
+    game.Final.QuestionType = QStringLiteral("T");
     for (int c = 1; c <= 6; ++c) {
         game.CategoryNames[c - 1].set(QString(32, QLatin1Char('N')));
         for (int q = 1; q <= 5; ++q) {
@@ -23,8 +23,8 @@ GameSet FullGameSet() {
                 answer.set(QString(300, QLatin1Char('a')));
         }
     }
-    game.FinalQuestionText.set(QuestionTextOfLength(256));
-    for (auto& answer : game.FinalAnswers)
+    game.Final.QuestionText.set(QuestionTextOfLength(256));
+    for (auto& answer : game.Final.Answers)
         answer.set(QString(300, QLatin1Char('b')));
     return game;
 }

@@ -1,6 +1,6 @@
 #include "print/frmEditorPrintOptions.h"
 #include "print/printout.h"
-#include "services/scriptedservices.h"
+#include "scriptedservices.h"
 #include "testdata.h"
 
 #include <QGroupBox>

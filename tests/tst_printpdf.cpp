@@ -4,7 +4,7 @@
 #include "print/frmEditorPrintOptions.h"
 #include "print/listing.h"
 #include "print/printout.h"
-#include "services/scriptedservices.h"
+#include "scriptedservices.h"
 
 #include <QPrinter>
 #include <QProcess>

@@ -1,5 +1,5 @@
 #include "editor/frmEditor.h"
-#include "services/scriptedservices.h"
+#include "scriptedservices.h"
 
 #include <QTest>
 

@@ -13,7 +13,7 @@
 EditorHarness::EditorHarness(const QMap<QString, QString>& settings) {
     for (auto it = settings.begin(); it != settings.end(); ++it)
         services.setSetting(it.key(), it.value());
-    window = StartEditor(state, services);
+    window = StartEditor(document, services);
     window->activateWindow();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qWarning("EditorHarness: the window was not exposed");
@@ -112,10 +112,15 @@ void EditorHarness::select(int category, int question) {
     click(u"btnQuestion_%1"_s.arg(question - 1));
 }
 
-std::array<FixedText<300>, 5>& EditorHarness::currentAnswers() {
-    if (QuestionRecord* shown = window->CurrentBoardRecord())
-        return shown->Answers;
-    return state.game.FinalAnswers;
+void EditorHarness::load(const GameSet& game) {
+    document.replace(game, u"/tmp/loaded.txt"_s, false);
+    window->ShowWholeBoard();
+    document.undoStack().clear();
+}
+
+QByteArray EditorHarness::savedBytes() const {
+    GameSet copy = document.game();
+    return WriteGameSet(copy);
 }
 
 QStringList EditorHarness::shownAmong(const QStringList& names) const {
@@ -142,38 +147,10 @@ QStringList EditorHarness::choiceCaptions() const {
 }
 
 QString EditorHarness::lookOf(int category, int question) const {
-    const GameSet& game = state.game;
-    const auto text = [](const QString& name, const QString& size, bool bold, bool italic,
-                         const QString& colour) {
-        return u"%1/%2/%3/%4/%5"_s.arg(name, size, QString::number(int(bold)),
-                                       QString::number(int(italic)), colour);
-    };
-    if (category == 7)
-        return text(game.FinalFontName, QString::number(game.FinalFontSize), game.FinalFontBold,
-                    game.FinalFontItalic, game.FinalFontColor);
-    const QuestionRecord& shown = game.question(category, question);
-    return text(shown.FontName, shown.FontSize, shown.FontBold, shown.FontItalic, shown.FontColor);
-}
-
-void EditorHarness::setLook(int category, int question, const QString& look) {
-    const QStringList parts = look.split('/'_L1);
-    const bool bold = parts.value(2) == "1"_L1;
-    const bool italic = parts.value(3) == "1"_L1;
-    GameSet& game = state.game;
-    if (category == 7) {
-        game.FinalFontName = parts.value(0);
-        game.FinalFontSize = parts.value(1).toShort();
-        game.FinalFontBold = bold;
-        game.FinalFontItalic = italic;
-        game.FinalFontColor = parts.value(4);
-        return;
-    }
-    QuestionRecord& shown = game.question(category, question);
-    shown.FontName = parts.value(0);
-    shown.FontSize = parts.value(1);
-    shown.FontBold = bold;
-    shown.FontItalic = italic;
-    shown.FontColor = parts.value(4);
+    const QuestionRecord& shown = record(category, question);
+    return u"%1/%2/%3/%4/%5"_s.arg(shown.FontName, shown.FontSize,
+                                   QString::number(int(shown.FontBold)),
+                                   QString::number(int(shown.FontItalic)), shown.FontColor);
 }
 
 quint32 SquareColour(const EditorHarness& editor, int category, int index) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editor/frmEditor.h"
-#include "services/scriptedservices.h"
+#include "scriptedservices.h"
 
 #include <QMap>
 #include <QString>
@@ -22,7 +22,7 @@ public:
     explicit EditorHarness(const QMap<QString, QString>& settings = {});
     ~EditorHarness();
 
-    EditorState state;
+    GameSetDocument document;
     ScriptedServices services;
     std::unique_ptr<frmEditor> window;
 
@@ -53,12 +53,14 @@ public:
     // Selects a board question (category 1..6, question 1..5) by clicking
     // its category and its button, or the final question (category 7).
     void select(int category, int question = 1);
-    // The record of a board square.
-    QuestionRecord& record(int category, int question) {
-        return state.game.question(category, question);
+    // The record of a square (category 7 is the final question).
+    const QuestionRecord& record(int category, int question = 1) const {
+        return document.game().question(category, question);
     }
-    // The selected question's answer and choices A..D (the final question's own).
-    std::array<FixedText<300>, 5>& currentAnswers();
+    // Replaces the set as an opened file would, and shows it.
+    void load(const GameSet& game);
+    // The bytes a save of the set writes.
+    QByteArray savedBytes() const;
     // Those of the named controls whose Visible flag is set, in the order given.
     QStringList shownAmong(const QStringList& names) const;
     // Captions of the six category labels.
@@ -68,7 +70,6 @@ public:
     // A question's look as "face/size/bold/italic/colour", e.g.
     // "Arial/28/1/0/255"; category 7 is the final question.
     QString lookOf(int category, int question = 1) const;
-    void setLook(int category, int question, const QString& look);
 };
 
 // The refusal of a command while the multiple-answers box is open.

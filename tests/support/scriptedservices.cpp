@@ -1,4 +1,4 @@
-#include "services/scriptedservices.h"
+#include "scriptedservices.h"
 
 #include <QDebug>
 
