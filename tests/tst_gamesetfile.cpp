@@ -30,11 +30,11 @@ GameSet SampleGame(const QString& finalType) {
     QuestionRecord& sound = game.question(6, 4);
     sound.QuestionType = "S";
     sound.MediaPath.set("C:\\Trivia Sets\\anthem.wav");
-    game.FinalQuestionType = finalType;
+    game.Final.QuestionType = finalType;
     if (finalType == "T")
-        game.FinalFontName = "Times New Roman";
+        game.Final.FontName = "Times New Roman";
     if (finalType == "S")
-        game.FinalMediaPath.set("C:\\Trivia Sets\\final.wav");
+        game.Final.MediaPath.set("C:\\Trivia Sets\\final.wav");
     return game;
 }
 
@@ -152,9 +152,9 @@ private slots:
         QFETCH(QString, finalType);
         QFETCH(QString, finalTypeLine);
         GameSet game;
-        game.FinalQuestionType = finalType;
+        game.Final.QuestionType = finalType;
         ResetGameSet(game);
-        QCOMPARE(game.FinalQuestionType, finalType); // the reset keeps it
+        QCOMPARE(game.Final.QuestionType, finalType); // the reset keeps it
         const QByteArray bytes = WriteGameSet(game);
         QCOMPARE(bytes, FileBytes(ResetLines(finalTypeLine)));
         // Empty Daily Double flags are stored back as "N".
@@ -234,7 +234,7 @@ private slots:
         // Leading blanks stay in the field; trailing ones are padding.
         for (int index = 0; index < 5; ++index) {
             QCOMPARE(RTrimSpaces(game.question(1, 1).Answers[index].padded()), answers.at(index));
-            QCOMPARE(RTrimSpaces(game.FinalAnswers[index].padded()), answers.at(index));
+            QCOMPARE(RTrimSpaces(game.Final.Answers[index].padded()), answers.at(index));
         }
     }
 
@@ -273,10 +273,10 @@ private slots:
         QCOMPARE(RTrimSpaces(record.QuestionText.padded()), text);
         QCOMPARE(record.MediaPath.trimmed(), media);
         QCOMPARE(record.FontName, font);
-        QCOMPARE(game.FinalQuestionType, typeLine.left(1));
-        QCOMPARE(RTrimSpaces(game.FinalQuestionText.padded()), text);
-        QCOMPARE(game.FinalMediaPath.trimmed(), media);
-        QCOMPARE(game.FinalFontName, DefaultFontName);
+        QCOMPARE(game.Final.QuestionType, typeLine.left(1));
+        QCOMPARE(RTrimSpaces(game.Final.QuestionText.padded()), text);
+        QCOMPARE(game.Final.MediaPath.trimmed(), media);
+        QCOMPARE(game.Final.FontName, DefaultFontName);
     }
 
     void shortFiles_data() {
@@ -314,10 +314,10 @@ private slots:
             for (const auto& answer : record.Answers)
                 QVERIFY(answer.isBlank());
         }
-        QCOMPARE(game.FinalQuestionType, type);
-        QCOMPARE(game.FinalQuestionText.trimmed(), text);
-        QCOMPARE(game.FinalMediaPath.trimmed(), media);
-        QCOMPARE(game.FinalFontName, font);
+        QCOMPARE(game.Final.QuestionType, type);
+        QCOMPARE(game.Final.QuestionText.trimmed(), text);
+        QCOMPARE(game.Final.MediaPath.trimmed(), media);
+        QCOMPARE(game.Final.FontName, font);
     }
 
     void linesAfterTheLastAreIgnored() {

@@ -51,8 +51,8 @@ private slots:
                          QStringLiteral("Answer %1.%2|A%1%2|B%1%2|C%1%2|D%1%2").arg(k).arg(j));
             }
         }
-        QCOMPARE(game.FinalQuestionText.trimmed(), QStringLiteral("Final question"));
-        QCOMPARE(Joined(game.FinalAnswers), QStringLiteral("Final|FA|FB|FC|FD"));
+        QCOMPARE(game.Final.QuestionText.trimmed(), QStringLiteral("Final question"));
+        QCOMPARE(Joined(game.Final.Answers), QStringLiteral("Final|FA|FB|FC|FD"));
         // Types, marks and fonts are not the import's business.
         QCOMPARE(game.question(2, 3).DailyDouble, QStringLiteral("Y"));
         QCOMPARE(game.question(4, 1).QuestionType, QStringLiteral("P"));
@@ -152,7 +152,7 @@ private slots:
         QTEST(Joined(game.question(1, 1).Answers), "answers");
         QTEST(game.question(1, 2).QuestionText.trimmed(), "question2");
         QVERIFY(game.CategoryNames[1].isBlank());
-        QVERIFY(game.FinalQuestionText.isBlank());
+        QVERIFY(game.Final.QuestionText.isBlank());
     }
 
     void overflow_data() {
@@ -207,7 +207,7 @@ private slots:
         const QString path = WriteFile(folder, "board.txt", FileBytes(FullBoard()));
         GameSet game = ResetGame();
         QCOMPARE(ImportTabDelimitedFile(game, path).number, 0);
-        QCOMPARE(game.FinalAnswers[4].trimmed(), QStringLiteral("FD"));
+        QCOMPARE(game.Final.Answers[4].trimmed(), QStringLiteral("FD"));
         QCOMPARE(ImportTabDelimitedFile(game, folder.filePath("none.txt")).number, 53);
         QCOMPARE(ImportTabDelimitedFile(game, folder.path()).number, 75);
         QCOMPARE(ImportTabDelimitedFile(game, "/dev/zero").number, 75); // never ends

@@ -19,9 +19,9 @@ GameSet SampleGame() {
     game.question(1, 2).QuestionText.set(QStringLiteral("  Q2"));
     game.question(1, 2).DailyDouble = QStringLiteral("y"); // only a capital Y marks
     game.question(1, 3).DailyDouble = QStringLiteral("Y ");
-    game.FinalQuestionText.set(QStringLiteral("Final?"));
-    game.FinalAnswers[0].set(QStringLiteral("Fin"));
-    game.FinalAnswers[3].set(QStringLiteral("FC"));
+    game.Final.QuestionText.set(QStringLiteral("Final?"));
+    game.Final.Answers[0].set(QStringLiteral("Fin"));
+    game.Final.Answers[3].set(QStringLiteral("FC"));
     return game;
 }
 

@@ -1,4 +1,5 @@
-#include "editor/mediakind.h"
+#include "model/mediakind.h"
+#include "util/pathhelpers.h"
 #include "testdata.h"
 
 #include <QtTest>
@@ -44,7 +45,7 @@ void TestMediaKind::mediaFile_data() {
 void TestMediaKind::mediaFile() {
     QFETCH(QString, path);
     QTEST(MediaKindOfFileName(path), "kind");
-    QTEST(MediaFolderOf(path), "folder");
+    QTEST(FolderOfPath(path), "folder");
     QTEST(MediaFileAnswer(path), "answer");
 }
 

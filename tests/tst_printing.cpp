@@ -15,14 +15,13 @@ namespace {
 // The dialog as the editor opens it, with a count of the times it gave the
 // editor its input back.
 struct DialogFixture {
-    EditorState state;
+    GameSetDocument document;
     ScriptedServices services;
     int editorEnabled = 0;
     QPointer<frmEditorPrintOptions> dialog =
-        new frmEditorPrintOptions(services, state, [this] { ++editorEnabled; });
+        new frmEditorPrintOptions(services, document, [this] { ++editorEnabled; });
 
     DialogFixture() {
-        ResetGameSet(state.game);
         dialog->show();
     }
     ~DialogFixture() { delete dialog; }

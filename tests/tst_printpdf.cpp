@@ -52,16 +52,15 @@ private slots:
     // Two copies of the example board, each its own document, each split
     // over pages exactly where the listing no longer fits.
     void twoCopiesReadBack() {
-        EditorState state;
+        GameSetDocument document;
         const QString example = QStringLiteral(QZ_SOURCE_DIR "/examples/world-tour.txt");
-        QVERIFY(!OpenFile(state.game, example).failed());
-        state.CurrentFileName = example;
+        QVERIFY(!document.open(example).failed());
 
         QTemporaryDir folder;
         ScriptedServices services;
         services.setNextPrinter({false, 2});
         int editorEnabled = 0;
-        frmEditorPrintOptions dialog(services, state, [&] { ++editorEnabled; });
+        frmEditorPrintOptions dialog(services, document, [&] { ++editorEnabled; });
         dialog.show();
         dialog.printer().setOutputFormat(QPrinter::PdfFormat);
         dialog.printer().setOutputFileName(folder.filePath(QStringLiteral("board.pdf")));
@@ -71,7 +70,7 @@ private slots:
         QVERIFY(dialog.isVisible()); // stays open for another print
         QCOMPARE(editorEnabled, 0);
 
-        const QStringList listing = BuildListing(state.game, PrintMode::All, DollarValuesFor(100),
+        const QStringList listing = BuildListing(document.game(), PrintMode::All, DollarValuesFor(100),
                                                  QStringLiteral("world-tour"));
         const int perPage = LinesPerPage(dialog.printer());
         QVERIFY2(listing.size() > perPage, "the example must need a second page");

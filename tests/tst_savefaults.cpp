@@ -39,7 +39,7 @@ GameSet exampleGame() {
 GameSet fullGame() {
     GameSet game;
     ResetGameSet(game);
-    game.FinalQuestionType = QStringLiteral("T");
+    game.Final.QuestionType = QStringLiteral("T");
     for (int c = 1; c <= 6; ++c) {
         game.CategoryNames[c - 1].set(QString(32, QLatin1Char('A' + c)));
         for (int q = 1; q <= 5; ++q) {
@@ -49,8 +49,8 @@ GameSet fullGame() {
                 answer.set(QString(300, QLatin1Char('a')));
         }
     }
-    game.FinalQuestionText.set(QString(256, QLatin1Char('f')));
-    for (auto& answer : game.FinalAnswers)
+    game.Final.QuestionText.set(QString(256, QLatin1Char('f')));
+    for (auto& answer : game.Final.Answers)
         answer.set(QString(300, QLatin1Char('b')));
     return game;
 }
@@ -245,7 +245,7 @@ private slots:
             game = exampleGame();
         } else {
             ResetGameSet(game);
-            game.FinalQuestionType = QStringLiteral("T");
+            game.Final.QuestionType = QStringLiteral("T");
         }
         GameSet copy = game;
         const QByteArray whole = WriteGameSet(copy);

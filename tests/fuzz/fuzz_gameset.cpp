@@ -62,20 +62,20 @@ void checkReadGame(const GameSet& game) {
         for (const QuestionRecord& record : category)
             checkReadRecord(record);
     }
-    FUZZ_CHECK_DETAIL(game.FinalQuestionType.size() == 1, "the read final type is one character",
-                      visible(game.FinalQuestionType));
-    for (const auto& answer : game.FinalAnswers)
+    FUZZ_CHECK_DETAIL(game.Final.QuestionType.size() == 1, "the read final type is one character",
+                      visible(game.Final.QuestionType));
+    for (const auto& answer : game.Final.Answers)
         checkNoLineBreakOrCaret(answer.trimmed(), false, "a read answer holds no CR and no ^");
-    if (game.FinalQuestionType == QLatin1String("T")) {
-        FUZZ_CHECK(!TrimSpaces(game.FinalFontName).isEmpty(), "the final text question has a font");
-        FUZZ_CHECK(game.FinalFontColor.size() >= 2, "a read final colour has two characters");
+    if (game.Final.QuestionType == QLatin1String("T")) {
+        FUZZ_CHECK(!TrimSpaces(game.Final.FontName).isEmpty(), "the final text question has a font");
+        FUZZ_CHECK(game.Final.FontColor.size() >= 2, "a read final colour has two characters");
     } else {
-        FUZZ_CHECK(isDefaultFont(game.FinalFontName, QString::number(game.FinalFontSize),
-                                 game.FinalFontBold, game.FinalFontItalic, game.FinalFontColor),
+        FUZZ_CHECK(isDefaultFont(game.Final.FontName, game.Final.FontSize,
+                                 game.Final.FontBold, game.Final.FontItalic, game.Final.FontColor),
                    "other final types keep the default font");
     }
-    if (game.FinalQuestionType != QLatin1String("S"))
-        FUZZ_CHECK(game.FinalMediaPath.isBlank(), "only a sound final has a media path");
+    if (game.Final.QuestionType != QLatin1String("S"))
+        FUZZ_CHECK(game.Final.MediaPath.isBlank(), "only a sound final has a media path");
 }
 
 // The file is 129 lines, each ending in CR LF, and no CR anywhere else.
@@ -109,14 +109,12 @@ GameSet expectedAfterReopen(GameSet game) {
                 normaliseFont(record.FontSize, record.FontColor);
         }
     }
-    if (game.FinalQuestionType == QLatin1String("S"))
-        game.FinalQuestionText.set(game.FinalQuestionText.trimmed());
-    if (TrimSpaces(game.FinalQuestionType).isEmpty())
-        game.FinalQuestionType = QStringLiteral("T");
-    if (game.FinalQuestionType == QLatin1String("T")) {
-        QString size = QString::number(game.FinalFontSize);
-        normaliseFont(size, game.FinalFontColor);
-        game.FinalFontSize = size.toShort();
+    if (game.Final.QuestionType == QLatin1String("S"))
+        game.Final.QuestionText.set(game.Final.QuestionText.trimmed());
+    if (TrimSpaces(game.Final.QuestionType).isEmpty())
+        game.Final.QuestionType = QStringLiteral("T");
+    if (game.Final.QuestionType == QLatin1String("T")) {
+        normaliseFont(game.Final.FontSize, game.Final.FontColor);
     }
     return game;
 }
@@ -156,15 +154,15 @@ QString firstDifference(const GameSet& expected, const GameSet& actual) {
             }
         }
     }
-    if (expected.FinalQuestionType != actual.FinalQuestionType)
-        return differs(QStringLiteral("final type"), expected.FinalQuestionType,
-                       actual.FinalQuestionType);
-    if (expected.FinalQuestionText != actual.FinalQuestionText ||
-        expected.FinalMediaPath != actual.FinalMediaPath)
+    if (expected.Final.QuestionType != actual.Final.QuestionType)
+        return differs(QStringLiteral("final type"), expected.Final.QuestionType,
+                       actual.Final.QuestionType);
+    if (expected.Final.QuestionText != actual.Final.QuestionText ||
+        expected.Final.MediaPath != actual.Final.MediaPath)
         return differs(QStringLiteral("final text/media"),
-                       expected.FinalQuestionText.trimmed() + "|" +
-                           expected.FinalMediaPath.trimmed(),
-                       actual.FinalQuestionText.trimmed() + "|" + actual.FinalMediaPath.trimmed());
+                       expected.Final.QuestionText.trimmed() + "|" +
+                           expected.Final.MediaPath.trimmed(),
+                       actual.Final.QuestionText.trimmed() + "|" + actual.Final.MediaPath.trimmed());
     return QStringLiteral("final font or answers");
 }
 

@@ -70,7 +70,7 @@ void storeQuestion(FixedText<256>& text, const QString& line) {
 GameSet expectedImport(const QStringList& lines, const QString& finalType) {
     GameSet game;
     ResetGameSet(game);
-    game.FinalQuestionType = finalType;
+    game.Final.QuestionType = finalType;
     int next = 0;
     auto take = [&](QString& line) {
         if (next >= lines.size())
@@ -94,9 +94,9 @@ GameSet expectedImport(const QStringList& lines, const QString& finalType) {
         }
     }
     if (take(line))
-        storeQuestion(game.FinalQuestionText, line);
+        storeQuestion(game.Final.QuestionText, line);
     if (take(line))
-        storeAnswers(game.FinalAnswers, line);
+        storeAnswers(game.Final.Answers, line);
     return game;
 }
 
@@ -119,19 +119,19 @@ void checkUntouched(const GameSet& game, const QString& finalType) {
             FUZZ_CHECK(record.MediaPath == clean.MediaPath, "import leaves media paths alone");
         }
     }
-    FUZZ_CHECK(game.FinalQuestionType == finalType, "import leaves the final type alone");
-    FUZZ_CHECK(game.FinalFontName == reset.FinalFontName &&
-                   game.FinalFontSize == reset.FinalFontSize &&
-                   game.FinalFontBold == reset.FinalFontBold &&
-                   game.FinalFontItalic == reset.FinalFontItalic &&
-                   game.FinalFontColor == reset.FinalFontColor,
+    FUZZ_CHECK(game.Final.QuestionType == finalType, "import leaves the final type alone");
+    FUZZ_CHECK(game.Final.FontName == reset.Final.FontName &&
+                   game.Final.FontSize == reset.Final.FontSize &&
+                   game.Final.FontBold == reset.Final.FontBold &&
+                   game.Final.FontItalic == reset.Final.FontItalic &&
+                   game.Final.FontColor == reset.Final.FontColor,
                "import leaves the final font alone");
-    FUZZ_CHECK(game.FinalMediaPath == reset.FinalMediaPath, "import leaves the final media alone");
+    FUZZ_CHECK(game.Final.MediaPath == reset.Final.MediaPath, "import leaves the final media alone");
 }
 
 FileError importInto(GameSet& game, const QByteArray& bytes, const QString& finalType) {
     ResetGameSet(game);
-    game.FinalQuestionType = finalType;
+    game.Final.QuestionType = finalType;
     return ImportTabDelimited(game, QByteArrayView(bytes));
 }
 

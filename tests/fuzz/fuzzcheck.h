@@ -64,8 +64,8 @@ inline void checkFieldWidths(const GameSet& game) {
                 checkFixedField(answer, "answer wider than 300");
         }
     }
-    checkFixedField(game.FinalQuestionText, "final question text wider than 256");
-    checkFixedField(game.FinalMediaPath, "final media path wider than 256");
-    for (const auto& answer : game.FinalAnswers)
+    checkFixedField(game.Final.QuestionText, "final question text wider than 256");
+    checkFixedField(game.Final.MediaPath, "final media path wider than 256");
+    for (const auto& answer : game.Final.Answers)
         checkFixedField(answer, "final answer wider than 300");
 }
