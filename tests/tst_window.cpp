@@ -1,0 +1,263 @@
+// The real window on scripted services: what each kind of question shows,
+// and the author's tasks end to end, checked against the saved bytes.
+#include "editorharness.h"
+#include "testdata.h"
+
+#include <QAction>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString Example = QStringLiteral(QZ_SOURCE_DIR "/examples/world-tour.txt");
+const QString TextType = u"T#Courier New#28#True#True#16777215#"_s;
+const QStringList PanelControls{
+    u"lblDisPlayQuestion"_s, u"txtEnterQuestion"_s, u"txtPath"_s,        u"picQuestionPicture"_s,
+    u"picVideo"_s,           u"fraSoundButtons"_s,  u"btnFont"_s,        u"btnCopy"_s,
+    u"chkFilenameAnswer"_s,  u"txtAnswer"_s,        u"lblFirstAnswer"_s, u"chkDailyDouble"_s,
+    u"btnQuestion_0"_s};
+
+GameSet ExampleGame() {
+    GameSet game;
+    OpenFile(game, Example);
+    return game;
+}
+
+// The saved line `offset` of a square's group (0 question, 1 answers, ...).
+QString SavedLine(const EditorHarness& editor, Square square, int offset) {
+    return FileLines(editor.savedBytes()).value(QuestionGroupLine(square) + offset - 1);
+}
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QStandardPaths::setTestModeEnabled(true); }
+
+    // Which controls of the question panel each kind of question shows.
+    void shownControls_data() {
+        QTest::addColumn<int>("category");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("media");
+        QTest::addColumn<bool>("choices");
+        QTest::addColumn<QStringList>("shown");
+        const QString jpg = u"C:\\Pics\\tower.jpg"_s;
+        const QString mp4 = u"C:\\Clips\\moon.mp4"_s;
+        const QString wav = u"C:\\Clips\\bell.wav"_s;
+        AddRow("text", 1, u"T"_s, u"Why?"_s, QString(), false,
+               QStringList{u"lblDisPlayQuestion"_s, u"txtEnterQuestion"_s, u"btnFont"_s,
+                           u"btnCopy"_s, u"txtAnswer"_s, u"chkDailyDouble"_s, u"btnQuestion_0"_s});
+        AddRow("text with choices", 2, u"T"_s, u"Why?"_s, QString(), true,
+               QStringList{u"lblDisPlayQuestion"_s, u"txtEnterQuestion"_s, u"btnFont"_s,
+                           u"btnCopy"_s, u"txtAnswer"_s, u"lblFirstAnswer"_s, u"chkDailyDouble"_s,
+                           u"btnQuestion_0"_s});
+        AddRow("final text with choices", 7, u"T"_s, u"Why?"_s, QString(), true,
+               QStringList{u"lblDisPlayQuestion"_s, u"txtEnterQuestion"_s, u"btnFont"_s,
+                           u"lblFirstAnswer"_s});
+        AddRow("picture", 3, u"P"_s, jpg, QString(), false,
+               QStringList{u"txtPath"_s, u"picQuestionPicture"_s, u"chkFilenameAnswer"_s,
+                           u"txtAnswer"_s, u"chkDailyDouble"_s, u"btnQuestion_0"_s});
+        AddRow("picture with choices", 4, u"P"_s, jpg, QString(), true,
+               QStringList{u"txtPath"_s, u"picQuestionPicture"_s, u"lblFirstAnswer"_s,
+                           u"chkDailyDouble"_s, u"btnQuestion_0"_s});
+        AddRow("final picture", 7, u"P"_s, jpg, QString(), false,
+               QStringList{u"txtPath"_s, u"picQuestionPicture"_s, u"chkFilenameAnswer"_s,
+                           u"txtAnswer"_s});
+        AddRow("sound with choices", 5, u"S"_s, u"Listen"_s, wav, true,
+               QStringList{u"lblDisPlayQuestion"_s, u"txtEnterQuestion"_s, u"txtPath"_s,
+                           u"fraSoundButtons"_s, u"chkFilenameAnswer"_s, u"lblFirstAnswer"_s,
+                           u"chkDailyDouble"_s, u"btnQuestion_0"_s});
+        AddRow("video with choices", 6, u"V"_s, mp4, QString(), true,
+               QStringList{u"txtPath"_s, u"picVideo"_s, u"txtAnswer"_s, u"lblFirstAnswer"_s,
+                           u"chkDailyDouble"_s, u"btnQuestion_0"_s});
+        AddRow("final video", 7, u"V"_s, mp4, QString(), false,
+               QStringList{u"txtPath"_s, u"picVideo"_s, u"chkFilenameAnswer"_s, u"txtAnswer"_s});
+    }
+
+    void shownControls() {
+        QFETCH(int, category);
+        QFETCH(QString, type);
+        QFETCH(QString, text);
+        QFETCH(QString, media);
+        QFETCH(bool, choices);
+        QFETCH(QStringList, shown);
+        GameSet game = ExampleGame();
+        QuestionRecord& record = game.question(category, 2);
+        record.QuestionType = type;
+        record.QuestionText.set(text);
+        record.MediaPath.set(media);
+        for (int k = 1; k <= 4 && choices; ++k)
+            record.Answers[k].set(u"choice %1"_s.arg(k));
+        EditorHarness editor;
+        editor.load(game);
+        editor.select(category, 2);
+        QCOMPARE(editor.shownAmong(PanelControls), shown);
+        // Showing a question stores nothing.
+        QVERIFY(!editor.document.isModified());
+        QCOMPARE(editor.lineEdit(u"txtCategoryName"_s)->text(),
+                 category == 7 ? u"FINAL QUESTION"_s : game.CategoryNames[category - 1].trimmed());
+    }
+
+    // Typing, moving on, and taking it back with Undo; Undo selects the
+    // square it changes, and back at the saved state nothing is changed.
+    void undoInTheWindow() {
+        EditorHarness editor;
+        QAction* undo = editor.action(u"mnuEditUndo"_s);
+        QAction* redo = editor.action(u"mnuEditRedo"_s);
+        QVERIFY(undo && redo && !undo->isEnabled());
+        editor.select(2, 3);
+        editor.type(u"txtEnterQuestion"_s, u"Capital of Peru?"_s);
+        editor.leave(u"txtEnterQuestion"_s);
+        editor.type(u"txtAnswer"_s, u"Lima"_s);
+        QCOMPARE(undo->text(), u"&Undo Typing in Answer"_s);
+        QCOMPARE(SavedLine(editor, {2, 3}, 1), u"Lima^^^^"_s);
+
+        editor.select(5, 1);
+        undo->trigger();
+        QCOMPARE(editor.selection(), qMakePair(2, 3));
+        QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), QString());
+        QCOMPARE(editor.lineEdit(u"txtEnterQuestion"_s)->text(), u"Capital of Peru?"_s);
+        undo->trigger();
+        QCOMPARE(editor.lineEdit(u"txtEnterQuestion"_s)->text(), QString());
+        QCOMPARE(editor.label(u"lblDisPlayQuestion"_s)->text(), QString());
+        // Whatever start-up and showing wrote is not a step: this is the set as started.
+        while (undo->isEnabled())
+            undo->trigger();
+        QVERIFY(!editor.document.isModified());
+        redo->trigger();
+        QVERIFY(editor.document.isModified());
+        QCOMPARE(editor.lineEdit(u"txtEnterQuestion"_s)->text(), u"Capital of Peru?"_s);
+
+        // Undo is refused while the multiple-answers box is open, as other edits are.
+        editor.click(u"btnMultipleChoice"_s);
+        undo->trigger();
+        QCOMPARE(editor.services.messageTexts().constLast(), MultipleChoiceGuardText);
+        QCOMPARE(editor.record(2, 3).QuestionText.trimmed(), u"Capital of Peru?"_s);
+        editor.type(u"txtEditAnswer1"_s, u"Lima"_s);
+        editor.type(u"txtEditAnswer2"_s, u"Quito"_s);
+        editor.click(u"btnDone"_s);
+        QCOMPARE(SavedLine(editor, {2, 3}, 1), u"Lima^Lima^Quito^^"_s);
+        undo->trigger();
+        QCOMPARE(SavedLine(editor, {2, 3}, 1), u"^^^^"_s);
+    }
+
+    // Turning a question into another kind shows and saves the new kind,
+    // on the board and for the final question.
+    void changingKinds() {
+        QTemporaryDir folder;
+        EditorHarness editor;
+        editor.select(7);
+        editor.window->UseSoundFile(u"C:\\Clips\\bell.wav"_s);
+        editor.window->UsePictureFile(u"C:\\Pics\\tower.jpg"_s);
+        QVERIFY(!editor.shown(u"txtEnterQuestion"_s));
+        editor.click(u"btnText"_s);
+        editor.type(u"txtEnterQuestion"_s, u"Typed"_s);
+        QStringList lines = FileLines(editor.savedBytes());
+        QCOMPARE(lines.mid(126), (QStringList{u"Typed"_s, u"^^^^"_s, TextType}));
+        QVERIFY(!editor.shown(u"chkDailyDouble"_s));
+
+        editor.select(1, 1);
+        editor.window->UseSoundFile(u"C:\\Clips\\bell.wav"_s);
+        editor.window->UseVideoFile(u"C:\\Clips\\moon.mp4"_s);
+        editor.select(1, 2);
+        editor.select(1, 1); // shown again from the document
+        QVERIFY(editor.shown(u"picVideo"_s));
+        QVERIFY(!editor.shown(u"fraSoundButtons"_s));
+        QCOMPARE(SavedLine(editor, {1, 1}, 0), u"C:\\Clips\\moon.mp4"_s);
+        QCOMPARE(SavedLine(editor, {1, 1}, 3), u"V"_s);
+        QVERIFY(editor.lineEdit(u"txtPath"_s)->isReadOnly());
+
+        // The file's name as the answer, for a path as this platform gives it.
+        editor.window->UsePictureFile(folder.filePath(u"eiffel.tower.jpg"_s));
+        editor.click(u"chkFilenameAnswer"_s);
+        QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), u"eiffel"_s);
+        QCOMPARE(SavedLine(editor, {1, 1}, 1), u"eiffel^^^^"_s);
+    }
+
+    // Save places two Daily Doubles on a board without any; one on the
+    // shown square ticks its box. The map toggles marks through the document.
+    void dailyDoubles() {
+        QTemporaryDir folder;
+        EditorHarness editor;
+        editor.select(1, 1);
+        editor.type(u"txtEnterQuestion"_s, u"Q"_s);
+        for (float draw : {0.0f, 0.0f, 0.0f, 0.0f, 0.5f, 0.5f})
+            editor.services.setNextRandom(draw);
+        const QString path = folder.filePath(u"board.txt"_s);
+        editor.services.setNextFileName(path);
+        editor.click(u"mnuFileSave"_s);
+        QVERIFY(editor.checkBox(u"chkDailyDouble"_s)->isChecked());
+        QCOMPARE(SquareColour(editor, 1, 0), 255u);
+        QCOMPARE(SquareColour(editor, 3, 2), 255u);
+        QVERIFY(!editor.document.isModified());
+        QCOMPARE(FileLines(FileContents(path)).value(3), u"Y"_s);
+
+        editor.click(u"lblCat1_0"_s); // unmark the shown square from the map
+        QVERIFY(!editor.checkBox(u"chkDailyDouble"_s)->isChecked());
+        QCOMPARE(SavedLine(editor, {1, 1}, 2), u"N"_s);
+        editor.click(u"chkDailyDouble"_s);
+        QCOMPARE(SquareColour(editor, 1, 0), 255u);
+        editor.action(u"mnuEditUndo"_s)->trigger();
+        editor.action(u"mnuEditUndo"_s)->trigger();
+        QVERIFY(!editor.document.isModified());
+        editor.select(7);
+        editor.click(u"chkDailyDouble"_s); // hidden for the final question: nothing to click
+        QVERIFY(!editor.document.isModified());
+    }
+
+    // The file commands keep the author's work: failed open, cancelled and
+    // completed import, New and Exit asking, Save As writing the bytes.
+    void fileCommands() {
+        QTemporaryDir folder;
+        EditorHarness editor;
+        editor.services.setNextFileName(Example);
+        editor.click(u"mnuFileOpen"_s);
+        QCOMPARE(editor.window->windowTitle(), u"world-tour.txt"_s);
+        QCOMPARE(editor.categoryCaptions().value(1), u"SCIENCE"_s);
+        editor.type(u"txtCategoryName"_s, u"Capitals"_s);
+        QCOMPARE(editor.categoryCaptions().value(0), u"Capitals"_s);
+
+        // Open of a folder: reported, and the board with its change stays.
+        editor.services.setNextAnswer(MessageAnswer::No);
+        editor.services.setNextFileName(folder.path());
+        editor.click(u"mnuFileOpen"_s);
+        QVERIFY(editor.services.messageTexts().constLast().contains(u"Error Number: 75"_s));
+        QCOMPARE(editor.window->windowTitle(), u"world-tour.txt"_s);
+        QCOMPARE(editor.record(1).QuestionText.trimmed().left(8), u"This cit"_s);
+
+        // A cancelled import leaves everything; a completed one is untitled.
+        editor.services.setNextFileName(QString());
+        editor.click(u"mnuImportTabDelimited"_s);
+        QCOMPARE(editor.categoryCaptions().value(1), u"SCIENCE"_s);
+        QVERIFY(editor.document.isModified());
+        editor.services.setNextFileName(
+            QStringLiteral(QZ_SOURCE_DIR "/examples/board-template.tsv"));
+        editor.click(u"mnuImportTabDelimited"_s);
+        QVERIFY(editor.window->windowTitle().endsWith(u"untitled"_s));
+        QVERIFY(editor.document.fileName().isEmpty());
+        QVERIFY(editor.document.isModified());
+
+        // New asks; Cancel keeps the imported board.
+        editor.services.setNextAnswer(MessageAnswer::Cancel);
+        editor.click(u"mnuFileNew"_s);
+        QCOMPARE(editor.services.messageTexts().constLast(),
+                 u"Would you like to save the changes you made?"_s);
+        QVERIFY(editor.document.isModified());
+
+        // Save asks for a name and writes the board as the model holds it.
+        const QString path = folder.filePath(u"imported.txt"_s);
+        editor.services.setNextFileName(path);
+        editor.click(u"mnuSaveAs"_s);
+        QVERIFY(!editor.document.isModified());
+        QCOMPARE(FileContents(path), editor.savedBytes());
+        QCOMPARE(editor.window->windowTitle(), u"Quizmora Editor - imported.txt"_s);
+        QVERIFY(editor.services.unanswered.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
