@@ -6,8 +6,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <malloc.h>
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 #include <memory>
 
 namespace {

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <limits>
 
-
 PictureFit FitPicture(double naturalWidth, double naturalHeight, double boxWidth,
                       double boxHeight) {
     PictureFit fit;
