@@ -102,6 +102,18 @@ private slots:
                  category == 7 ? u"FINAL QUESTION"_s : game.CategoryNames[category - 1].trimmed());
     }
 
+    // Start-up on the game's current set shows it whole, unchanged.
+    void startUpOnTheCurrentGame() {
+        EditorHarness editor({{u"EditCurrentGame"_s, u"1"_s}, {u"Game"_s, Example}});
+        QCOMPARE(editor.window->windowTitle(), u"Quizmora Editor"_s);
+        QCOMPARE(editor.categoryCaptions().value(5), u"FOOD & DRINK"_s);
+        QCOMPARE(SquareColour(editor, 2, 2), 255u);
+        QCOMPARE(SquareColour(editor, 2, 1), 0u);
+        QVERIFY(!editor.document.isModified());
+        GameSet example = ExampleGame();
+        QCOMPARE(editor.savedBytes(), WriteGameSet(example));
+    }
+
     // Typing, moving on, and taking it back with Undo; Undo selects the
     // square it changes, and back at the saved state nothing is changed.
     void undoInTheWindow() {

@@ -82,6 +82,8 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     SetUpFileCommands();
     SetUpEditCommands();
     connect(&m_document, &GameSetDocument::changed, this, &frmEditor::onDocumentChanged);
+    // A whole new set (opened, imported, new) repaints the map at once.
+    connect(&m_document, &GameSetDocument::reset, this, &frmEditor::PaintDailyDoubleMap);
 }
 
 frmEditor::~frmEditor() = default;
