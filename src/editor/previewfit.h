@@ -11,5 +11,3 @@ constexpr int PreviewLargestSize = 80;
 constexpr int PreviewSmallestSize = 6;
 
 int PreviewFontSize(const QFont& font, const QString& text, const QSize& box);
-// The same answer found size by size, for checking the fast search.
-int PreviewFontSizeLinear(const QFont& font, const QString& text, const QSize& box);
