@@ -15,7 +15,7 @@ bool GameSet::operator==(const GameSet& other) const {
 
 namespace {
 
-void resetRecord(QuestionRecord& record) {
+void ResetRecord(QuestionRecord& record) {
     record.QuestionText.clear();
     for (auto& answer : record.Answers)
         answer.clear();
@@ -36,11 +36,11 @@ void ResetGameSet(GameSet& game) {
         name.clear();
     for (auto& category : game.Categories) {
         for (QuestionRecord& record : category)
-            resetRecord(record);
+            ResetRecord(record);
     }
     // The final question's type survives a reset on purpose: it is only
     // replaced when a file is read or a type button is pressed.
     const QString finalType = game.Final.QuestionType;
-    resetRecord(game.Final);
+    ResetRecord(game.Final);
     game.Final.QuestionType = finalType;
 }

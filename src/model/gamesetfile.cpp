@@ -26,18 +26,18 @@ const QString FalseWord = QStringLiteral("False");
 
 // ---- numbers -------------------------------------------------------------
 
-bool isSpaceLike(QChar character) {
+bool IsSpaceLike(QChar character) {
     return character == QLatin1Char(' ') || character == QLatin1Char('\t') ||
            character == QLatin1Char('\n');
 }
 
-bool isDigit(QChar character) {
+bool IsDigit(QChar character) {
     return character >= QLatin1Char('0') && character <= QLatin1Char('9');
 }
 
 // Value of the digits of "&H..." / "&O...": short forms (up to four hex digits,
 // octal up to 177777) are 16-bit numbers, so "&HFFFF" is -1; longer ones 32-bit.
-double radixValue(const QString& digits, int radix) {
+double RadixValue(const QString& digits, int radix) {
     if (digits.isEmpty())
         return 0;
     bool ok = false;
@@ -50,14 +50,14 @@ double radixValue(const QString& digits, int radix) {
     return static_cast<qint32>(static_cast<quint32>(value));
 }
 
-bool isRadixDigit(QChar character, int radix) {
+bool IsRadixDigit(QChar character, int radix) {
     if (radix == 8)
         return character >= QLatin1Char('0') && character <= QLatin1Char('7');
-    return isDigit(character) ||
+    return IsDigit(character) ||
            (character.toUpper() >= QLatin1Char('A') && character.toUpper() <= QLatin1Char('F'));
 }
 
-double parseDecimal(const QByteArray& canonical) {
+double ParseDecimal(const QByteArray& canonical) {
     if (canonical.isEmpty())
         return 0;
     // Always a "." whatever the user's locale.
@@ -74,7 +74,7 @@ double parseDecimal(const QByteArray& canonical) {
 
 // Text between the index-th and the next "#" (index counts from 1), or none
 // when either "#" is missing.
-std::optional<QStringView> hashField(QStringView typeLine, int index) {
+std::optional<QStringView> HashField(QStringView typeLine, int index) {
     qsizetype start = -1;
     for (int count = 0; count < index; ++count) {
         start = typeLine.indexOf(Hash, start + 1);
@@ -88,14 +88,14 @@ std::optional<QStringView> hashField(QStringView typeLine, int index) {
 }
 
 // A field is used only when it has at least two characters.
-std::optional<QString> usableField(const QString& typeLine, int index) {
-    const std::optional<QStringView> field = hashField(typeLine, index);
+std::optional<QString> UsableField(const QString& typeLine, int index) {
+    const std::optional<QStringView> field = HashField(typeLine, index);
     if (field && field->size() >= 2)
         return field->toString();
     return std::nullopt;
 }
 
-void splitAnswers(const QString& line, std::array<FixedText<300>, 5>& answers) {
+void SplitAnswers(const QString& line, std::array<FixedText<300>, 5>& answers) {
     if (!line.contains(Caret)) {
         answers[0].set(TrimSpaces(line));
         return;
@@ -112,7 +112,7 @@ void splitAnswers(const QString& line, std::array<FixedText<300>, 5>& answers) {
     }
 }
 
-QString joinAnswers(std::array<FixedText<300>, 5>& answers) {
+QString JoinAnswers(std::array<FixedText<300>, 5>& answers) {
     QStringList parts;
     for (auto& answer : answers) {
         const QString trimmed = answer.trimmed();
@@ -122,7 +122,7 @@ QString joinAnswers(std::array<FixedText<300>, 5>& answers) {
     return parts.join(Caret);
 }
 
-QString boolWord(bool value) {
+QString BoolWord(bool value) {
     return value ? TrueWord : FalseWord;
 }
 
@@ -134,7 +134,7 @@ struct DecodedFont {
     QString color;
 };
 
-DecodedFont decodeFont(const QString& workingTypeLine) {
+DecodedFont DecodeFont(const QString& workingTypeLine) {
     const QString typeLine = TrimSpaces(workingTypeLine);
     DecodedFont font;
     font.name = GetFontNameField(typeLine);
@@ -148,19 +148,19 @@ DecodedFont decodeFont(const QString& workingTypeLine) {
 }
 
 // Reads the next line into `target`; past the end the target keeps its value.
-void readInto(LineReader& reader, QString& target) {
+void ReadInto(LineReader& reader, QString& target) {
     QString line;
     if (reader.readLine(line))
         target = line;
 }
 
-template <int Width> void readInto(LineReader& reader, FixedText<Width>& target) {
+template <int Width> void ReadInto(LineReader& reader, FixedText<Width>& target) {
     QString line;
     if (reader.readLine(line))
         target.set(line);
 }
 
-FileError errorOf(const QFileDevice& file) {
+FileError ErrorOf(const QFileDevice& file) {
     // Qt reports a full disk as a resource error but a file over the size
     // limit only through its message, which is the system's text for EFBIG.
     const QString message = file.errorString();
@@ -217,7 +217,7 @@ bool IsNumeric(const QString& text) {
     if (first == text.size())
         return false;
     const QChar lead = text.at(first);
-    if (!isDigit(lead) && lead != QLatin1Char('+') && lead != QLatin1Char('-') &&
+    if (!IsDigit(lead) && lead != QLatin1Char('+') && lead != QLatin1Char('-') &&
         lead != QLatin1Char('.') && lead != QLatin1Char('&'))
         return false;
     static const QRegularExpression decimal(
@@ -233,7 +233,7 @@ double LeadingNumber(const QString& text) {
     compact.reserve(qMin<qsizetype>(text.size(), 64));
     qsizetype index = 0;
     auto next = [&]() -> QChar {
-        while (index < text.size() && isSpaceLike(text.at(index)))
+        while (index < text.size() && IsSpaceLike(text.at(index)))
             ++index;
         return index < text.size() ? text.at(index) : QChar();
     };
@@ -247,11 +247,11 @@ double LeadingNumber(const QString& text) {
             ++index;
         }
         QString digits;
-        while (isRadixDigit(next(), radix) && digits.size() < 32) {
+        while (IsRadixDigit(next(), radix) && digits.size() < 32) {
             digits += text.at(index);
             ++index;
         }
-        return radixValue(digits, radix);
+        return RadixValue(digits, radix);
     }
 
     // Moves the next sign or run of digits into `into`; true when there were digits.
@@ -262,7 +262,7 @@ double LeadingNumber(const QString& text) {
     };
     auto takeDigits = [&](QByteArray& into) {
         const qsizetype start = into.size();
-        while (isDigit(next()))
+        while (IsDigit(next()))
             into += text.at(index++).toLatin1();
         return into.size() > start;
     };
@@ -282,7 +282,7 @@ double LeadingNumber(const QString& text) {
         if (takeDigits(exponent)) // "7e" is just 7
             compact += exponent;
     }
-    return parseDecimal(compact);
+    return ParseDecimal(compact);
 }
 
 std::optional<qint16> NearestInt16(double value) {
@@ -308,14 +308,14 @@ std::optional<bool> ToBoolean(const QString& text) {
 // ---- type-line fields --------------------------------------------------------
 
 QString GetFontNameField(const QString& typeLine) {
-    const std::optional<QString> field = usableField(typeLine, 1);
+    const std::optional<QString> field = UsableField(typeLine, 1);
     if (field && !IsNumeric(*field))
         return *field;
     return QString();
 }
 
 qint16 GetFontSizeField(const QString& typeLine) {
-    if (const std::optional<QString> field = usableField(typeLine, 2)) {
+    if (const std::optional<QString> field = UsableField(typeLine, 2)) {
         if (const std::optional<qint16> size = NearestInt16(LeadingNumber(*field)))
             return *size;
     }
@@ -323,24 +323,24 @@ qint16 GetFontSizeField(const QString& typeLine) {
 }
 
 bool GetFontBoldField(const QString& typeLine) {
-    if (const std::optional<QString> field = usableField(typeLine, 3))
+    if (const std::optional<QString> field = UsableField(typeLine, 3))
         return ToBoolean(*field).value_or(true);
     return true;
 }
 
 bool GetFontItalicField(const QString& typeLine) {
-    if (const std::optional<QString> field = usableField(typeLine, 4))
+    if (const std::optional<QString> field = UsableField(typeLine, 4))
         return ToBoolean(*field).value_or(true);
     return true;
 }
 
 QString GetFontColorField(const QString& typeLine) {
     // A numeric first field is the colour of the short form "T#255#".
-    if (const std::optional<QString> first = usableField(typeLine, 1)) {
+    if (const std::optional<QString> first = UsableField(typeLine, 1)) {
         if (IsNumeric(*first))
             return *first;
     }
-    if (const std::optional<QString> field = usableField(typeLine, 5))
+    if (const std::optional<QString> field = UsableField(typeLine, 5))
         return *field;
     return DefaultFontColor;
 }
@@ -349,8 +349,8 @@ QString TextTypeLine(const QString& fontName, const QString& fontSize, bool bold
                      const QString& fontColor) {
     QString line = QStringLiteral("T");
     if (!TrimSpaces(fontName).isEmpty()) {
-        line += Hash + fontName + Hash + fontSize + Hash + boolWord(bold) + Hash +
-                boolWord(italic) + Hash;
+        line += Hash + fontName + Hash + fontSize + Hash + BoolWord(bold) + Hash +
+                BoolWord(italic) + Hash;
     }
     if (!TrimSpaces(fontColor).isEmpty()) {
         if (line == QLatin1String("T"))
@@ -372,25 +372,25 @@ void ReadGameSet(GameSet& game, QIODevice& device) {
     QString typeLine;
 
     for (int category = 1; category <= 6; ++category) {
-        readInto(reader, game.CategoryNames[category - 1]);
+        ReadInto(reader, game.CategoryNames[category - 1]);
         for (int question = 1; question <= 5; ++question) {
             QuestionRecord& record = game.question(category, question);
-            readInto(reader, questionLine);
+            ReadInto(reader, questionLine);
 
             QString answersLine;
-            readInto(reader, answersLine);
-            splitAnswers(answersLine, record.Answers);
+            ReadInto(reader, answersLine);
+            SplitAnswers(answersLine, record.Answers);
 
-            readInto(reader, record.DailyDouble);
+            ReadInto(reader, record.DailyDouble);
 
-            readInto(reader, typeLine);
+            ReadInto(reader, typeLine);
             record.QuestionType = typeLine.left(1);
             if (record.QuestionType.isEmpty() ||
                 (BlankTypeIsText(category) && record.QuestionType == QLatin1String(" ")))
                 record.QuestionType = QStringLiteral("T");
 
             if (record.QuestionType == QLatin1String("T")) {
-                const DecodedFont font = decodeFont(typeLine);
+                const DecodedFont font = DecodeFont(typeLine);
                 record.FontName = font.name;
                 record.FontSize = QString::number(font.size);
                 record.FontBold = font.bold;
@@ -409,17 +409,17 @@ void ReadGameSet(GameSet& game, QIODevice& device) {
     // The final group has no Daily Double line, takes only an empty type as
     // text, and keeps its font size as a number.
     QuestionRecord& last = game.Final;
-    readInto(reader, questionLine);
+    ReadInto(reader, questionLine);
     QString answersLine;
-    readInto(reader, answersLine);
-    splitAnswers(answersLine, last.Answers);
-    readInto(reader, typeLine);
+    ReadInto(reader, answersLine);
+    SplitAnswers(answersLine, last.Answers);
+    ReadInto(reader, typeLine);
 
     last.QuestionType = typeLine.left(1);
     if (last.QuestionType.isEmpty())
         last.QuestionType = QStringLiteral("T");
     if (last.QuestionType == QLatin1String("T")) {
-        const DecodedFont font = decodeFont(typeLine);
+        const DecodedFont font = DecodeFont(typeLine);
         last.FontName = font.name;
         last.FontSize = QString::number(font.size);
         last.FontBold = font.bold;
@@ -471,7 +471,7 @@ QByteArray WriteGameSet(GameSet& game) {
             questionField.set(questionField.trimmed());
             lines << questionField.trimmed();
 
-            lines << joinAnswers(record.Answers);
+            lines << JoinAnswers(record.Answers);
 
             // Only an empty flag becomes "N"; a blank one is written trimmed, as "".
             if (record.DailyDouble.isEmpty())
@@ -497,7 +497,7 @@ QByteArray WriteGameSet(GameSet& game) {
         last.QuestionType == QLatin1String("S") ? last.MediaPath : last.QuestionText;
     finalQuestionField.set(finalQuestionField.trimmed());
     lines << finalQuestionField.trimmed();
-    lines << joinAnswers(last.Answers);
+    lines << JoinAnswers(last.Answers);
 
     // The final type is compared as a whole: only an exact "T" gets the font
     // form, with the size written as the whole number it is kept as.
@@ -534,7 +534,7 @@ FileError WriteGameSet(GameSet& game, QIODevice& device) {
     if (written == bytes.size() && (!file || file->flush()))
         return FileError::ok();
     if (file) {
-        const FileError error = errorOf(*file);
+        const FileError error = ErrorOf(*file);
         if (error.failed())
             return error;
     }
@@ -555,13 +555,13 @@ FileError SaveFile(GameSet& game, const QString& path) {
     // Unbuffered, so a failing write is seen (with its reason) before commit()
     // replaces the old file.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return errorOf(file).failed() ? errorOf(file) : FileError::of(ErrorNumber::PathFileAccess);
+        return ErrorOf(file).failed() ? ErrorOf(file) : FileError::of(ErrorNumber::PathFileAccess);
     const FileError written = WriteGameSet(game, file);
     if (written.failed()) {
         file.cancelWriting();
         return written;
     }
     if (!file.commit())
-        return errorOf(file).failed() ? errorOf(file) : FileError::of(ErrorNumber::PathFileAccess);
+        return ErrorOf(file).failed() ? ErrorOf(file) : FileError::of(ErrorNumber::PathFileAccess);
     return FileError::ok();
 }
