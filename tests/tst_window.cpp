@@ -128,6 +128,12 @@ private slots:
         QCOMPARE(undo->text(), u"&Undo Typing in Answer"_s);
         QCOMPARE(SavedLine(editor, {2, 3}, 1), u"Lima^^^^"_s);
 
+        // Ctrl+Z in the box takes back the set's step, not only the box's text.
+        QTest::keyClick(editor.lineEdit(u"txtAnswer"_s), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(SavedLine(editor, {2, 3}, 1), u"^^^^"_s);
+        QTest::keyClick(editor.lineEdit(u"txtAnswer"_s), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(SavedLine(editor, {2, 3}, 1), u"Lima^^^^"_s);
+
         editor.select(5, 1);
         undo->trigger();
         QCOMPARE(editor.selection(), qMakePair(2, 3));

@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLinearGradient>
 #include <QPainter>
@@ -321,6 +322,17 @@ void frmEditor::connectControls() {
 
 bool frmEditor::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::ShortcutOverride) {
+        // The boxes' own undo would bypass the set's history: the Edit
+        // menu's Undo and Redo take these keys everywhere.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        for (const QAction* action : {mnuEditUndo, mnuEditRedo}) {
+            for (const QKeySequence& shortcut : action->shortcuts()) {
+                if (QKeySequence(key->keyCombination()) == shortcut)
+                    return true;
+            }
+        }
+    }
     if (watched == m_ui.txtCategoryName) {
         if (type == QEvent::FocusIn) {
             // After the box has placed its own cursor, so the selection sticks.
