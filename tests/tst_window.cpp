@@ -131,6 +131,7 @@ private slots:
         // Ctrl+Z in the box takes back the set's step, not only the box's text.
         QTest::keyClick(editor.lineEdit(u"txtAnswer"_s), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(SavedLine(editor, {2, 3}, 1), u"^^^^"_s);
+        QVERIFY(redo->isEnabled());
         QTest::keyClick(editor.lineEdit(u"txtAnswer"_s), Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(SavedLine(editor, {2, 3}, 1), u"Lima^^^^"_s);
 
