@@ -1,41 +1,24 @@
 #include "testdata.h"
+#include "util/linereader.h"
 
-#include <QDir>
 #include <QTemporaryDir>
-#include <QTest>
 #include <map>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString DefaultTypeLine = QStringLiteral("T#Courier New#28#True#True#16777215#");
+const QString DefaultTypeLine = u"T#Courier New#28#True#True#16777215#"_s;
 
-// The lines of a freshly reset game set.
-QStringList ResetLines(const QString& finalTypeLine) {
+// The 129 lines of a freshly reset game set.
+QStringList ResetLines(const QString& finalTypeLine = DefaultTypeLine) {
     QStringList lines;
     for (int category = 0; category < 6; ++category) {
         lines << QString();
         for (int question = 0; question < 5; ++question)
-            lines << QString() << QStringLiteral("^^^^") << QStringLiteral("N") << DefaultTypeLine;
+            lines << QString() << u"^^^^"_s << u"N"_s << DefaultTypeLine;
     }
-    return lines << QString() << QStringLiteral("^^^^") << finalTypeLine;
-}
-
-// The example set (fonts, colours, a Daily Double, multiple choice) with a
-// picture, a sound and a final question of `finalType`.
-GameSet SampleGame(const QString& finalType) {
-    GameSet game;
-    OpenFile(game, QStringLiteral(QZ_SOURCE_DIR "/examples/world-tour.txt"));
-    game.question(3, 1).QuestionType = "P";
-    game.question(3, 1).QuestionText.set("C:\\Trivia Sets\\eiffel.jpg");
-    QuestionRecord& sound = game.question(6, 4);
-    sound.QuestionType = "S";
-    sound.MediaPath.set("C:\\Trivia Sets\\anthem.wav");
-    game.Final.QuestionType = finalType;
-    if (finalType == "T")
-        game.Final.FontName = "Times New Roman";
-    if (finalType == "S")
-        game.Final.MediaPath.set("C:\\Trivia Sets\\final.wav");
-    return game;
+    return lines << QString() << u"^^^^"_s << finalTypeLine;
 }
 
 } // namespace
@@ -44,39 +27,35 @@ class TestGameSetFile : public QObject {
     Q_OBJECT
 
 private slots:
-    // IsNumeric, LeadingNumber and ToBoolean of the same texts.
     void numbers_data() {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("numeric");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("boolean"); // -1 none, 0 false, 1 true
-        AddRow("spaces around", " 28 ", true, 28.0, 1);
-        AddRow("signed decimal", "-28.5", true, -28.5, 1);
-        AddRow("zero", "0", true, 0.0, 0);
-        AddRow("exponent", "1E3", true, 1000.0, 1);
-        AddRow("leading point", ".5", true, 0.5, 1);
-        AddRow("signed D exponent", "+1D-2", true, 0.01, 1);
-        AddRow("hex", "&H1F", true, 31.0, 1);
-        AddRow("short hex is 16-bit", "&HFFFF", true, -1.0, 1);
-        AddRow("octal", "&O17", true, 15.0, 1);
-        AddRow("words", "True", false, 0.0, 1);
-        AddRow("lower-case word", "false", false, 0.0, 0);
-        AddRow("empty", "", false, 0.0, -1);
-        AddRow("digits then letters", "12px", false, 12.0, -1);
-        AddRow("point alone", ".", false, 0.0, -1);
-        AddRow("dangling exponent", "7e", false, 7.0, -1);
-        AddRow("second point stops", "1.2.3", false, 1.2, -1);
-        AddRow("spaces inside", " 1 2 3", false, 123.0, -1);
-        AddRow("hex without digits", "&H", false, 0.0, -1);
-        AddRow("bad hex", "&HG", false, 0.0, -1);
-        AddRow("other script digits", QStringLiteral("\u0663\u0664"), false, 0.0, -1);
-        AddRow("tab and line feed", "\t4\n2", false, 42.0, -1);
-        AddRow("huge", QString(400, QLatin1Char('9')), true, qInf(), 1);
-        AddRow("spaces only", "   ", false, 0.0, -1);
-        AddRow("spaces then sign", "  +5", true, 5.0, 1);
-        AddRow("bare ampersand is octal", "&17", true, 15.0, 1);
-        AddRow("letter before digits", "x12", false, 0.0, -1);
-        AddRow("tiny", "1E-400", true, 0.0, 0);
+        QTest::addColumn<bool>("numeric"); // IsNumeric
+        QTest::addColumn<double>("value"); // LeadingNumber
+        QTest::addColumn<int>("boolean");  // ToBoolean: -1 none, 0 false, 1 true
+        QTest::addColumn<int>("nearest");  // NearestInt16 of the value; 99999 none
+        AddRow("spaces around", " 28 ", true, 28.0, 1, 28);
+        AddRow("signed, half to even", "-28.5", true, -28.5, 1, -28);
+        AddRow("leading point, half to even", ".5", true, 0.5, 1, 0);
+        AddRow("signed D exponent", "+1D-2", true, 0.01, 1, 0);
+        AddRow("short hex is 16-bit", "&HFFFF", true, -1.0, 1, -1);
+        AddRow("octal", "&O17", true, 15.0, 1, 15);
+        AddRow("bare ampersand is octal", "&17", true, 15.0, 1, 15);
+        AddRow("word", "True", false, 0.0, 1, 0);
+        AddRow("lower-case word", "false", false, 0.0, 0, 0);
+        AddRow("spaces only", "   ", false, 0.0, -1, 0);
+        AddRow("digits then letters", "12px", false, 12.0, -1, 12);
+        AddRow("point alone", ".", false, 0.0, -1, 0);
+        AddRow("dangling exponent", "7e", false, 7.0, -1, 7);
+        AddRow("second point stops", "1.2.3", false, 1.2, -1, 1);
+        AddRow("blanks inside", " 1\t2\n3", false, 123.0, -1, 123);
+        AddRow("bad hex", "&HG", false, 0.0, -1, 0);
+        AddRow("other script digits", u"\u0663\u0664"_s, false, 0.0, -1, 0);
+        AddRow("huge", QString(400, '9'), true, qInf(), 1, 99999);
+        AddRow("tiny", "1E-400", true, 0.0, 0, 0);
+        AddRow("16-bit top", "32767.4", true, 32767.4, 1, 32767);
+        AddRow("half over the top", "32767.5", true, 32767.5, 1, 99999);
+        AddRow("bottom, half to even", "-32768.5", true, -32768.5, 1, -32768);
+        AddRow("under the bottom", "-32768.6", true, -32768.6, 1, 99999);
     }
     void numbers() {
         QFETCH(QString, text);
@@ -84,24 +63,8 @@ private slots:
         QTEST(LeadingNumber(text), "value");
         const std::optional<bool> converted = ToBoolean(text);
         QTEST(converted ? int(*converted) : -1, "boolean");
-    }
-
-    void nearestInt16_data() {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("result"); // 99999: does not fit
-        AddRow("half down to even", 28.5, 28);
-        AddRow("half up to even", 29.5, 30);
-        AddRow("negative half", -0.5, 0);
-        AddRow("top", 32767.4, 32767);
-        AddRow("rounds over the top", 32767.5, 99999);
-        AddRow("bottom", -32768.0, -32768);
-        AddRow("under the bottom", -32768.6, 99999);
-        AddRow("infinite", qInf(), 99999);
-    }
-    void nearestInt16() {
-        QFETCH(double, value);
-        const std::optional<qint16> rounded = NearestInt16(value);
-        QTEST(rounded ? int(*rounded) : 99999, "result");
+        const std::optional<qint16> nearest = NearestInt16(LeadingNumber(text));
+        QTEST(nearest ? int(*nearest) : 99999, "nearest");
     }
 
     void typeLineFields_data() {
@@ -111,23 +74,19 @@ private slots:
         QTest::addColumn<bool>("bold");
         QTest::addColumn<bool>("italic");
         QTest::addColumn<QString>("color");
-        const QString W = QStringLiteral("16777215"); // white, the default colour
-        AddRow("full", DefaultTypeLine, "Courier New", 28, true, true, W);
+        const QString W = DefaultFontColor;
+        AddRow("full, spaces kept, colour unchecked", "T# Arial #36#True#True#red#", " Arial ", 36,
+               true, true, "red");
         AddRow("colour only", "T#255#", "", 28, true, true, "255");
-        AddRow("font only", "T#Arial#36#True#False#", "Arial", 36, true, false, W);
+        AddRow("no colour, no numbers", "T#Arial#ab#abc#False#", "Arial", 0, true, false, W);
         AddRow("neither", "T", "", 28, true, true, W);
         AddRow("one-character fields", "T#A#9#1#0#0#", "", 28, true, true, W);
-        AddRow("numeric name is the colour", "T#123#20#False#False#255#", "", 20, false, false,
-               "123");
-        AddRow("half size to even", "T#Arial#28.5#abc#False#", "Arial", 28, true, false, W);
+        AddRow("numeric name is the colour", "T#123#20#False#00#255#", "", 20, false, false, "123");
         AddRow("size overflow", "T#Arial#99999#False#True#65280#", "Arial", 28, false, true,
                "65280");
-        AddRow("size without a number", "T#Arial#ab#True#True#", "Arial", 0, true, true, W);
         AddRow("missing closing hash", "T#Arial", "", 28, true, true, W);
-        AddRow("colour not checked", "T#Arial#28#True#True#red#", "Arial", 28, true, true, "red");
         AddRow("hash in font name shifts", "T#Ar#ial#28#True#True#255#", "Ar", 0, true, true,
                "True");
-        AddRow("spaces inside kept", "T# Arial #28#True#True#", " Arial ", 28, true, true, W);
     }
     void typeLineFields() {
         QFETCH(QString, line);
@@ -138,27 +97,79 @@ private slots:
         QTEST(GetFontColorField(line), "color");
     }
 
-    void resetSetSaves_data() {
+    // A reset set with the writer's quirks in category 1 and a final question
+    // of each type: the final group has no Daily Double line, its type is
+    // compared whole and its font size is written as a whole number.
+    void savedLines_data() {
         QTest::addColumn<QString>("finalType");
-        QTest::addColumn<QString>("finalTypeLine");
-        AddRow("final type T", "T", DefaultTypeLine);
-        AddRow("final type never set", "", "");
-        AddRow("final type picture", "P", "P");
-        AddRow("final type sound", "S", "S");
-        AddRow("final type blank", " ", "");
-        AddRow("final type two letters", "TX", "TX");
+        QTest::addColumn<QString>("fontSize");
+        QTest::addColumn<QString>("questionLine"); // of the final question
+        QTest::addColumn<QString>("typeLine");
+        const QString font = u"T#Courier New#%1#True#False#16777215#"_s;
+        AddRow("text, half size to even", "T", "28.5", "Final?", font.arg(28));
+        AddRow("text, size out of range", "T", "99999", "Final?", font.arg(0));
+        AddRow("sound", "S", "28.5", "f.wav", "SFinal?");
+        AddRow("type never set", "", "28.5", "Final?", "");
+        AddRow("blank type", " ", "28.5", "Final?", "");
+        AddRow("two letters", "TX", "28.5", "Final?", "TX");
     }
-    void resetSetSaves() {
+    void savedLines() {
         QFETCH(QString, finalType);
-        QFETCH(QString, finalTypeLine);
+        QFETCH(QString, fontSize);
         GameSet game;
         game.Final.QuestionType = finalType;
-        ResetGameSet(game);
-        QCOMPARE(game.Final.QuestionType, finalType); // the reset keeps it
-        const QByteArray bytes = WriteGameSet(game);
-        QCOMPARE(bytes, FileBytes(ResetLines(finalTypeLine)));
-        // Empty Daily Double flags are stored back as "N".
-        QCOMPARE(game.question(6, 5).DailyDouble, QStringLiteral("N"));
+        ResetGameSet(game); // keeps the final type
+        game.Final.QuestionText.set("  Final?  ");
+        game.Final.MediaPath.set(" f.wav");
+        game.Final.FontSize = fontSize;
+        game.Final.FontItalic = false;
+        game.Final.Answers[1].set("  B ");
+        game.CategoryNames[0].set("  Rivers");
+        QuestionRecord &a = game.question(1, 1), &b = game.question(1, 2);
+        QuestionRecord &c = game.question(1, 3), &d = game.question(1, 4);
+        a.QuestionText.set("  Capital?  ");
+        a.Answers[2].set("   Nile ");
+        a.DailyDouble = " Y ";
+        a.FontColor = "0";
+        a.FontSize = " 9";
+        b.DailyDouble = " "; // blank is not empty: no "N"
+        b.FontColor = " ";
+        b.FontItalic = false;
+        c.FontName = "   ";
+        c.QuestionType = " "; // a blank type is saved as text
+        d.FontName = " Arial ";
+        d.FontBold = false;
+        game.question(1, 5).QuestionType = "Video";
+        QuestionRecord& sound = game.question(2, 1);
+        sound.QuestionType = "S";
+        sound.MediaPath.set(" a.wav ");
+        sound.QuestionText.set("  Name it  ");
+        QStringList expected = ResetLines();
+        const std::map<int, QString> changed = {{0, "Rivers"},
+                                                {1, "Capital?"},
+                                                {2, "^^Nile^^"},
+                                                {3, "Y"},
+                                                {4, "T#Courier New# 9#True#True#0#"},
+                                                {7, ""},
+                                                {8, "T#Courier New#28#True#False#"},
+                                                {12, "T#16777215#"},
+                                                {16, "T# Arial #28#False#True#16777215#"},
+                                                {20, "V"},
+                                                {22, "a.wav"},
+                                                {25, "SName it"},
+                                                {127, "^B^^^"}};
+        for (const auto& [index, line] : changed)
+            expected[index] = line;
+        QFETCH(QString, questionLine);
+        QFETCH(QString, typeLine);
+        expected[126] = questionLine;
+        expected[128] = typeLine;
+        QCOMPARE(FileLines(WriteGameSet(game)), expected);
+        // The save stores back what it wrote: trimmed values, "N" for no mark.
+        QCOMPARE(game.CategoryNames[0].padded().left(7), u"Rivers "_s);
+        QCOMPARE(Joined(a.Answers), u"||Nile||"_s);
+        QCOMPARE(RTrimSpaces(sound.MediaPath.padded()), u"a.wav"_s);
+        QCOMPARE(game.question(6, 5).DailyDouble, u"N"_s);
     }
 
     void roundTrip_data() {
@@ -166,76 +177,56 @@ private slots:
         for (const char* type : {"T", "S", "P"})
             AddRow(type, type);
     }
-    // Read back, a saved set is the set; saved again, it is the same file.
+    // The example set (fonts, colours, a Daily Double, multiple choice) with a
+    // picture, a sound and a final question of each type: read back, a saved
+    // set is the set; saved again, it is the same file.
     void roundTrip() {
         QFETCH(QString, finalType);
-        GameSet game = SampleGame(finalType);
+        GameSet game;
+        QCOMPARE(OpenFile(game, QZ_SOURCE_DIR "/examples/world-tour.txt").number, 0);
+        game.question(3, 1).QuestionType = "P";
+        game.question(3, 1).QuestionText.set("C:\\Trivia Sets\\eiffel.jpg");
+        game.question(6, 4).QuestionType = "S";
+        game.question(6, 4).MediaPath.set("C:\\Trivia Sets\\anthem.wav");
+        game.Final.QuestionType = finalType;
+        if (finalType == "T") {
+            game.Final.FontName = "Times New Roman";
+            game.Final.FontBold = false;
+            game.Final.FontColor = "255";
+        }
+        if (finalType == "S")
+            game.Final.MediaPath.set("C:\\Trivia Sets\\final.wav");
         const QByteArray first = WriteGameSet(game);
         GameSet read = ReadGameSet(first);
         QCOMPARE(read, game);
         QCOMPARE(WriteGameSet(read), first);
     }
 
-    // One field of question 4.2 and the line it is saved as (the reading of
-    // such lines is typeLineFields' business).
-    void savedLine_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("written");
-        const QString font = QStringLiteral("T#Courier New#");
-        AddRow("black colour", "color", "0", font + "28#True#True#0#");
-        AddRow("no colour", "color", "", font + "28#True#True#");
-        AddRow("blank colour", "color", " ", font + "28#True#True#");
-        AddRow("size untrimmed", "size", " 9", font + " 9#True#True#16777215#");
-        AddRow("no font name", "name", "", "T#16777215#");
-        AddRow("blank font name", "name", "   ", "T#16777215#");
-        AddRow("font name untrimmed", "name", " Arial ", "T# Arial #28#True#True#16777215#");
-        AddRow("bold off", "bold", "", font + "28#False#True#16777215#");
-        AddRow("italic off", "italic", "", font + "28#True#False#16777215#");
-        AddRow("blanks around text", "text", "  Capital?  ", "Capital?");
-        AddRow("blanks around answer", "answer", "  Paris ", "Paris^^^^");
-    }
-    void savedLine() {
-        QFETCH(QString, field);
-        QFETCH(QString, stored);
-        GameSet game = ResetGame();
-        QuestionRecord& record = game.question(4, 2);
-        const std::map<QString, QString*> fonts = {
-            {"color", &record.FontColor}, {"size", &record.FontSize}, {"name", &record.FontName}};
-        if (field == "text")
-            record.QuestionText.set(stored);
-        else if (field == "answer")
-            record.Answers[0].set(stored);
-        else if (field == "bold" || field == "italic")
-            (field == "bold" ? record.FontBold : record.FontItalic) = false;
-        else
-            *fonts.at(field) = stored;
-        const int line = field == "text" ? 68 : field == "answer" ? 69 : 71;
-        QTEST(SavedLines(game).at(line), "written");
-    }
-
+    // The answer line of question 1.1 and of the final question: the answers
+    // read (without their trailing pad), and the whole file saved from them.
     void answersLine_data() {
         QTest::addColumn<QString>("line");
-        QTest::addColumn<QStringList>("answers");
-        AddRow("no caret is trimmed", "  Paris  ", QStringList{"Paris", "", "", "", ""});
-        AddRow("fields not trimmed", " a ^ b ", QStringList{" a", " b", "", "", ""});
-        AddRow("caret in an answer shifts", "a^b^^^^", QStringList{"a", "b", "", "", ""});
-        AddRow("old short form", "a^b", QStringList{"a", "b", "", "", ""});
-        AddRow("extra fields dropped", "a^b^c^d^e^f", QStringList{"a", "b", "c", "d", "e"});
-        AddRow("five answers", "P^R^P^O^B", QStringList{"P", "R", "P", "O", "B"});
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<QString>("written");
+        QString high;
+        for (int byte = 0x80; byte <= 0xFF; ++byte)
+            high += DecodeWindows1252(QByteArray(1, char(byte)));
+        AddRow("every high byte", high + "^^^^", high + "||||", high + "^^^^");
+        AddRow("no caret: trimmed", "  Paris  ", "Paris||||", "Paris^^^^");
+        AddRow("leading blanks kept", " a ^ b ", " a| b|||", "a^b^^^");
+        AddRow("old short form", "a^b", "a|b|||", "a^b^^^");
+        AddRow("extra fields dropped", "a^b^c^d^e^f", "a|b|c|d|e", "a^b^c^d^e");
     }
     void answersLine() {
         QFETCH(QString, line);
-        QFETCH(QStringList, answers);
-        QStringList lines = ResetLines(DefaultTypeLine);
-        lines[2] = line;   // category 1, question 1
-        lines[127] = line; // the final question
-        const GameSet game = ReadGameSet(FileBytes(lines));
-        // Leading blanks stay in the field; trailing ones are padding.
-        for (int index = 0; index < 5; ++index) {
-            QCOMPARE(RTrimSpaces(game.question(1, 1).Answers[index].padded()), answers.at(index));
-            QCOMPARE(RTrimSpaces(game.Final.Answers[index].padded()), answers.at(index));
-        }
+        QFETCH(QString, written);
+        QStringList lines = ResetLines();
+        lines[2] = lines[127] = line;
+        GameSet game = ReadGameSet(FileBytes(lines));
+        QTEST(Joined(game.question(1, 1).Answers), "answers");
+        QTEST(Joined(game.Final.Answers), "answers");
+        lines[2] = lines[127] = written;
+        QCOMPARE(SavedLines(game), lines);
     }
 
     // The type line of question 1 of a category and of the final question,
@@ -244,146 +235,132 @@ private slots:
         QTest::addColumn<int>("category");
         QTest::addColumn<QString>("typeLine");
         QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("finalType");
         QTest::addColumn<QString>("text");
-        AddRow("sound", 1, "SName it", "S", "Name it");
-        AddRow("sound, blanks kept", 1, "S  two  ", "S", "  two");
-        AddRow("picture", 1, "P", "P", "line one");
-        AddRow("only first letter counts", 1, "Video", "V", "line one");
-        AddRow("lower case is another type", 1, "t#Arial#36#", "t", "line one");
+        QTest::addColumn<QString>("font");
+        const QString D = DefaultFontName;
+        AddRow("sound, blanks kept", 1, "S  Name it  ", "S", "S", "  Name it", D);
+        AddRow("only first letter counts", 1, "Video", "V", "V", "line one", D);
+        AddRow("lower case is another type", 1, "t#Arial#36#", "t", "t", "line one", D);
+        AddRow("text with a font", 1, "T#Arial#36#", "T", "T", "line one", "Arial");
+        AddRow("empty type is text", 1, "", "T", "T", "line one", D);
         // A blank letter is text in categories 1, 2, 4 and 5 only, never in the final.
         for (int category = 1; category <= 6; ++category) {
-            AddRow(qPrintable(QStringLiteral("blank in category %1").arg(category)), category,
-                   " #Arial#36#False#False#", category % 3 ? "T" : " ", "line one");
+            AddRow(qPrintable(u"blank in category %1"_s.arg(category)), category,
+                   " #Arial#36#False#False#", category % 3 ? "T" : " ", " ", "line one",
+                   category % 3 ? "Arial" : D);
         }
     }
     void questionTypes() {
         QFETCH(int, category);
         QFETCH(QString, typeLine);
         QFETCH(QString, type);
-        QFETCH(QString, text);
         QStringList lines = ResetLines(typeLine);
-        const int base = 1 + 21 * (category - 1); // question 1, 0-based index
+        const int base = 21 * category - 20; // question 1, 0-based
         lines[base] = lines[126] = "line one";
         lines[base + 3] = typeLine;
         const GameSet game = ReadGameSet(FileBytes(lines));
-        const QString media = type == "S" ? "line one" : "";
-        const QString font = type == "T" ? "Arial" : DefaultFontName;
         const QuestionRecord& record = game.question(category, 1);
         QCOMPARE(record.QuestionType, type);
-        QCOMPARE(RTrimSpaces(record.QuestionText.padded()), text);
-        QCOMPARE(record.MediaPath.trimmed(), media);
-        QCOMPARE(record.FontName, font);
-        QCOMPARE(game.Final.QuestionType, typeLine.left(1));
-        QCOMPARE(RTrimSpaces(game.Final.QuestionText.padded()), text);
-        QCOMPARE(game.Final.MediaPath.trimmed(), media);
-        QCOMPARE(game.Final.FontName, DefaultFontName);
+        QTEST(RTrimSpaces(record.QuestionText.padded()), "text");
+        QCOMPARE(record.MediaPath.trimmed(), type == "S" ? u"line one"_s : QString());
+        QTEST(record.FontName, "font");
+        QTEST(game.Final.QuestionType, "finalType");
     }
 
-    void shortFiles_data() {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QString>("name1");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("font");
-        QTest::addColumn<QString>("media");
-        AddRow("empty file", QStringList(), "", "", "T", DefaultFontName, "");
-        AddRow("three lines", QStringList{"Name", "Q1", "ans"}, "Name", "Q1", "T", DefaultFontName,
-               "");
-        AddRow("text question", QStringList{"Name", "Q1", "a", "Y", "T#Arial#"}, "Name", "Q1", "T",
-               "Arial", "");
-        AddRow("sound question", QStringList{"Name", "tune.wav", "a", "Y", "SName it"}, "Name",
-               "Name it", "S", DefaultFontName, "tune.wav");
-    }
-    void shortFiles() {
-        QFETCH(QStringList, lines);
-        QFETCH(QString, text);
-        QFETCH(QString, type);
-        QFETCH(QString, font);
-        QFETCH(QString, media);
-        const GameSet game = ReadGameSet(FileBytes(lines));
-        QTEST(game.CategoryNames[0].trimmed(), "name1");
+    // Past the end of a short file every question keeps the last question and
+    // type line read; nothing after the final group is read.
+    void shortAndLongFiles() {
+        QCOMPARE(SavedLines(ReadGameSet(QByteArray())), ResetLines());
+        GameSet game = ReadGameSet(FileBytes({"Name", "tune.wav", "a", " Y ", "SName it"}));
+        QCOMPARE(game.CategoryNames[0].trimmed(), u"Name"_s);
+        QCOMPARE(game.question(1, 1).DailyDouble, u" Y "_s); // kept untrimmed
         QVERIFY(game.CategoryNames[5].isBlank());
-        // Questions past the end repeat the last question and type line read.
-        for (const auto& [category, question] : {std::pair{1, 2}, {3, 4}, {6, 5}}) {
-            const QuestionRecord& record = game.question(category, question);
-            QCOMPARE(record.QuestionText.trimmed(), text);
-            QCOMPARE(record.QuestionType, type);
-            QCOMPARE(record.FontName, font);
-            QCOMPARE(record.MediaPath.trimmed(), media);
-            QCOMPARE(record.DailyDouble, QString()); // keeps its reset value
-            for (const auto& answer : record.Answers)
-                QVERIFY(answer.isBlank());
+        for (const QuestionRecord* record : {&game.question(3, 4), &game.Final}) {
+            QCOMPARE(record->QuestionType, u"S"_s);
+            QCOMPARE(record->QuestionText.trimmed(), u"Name it"_s);
+            QCOMPARE(record->MediaPath.trimmed(), u"tune.wav"_s);
+            QCOMPARE(record->DailyDouble, QString()); // keeps its reset value
+            QCOMPARE(Joined(record->Answers), u"||||"_s);
         }
-        QCOMPARE(game.Final.QuestionType, type);
-        QCOMPARE(game.Final.QuestionText.trimmed(), text);
-        QCOMPARE(game.Final.MediaPath.trimmed(), media);
-        QCOMPARE(game.Final.FontName, font);
-    }
-
-    void linesAfterTheLastAreIgnored() {
-        const QByteArray bytes = FileBytes(SavedLines(SampleGame("T")));
+        const QByteArray bytes = WriteGameSet(game);
         const GameSet plain = ReadGameSet(bytes);
         QCOMPARE(ReadGameSet(bytes + "junk^x^y^z^w^v\r\nSmore\r\n"), plain);
         QCOMPARE(ReadGameSet(bytes.chopped(2)), plain); // an unterminated last line
     }
 
-    // One line of a reset file replaced: the field it is read into, and the
-    // line written back from what was read.
-    void lineReadAndWritten_data() {
-        QTest::addColumn<int>("index"); // 0-based line
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("written");
-        QString high;
-        for (int byte = 0x80; byte <= 0xFF; ++byte)
-            high += DecodeWindows1252(QByteArray(1, static_cast<char>(byte)));
-        AddRow("name cut to 32", 0, QString(40, 'n'), QString(32, 'n'), QString(32, 'n'));
-        AddRow("text cut to 256", 1, QString(300, 'q'), QString(256, 'q'), QString(256, 'q'));
-        AddRow("answer cut to 300", 2, QString(310, 'a'), QString(300, 'a'),
-               QString(300, 'a') + "^^^^");
-        AddRow("line feed in a text", 1, "line\nfeed", "line\nfeed", "line\nfeed");
-        AddRow("every high byte", 2, high + "^^^^", high, high + "^^^^");
-        AddRow("lower-case mark", 3, "y", "y", "y");
-        AddRow("mark kept untrimmed", 3, " Y ", " Y ", "Y");
-        AddRow("empty mark saved as N", 3, "", "", "N");
-        AddRow("blank mark is not empty", 3, " ", " ", "");
-    }
-    void lineReadAndWritten() {
-        QFETCH(int, index);
-        QFETCH(QString, line);
-        QStringList lines = ResetLines(DefaultTypeLine);
-        lines[index] = line;
-        GameSet game = ReadGameSet(FileBytes(lines));
-        const QuestionRecord& record = game.question(1, 1);
-        const QString fields[] = {game.CategoryNames[0].trimmed(), record.QuestionText.trimmed(),
-                                  record.Answers[0].trimmed(), record.DailyDouble};
-        QTEST(fields[index], "value");
-        QVERIFY(game.question(1, 2).QuestionText.isBlank()); // nothing shifted
-        QTEST(SavedLines(game).at(index), "written");
-    }
-
-    void saveStoresTrimmedValuesBack() {
-        GameSet game = ResetGame();
-        game.CategoryNames[0].set("  Rivers");
-        game.question(1, 1).Answers[2].set("   Nile");
-        WriteGameSet(game);
-        QVERIFY(game.CategoryNames[0].padded().startsWith("Rivers"));
-        QVERIFY(game.question(1, 1).Answers[2].padded().startsWith("Nile"));
-    }
-
-    // A save into a missing folder creates nothing; only regular files are
-    // read, so a device that never ends cannot hang the reader.
-    void fileErrors() {
+    // Only regular files are read, so a device that never ends cannot hang the reader.
+    void openErrors() {
         QTemporaryDir dir;
-        GameSet game = ResetGame();
+        GameSet game;
         QCOMPARE(OpenFile(game, dir.path()).number, ErrorNumber::PathFileAccess);
         QCOMPARE(OpenFile(game, "/dev/zero").number, ErrorNumber::PathFileAccess);
-        QCOMPARE(SaveFile(game, dir.filePath("nowhere/set.txt")).number, ErrorNumber::PathNotFound);
-        QVERIFY(!QFileInfo::exists(dir.filePath("nowhere")));
         QCOMPARE(SaveAccessErrorText().split("\r\n").mid(0, 3),
                  (QStringList{"Unable to save to the specified directory.",
                               "You may not have permission to write to this file/directory.",
                               "Contact your system administrator or save in \"My Documents\"."}));
+    }
+
+    // Every byte reads as one character and is written back as itself.
+    void windows1252EveryByte() {
+        QString high;
+        for (int byte = 0; byte < 256; ++byte) {
+            const QByteArray bytes(1, char(byte));
+            const QString text = DecodeWindows1252(bytes);
+            bool lossless = false;
+            QCOMPARE(EncodeWindows1252(text, &lossless), bytes);
+            QVERIFY(lossless && text.size() == 1 && IsWindows1252(text.at(0)));
+            QCOMPARE(IsUndefinedWindows1252(text.at(0)),
+                     QByteArray("\x81\x8D\x8F\x90\x9D").contains(char(byte)));
+            if (byte >= 0x80 && byte < 0xA0)
+                high += text;
+            else
+                QCOMPARE(int(text.at(0).unicode()), byte); // as in Latin-1
+        }
+        QCOMPARE(high, u"\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160"
+                       u"\u2039\u0152\u008D\u017D\u008F\u0090\u2018\u2019\u201C\u201D\u2022"
+                       u"\u2013\u2014\u02DC\u2122\u0161\u203A\u0153\u009D\u017E\u0178"_s);
+    }
+
+    void windows1252Outside_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("encoded");
+        AddRow("A macron", u"a\u0100b"_s, QByteArray("a?b"));
+        AddRow("C1 control not in the table", u"-\u0085"_s, QByteArray("-?"));
+        AddRow("emoji at the end is one ?", u"\u00e9\U0001F600"_s, QByteArray("\xE9?"));
+        AddRow("lone high surrogate", u"a"_s + QChar(0xD800) + "b", QByteArray("a?b"));
+    }
+    void windows1252Outside() {
+        QFETCH(QString, text);
+        bool lossless = true;
+        QTEST(EncodeWindows1252(text, &lossless), "encoded");
+        QVERIFY(!lossless);
+        QVERIFY(!IsWindows1252(text.at(1)));
+    }
+
+    void lineEnds_data() {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QStringList>("lines");
+        AddRow("empty", QByteArray(), QStringList());
+        AddRow("CR LF", QByteArray("a\r\nb\r\n"), QStringList{"a", "b"});
+        AddRow("CR only", QByteArray("a\rb\r"), QStringList{"a", "b"});
+        AddRow("lone LF stays", QByteArray("a\nb\r\nc"), QStringList{"a\nb", "c"});
+        AddRow("CR CR LF", QByteArray("a\r\r\n"), QStringList{"a", ""});
+        // Longer than a read chunk and the limit; its CR LF straddles the 64 KiB boundary.
+        AddRow("long line", QByteArray(64 * 1024 - 1, 'x') + "\r\nsecond\r\n",
+               QStringList{QString(10, 'x'), "second"});
+    }
+    void lineEnds() {
+        QFETCH(QByteArray, input);
+        QBuffer buffer(&input);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        LineReader reader(buffer, 10);
+        QStringList read;
+        QString line;
+        while (reader.readLine(line))
+            read << line;
+        QTEST(read, "lines");
+        QVERIFY(!reader.readLine(line));
     }
 };
 

@@ -2,8 +2,8 @@
 #include "testdata.h"
 
 #include <QStringEncoder>
-#include <QTemporaryDir>
-#include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -11,20 +11,13 @@ namespace {
 QStringList FullBoard() {
     QStringList lines;
     for (int k = 1; k <= 6; ++k) {
-        lines << QStringLiteral("Category %1\tignored").arg(k);
+        lines << u"Category %1\tignored"_s.arg(k);
         for (int j = 1; j <= 5; ++j) {
-            lines << QStringLiteral("Question %1.%2\tignored").arg(k).arg(j)
-                  << QStringLiteral("Answer %1.%2\tA%1%2\tB%1%2\tC%1%2\tD%1%2\tE").arg(k).arg(j);
+            lines << u"Question %1.%2\tignored"_s.arg(k).arg(j)
+                  << u"Answer %1.%2\tA%1%2\tB%1%2\tC%1%2\tD%1%2\tE"_s.arg(k).arg(j);
         }
     }
-    return lines << QStringLiteral("Final question") << QStringLiteral("Final\tFA\tFB\tFC\tFD");
-}
-
-QString Joined(const std::array<FixedText<300>, 5>& answers) {
-    QStringList texts;
-    for (const auto& answer : answers)
-        texts << answer.trimmed();
-    return texts.join(QLatin1Char('|'));
+    return lines << u"Final question"_s << u"Final\tFA\tFB\tFC\tFD"_s;
 }
 
 } // namespace
@@ -33,30 +26,34 @@ class TestImport : public QObject {
     Q_OBJECT
 
 private slots:
+    // A board from a file: its 68 lines fill the names, question texts and
+    // answers; a 69th line would overflow if it were read.
     void fullBoard() {
-        QStringList lines = FullBoard();
-        lines << QString(40000, 'x') + '\t'; // a 69th line would overflow if it were read
+        QTemporaryDir folder;
+        const QString path =
+            WriteFile(folder, "board.txt", FileBytes(FullBoard() << QString(40000, 'x') + '\t'));
         GameSet game = ResetGame();
-        game.question(2, 3).DailyDouble = QStringLiteral("Y");
-        game.question(4, 1).QuestionType = QStringLiteral("P");
-
-        QCOMPARE(ImportTabDelimited(game, FileBytes(lines)).number, 0);
+        game.question(2, 3).DailyDouble = "Y";
+        game.question(4, 1).QuestionType = "P";
+        QCOMPARE(ImportTabDelimitedFile(game, path).number, 0);
         for (int k = 1; k <= 6; ++k) {
-            QCOMPARE(game.CategoryNames[k - 1].trimmed(), QStringLiteral("CATEGORY %1").arg(k));
+            QCOMPARE(game.CategoryNames[k - 1].trimmed(), u"CATEGORY %1"_s.arg(k));
             for (int j = 1; j <= 5; ++j) {
                 const QuestionRecord& record = game.question(k, j);
-                QCOMPARE(record.QuestionText.trimmed(),
-                         QStringLiteral("Question %1.%2").arg(k).arg(j));
+                QCOMPARE(record.QuestionText.trimmed(), u"Question %1.%2"_s.arg(k).arg(j));
                 QCOMPARE(Joined(record.Answers),
-                         QStringLiteral("Answer %1.%2|A%1%2|B%1%2|C%1%2|D%1%2").arg(k).arg(j));
+                         u"Answer %1.%2|A%1%2|B%1%2|C%1%2|D%1%2"_s.arg(k).arg(j));
             }
         }
-        QCOMPARE(game.Final.QuestionText.trimmed(), QStringLiteral("Final question"));
-        QCOMPARE(Joined(game.Final.Answers), QStringLiteral("Final|FA|FB|FC|FD"));
+        QCOMPARE(game.Final.QuestionText.trimmed(), u"Final question"_s);
+        QCOMPARE(Joined(game.Final.Answers), u"Final|FA|FB|FC|FD"_s);
         // Types, marks and fonts are not the import's business.
-        QCOMPARE(game.question(2, 3).DailyDouble, QStringLiteral("Y"));
-        QCOMPARE(game.question(4, 1).QuestionType, QStringLiteral("P"));
+        QCOMPARE(game.question(2, 3).DailyDouble, u"Y"_s);
+        QCOMPARE(game.question(4, 1).QuestionType, u"P"_s);
         QCOMPARE(game.question(1, 1).FontName, DefaultFontName);
+        QCOMPARE(ImportTabDelimitedFile(game, folder.filePath("none.txt")).number, 53);
+        QCOMPARE(ImportTabDelimitedFile(game, folder.path()).number, 75);
+        QCOMPARE(ImportTabDelimitedFile(game, "/dev/zero").number, 75); // never ends
     }
 
     // A category line (line 1) or a question line (line 2): all the field's characters.
@@ -65,15 +62,11 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("expected");
         AddRow("name: spaces kept, capitals, rest ignored", 1, "  history\tx", "  HISTORY");
-        AddRow("name: empty first column", 1, "\tSports", "");
         AddRow("name: cut to 32", 1, QString(40, 'b'), QString(32, 'B'));
-        AddRow("name: capitals outside the code page", 1,
-               QStringLiteral("\u00b5g \u0192 \u00df \u00ff \u00e9"),
-               QStringLiteral("\u00b5G \u0192 SS \u0178 \u00c9"));
+        AddRow("name: capitals outside the code page", 1, u"\u00b5g \u0192 \u00df \u00ff \u00e9"_s,
+               u"\u00b5G \u0192 SS \u0178 \u00c9"_s);
         AddRow("question: spaces only", 2, "     ", "");
-        AddRow("question: spaces then tab", 2, "   \tanswer-like", "");
         AddRow("question: leading spaces kept", 2, "  who?", "  who?");
-        AddRow("question: quotes kept", 2, "\"What is \"\"it\"\"?\"", "\"What is \"\"it\"\"?\"");
         AddRow("question: cut to 256", 2, QString(300, 'q'), QString(256, 'q'));
     }
     void firstColumn() {
@@ -83,10 +76,9 @@ private slots:
         GameSet game = ResetGame();
         const QStringList lines = lineNumber == 1 ? QStringList{line} : QStringList{"CAT", line};
         QCOMPARE(ImportTabDelimited(game, FileBytes(lines)).number, 0);
-        if (lineNumber == 1)
-            QCOMPARE(game.CategoryNames[0].padded(), expected.leftJustified(32));
-        else
-            QCOMPARE(game.question(1, 1).QuestionText.padded(), expected.leftJustified(256));
+        const QString name = RTrimSpaces(game.CategoryNames[0].padded());
+        QCOMPARE(lineNumber == 1 ? name : RTrimSpaces(game.question(1, 1).QuestionText.padded()),
+                 expected);
     }
 
     void answerLine_data() {
@@ -107,20 +99,19 @@ private slots:
         QFETCH(QString, line);
         GameSet game = ResetGame();
         for (auto& answer : game.question(1, 1).Answers)
-            answer.set(QStringLiteral("old"));
+            answer.set("old");
         QCOMPARE(ImportTabDelimited(game, FileBytes({"CAT", "Q", line})).number, 0);
         QTEST(Joined(game.question(1, 1).Answers), "expected");
     }
 
-    // Raw bytes: short files, line ends and encodings. The answers are joined by "|".
+    // Raw bytes: short files, line ends and encodings.
     void rawInput_data() {
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("question2");
-        const QString cafe = QStringLiteral("CAF\u00c9 \u20ac");
-        const QString naive = QStringLiteral("A|na\u00efve|||");
+        const QString cafe = u"CAF\u00c9 \u20ac"_s, naive = u"A|na\u00efve|||"_s;
         AddRow("empty", QByteArray(), "", "", "||||", "");
         AddRow("last line unterminated", QByteArray("Sci\r\nQ1\r\nA1"), "SCI", "Q1", "A1||||", "");
         AddRow("ends in a question line", QByteArray("S\r\nQ\r\nA\r\nQ2"), "S", "Q", "A||||", "Q2");
@@ -130,40 +121,38 @@ private slots:
                "ABCDEFGHIJ\nKLMNOPQRST\nUVWXYZ0123", "", "||||", "");
         AddRow("lone LF inside a line", QByteArray("Cat\r\nWho\nwhat?\r\nA\nB\tC\r\n"), "CAT",
                "Who\nwhat?", "A\nB|C|||", "");
-        const QString text = QStringLiteral("Caf\u00e9 \u20ac\r\nQ\r\nA\tna\u00efve\r\n");
+        const QString text = u"Caf\u00e9 \u20ac\r\nQ\r\nA\tna\u00efve\r\n"_s;
         AddRow("Windows-1252", QByteArray("Caf\xe9 \x80\r\nQ\r\nA\tna\xefve\r\n"), cafe, "Q", naive,
                "");
-        AddRow("UTF-8 without a mark", text.toUtf8(),
-               QStringLiteral("CAF\u00c3\u00a9 \u00c2\u201a\u00ac"), "Q",
-               QStringLiteral("A|na\u00c3\u00afve|||"), "");
-        AddRow("UTF-8 mark", QByteArray("\xEF\xBB\xBF") + text.toUtf8(), cafe, "Q", naive, "");
-        const QByteArray littleEndian = QStringEncoder(QStringConverter::Utf16LE).encode(text);
-        const QByteArray bigEndian = QStringEncoder(QStringConverter::Utf16BE).encode(text);
-        AddRow("UTF-16 LE mark", QByteArray("\xFF\xFE") + littleEndian, cafe, "Q", naive, "");
-        AddRow("UTF-16 BE mark", QByteArray("\xFE\xFF") + bigEndian, cafe, "Q", naive, "");
+        AddRow("UTF-8 without a mark", text.toUtf8(), u"CAF\u00c3\u00a9 \u00c2\u201a\u00ac"_s, "Q",
+               u"A|na\u00c3\u00afve|||"_s, "");
+        AddRow("UTF-8 mark", "\xEF\xBB\xBF" + text.toUtf8(), cafe, "Q", naive, "");
+        AddRow("UTF-16 LE mark",
+               QByteArray("\xFF\xFE") + QStringEncoder(QStringConverter::Utf16LE).encode(text),
+               cafe, "Q", naive, "");
+        AddRow("UTF-16 BE mark",
+               QByteArray("\xFE\xFF") + QStringEncoder(QStringConverter::Utf16BE).encode(text),
+               cafe, "Q", naive, "");
     }
     void rawInput() {
         QFETCH(QByteArray, data);
-        QFETCH(QString, question);
         GameSet game = ResetGame();
         QCOMPARE(ImportTabDelimited(game, data).number, 0);
         QTEST(game.CategoryNames[0].trimmed(), "name");
-        QCOMPARE(game.question(1, 1).QuestionText.trimmed(), question);
+        QTEST(game.question(1, 1).QuestionText.trimmed(), "question");
         QTEST(Joined(game.question(1, 1).Answers), "answers");
         QTEST(game.question(1, 2).QuestionText.trimmed(), "question2");
-        QVERIFY(game.CategoryNames[1].isBlank());
-        QVERIFY(game.Final.QuestionText.isBlank());
+        QVERIFY(game.CategoryNames[1].isBlank() && game.Final.QuestionText.isBlank());
     }
 
     void overflow_data() {
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<int>("error");
         using L = QStringList;
-        const auto x = [](int count) { return QString(count, QLatin1Char('x')); };
+        const auto x = [](int count) { return QString(count, 'x'); };
         // Category and question lines: only the first tab is looked for.
         AddRow("category, first tab at 32767", L{x(32766) + "\t"}, 0);
         AddRow("category, first tab at 32768", L{x(32767) + "\t"}, 6);
-        AddRow("question, first tab at 32767", L{"C", x(32766) + "\tmore"}, 0);
         AddRow("question, first tab at 32768", L{"C", x(32767) + "\tmore"}, 6);
         AddRow("question, later tab far out", L{"C", "Q\t" + x(40000) + "\t"}, 0);
         AddRow("question, no tab at all", L{"C", x(100000)}, 0);
@@ -171,7 +160,6 @@ private slots:
         AddRow("answer, tab at 32766", L{"C", "Q", x(32765) + "\tB"}, 0);
         AddRow("answer, tab at 32767", L{"C", "Q", x(32766) + "\tB"}, 6);
         AddRow("answer, leading spaces", L{"C", "Q", QString(9, ' ') + x(32765) + "\tB"}, 0);
-        AddRow("answer, trailing tab at 32767", L{"C", "Q", x(32766) + "\t"}, 6);
         AddRow("answer, 7th column far out", L{"C", "Q", "a\tb\tc\td\te\tf\t" + x(40000) + "\t"},
                6);
         AddRow("answer, long last field", L{"C", "Q", "a\t" + x(100000)}, 0);
@@ -185,32 +173,20 @@ private slots:
         GameSet game = ResetGame();
         const FileError result = ImportTabDelimited(game, FileBytes(lines));
         QCOMPARE(result.number, error);
-        QCOMPARE(result.description, error ? QStringLiteral("Overflow") : QString());
+        QCOMPARE(result.description, error ? u"Overflow"_s : QString());
     }
 
     void overflowKeepsEarlierFields() {
         QStringList lines = FullBoard();
         lines[13] = QString(32766, 'x') + "\tB"; // answers of category 2, question 1
         GameSet game = ResetGame();
-        game.question(2, 1).Answers[0].set(QStringLiteral("before"));
+        game.question(2, 1).Answers[0].set("before");
         QCOMPARE(ImportTabDelimited(game, FileBytes(lines)).number, 6);
-        QCOMPARE(game.question(2, 1).QuestionText.trimmed(), QStringLiteral("Question 2.1"));
-        QCOMPARE(game.question(1, 5).Answers[4].trimmed(), QStringLiteral("D15"));
+        QCOMPARE(game.question(2, 1).QuestionText.trimmed(), u"Question 2.1"_s);
+        QCOMPARE(game.question(1, 5).Answers[4].trimmed(), u"D15"_s);
         // Nothing of the overflowing line, nothing after it.
-        QCOMPARE(game.question(2, 1).Answers[0].trimmed(), QStringLiteral("before"));
-        QVERIFY(game.question(2, 2).QuestionText.isBlank());
-        QVERIFY(game.CategoryNames[2].isBlank());
-    }
-
-    void fromFile() {
-        QTemporaryDir folder;
-        const QString path = WriteFile(folder, "board.txt", FileBytes(FullBoard()));
-        GameSet game = ResetGame();
-        QCOMPARE(ImportTabDelimitedFile(game, path).number, 0);
-        QCOMPARE(game.Final.Answers[4].trimmed(), QStringLiteral("FD"));
-        QCOMPARE(ImportTabDelimitedFile(game, folder.filePath("none.txt")).number, 53);
-        QCOMPARE(ImportTabDelimitedFile(game, folder.path()).number, 75);
-        QCOMPARE(ImportTabDelimitedFile(game, "/dev/zero").number, 75); // never ends
+        QCOMPARE(game.question(2, 1).Answers[0].trimmed(), u"before"_s);
+        QVERIFY(game.question(2, 2).QuestionText.isBlank() && game.CategoryNames[2].isBlank());
     }
 };
 

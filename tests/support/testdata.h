@@ -40,9 +40,17 @@ inline GameSet ResetGame() {
     return game;
 }
 
-// The lines a game set saves as (the model gets the save's trimming).
+// The lines a game set saves as (the copy gets the save's trimming).
 inline QStringList SavedLines(GameSet game) {
     return FileLines(WriteGameSet(game));
+}
+
+// The five answers without their trailing pad, joined by "|".
+inline QString Joined(const std::array<FixedText<300>, 5>& answers) {
+    QStringList texts;
+    for (const auto& answer : answers)
+        texts << RTrimSpaces(answer.padded());
+    return texts.join(QLatin1Char('|'));
 }
 
 // Writes `bytes` to `name` inside `folder` and returns the path ("" on failure).
