@@ -1,69 +1,50 @@
+// Path and text helpers, media kinds by file name, and the picture's place in its box.
+#include "editor/picturefit.h"
+#include "model/mediakind.h"
 #include "testdata.h"
 #include "util/pathhelpers.h"
 
-#include <QTemporaryDir>
-#include <QTest>
-
-namespace {
-const QChar Nul = QChar(0);
-}
+Q_DECLARE_METATYPE(MediaKind)
 
 class TestPathHelpers : public QObject {
     Q_OBJECT
 
 private slots:
     void pathParts_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("fileName");
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("withoutExtension");
+        Columns<QString, QString, QString, QString>("path", "fileName", "folder", "stripped");
         AddRow("full path", "C:\\Sets\\Game1.txt", "Game1.txt", "C:\\Sets\\", "C:\\Sets\\Game1");
         AddRow("dot in a folder", "C:\\My.Sets\\Game1.txt", "Game1.txt", "C:\\My.Sets\\", "C:\\My");
         AddRow("bare name", "Game1.txt", "", "", "Game1");
         AddRow("trailing backslash", "C:\\Sets\\", "", "C:\\Sets\\", "C:\\Sets\\");
-        AddRow("two dots", "a\\b.c.d", "b.c.d", "a\\", "a\\b");
         AddRow("slashes do not count", "/home/u/x.txt", "", "", "/home/u/x");
     }
     void pathParts() {
-        QFETCH(QString, path);
+        const QString path = Data<QString>("path");
         QTEST(GetFileName(path), "fileName");
         QTEST(GetFolder(path), "folder");
-        QTEST(StripExtension(path), "withoutExtension");
+        QTEST(StripExtension(path), "stripped");
     }
 
-    void removeLineBreak_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        AddRow("middle", "a\r\nb", "a\nb");
-        AddRow("none", "abc", "abc");
-        AddRow("only the first pair", "a\r\nb\r\nc", "a\nb\r\nc");
-        AddRow("at the end", "a\r\n", "a\n");
-        AddRow("lone CR stays", "a\rb", "a\rb");
-        AddRow("LF CR is no pair", "a\n\rb", "a\n\rb");
+    void textHelpers_data() {
+        Columns<QString, QString, QString, QString>("text", "lineBreak", "backslash", "nul");
+        const QString nuls(3, QChar(0));
+        AddRow("CR LF inside", "a\r\nb", "a\nb", "a\r\nb\\", "a\r\nb");
+        AddRow("only the first pair", "a\r\nb\r\nc", "a\nb\r\nc", "a\r\nb\r\nc\\", "a\r\nb\r\nc");
+        AddRow("lone CR stays", "a\rb", "a\rb", "a\rb\\", "a\rb");
+        AddRow("LF CR is no pair", "a\n\rb", "a\n\rb", "a\n\rb\\", "a\n\rb");
+        AddRow("folder with its backslash", "C:\\Sets\\", "C:\\Sets\\", "C:\\Sets\\", "C:\\Sets\\");
+        AddRow("empty", "", "", "\\", "");
+        AddRow("nul padded", "a.txt" + nuls, "a.txt" + nuls, "a.txt" + nuls + "\\", "a.txt");
     }
-    void removeLineBreak() {
-        QFETCH(QString, text);
-        QTEST(RemoveLineBreak(text), "expected");
-    }
-
-    void backslashAndNulls_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("withBackslash");
-        QTest::addColumn<QString>("beforeNul");
-        AddRow("folder", "C:\\Sets", "C:\\Sets\\", "C:\\Sets");
-        AddRow("already", "C:\\Sets\\", "C:\\Sets\\", "C:\\Sets\\");
-        AddRow("empty", "", "\\", "");
-        AddRow("nul padded", "a.txt" + QString(3, Nul), "a.txt" + QString(3, Nul) + "\\", "a.txt");
-    }
-    void backslashAndNulls() {
-        QFETCH(QString, text);
-        QTEST(AddBackslash(text), "withBackslash");
-        QTEST(StripNulls(text), "beforeNul");
+    void textHelpers() {
+        const QString text = Data<QString>("text");
+        QTEST(RemoveLineBreak(text), "lineBreak");
+        QTEST(AddBackslash(text), "backslash");
+        QTEST(StripNulls(text), "nul");
     }
 
     void filters_data() {
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("expected");
+        Columns<QString, QString>("filter", "expected");
         const QString gameSets = AddFilterItem(QString(), "Game Sets(*.txt)", "*.txt");
         AddRow("added items", AddFilterItem(gameSets, "All"), "Game Sets(*.txt) (*.txt);;All (*)");
         AddRow("pipe pair", "Game Sets(*.txt)|*.txt", "Game Sets(*.txt) (*.txt)");
@@ -72,10 +53,7 @@ private slots:
         AddRow("missing pattern", "Text", "Text (*)");
         AddRow("empty", "", "");
     }
-    void filters() {
-        QFETCH(QString, filter);
-        QTEST(ToQtFileFilter(filter), "expected");
-    }
+    void filters() { QTEST(ToQtFileFilter(Data<QString>("filter")), "expected"); }
 
     void fileExists() {
         QTemporaryDir dir;
@@ -86,6 +64,57 @@ private slots:
         for (const QString& path :
              {dir.path(), dir.path() + "\\", dir.filePath("x.txt"), QString()})
             QVERIFY2(!FileExists(path), qPrintable(path));
+    }
+
+    void mediaFile_data() {
+        Columns<QString, MediaKind, QString, QString>("path", "kind", "folder", "answer");
+        const MediaKind none = MediaKind::None, picture = MediaKind::Picture;
+        const MediaKind sound = MediaKind::Sound, video = MediaKind::Video;
+        AddRow("bmp", "C:\\Quiz\\a.bmp", picture, "C:\\Quiz\\", "a");
+        AddRow("JPG", "/home/q/Tower.JPG", picture, "/home/q/", "Tower");
+        AddRow("jpeg is no picture", "/home/q/a.jpeg", none, "/home/q/", "a");
+        AddRow("wav", "/s/a.wav", sound, "/s/", "a");
+        AddRow("Mp3", "/s/a.Mp3", sound, "/s/", "a");
+        AddRow("wma, dot in the folder", "C:\\My.Sets\\Game1.wma", sound, "C:\\My.Sets\\", "Game1");
+        AddRow("mov", "/v/a.mov", video, "/v/", "a");
+        AddRow("wmv", "/v/a.wmv", video, "/v/", "a");
+        AddRow("mpg", "/v/a.mpg", video, "/v/", "a");
+        AddRow("MPEG", "/v/a.MPEG", video, "/v/", "a");
+        AddRow("mp4, two dots", "C:\\Clips\\intro.final.mp4", video, "C:\\Clips\\", "intro");
+        AddRow("avi, slash in a windows path", "C:\\My/Clips\\b.avi", video, "C:\\My/Clips\\", "b");
+        AddRow("ending without a dot", "/v/mp4", none, "/v/", "mp4");
+        AddRow("folder named like a picture", "/v/x.jpg/readme", none, "/v/x.jpg/", "readme");
+        AddRow("bare name", "Eiffel.jpg", picture, "", "");
+    }
+    void mediaFile() {
+        const QString path = Data<QString>("path");
+        QTEST(MediaKindOfFileName(path), "kind");
+        QTEST(FolderOfPath(path), "folder");
+        QTEST(MediaFileAnswer(path), "answer");
+    }
+
+    void pictureFit_data() {
+        Columns<QSizeF, QSizeF, QRectF>("picture", "box", "shown"); // left, top, width, height
+        AddRow("landscape", QSizeF(800, 600), QSizeF(4000, 4000), QRectF(0, 500, 4000, 3000));
+        AddRow("portrait in a wide box", QSizeF(300, 600), QSizeF(1000, 500),
+               QRectF(375, 0, 250, 500));
+        AddRow("portrait wider than a narrow box", QSizeF(900, 1000), QSizeF(100, 1000),
+               QRectF(0, 0, 900, 1000));
+        AddRow("square in a tall box", QSizeF(640, 640), QSizeF(100, 300), QRectF(0, 0, 100, 300));
+        // 900 high at full width: the offset is taken before the cut, so it stays 0.
+        AddRow("landscape too tall is squeezed", QSizeF(1000, 900), QSizeF(1000, 500),
+               QRectF(0, 0, 1000, 500));
+        // Offsets of a half go to the even number: 0.5 -> 0, 1.5 -> 2, 3.5 -> 4.
+        AddRow("top 0.5", QSizeF(200, 100), QSizeF(200, 101), QRectF(0, 0, 200, 100));
+        AddRow("top 1.5", QSizeF(200, 100), QSizeF(200, 103), QRectF(0, 2, 200, 100));
+        AddRow("left 3.5", QSizeF(100, 200), QSizeF(107, 200), QRectF(4, 0, 100, 200));
+        AddRow("empty box", QSizeF(100, 50), QSizeF(0, 354), QRectF());
+    }
+    void pictureFit() {
+        const QSizeF picture = Data<QSizeF>("picture"), box = Data<QSizeF>("box");
+        const PictureFit fit =
+            FitPicture(picture.width(), picture.height(), box.width(), box.height());
+        QTEST(QRectF(fit.left, fit.top, fit.width, fit.height), "shown");
     }
 };
 

@@ -1,3 +1,5 @@
+// The listing, the print options dialog, and what a user gets on paper: the
+// dialog prints to PDF files and poppler's pdftotext reads them back.
 #include "print/frmEditorPrintOptions.h"
 #include "print/printout.h"
 #include "scriptedservices.h"
@@ -8,29 +10,75 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-// The dialog as the editor opens it, with a count of the times it gave the
-// editor its input back.
-struct DialogFixture {
+// Category 1 carries the interesting cases; the rest of the board is blank.
+GameSet ListingGame() {
+    GameSet game = ResetGame();
+    game.CategoryNames[0].set("SCIENCE");
+    QuestionRecord& first = game.question(1, 1);
+    first.QuestionText.set("What is H2O?");
+    first.DailyDouble = "Y";
+    first.Answers[0].set("Water");
+    first.Answers[1].set("Ice");
+    first.Answers[2].set("     "); // blank choices print nothing
+    first.Answers[4].set("Steam");
+    game.question(1, 2).QuestionText.set("  Q2");
+    game.question(1, 2).DailyDouble = "y"; // only a capital Y marks
+    game.question(1, 3).DailyDouble = "Y ";
+    game.Final.QuestionText.set("Final?");
+    game.Final.Answers[0].set("Fin");
+    game.Final.Answers[3].set("FC");
+    return game;
+}
+
+// Lines as pdftotext shows them: runs of spaces collapsed (a PDF keeps
+// positions, not spaces), ligatures spelt out, no empty lines at the end.
+QStringList Tidy(const QStringList& lines) {
+    QStringList tidy;
+    for (const QString& line : lines)
+        tidy << line.normalized(QString::NormalizationForm_KC).simplified();
+    while (!tidy.isEmpty() && tidy.constLast().isEmpty())
+        tidy.removeLast();
+    return tidy;
+}
+
+QList<QStringList> PdfPages(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", path, "-"});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return {};
+    QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f');
+    if (pages.constLast().trimmed().isEmpty())
+        pages.removeLast();
+    QList<QStringList> result;
+    for (const QString& page : pages)
+        result << Tidy(page.split('\n'));
+    return result;
+}
+
+// The dialog as the editor opens it, counting the times it gives the editor its input back.
+struct Dialog {
     GameSetDocument document;
     ScriptedServices services;
     int editorEnabled = 0;
     QPointer<frmEditorPrintOptions> dialog =
         new frmEditorPrintOptions(services, document, [this] { ++editorEnabled; });
 
-    DialogFixture() {
-        dialog->show();
-    }
-    ~DialogFixture() { delete dialog; }
-
-    void printToPdf(const QString& path) {
+    Dialog() { dialog->show(); }
+    ~Dialog() { delete dialog; }
+    // Print, with the chooser answering `choice` and the printer writing a PDF to `path`.
+    void print(const QString& path, PrinterChoice choice) {
         dialog->printer().setOutputFormat(QPrinter::PdfFormat);
         dialog->printer().setOutputFileName(path);
+        services.setNextPrinter(choice);
+        dialog->findChild<QPushButton*>("btnPrint")->click();
     }
-    void clickPrint() { dialog->findChild<QPushButton*>(QStringLiteral("btnPrint"))->click(); }
 };
 
 } // namespace
@@ -39,18 +87,77 @@ class TestPrinting : public QObject {
     Q_OBJECT
 
 private slots:
+    void title_data() {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("expected");
+        AddRow("spaces only", "    ", "Untitled");
+        AddRow("first dot of the name", "C:\\Sets\\Quiz.Night.txt", "Quiz");
+        AddRow("dot in a folder", "C:\\My.Sets\\Game1.txt", "Game1");
+        AddRow("mixed separators", "/home/ann\\sets/Board.v2.txt", "Board");
+        AddRow("no folder", "Game.txt", "");
+    }
+    void title() {
+        QFETCH(QString, fileName);
+        QTEST(ListingTitle(fileName), "expected");
+    }
+
+    // The lines with their trailing pad removed.
+    void listing_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("multiplier");
+        QTest::addColumn<QStringList>("firstCategory"); // lines 3 to the end of category 1
+        QTest::addColumn<QStringList>("finalQuestion"); // from "FINAL QUESTION" on
+        QTest::addColumn<int>("lineCount");
+        AddRow("all, $100 - $500", int(PrintMode::All), 100,
+               QStringList{"SCIENCE", "$100 - Q:*What is H2O?", "$100 - A: Water", "          Ice",
+                           "          Steam", "$200 - Q:   Q2", "$200 - A:", "$300 - Q:",
+                           "$300 - A:", "$400 - Q:", "$400 - A:", "$500 - Q:", "$500 - A:", ""},
+               QStringList{"FINAL QUESTION", "Q: Final?", "A: Fin", "          FC"}, 80);
+        AddRow("questions only, no dollars", int(PrintMode::Questions), 0,
+               QStringList{"SCIENCE", "Q:*What is H2O?", "Q:   Q2", "Q:", "Q:", "Q:", ""},
+               QStringList{"FINAL QUESTION", "Q: Final?"}, 46);
+        AddRow("answers only, $200 - $1000", int(PrintMode::Answers), 200,
+               QStringList{"SCIENCE", "$200 - A: Water", "          Ice", "          Steam",
+                           "$400 - A:", "$600 - A:", "$800 - A:", "$1000 - A:", ""},
+               QStringList{"FINAL QUESTION", "A: Fin", "          FC"}, 49);
+    }
+    void listing() {
+        QFETCH(int, mode);
+        QFETCH(int, multiplier);
+        QFETCH(QStringList, firstCategory);
+        QFETCH(QStringList, finalQuestion);
+        QStringList lines =
+            BuildListing(ListingGame(), PrintMode(mode), DollarValuesFor(multiplier), "Quiz");
+        for (QString& line : lines)
+            line = RTrimSpaces(line);
+        QTEST(int(lines.size()), "lineCount");
+        QCOMPARE(lines.mid(0, 2), QStringList({"Quiz", ""}));
+        QCOMPARE(lines.mid(2, firstCategory.size()), firstCategory);
+        QCOMPARE(lines.mid(lines.size() - finalQuestion.size()), finalQuestion);
+        // Every other category prints its blank name and empty rows.
+        QCOMPARE(lines.count(QString()), 1 + 6 + 5);
+    }
+
+    void fieldsAtFullWidth() {
+        const QStringList lines =
+            BuildListing(ListingGame(), PrintMode::All, DollarValuesFor(100), "Untitled");
+        QCOMPARE(lines.mid(0, 6), (QStringList{"Untitled", " ", u"SCIENCE"_s.leftJustified(32),
+                                               "$100 - Q:*" + u"What is H2O?"_s.leftJustified(256),
+                                               "$100 - A: " + u"Water"_s.leftJustified(300),
+                                               QString(10, ' ') + u"Ice"_s.leftJustified(300)}));
+        QCOMPARE(lines.at(15), u" "_s); // after the category
+    }
+
     // Each option button: its place top to bottom in its frame, its caption,
     // and what a click on it (after a click on another) chooses.
     void optionButtons_data() {
         QTest::addColumn<bool>("dollars");
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("value"); // the print mode, or the dollar multiplier
-        const int all = int(PrintMode::All), questions = int(PrintMode::Questions);
-        const int answers = int(PrintMode::Answers);
-        AddRow("optPrintField_0", false, 0, "Print Categories, Questions, and Answers", all);
-        AddRow("optPrintField_1", false, 1, "Print Only Categories and Questions", questions);
-        AddRow("optPrintField_2", false, 2, "Print Only Categories and Answers", answers);
+        QTest::addColumn<int>("value"); // the print mode (1 all, 2 questions, 3 answers) or dollars
+        AddRow("optPrintField_0", false, 0, "Print Categories, Questions, and Answers", 1);
+        AddRow("optPrintField_1", false, 1, "Print Only Categories and Questions", 2);
+        AddRow("optPrintField_2", false, 2, "Print Only Categories and Answers", 3);
         AddRow("optDollarAmounts_6", true, 0, "Don't Print Dollar Values", 0);
         AddRow("optDollarAmounts_4", true, 1, "Print Dollar Amounts as $1 - $5", 1);
         AddRow("optDollarAmounts_5", true, 2, "Print Dollar Amounts as $5 - $25", 5);
@@ -63,9 +170,9 @@ private slots:
         QFETCH(bool, dollars);
         QFETCH(int, position);
         QFETCH(int, value);
-        DialogFixture fixture;
+        Dialog d;
         auto* group =
-            fixture.dialog->findChild<QGroupBox*>(dollars ? "fraDollarOptions" : "fraFieldOptions");
+            d.dialog->findChild<QGroupBox*>(dollars ? "fraDollarOptions" : "fraFieldOptions");
         QList<QRadioButton*> buttons = group->findChildren<QRadioButton*>();
         std::sort(buttons.begin(), buttons.end(),
                   [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
@@ -73,74 +180,90 @@ private slots:
         QRadioButton* button = buttons.at(position);
         QCOMPARE(button->objectName(), QString(QTest::currentDataTag()));
         QTEST(button->text(), "caption");
-        QCOMPARE(button->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(button->font().family(), u"Arial"_s);
         QTest::mouseClick(buttons.at(position ? 0 : 1), Qt::LeftButton);
         QTest::mouseClick(button, Qt::LeftButton);
         if (dollars)
-            QCOMPARE(fixture.dialog->dollarValues(), DollarValuesFor(value));
+            QCOMPARE(d.dialog->dollarValues(), DollarValuesFor(value));
         else
-            QCOMPARE(int(fixture.dialog->printMode()), value);
+            QCOMPARE(int(d.dialog->printMode()), value);
     }
 
     void dialogDefaults() {
-        DialogFixture fixture;
-        frmEditorPrintOptions& dialog = *fixture.dialog;
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Print Options"));
-        QVERIFY(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        auto* fields = dialog.findChild<QGroupBox*>("fraFieldOptions");
-        auto* dollars = dialog.findChild<QGroupBox*>("fraDollarOptions");
-        QCOMPARE(fields->title(), QStringLiteral(" Fields "));
-        QCOMPARE(dollars->title(), QStringLiteral(" Dollar Amounts "));
+        Dialog d;
+        QCOMPARE(d.dialog->windowTitle(), u"Print Options"_s);
+        QVERIFY(d.dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        auto* fields = d.dialog->findChild<QGroupBox*>("fraFieldOptions");
+        auto* dollars = d.dialog->findChild<QGroupBox*>("fraDollarOptions");
+        QCOMPARE(fields->title() + dollars->title(), u" Fields  Dollar Amounts "_s);
         QVERIFY(fields->y() < dollars->y());
-        auto* print = dialog.findChild<QPushButton*>("btnPrint");
-        auto* cancel = dialog.findChild<QPushButton*>("btnCancel");
-        QCOMPARE(print->text(), QStringLiteral("Print"));
-        QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
+        auto* print = d.dialog->findChild<QPushButton*>("btnPrint");
+        auto* cancel = d.dialog->findChild<QPushButton*>("btnCancel");
+        QCOMPARE(print->text() + cancel->text(), u"PrintCancel"_s);
         QVERIFY(print->x() < cancel->x());
-        QCOMPARE(dialog.printMode(), PrintMode::All);
-        QCOMPARE(dialog.dollarValues(), DollarValuesFor(100));
+        QCOMPARE(d.dialog->printMode(), PrintMode::All);
+        QCOMPARE(d.dialog->dollarValues(), DollarValuesFor(100));
     }
 
-    // Printing itself, copies and pages, is read back in tst_printpdf.
+    // The chooser cancelled, no copies, a printer that fails: nothing is
+    // printed, and only the failure is reported and gives the editor back.
     void printerChoices_data() {
         QTest::addColumn<bool>("cancelled");
         QTest::addColumn<int>("copies");
-        AddRow("chooser cancelled", true, 1);
-        AddRow("no copies", false, 0);
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("messages");
+        AddRow("chooser cancelled", true, 1, "out.pdf", QStringList());
+        AddRow("no copies", false, 0, "out.pdf", QStringList());
+        AddRow("printer error", false, 2, "no/such/folder/out.pdf",
+               QStringList{"An untrapped error has occurred. Please make a \r\n"
+                           "note of the following information.\r\n\r\n"
+                           "Error Number: 482\r\nDescription: Printer error\r\n"
+                           "Location: frmEditorPrintOptions\r\nProcedure: mnuFilePrint"});
     }
     void printerChoices() {
         QFETCH(bool, cancelled);
         QFETCH(int, copies);
+        QFETCH(QString, file);
+        QFETCH(QStringList, messages);
         QTemporaryDir folder;
-        DialogFixture fixture;
-        fixture.printToPdf(folder.filePath("out.pdf"));
-        fixture.services.setNextPrinter(PrinterChoice{cancelled, copies});
-        fixture.clickPrint();
+        Dialog d;
+        if (!messages.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        d.print(folder.filePath(file), PrinterChoice{cancelled, copies});
         QVERIFY(QDir(folder.path()).isEmpty());
-        QVERIFY(fixture.services.messages.isEmpty());
-        QCOMPARE(fixture.services.chooserCalls.size(), 1);
-        QVERIFY(fixture.dialog && fixture.dialog->isVisible());
-        QCOMPARE(fixture.editorEnabled, 0);
+        QCOMPARE(d.services.messageTexts(), messages);
+        for (const auto& message : d.services.messages)
+            QCOMPARE(message.buttons, MessageButtons::Ok);
+        QCOMPARE(d.services.chooserCalls.size(), 1);
+        QCOMPARE(d.editorEnabled, int(messages.size()));
+        QVERIFY(messages.size() || (d.dialog && d.dialog->isVisible()));
     }
 
-    void printFailureReports() {
+    // Two copies of the example board, each its own document, each split
+    // over pages exactly where the listing no longer fits.
+    void twoCopiesReadBack() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
         QTemporaryDir folder;
-        DialogFixture fixture;
-        fixture.printToPdf(folder.filePath("no/such/folder/out.pdf"));
-        fixture.services.setNextPrinter(PrinterChoice{false, 2});
-        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-        fixture.clickPrint();
-
-        QCOMPARE(fixture.services.messages.size(), 1);
-        const ScriptedServices::Message& message = fixture.services.messages.first();
-        QCOMPARE(message.text, QStringLiteral("An untrapped error has occurred. Please make a \r\n"
-                                              "note of the following information.\r\n\r\n"
-                                              "Error Number: 482\r\n"
-                                              "Description: Printer error\r\n"
-                                              "Location: frmEditorPrintOptions\r\n"
-                                              "Procedure: mnuFilePrint"));
-        QCOMPARE(message.buttons, MessageButtons::Ok);
-        QCOMPARE(fixture.editorEnabled, 1);
+        Dialog d;
+        QVERIFY(!d.document.open(QZ_SOURCE_DIR "/examples/world-tour.txt").failed());
+        d.print(folder.filePath("board.pdf"), PrinterChoice{false, 2});
+        QVERIFY(d.services.messages.isEmpty());
+        QVERIFY(d.dialog->isVisible()); // stays open for another print
+        QCOMPARE(d.editorEnabled, 0);
+        const QStringList listing =
+            BuildListing(d.document.game(), PrintMode::All, DollarValuesFor(100), "world-tour");
+        const int perPage = LinesPerPage(d.dialog->printer());
+        QVERIFY2(listing.size() > perPage, "the example must need a second page");
+        for (const QString name : {"board.pdf", "board-2.pdf"}) {
+            const QList<QStringList> pages = PdfPages(folder.filePath(name));
+            QCOMPARE(pages.size(), (listing.size() + perPage - 1) / perPage);
+            for (int page = 0; page < pages.size(); ++page)
+                QCOMPARE(pages.at(page), Tidy(listing.mid(page * perPage, perPage)));
+        }
+        QVERIFY(!QFile::exists(folder.filePath("board-3.pdf")));
+        // The next print goes to the name the user chose, not to the last copy's.
+        QCOMPARE(d.dialog->printer().outputFileName(), folder.filePath("board.pdf"));
     }
 
     // The Cancel button is clicked in the editor's window test.
@@ -151,15 +274,15 @@ private slots:
     }
     void cancelDiscardsDialog() {
         QFETCH(bool, escape);
-        DialogFixture fixture;
+        Dialog d;
         if (escape)
-            QTest::keyClick(fixture.dialog, Qt::Key_Escape);
+            QTest::keyClick(d.dialog, Qt::Key_Escape);
         else
-            QVERIFY(fixture.dialog->close());
-        QCOMPARE(fixture.editorEnabled, 1);
+            QVERIFY(d.dialog->close());
+        QCOMPARE(d.editorEnabled, 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!fixture.dialog);
-        QVERIFY(fixture.services.chooserCalls.isEmpty());
+        QVERIFY(!d.dialog);
+        QVERIFY(d.services.chooserCalls.isEmpty());
     }
 };
 

@@ -18,6 +18,16 @@ template <typename... Values> void AddRow(const char* name, Values... values) {
     (QTest::newRow(name) << ... << values);
 }
 
+// Adds one data column of each type, named in order.
+template <typename... Types, typename... Names> void Columns(Names... names) {
+    (QTest::addColumn<Types>(names), ...);
+}
+
+// The current row's value in column `name`, as QFETCH gives it.
+template <typename T> T Data(const char* name) {
+    return *static_cast<T*>(QTest::qData(name, qMetaTypeId<T>()));
+}
+
 // `lines` in Windows-1252, each followed by `lineEnd`.
 inline QByteArray FileBytes(const QStringList& lines, const QByteArray& lineEnd = "\r\n") {
     QByteArray bytes;
