@@ -21,5 +21,10 @@ QString ToQtFileFilter(const QString& filter);
 // True when the file can be opened for reading; one trailing "\" is ignored.
 bool FileExists(const QString& path);
 
-// The default folder of game sets and media: the program's folder + "/Trivia Sets".
+// The default folder of game sets and media: "Trivia Sets" in the user's documents folder.
 QString DefaultGameSetFolder();
+
+// The folder a file chooser is to start in, given the folder asked for: the
+// default folder is created on its first use (the home folder when it cannot
+// be); any other folder is returned as it is.
+QString ReadyChooserFolder(const QString& folder);
