@@ -2,9 +2,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 const QStringList Names{"Rivers", "Kings", "Moons", "Songs", "Cheeses", "Knots"};
@@ -77,6 +79,53 @@ private slots:
         QCOMPARE(SquareColour(editor, 6, 4), opensCurrent ? 255u : 0u);
         // The file is remembered for the open-file chooser, not as the saved file.
         QCOMPARE(editor.window->EditorDialogFileName, opensCurrent ? m_gamePath : QString());
+    }
+
+    void startsWithFile_data() {
+        QTest::addColumn<QString>("file"); // "@": the game set written above
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("game set") << u"@"_s << true;
+        QTest::newRow("missing") << u"/no/such/game.txt"_s << false;
+        QTest::newRow("folder") << u"dir"_s << false;
+        // Reading a pipe would wait for a writer for ever.
+        QTest::newRow("named pipe") << u"fifo"_s << false;
+    }
+
+    // A file named on the command line opens as File > Open opens it, and
+    // the game's current game is not even looked up.
+    void startsWithFile() {
+        QFETCH(QString, file);
+        QFETCH(bool, opens);
+        if (file == "@"_L1)
+            file = m_gamePath;
+        else if (file == "dir"_L1)
+            file = m_folder.path();
+        if (file == "fifo"_L1) {
+            file = m_folder.filePath(u"pipe.txt"_s);
+            QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        }
+        GameSet current;
+        ResetGameSet(current);
+        const QString currentPath = WriteGameSetFile(current, m_folder.path(), u"other.txt"_s);
+        EditorHarness editor({{u"EditCurrentGame"_s, u"1"_s}, {u"Game"_s, currentPath}}, file);
+
+        QCOMPARE(editor.services.settingsRead, QStringList());
+        QCOMPARE(editor.state.CurrentFileName, file);
+        QCOMPARE(editor.window->windowTitle(), QFileInfo(file).fileName());
+        QCOMPARE(editor.selection(), qMakePair(1, 1));
+        QVERIFY(!editor.state.DataChanged);
+        if (opens) {
+            QCOMPARE(editor.services.messageTexts(), QStringList());
+            QCOMPARE(editor.categoryCaptions(), Names);
+            QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), u"The Nile"_s);
+            QCOMPARE(SquareColour(editor, 2, 3), 255u);
+        } else {
+            // Open's error report, then an empty board.
+            QCOMPARE(editor.services.messages.size(), 1);
+            QVERIFY(editor.services.messages.first().text.endsWith("Filename: "_L1 + file));
+            QCOMPARE(editor.categoryCaptions(), QStringList(6, QString()));
+            QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), QString());
+        }
     }
 
     void neutralStart() {

@@ -232,6 +232,10 @@ void frmEditor::mnuFileOpen_Click() {
                                                     QStringLiteral("Game Sets(*.txt)|*.txt"));
     if (path.isEmpty())
         return;
+    OpenChosenGameSet(path);
+}
+
+void frmEditor::OpenChosenGameSet(const QString& path) {
     EditorDialogFileName = path;
     m_state.CurrentFilePath = path;
     OpenGameSetFile(path);

@@ -340,7 +340,7 @@ void frmEditor::closeEvent(QCloseEvent* event) {
 
 // ---- start-up
 
-void frmEditor::Form_Load() {
+void frmEditor::Form_Load(const QString& startFile) {
     // The random generator is seeded from the clock when the services are
     // created, before this window exists.
 
@@ -373,8 +373,8 @@ void frmEditor::Form_Load() {
     CurrentQuestion = 1;
     m_ui.txtCategoryName->setReadOnly(false);
 
-    if (m_services.readSetting(QStringLiteral("EditCurrentGame"), QStringLiteral("0")) ==
-        QLatin1String("1"))
+    if (startFile.isEmpty() && m_services.readSetting(QStringLiteral("EditCurrentGame"),
+                                                      QStringLiteral("0")) == QLatin1String("1"))
         m_state.EditCurrentGame = true;
 
     if (m_state.EditCurrentGame) {
@@ -411,6 +411,8 @@ void frmEditor::Form_Load() {
     for (int index = 1; index < 6; ++index)
         lblCategory[index]->setEnabled(true);
     m_state.DataChanged = false;
+    if (!startFile.isEmpty())
+        OpenChosenGameSet(startFile);
 }
 
 void frmEditor::Form_Activate() {
