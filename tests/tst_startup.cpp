@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -126,6 +128,27 @@ private slots:
             QCOMPARE(editor.categoryCaptions(), QStringList(6, QString()));
             QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), QString());
         }
+    }
+
+    void helpMenu() {
+        QCoreApplication::setApplicationVersion(u"9.8.7"_s);
+        EditorHarness editor;
+        QVERIFY(editor.window->windowIcon().availableSizes().contains(QSize(256, 256)));
+        const auto* help = editor.find<QMenu>(u"mnuHelp"_s);
+        QVERIFY(help);
+        QCOMPARE(editor.window->menuBar()->actions().constLast(), help->menuAction());
+        QStringList commands;
+        for (const QAction* action : help->actions())
+            commands << action->objectName();
+        QCOMPARE(commands, (QStringList{u"mnuHelpAbout"_s, u"mnuHelpAboutQt"_s}));
+
+        editor.click(u"mnuHelpAbout"_s);
+        QCOMPARE(editor.services.messages.size(), 1);
+        const ScriptedServices::Message about = editor.services.messages.first();
+        QCOMPARE(about.title, u"About Quizmora Editor"_s);
+        for (const QString& part :
+             {u"Version 9.8.7"_s, u"Licence: MIT"_s, u"Qt "_s + QT_VERSION_STR, u"Qt Multimedia"_s})
+            QVERIFY2(about.text.contains(part), qPrintable(part));
     }
 
     void neutralStart() {

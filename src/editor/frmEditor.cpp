@@ -1,5 +1,6 @@
 #include "editor/frmEditor.h"
 
+#include "editor/aboutbox.h"
 #include "editor/lengthlimit.h"
 
 #include "model/gamesetfile.h"
@@ -75,6 +76,7 @@ frmEditor::frmEditor(EditorState& state, Services& services, QWidget* parent)
 
     connectControls();
     SetUpFileCommands();
+    SetUpHelpMenu(*this);
 }
 
 frmEditor::~frmEditor() = default;
