@@ -10,6 +10,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   fonts-liberation fonts-dejavu-core fonts-comic-neue
   xvfb xauth poppler-utils
+  help2man desktop-file-utils appstream man-db
   "$@"
 )
 

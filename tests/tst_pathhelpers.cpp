@@ -4,6 +4,11 @@
 #include "testdata.h"
 #include "util/pathhelpers.h"
 
+#include <QDir>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(MediaKind)
 
 class TestPathHelpers : public QObject {
@@ -115,6 +120,37 @@ private slots:
         const PictureFit fit =
             FitPicture(picture.width(), picture.height(), box.width(), box.height());
         QTEST(QRectF(fit.left, fit.top, fit.width, fit.height), "shown");
+    }
+
+    void defaultFolder_data() {
+        QTest::addColumn<QString>("documents"); // "": none yet, "file": a file in the way
+        QTest::addColumn<QString>("asked");     // "default", or a folder under home
+        QTest::addColumn<QString>("startsIn");  // under home; "." is home itself
+        const QString sets = u"Documents/Trivia Sets"_s;
+        AddRow("created on first use", "", "default", sets);
+        AddRow("already there", "folder", "default", sets);
+        AddRow("cannot be created", "file", "default", ".");
+        AddRow("another folder", "", "elsewhere", "elsewhere");
+    }
+    void defaultFolder() {
+        QFETCH(QString, documents);
+        QFETCH(QString, asked);
+        QFETCH(QString, startsIn);
+        QTemporaryDir home;
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(u"config"_s)));
+        if (documents == "folder"_L1)
+            QVERIFY(QDir(home.path()).mkpath(u"Documents/Trivia Sets"_s));
+        else if (documents == "file"_L1)
+            QVERIFY(!WriteFile(home, u"Documents"_s, "").isEmpty());
+
+        const QString sets = home.filePath(u"Documents/Trivia Sets"_s);
+        QCOMPARE(DefaultGameSetFolder(), sets);
+        const QString folder = asked == "default"_L1 ? sets : home.filePath(asked);
+        QCOMPARE(QDir(ReadyChooserFolder(folder)), QDir(home.filePath(startsIn)));
+        // Only the default folder is ever created.
+        QCOMPARE(QFileInfo(sets).isDir(), startsIn == u"Documents/Trivia Sets"_s);
+        QVERIFY(!QFileInfo::exists(home.filePath(u"elsewhere"_s)));
     }
 };
 

@@ -6,8 +6,12 @@ class frmEditor;
 class Services;
 class GameSetDocument;
 
-// Creates the editor window, runs its start-up once and shows it.
-std::unique_ptr<frmEditor> StartEditor(GameSetDocument& document, Services& services);
+class QString;
+
+// Creates the editor window, runs its start-up once and shows it. startFile:
+// a game set named on the command line ("" for none).
+std::unique_ptr<frmEditor> StartEditor(GameSetDocument& document, Services& services,
+                                       const QString& startFile);
 
 // The program's start routine: the application, the platform services, the
 // game set and the editor window, then the event loop.

@@ -197,6 +197,10 @@ void frmEditor::mnuFileOpen_Click() {
                                                     QStringLiteral("Game Sets(*.txt)|*.txt"));
     if (path.isEmpty())
         return;
+    OpenChosenGameSet(path);
+}
+
+void frmEditor::OpenChosenGameSet(const QString& path) {
     EditorDialogFileName = path;
     // A file that cannot be read leaves the set, its caption and its
     // changes as they were: nothing of the author's is replaced by an empty board.

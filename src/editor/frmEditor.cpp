@@ -1,5 +1,6 @@
 #include "editor/frmEditor.h"
 
+#include "editor/aboutbox.h"
 #include "editor/lengthlimit.h"
 
 #include "model/gamesetfile.h"
@@ -85,6 +86,7 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     connect(&m_document, &GameSetDocument::changed, this, &frmEditor::onDocumentChanged);
     // A whole new set (opened, imported, new) repaints the map at once.
     connect(&m_document, &GameSetDocument::reset, this, &frmEditor::PaintDailyDoubleMap);
+    SetUpHelpMenu(*this);
 }
 
 frmEditor::~frmEditor() = default;
@@ -361,7 +363,7 @@ void frmEditor::closeEvent(QCloseEvent* event) {
 
 // ---- start-up
 
-void frmEditor::Form_Load() {
+void frmEditor::Form_Load(const QString& startFile) {
     // The random generator is seeded from the clock when the services are
     // created, before this window exists.
 
@@ -394,13 +396,16 @@ void frmEditor::Form_Load() {
     CurrentQuestion = 1;
     m_ui.txtCategoryName->setReadOnly(false);
 
-    if (m_services.readSetting(QStringLiteral("EditCurrentGame"), QStringLiteral("0")) ==
-        QLatin1String("1"))
+    if (startFile.isEmpty() && m_services.readSetting(QStringLiteral("EditCurrentGame"),
+                                                      QStringLiteral("0")) == QLatin1String("1"))
         EditCurrentGame = true;
 
     if (EditCurrentGame && !LoadCurrentGame())
         EditCurrentGame = false;
     if (EditCurrentGame) {
+        // The game's current file is not the set's file: Save asks where to
+        // write, so the game's copy is never replaced unasked.
+        m_document.replace(m_document.game(), QString(), false);
         // The board shows the names read, not the design-time captions.
         for (int index = 0; index < 6; ++index)
             lblCategory[index]->setText(m_document.game().CategoryNames[index].trimmed());
@@ -427,6 +432,8 @@ void frmEditor::Form_Load() {
     // Start-up's own writes are not the author's changes.
     m_document.undoStack().clear();
     m_document.undoStack().setClean();
+    if (!startFile.isEmpty())
+        OpenChosenGameSet(startFile);
 }
 
 void frmEditor::Form_Activate() {

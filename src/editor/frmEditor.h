@@ -30,13 +30,16 @@ public:
     ~frmEditor() override;
 
     // ---- start-up (frmEditor.cpp)
-    void Form_Load();
+    // startFile: a game set named on the command line, opened in place of the game's current game.
+    void Form_Load(const QString& startFile = QString());
     void Form_Activate();
     bool LoadCurrentGame();
 
     // ---- file commands (filecommands.cpp)
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
+    // What Open does once a file was chosen; start-up uses it for a file named on the command line.
+    void OpenChosenGameSet(const QString& path);
     void mnuFileSave_Click();
     void mnuSaveAs_Click();
     void mnuFileExit_Click();

@@ -143,13 +143,14 @@ MessageAnswer QtServices::showMessage(const QString& text, MessageButtons button
 }
 
 QString QtServices::getOpenFileName(const QString& folder, const QString& filter) {
-    return QFileDialog::getOpenFileName(m_parent, QString(), QDir::fromNativeSeparators(folder),
+    return QFileDialog::getOpenFileName(m_parent, QString(),
+                                        QDir::fromNativeSeparators(ReadyChooserFolder(folder)),
                                         ToQtFileFilter(filter));
 }
 
 QString QtServices::getSaveFileName(const QString& folder, const QString& filter,
                                     const QString& defaultName) {
-    QString start = QDir::fromNativeSeparators(folder);
+    QString start = QDir::fromNativeSeparators(ReadyChooserFolder(folder));
     if (!defaultName.isEmpty())
         start = start.isEmpty() ? defaultName : QDir(start).filePath(defaultName);
     return QFileDialog::getSaveFileName(m_parent, QString(), start, ToQtFileFilter(filter), nullptr,

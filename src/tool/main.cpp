@@ -18,10 +18,19 @@ const std::array<Command, 4> Commands = {{
      runListing},
 }};
 
+// In the GNU form ("Usage:", "  or:", then the options), from which the
+// build writes the manual page.
 void printUsage(QTextStream& stream) {
-    stream << "Usage:\n";
-    for (const Command& command : Commands)
-        stream << "  quizmora-tool " << command.name << ' ' << command.usage << '\n';
+    const char* lead = "Usage: ";
+    for (const Command& command : Commands) {
+        stream << lead << "quizmora-tool " << command.name << ' ' << command.usage << '\n';
+        lead = "  or:  ";
+    }
+    stream << lead << "quizmora-tool --help|--version\n"
+           << "Runs the editor's reading, saving, import, check and listing without a window.\n\n"
+           << "Options:\n"
+           << "  --help     print this help and exit\n"
+           << "  --version  print the version and exit\n";
 }
 
 } // namespace
@@ -47,6 +56,10 @@ int main(int argc, char* argv[]) {
     const QString name = arguments.takeFirst();
     if (name == QLatin1String("--help") || name == QLatin1String("help")) {
         printUsage(out);
+        return 0;
+    }
+    if (name == QLatin1String("--version")) {
+        out << "quizmora-tool " << QZ_VERSION << '\n';
         return 0;
     }
     for (const Command& command : Commands) {

@@ -3,8 +3,10 @@
 #include "util/textrules.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace {
@@ -89,7 +91,19 @@ bool FileExists(const QString& path) {
 }
 
 QString DefaultGameSetFolder() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Trivia Sets");
+    // The program's own folder is read-only once installed, so sets live with the user's documents.
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+           QStringLiteral("/Trivia Sets");
+}
+
+QString ReadyChooserFolder(const QString& folder) {
+    const QString defaultFolder = DefaultGameSetFolder();
+    if (QDir::cleanPath(QDir::fromNativeSeparators(folder)) != QDir::cleanPath(defaultFolder))
+        return folder;
+    // A chooser asked to start in a missing folder starts in the current one instead.
+    if (QDir().mkpath(defaultFolder))
+        return defaultFolder;
+    return QDir::homePath();
 }
 
 QString ChooserStartFolder(const QString& lastUsed) {

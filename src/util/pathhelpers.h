@@ -21,7 +21,7 @@ QString ToQtFileFilter(const QString& filter);
 // True when the file can be opened for reading; one trailing "\" is ignored.
 bool FileExists(const QString& path);
 
-// The default folder of game sets and media: the program's folder + "/Trivia Sets".
+// The default folder of game sets and media: "Trivia Sets" in the user's documents folder.
 QString DefaultGameSetFolder();
 // Where a chooser starts: the last folder (or file) used, else the default folder.
 QString ChooserStartFolder(const QString& lastUsed);
@@ -31,3 +31,8 @@ QString ChooserStartFolder(const QString& lastUsed);
 // otherwise, as this platform's choosers give them.
 QString FileNameOfPath(const QString& path);
 QString FolderOfPath(const QString& path);
+
+// The folder a file chooser is to start in, given the folder asked for: the
+// default folder is created on its first use (the home folder when it cannot
+// be); any other folder is returned as it is.
+QString ReadyChooserFolder(const QString& folder);

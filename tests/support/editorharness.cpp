@@ -10,10 +10,10 @@
 #include <QLineEdit>
 #include <QTest>
 
-EditorHarness::EditorHarness(const QMap<QString, QString>& settings) {
+EditorHarness::EditorHarness(const QMap<QString, QString>& settings, const QString& startFile) {
     for (auto it = settings.begin(); it != settings.end(); ++it)
         services.setSetting(it.key(), it.value());
-    window = StartEditor(document, services);
+    window = StartEditor(document, services, startFile);
     window->activateWindow();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qWarning("EditorHarness: the window was not exposed");

@@ -18,8 +18,10 @@ class QLineEdit;
 // object names, as a user finds them by what they show.
 class EditorHarness {
 public:
-    // Settings the game would have written ("EditCurrentGame", "Game").
-    explicit EditorHarness(const QMap<QString, QString>& settings = {});
+    // Settings the game would have written ("EditCurrentGame", "Game"), and a
+    // game set named on the command line.
+    explicit EditorHarness(const QMap<QString, QString>& settings = {},
+                           const QString& startFile = QString());
     ~EditorHarness();
 
     GameSetDocument document;

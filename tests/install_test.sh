@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Installs a build into a temporary folder as the Debian package does (prefix
+# /usr), then checks that the files a desktop looks for are there and valid,
+# and that the installed programs answer --help and --version.
+# Usage: install_test.sh CMAKE BUILD_DIR VERSION
+set -uo pipefail
+cmake=$1 build=$2 version=$3
+dest=$(mktemp -d)
+trap 'rm -rf "$dest"' EXIT
+usr=$dest/usr
+app=org.quizmora.Editor
+failures=0
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+if ! DESTDIR=$dest "$cmake" --install "$build" --prefix /usr >"$dest/install.log" 2>&1; then
+  cat "$dest/install.log"
+  echo "FAIL: cmake --install"
+  exit 1
+fi
+
+sizes=(16 22 24 32 48 64 128 256)
+files=(bin/quizmora-editor bin/quizmora-tool
+  share/applications/$app.desktop share/metainfo/$app.metainfo.xml
+  share/icons/hicolor/scalable/apps/$app.svg
+  share/man/man1/quizmora-editor.1.gz share/man/man1/quizmora-tool.1.gz
+  share/doc/quizmora-editor/copyright share/doc/quizmora-editor/changelog.gz)
+for size in "${sizes[@]}"; do
+  files+=("share/icons/hicolor/${size}x$size/apps/$app.png")
+done
+for file in "${files[@]}"; do
+  [ -s "$usr/$file" ] || fail "$file is missing or empty"
+done
+for program in quizmora-editor quizmora-tool; do
+  [ -x "$usr/bin/$program" ] || fail "bin/$program is not executable"
+done
+
+# A PNG's width and height are the big-endian words at bytes 16 to 23.
+for size in "${sizes[@]}"; do
+  png=$usr/share/icons/hicolor/${size}x$size/apps/$app.png
+  [ -f "$png" ] || continue
+  read -r width height < <(od -An -tu4 --endian=big -j16 -N8 "$png")
+  [ "$width $height" = "$size $size" ] || fail "$png is ${width}x$height"
+done
+
+desktop=$usr/share/applications/$app.desktop
+output=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$output" ] ||
+  fail "desktop-file-validate: $output"
+grep -qx "Exec=quizmora-editor %f" "$desktop" || fail "the desktop entry does not start the editor"
+grep -qx "Icon=$app" "$desktop" || fail "the desktop entry does not name the icon"
+
+appstreamcli validate --no-net "$usr/share/metainfo/$app.metainfo.xml" >"$dest/appstream.log" 2>&1 ||
+  fail "appstreamcli validate: $(cat "$dest/appstream.log")"
+grep -q "<release version=\"$version\"" "$usr/share/metainfo/$app.metainfo.xml" ||
+  fail "the metadata does not list release $version"
+
+# Each manual page formats without a warning (as lintian checks them) and
+# names its program and the version.
+for program in quizmora-editor quizmora-tool; do
+  page=$usr/share/man/man1/$program.1.gz
+  [ -f "$page" ] || continue
+  warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "$program.1: $warnings"
+  text=$(LC_ALL=C MANWIDTH=80 man -l "$page" 2>/dev/null)
+  grep -q "^ *$program - " <<<"$text" || fail "$program.1 has no NAME line for $program"
+  grep -q -- "--version" <<<"$text" || fail "$program.1 lists no options"
+  zcat "$page" | grep -q "^\.TH .* \"$program $version\"" || fail "$program.1 does not give version $version"
+done
+
+# run EXPECTED_STATUS PROGRAM ARGS...: checks the status; leaves standard
+# output in $output and standard error in $errors. The time limit fails a
+# program that opens its window instead of answering, rather than waiting.
+run() {
+  local expected=$1 status
+  shift
+  output=$(timeout 60 "$@" 2>"$dest/stderr")
+  status=$?
+  errors=$(cat "$dest/stderr")
+  [ "$status" = "$expected" ] || fail "$* exited $status, not $expected: $output $errors"
+}
+editor=$usr/bin/quizmora-editor
+run 0 "$editor" --version
+[ "$output" = "quizmora-editor $version" ] || fail "editor --version printed: $output"
+run 0 "$editor" --help
+grep -q "^Usage: .*quizmora-editor \[options\] \[file\]" <<<"$output" ||
+  fail "editor --help printed: $output"
+run 1 "$editor" --no-such-option
+grep -q "no-such-option" <<<"$errors" || fail "editor did not name the unknown option: $errors"
+run 1 "$editor" one.txt two.txt
+run 0 "$usr/bin/quizmora-tool" --version
+[ "$output" = "quizmora-tool $version" ] || fail "tool --version printed: $output"
+run 0 "$usr/bin/quizmora-tool" --help
+grep -q "quizmora-tool resave" <<<"$output" || fail "tool --help printed: $output"
+
+if [ "$failures" -gt 0 ]; then
+  echo "$failures failed"
+  exit 1
+fi
+echo "the installed tree is complete and valid"

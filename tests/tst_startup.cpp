@@ -1,0 +1,167 @@
+#include "editorharness.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+
+namespace {
+const QStringList Names{"Rivers", "Kings", "Moons", "Songs", "Cheeses", "Knots"};
+}
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+    QString m_gamePath;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_folder.isValid());
+        GameSet game;
+        ResetGameSet(game);
+        for (int index = 0; index < 6; ++index)
+            game.CategoryNames[index].set(Names[index]);
+        game.question(1, 1).QuestionText.set(u"Longest river in Africa?"_s);
+        game.question(1, 1).Answers[0].set(u"The Nile"_s);
+        game.question(2, 4).DailyDouble = u"Y"_s;
+        game.question(6, 5).DailyDouble = u"y"_s;
+        m_gamePath = WriteGameSetFile(game, m_folder.path(), u"current.txt"_s);
+    }
+
+    void startsWith_data() {
+        QTest::addColumn<QString>("editCurrentGame");
+        QTest::addColumn<QString>("game"); // "@": the current game's file, "dir": a folder
+        QTest::addColumn<bool>("opensCurrent");
+        QTest::newRow("no settings") << QString() << QString() << false;
+        const QString one = u"1"_s;
+        QTest::newRow("current game") << one << u"@"_s << true;
+        QTest::newRow("game is 0") << one << u"0"_s << false;
+        QTest::newRow("game is blank") << one << u"   "_s << false;
+        QTest::newRow("game file missing") << one << u"/no/such/game.txt"_s << false;
+        QTest::newRow("game is a folder") << one << u"dir"_s << false;
+        QTest::newRow("only 1 asks") << u"yes"_s << u"@"_s << false;
+    }
+
+    void startsWith() {
+        QFETCH(QString, editCurrentGame);
+        QFETCH(QString, game);
+        QFETCH(bool, opensCurrent);
+        QMap<QString, QString> settings;
+        if (!editCurrentGame.isNull())
+            settings.insert(u"EditCurrentGame"_s, editCurrentGame);
+        if (game == "dir"_L1)
+            game = m_folder.path();
+        if (!game.isNull())
+            settings.insert(u"Game"_s, game == "@"_L1 ? m_gamePath : game);
+        EditorHarness editor(settings);
+
+        QVERIFY(editor.services.messages.isEmpty());
+        QCOMPARE(editor.selection(), qMakePair(1, 1));
+        QVERIFY(!editor.document.isModified());
+        QCOMPARE(editor.window->EditCurrentGame, opensCurrent);
+        for (int index = 0; index < 6; ++index) {
+            const QString name = opensCurrent ? Names[index] : u"CATEGORY %1"_s.arg(index + 1);
+            QCOMPARE(editor.document.game().CategoryNames[index].trimmed(), name);
+            QCOMPARE(editor.window->lblCategory[index]->text(), name);
+        }
+        QCOMPARE(editor.lineEdit(u"txtCategoryName"_s)->text(),
+                 opensCurrent ? Names[0] : u"CATEGORY 1"_s);
+        QCOMPARE(editor.window->windowTitle(),
+                 opensCurrent ? u"Quizmora Editor"_s : u"Quizmora Editor - untitled"_s);
+        // Start-up keeps the game's file apart: Save asks where to write.
+        QCOMPARE(editor.document.fileName(), QString());
+        QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), opensCurrent ? u"The Nile"_s : QString());
+        // The map shows the marks read, a lower-case y included.
+        QCOMPARE(SquareColour(editor, 2, 3), opensCurrent ? 255u : 0u);
+        QCOMPARE(SquareColour(editor, 6, 4), opensCurrent ? 255u : 0u);
+        // The file is remembered for the open-file chooser, not as the saved file.
+        QCOMPARE(editor.window->EditorDialogFileName, opensCurrent ? m_gamePath : QString());
+    }
+
+    void startsWithFile_data() {
+        QTest::addColumn<QString>("file"); // "@": the game set written above
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("game set") << u"@"_s << true;
+        QTest::newRow("missing") << u"/no/such/game.txt"_s << false;
+        QTest::newRow("folder") << u"dir"_s << false;
+        // Reading a pipe would wait for a writer for ever.
+        QTest::newRow("named pipe") << u"fifo"_s << false;
+    }
+
+    // A file named on the command line opens as File > Open opens it, and
+    // the game's current game is not even looked up.
+    void startsWithFile() {
+        QFETCH(QString, file);
+        QFETCH(bool, opens);
+        if (file == "@"_L1)
+            file = m_gamePath;
+        else if (file == "dir"_L1)
+            file = m_folder.path();
+        if (file == "fifo"_L1) {
+            file = m_folder.filePath(u"pipe.txt"_s);
+            QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        }
+        GameSet current;
+        ResetGameSet(current);
+        const QString currentPath = WriteGameSetFile(current, m_folder.path(), u"other.txt"_s);
+        EditorHarness editor({{u"EditCurrentGame"_s, u"1"_s}, {u"Game"_s, currentPath}}, file);
+
+        QCOMPARE(editor.services.settingsRead, QStringList());
+        QCOMPARE(editor.document.fileName(), opens ? file : QString());
+        QCOMPARE(editor.window->windowTitle(),
+                 opens ? QFileInfo(file).fileName() : u"Quizmora Editor - untitled"_s);
+        QCOMPARE(editor.selection(), qMakePair(1, 1));
+        QVERIFY(!editor.document.isModified());
+        if (opens) {
+            QCOMPARE(editor.services.messageTexts(), QStringList());
+            QCOMPARE(editor.categoryCaptions(), Names);
+            QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), u"The Nile"_s);
+            QCOMPARE(SquareColour(editor, 2, 3), 255u);
+        } else {
+            // Open's error report, then the new board of a start without a file.
+            QCOMPARE(editor.services.messages.size(), 1);
+            QVERIFY(editor.services.messages.first().text.endsWith("Filename: "_L1 + file));
+            QCOMPARE(editor.categoryCaptions().value(5), u"CATEGORY 6"_s);
+            QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), QString());
+        }
+    }
+
+    void helpMenu() {
+        QCoreApplication::setApplicationVersion(u"9.8.7"_s);
+        EditorHarness editor;
+        QVERIFY(editor.window->windowIcon().availableSizes().contains(QSize(256, 256)));
+        const auto* help = editor.find<QMenu>(u"mnuHelp"_s);
+        QVERIFY(help);
+        QCOMPARE(editor.window->menuBar()->actions().constLast(), help->menuAction());
+        QStringList commands;
+        for (const QAction* action : help->actions())
+            commands << action->objectName();
+        QCOMPARE(commands, (QStringList{u"mnuHelpAbout"_s, u"mnuHelpAboutQt"_s}));
+
+        editor.click(u"mnuHelpAbout"_s);
+        QCOMPARE(editor.services.messages.size(), 1);
+        const ScriptedServices::Message about = editor.services.messages.first();
+        QCOMPARE(about.title, u"About Quizmora Editor"_s);
+        for (const QString& part :
+             {u"Version 9.8.7"_s, u"Licence: MIT"_s, u"Qt "_s + QT_VERSION_STR, u"Qt Multimedia"_s})
+            QVERIFY2(about.text.contains(part), qPrintable(part));
+    }
+
+    void neutralStart() {
+        EditorHarness editor;
+        QCOMPARE(editor.find<QComboBox>(u"cboABCD"_s)->currentIndex(), 0);
+        QVERIFY(!editor.checkBox(u"chkDailyDouble"_s)->isChecked());
+        // The settings are read once each, and start-up draws no random numbers.
+        QCOMPARE(editor.services.settingsRead, QStringList{u"EditCurrentGame"_s});
+        QCOMPARE(editor.services.randomDraws, 0);
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
