@@ -2,7 +2,6 @@
 #include "util/linereader.h"
 
 #include <QTemporaryDir>
-#include <map>
 
 using namespace Qt::StringLiterals;
 
@@ -28,11 +27,8 @@ class TestGameSetFile : public QObject {
 
 private slots:
     void numbers_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("numeric"); // IsNumeric
-        QTest::addColumn<double>("value"); // LeadingNumber
-        QTest::addColumn<int>("boolean");  // ToBoolean: -1 none, 0 false, 1 true
-        QTest::addColumn<int>("nearest");  // NearestInt16 of the value; 99999 none
+        // IsNumeric, LeadingNumber, ToBoolean (-1 none), NearestInt16 of the value (99999 none)
+        Columns<QString, bool, double, int, int>("text", "numeric", "value", "boolean", "nearest");
         AddRow("spaces around", " 28 ", true, 28.0, 1, 28);
         AddRow("signed, half to even", "-28.5", true, -28.5, 1, -28);
         AddRow("leading point, half to even", ".5", true, 0.5, 1, 0);
@@ -58,7 +54,7 @@ private slots:
         AddRow("under the bottom", "-32768.6", true, -32768.6, 1, 99999);
     }
     void numbers() {
-        QFETCH(QString, text);
+        const QString text = Data<QString>("text");
         QTEST(IsNumeric(text), "numeric");
         QTEST(LeadingNumber(text), "value");
         const std::optional<bool> converted = ToBoolean(text);
@@ -68,12 +64,8 @@ private slots:
     }
 
     void typeLineFields_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("size");
-        QTest::addColumn<bool>("bold");
-        QTest::addColumn<bool>("italic");
-        QTest::addColumn<QString>("color");
+        Columns<QString, QString, int, bool, bool, QString>("line", "name", "size", "bold",
+                                                            "italic", "color");
         const QString W = DefaultFontColor;
         AddRow("full, spaces kept, colour unchecked", "T# Arial #36#True#True#red#", " Arial ", 36,
                true, true, "red");
@@ -89,7 +81,7 @@ private slots:
                "True");
     }
     void typeLineFields() {
-        QFETCH(QString, line);
+        const QString line = Data<QString>("line");
         QTEST(GetFontNameField(line), "name");
         QTEST(int(GetFontSizeField(line)), "size");
         QTEST(GetFontBoldField(line), "bold");
@@ -101,10 +93,7 @@ private slots:
     // of each type: the final group has no Daily Double line, its type is
     // compared whole and its font size is written as a whole number.
     void savedLines_data() {
-        QTest::addColumn<QString>("finalType");
-        QTest::addColumn<QString>("fontSize");
-        QTest::addColumn<QString>("questionLine"); // of the final question
-        QTest::addColumn<QString>("typeLine");
+        Columns<QString, QString, QString, QString>("finalType", "size", "question", "typeLine");
         const QString font = u"T#Courier New#%1#True#False#16777215#"_s;
         AddRow("text, half size to even", "T", "28.5", "Final?", font.arg(28));
         AddRow("text, size out of range", "T", "99999", "Final?", font.arg(0));
@@ -114,19 +103,17 @@ private slots:
         AddRow("two letters", "TX", "28.5", "Final?", "TX");
     }
     void savedLines() {
-        QFETCH(QString, finalType);
-        QFETCH(QString, fontSize);
         GameSet game;
-        game.Final.QuestionType = finalType;
+        game.Final.QuestionType = Data<QString>("finalType");
         ResetGameSet(game); // keeps the final type
         game.Final.QuestionText.set("  Final?  ");
         game.Final.MediaPath.set(" f.wav");
-        game.Final.FontSize = fontSize;
+        game.Final.FontSize = Data<QString>("size");
         game.Final.FontItalic = false;
         game.Final.Answers[1].set("  B ");
         game.CategoryNames[0].set("  Rivers");
         QuestionRecord &a = game.question(1, 1), &b = game.question(1, 2);
-        QuestionRecord &c = game.question(1, 3), &d = game.question(1, 4);
+        QuestionRecord &c = game.question(1, 3), &d = game.question(1, 4), &e = game.question(1, 5);
         a.QuestionText.set("  Capital?  ");
         a.Answers[2].set("   Nile ");
         a.DailyDouble = " Y ";
@@ -139,41 +126,31 @@ private slots:
         c.QuestionType = " "; // a blank type is saved as text
         d.FontName = " Arial ";
         d.FontBold = false;
-        game.question(1, 5).QuestionType = "Video";
-        QuestionRecord& sound = game.question(2, 1);
-        sound.QuestionType = "S";
-        sound.MediaPath.set(" a.wav ");
-        sound.QuestionText.set("  Name it  ");
-        QStringList expected = ResetLines();
-        const std::map<int, QString> changed = {{0, "Rivers"},
-                                                {1, "Capital?"},
-                                                {2, "^^Nile^^"},
-                                                {3, "Y"},
-                                                {4, "T#Courier New# 9#True#True#0#"},
-                                                {7, ""},
-                                                {8, "T#Courier New#28#True#False#"},
-                                                {12, "T#16777215#"},
-                                                {16, "T# Arial #28#False#True#16777215#"},
-                                                {20, "V"},
-                                                {22, "a.wav"},
-                                                {25, "SName it"},
-                                                {127, "^B^^^"}};
-        for (const auto& [index, line] : changed)
-            expected[index] = line;
-        QFETCH(QString, questionLine);
-        QFETCH(QString, typeLine);
-        expected[126] = questionLine;
-        expected[128] = typeLine;
+        e.QuestionType = "S";
+        e.MediaPath.set(" a.wav ");
+        e.QuestionText.set("  Name it  ");
+        game.question(2, 1).QuestionType = "Video";
+        // Category 1, a question a line.
+        QStringList expected = u"Rivers|Capital?|^^Nile^^|Y|T#Courier New# 9#True#True#0#|"
+                               u"|^^^^||T#Courier New#28#True#False#|"
+                               u"|^^^^|N|T#16777215#|"
+                               u"|^^^^|N|T# Arial #28#False#True#16777215#|"
+                               u"a.wav|^^^^|N|SName it"_s.split('|');
+        expected += ResetLines().mid(21);
+        expected[25] = "V";
+        expected[126] = Data<QString>("question");
+        expected[127] = "^B^^^";
+        expected[128] = Data<QString>("typeLine");
         QCOMPARE(FileLines(WriteGameSet(game)), expected);
         // The save stores back what it wrote: trimmed values, "N" for no mark.
         QCOMPARE(game.CategoryNames[0].padded().left(7), u"Rivers "_s);
         QCOMPARE(Joined(a.Answers), u"||Nile||"_s);
-        QCOMPARE(RTrimSpaces(sound.MediaPath.padded()), u"a.wav"_s);
+        QCOMPARE(RTrimSpaces(e.MediaPath.padded()), u"a.wav"_s);
         QCOMPARE(game.question(6, 5).DailyDouble, u"N"_s);
     }
 
     void roundTrip_data() {
-        QTest::addColumn<QString>("finalType");
+        Columns<QString>("finalType");
         for (const char* type : {"T", "S", "P"})
             AddRow(type, type);
     }
@@ -181,7 +158,7 @@ private slots:
     // picture, a sound and a final question of each type: read back, a saved
     // set is the set; saved again, it is the same file.
     void roundTrip() {
-        QFETCH(QString, finalType);
+        const QString finalType = Data<QString>("finalType");
         GameSet game;
         QCOMPARE(OpenFile(game, QZ_SOURCE_DIR "/examples/world-tour.txt").number, 0);
         game.question(3, 1).QuestionType = "P";
@@ -205,9 +182,7 @@ private slots:
     // The answer line of question 1.1 and of the final question: the answers
     // read (without their trailing pad), and the whole file saved from them.
     void answersLine_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("answers");
-        QTest::addColumn<QString>("written");
+        Columns<QString, QString, QString>("line", "answers", "written");
         QString high;
         for (int byte = 0x80; byte <= 0xFF; ++byte)
             high += DecodeWindows1252(QByteArray(1, char(byte)));
@@ -218,26 +193,20 @@ private slots:
         AddRow("extra fields dropped", "a^b^c^d^e^f", "a|b|c|d|e", "a^b^c^d^e");
     }
     void answersLine() {
-        QFETCH(QString, line);
-        QFETCH(QString, written);
         QStringList lines = ResetLines();
-        lines[2] = lines[127] = line;
+        lines[2] = lines[127] = Data<QString>("line");
         GameSet game = ReadGameSet(FileBytes(lines));
         QTEST(Joined(game.question(1, 1).Answers), "answers");
         QTEST(Joined(game.Final.Answers), "answers");
-        lines[2] = lines[127] = written;
+        lines[2] = lines[127] = Data<QString>("written");
         QCOMPARE(SavedLines(game), lines);
     }
 
     // The type line of question 1 of a category and of the final question,
     // both with "line one" as the line before.
     void questionTypes_data() {
-        QTest::addColumn<int>("category");
-        QTest::addColumn<QString>("typeLine");
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("finalType");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("font");
+        Columns<int, QString, QString, QString, QString, QString>("category", "typeLine", "type",
+                                                                  "finalType", "text", "font");
         const QString D = DefaultFontName;
         AddRow("sound, blanks kept", 1, "S  Name it  ", "S", "S", "  Name it", D);
         AddRow("only first letter counts", 1, "Video", "V", "V", "line one", D);
@@ -252,9 +221,8 @@ private slots:
         }
     }
     void questionTypes() {
-        QFETCH(int, category);
-        QFETCH(QString, typeLine);
-        QFETCH(QString, type);
+        const int category = Data<int>("category");
+        const QString typeLine = Data<QString>("typeLine"), type = Data<QString>("type");
         QStringList lines = ResetLines(typeLine);
         const int base = 21 * category - 20; // question 1, 0-based
         lines[base] = lines[126] = "line one";
@@ -323,15 +291,14 @@ private slots:
     }
 
     void windows1252Outside_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("encoded");
+        Columns<QString, QByteArray>("text", "encoded");
         AddRow("A macron", u"a\u0100b"_s, QByteArray("a?b"));
         AddRow("C1 control not in the table", u"-\u0085"_s, QByteArray("-?"));
         AddRow("emoji at the end is one ?", u"\u00e9\U0001F600"_s, QByteArray("\xE9?"));
         AddRow("lone high surrogate", u"a"_s + QChar(0xD800) + "b", QByteArray("a?b"));
     }
     void windows1252Outside() {
-        QFETCH(QString, text);
+        const QString text = Data<QString>("text");
         bool lossless = true;
         QTEST(EncodeWindows1252(text, &lossless), "encoded");
         QVERIFY(!lossless);
@@ -339,8 +306,7 @@ private slots:
     }
 
     void lineEnds_data() {
-        QTest::addColumn<QByteArray>("input");
-        QTest::addColumn<QStringList>("lines");
+        Columns<QByteArray, QStringList>("input", "lines");
         AddRow("empty", QByteArray(), QStringList());
         AddRow("CR LF", QByteArray("a\r\nb\r\n"), QStringList{"a", "b"});
         AddRow("CR only", QByteArray("a\rb\r"), QStringList{"a", "b"});
@@ -351,7 +317,7 @@ private slots:
                QStringList{QString(10, 'x'), "second"});
     }
     void lineEnds() {
-        QFETCH(QByteArray, input);
+        QByteArray input = Data<QByteArray>("input");
         QBuffer buffer(&input);
         QVERIFY(buffer.open(QIODevice::ReadOnly));
         LineReader reader(buffer, 10);

@@ -14,160 +14,101 @@
 
 namespace {
 
-// The text between the index-th and the next "#", when both are there.
-std::optional<QString> fieldBetweenHashes(const QString& line, int index) {
-    const QStringList parts = line.split(QLatin1Char('#'));
-    if (parts.size() < index + 2)
-        return std::nullopt;
-    return parts.at(index);
-}
-
-std::optional<QString> usable(const QString& line, int index) {
-    std::optional<QString> field = fieldBetweenHashes(line, index);
-    if (field && field->size() >= 2)
-        return field;
-    return std::nullopt;
-}
-
-void checkConversions(const QString& text) {
-    // Whether a text is a number does not depend on the spaces around it.
-    FUZZ_CHECK_DETAIL(IsNumeric(text) == IsNumeric(text + QLatin1Char(' ')),
-                      "a space after a text does not change IsNumeric", visible(text));
-    FUZZ_CHECK_DETAIL(IsNumeric(text) == IsNumeric(TrimSpaces(text)),
-                      "trimming spaces does not change IsNumeric", visible(text));
-
+void CheckConversions(const QString& text) {
+    Check(IsNumeric(text) == IsNumeric(text + ' ') &&
+              IsNumeric(text) == IsNumeric(TrimSpaces(text)),
+          "spaces around a text do not change IsNumeric", text);
     const double number = LeadingNumber(text);
-    FUZZ_CHECK_DETAIL(!std::isnan(number), "a leading number is never NaN", visible(text));
-
+    Check(!std::isnan(number), "a leading number is never NaN", text);
+    // Halves round to even, so 32767.5 goes up to 32768 while -32768.5 stays.
     const std::optional<qint16> nearest = NearestInt16(number);
-    if (nearest) {
-        FUZZ_CHECK_DETAIL(std::fabs(*nearest - number) <= 0.5, "the nearest integer is nearest",
-                          QString::number(number));
-    } else {
-        // Halves round to even, so 32767.5 goes up to 32768 while -32768.5 stays.
-        FUZZ_CHECK_DETAIL(number < -32768.5 || number >= 32767.5,
-                          "only values outside 16 bits fail to round", QString::number(number));
-    }
+    Check(nearest ? std::fabs(*nearest - number) <= 0.5 : number < -32768.5 || number >= 32767.5,
+          "the nearest 16-bit integer is nearest; only values outside 16 bits have none",
+          QString::number(number));
 
-    const std::optional<bool> flag = ToBoolean(text);
     const QString word = TrimSpaces(text);
-    if (word.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
-        FUZZ_CHECK(flag == true, "\"True\" converts to true");
-    else if (word.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
-        FUZZ_CHECK(flag == false, "\"False\" converts to false");
+    std::optional<bool> flag;
+    if (word.compare("True", Qt::CaseInsensitive) == 0)
+        flag = true;
+    else if (word.compare("False", Qt::CaseInsensitive) == 0)
+        flag = false;
     else if (IsNumeric(word))
-        FUZZ_CHECK_DETAIL(flag == (LeadingNumber(word) != 0.0), "a number converts to non-zero",
-                          visible(text));
-    else
-        FUZZ_CHECK_DETAIL(!flag.has_value(), "other words do not convert", visible(text));
+        flag = LeadingNumber(word) != 0.0;
+    Check(ToBoolean(text) == flag, "True, False and numbers convert; other words do not", text);
 
     // A plain integer of a few digits reads as itself.
     bool isInteger = false;
     const int integer = word.toInt(&isInteger);
-    if (isInteger && word.size() <= 9 && word == QString::number(integer)) {
-        FUZZ_CHECK(IsNumeric(text), "an integer is numeric");
-        FUZZ_CHECK_DETAIL(number == integer, "an integer's leading number is itself",
-                          visible(text));
-    }
+    if (isInteger && word.size() <= 9 && word == QString::number(integer))
+        Check(IsNumeric(text) && number == integer, "an integer reads as itself", text);
 }
 
-void checkFieldRoutines(const QString& line) {
-    const std::optional<QString> first = usable(line, 1);
-    const bool firstIsNumber = first && IsNumeric(*first);
+// The text between the index-th and the next "#" when both are there and it
+// has the two characters a field needs to be used.
+std::optional<QString> Usable(const QString& line, int index) {
+    const QStringList parts = line.split('#');
+    if (parts.size() < index + 2 || parts.at(index).size() < 2)
+        return std::nullopt;
+    return parts.at(index);
+}
 
-    const QString name = GetFontNameField(line);
-    FUZZ_CHECK_DETAIL(name == (first && !firstIsNumber ? *first : QString()),
-                      "the font name is the first field or nothing", visible(line));
-
-    qint16 size = 28;
-    if (const std::optional<QString> field = usable(line, 2))
-        size = NearestInt16(LeadingNumber(*field)).value_or(qint16(28));
-    FUZZ_CHECK_DETAIL(GetFontSizeField(line) == size, "the font size is the second field or 28",
-                      visible(line));
-
-    bool bold = true;
-    if (const std::optional<QString> field = usable(line, 3))
-        bold = ToBoolean(*field).value_or(true);
-    FUZZ_CHECK_DETAIL(GetFontBoldField(line) == bold, "bold is the third field or true",
-                      visible(line));
-
-    bool italic = true;
-    if (const std::optional<QString> field = usable(line, 4))
-        italic = ToBoolean(*field).value_or(true);
-    FUZZ_CHECK_DETAIL(GetFontItalicField(line) == italic, "italic is the fourth field or true",
-                      visible(line));
-
-    QString color = DefaultFontColor;
-    if (firstIsNumber)
-        color = *first;
-    else if (const std::optional<QString> field = usable(line, 5))
-        color = *field;
-    FUZZ_CHECK_DETAIL(GetFontColorField(line) == color,
-                      "the colour is the numeric first field, the fifth field or white",
-                      visible(line));
+void CheckFieldRoutines(const QString& line) {
+    const std::optional<QString> first = Usable(line, 1), size = Usable(line, 2);
+    const std::optional<QString> bold = Usable(line, 3), italic = Usable(line, 4);
+    const bool numericFirst = first && IsNumeric(*first);
+    Check(GetFontNameField(line) == (first && !numericFirst ? *first : QString()),
+          "the font name is the first field or nothing", line);
+    Check(GetFontSizeField(line) == (size ? NearestInt16(LeadingNumber(*size)).value_or(28) : 28),
+          "the font size is the second field or 28", line);
+    Check(GetFontBoldField(line) == (bold ? ToBoolean(*bold).value_or(true) : true),
+          "bold is the third field or true", line);
+    Check(GetFontItalicField(line) == (italic ? ToBoolean(*italic).value_or(true) : true),
+          "italic is the fourth field or true", line);
+    Check(GetFontColorField(line) ==
+              (numericFirst ? *first : Usable(line, 5).value_or(DefaultFontColor)),
+          "the colour is the numeric first field, the fifth field or white", line);
 }
 
 // Builds a type line from the tab-separated parts of the input and reads it back.
-void checkBuiltLine(const QString& text) {
-    const QStringList parts = text.split(QLatin1Char('\t'));
-    if (parts.size() < 5)
+void CheckBuiltLine(const QString& text) {
+    const QStringList parts = text.split('\t');
+    // A "#" inside a field shifts the others: the format cannot hold it.
+    if (parts.size() < 5 || (parts.at(0) + parts.at(1) + parts.at(4)).contains('#'))
         return;
-    const QString name = parts.at(0);
-    const QString size = parts.at(1);
-    const bool bold = parts.at(2).size() % 2 == 1;
-    const bool italic = parts.at(3).size() % 2 == 1;
-    const QString color = parts.at(4);
-    const QChar hash = QLatin1Char('#');
-    if (name.contains(hash) || size.contains(hash) || color.contains(hash))
-        return; // a "#" inside a field shifts the others: the format cannot hold it
-
+    const QString name = parts.at(0), size = parts.at(1), color = parts.at(4);
+    const bool bold = parts.at(2).size() % 2, italic = parts.at(3).size() % 2;
     const QString line = TextTypeLine(name, size, bold, italic, color);
-    FUZZ_CHECK(line.startsWith(QLatin1Char('T')), "a text type line starts with T");
-    // The reader trims the line before taking the fields apart.
-    const QString read = TrimSpaces(line);
+    Check(line.startsWith('T'), "a text type line starts with T", line);
+    const QString read = TrimSpaces(line); // as the reader takes it
+    const bool numericName = name.size() >= 2 && IsNumeric(name);
     if (!TrimSpaces(name).isEmpty()) {
-        const bool nameUsable = name.size() >= 2 && !IsNumeric(name);
-        FUZZ_CHECK_DETAIL(GetFontNameField(read) == (nameUsable ? name : QString()),
-                          "a written font name reads back", visible(line));
-        FUZZ_CHECK_DETAIL(GetFontBoldField(read) == bold, "a written bold flag reads back",
-                          visible(line));
-        FUZZ_CHECK_DETAIL(GetFontItalicField(read) == italic, "a written italic flag reads back",
-                          visible(line));
+        Check(GetFontNameField(read) == (name.size() >= 2 && !numericName ? name : QString()) &&
+                  GetFontBoldField(read) == bold && GetFontItalicField(read) == italic,
+              "a written font name, bold and italic read back", line);
         bool isNumber = false;
         const qint16 number = size.toShort(&isNumber);
         if (isNumber && size.size() >= 2 && size == QString::number(number))
-            FUZZ_CHECK_DETAIL(GetFontSizeField(read) == number, "a written size reads back",
-                              visible(line));
+            Check(GetFontSizeField(read) == number, "a written size reads back", line);
     }
-    if (color.size() >= 2 && !TrimSpaces(color).isEmpty()) {
-        if (TrimSpaces(name).isEmpty()) {
-            // The colour-only form "T#255#" works for numbers only.
-            if (IsNumeric(color))
-                FUZZ_CHECK_DETAIL(GetFontColorField(read) == color,
-                                  "a colour-only line gives its colour", visible(line));
-        } else if (name.size() >= 2 && IsNumeric(name)) {
-            FUZZ_CHECK_DETAIL(GetFontColorField(read) == name,
-                              "a numeric font name is taken as the colour", visible(line));
-        } else {
-            FUZZ_CHECK_DETAIL(GetFontColorField(read) == color, "a written colour reads back",
-                              visible(line));
-        }
-    }
+    if (color.size() < 2 || TrimSpaces(color).isEmpty())
+        return;
+    // The colour-only form "T#255#" works for numbers only.
+    if (!TrimSpaces(name).isEmpty() || IsNumeric(color))
+        Check(GetFontColorField(read) == (numericName ? name : color),
+              "a written colour reads back (a numeric font name is taken for it)", line);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // Type lines are one line of a file: keep them to a sensible length.
     if (size > 4096)
-        return 0;
-    const QString line = DecodeWindows1252(
-        QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    checkFieldRoutines(line);
-    checkFieldRoutines(TrimSpaces(line));
-    checkConversions(line);
-    for (const QString& part : line.split(QLatin1Char('#')))
-        checkConversions(part);
-    checkBuiltLine(line);
+        return 0; // a type line is one line of a file
+    const QString line = DecodeWindows1252(QByteArrayView(data, qsizetype(size)));
+    CheckFieldRoutines(line);
+    CheckFieldRoutines(TrimSpaces(line));
+    CheckConversions(line);
+    for (const QString& part : line.split('#'))
+        CheckConversions(part);
+    CheckBuiltLine(line);
     return 0;
 }
