@@ -276,6 +276,30 @@ private slots:
         QCOMPARE(editor.window->windowTitle(), u"Quizmora Editor - imported.txt"_s);
         QVERIFY(editor.services.unanswered.isEmpty());
     }
+
+    // Sets opened or saved come back from the File menu; a gone one is dropped.
+    void recentFiles() {
+        QTemporaryDir folder;
+        EditorHarness editor;
+        editor.services.setNextFileName(Example);
+        editor.click(u"mnuFileOpen"_s);
+        const QString copy = folder.filePath(u"copy.txt"_s);
+        editor.services.setNextFileName(copy);
+        editor.click(u"mnuSaveAs"_s);
+        QCOMPARE(editor.services.editorList(u"RecentFiles"_s), (QStringList{copy, Example}));
+        QCOMPARE(editor.action(u"mnuFileRecent_0"_s)->text(), u"&1 copy.txt"_s);
+        QVERIFY(!editor.action(u"mnuFileRecent_2"_s)->isVisible());
+
+        QVERIFY(QFile::remove(copy));
+        editor.action(u"mnuFileRecent_0"_s)->trigger();
+        QVERIFY(editor.services.messageTexts().constLast().contains(copy));
+        QCOMPARE(editor.services.editorList(u"RecentFiles"_s), QStringList{Example});
+        editor.type(u"txtCategoryName"_s, u"Changed"_s);
+        editor.services.setNextAnswer(MessageAnswer::No);
+        editor.action(u"mnuFileRecent_0"_s)->trigger();
+        QCOMPARE(editor.categoryCaptions().value(0), u"WORLD CAPITALS"_s);
+        QCOMPARE(editor.window->windowTitle(), u"world-tour.txt"_s);
+    }
 };
 
 QTEST_MAIN(TestWindow)

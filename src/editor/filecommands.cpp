@@ -61,8 +61,10 @@ void frmEditor::SetUpFileCommands() {
 // and the set stays marked as changed so nothing is dropped without asking.
 bool frmEditor::SaveGameSetTo(const QString& path) {
     const FileError error = m_document.save(path);
-    if (!error.failed())
+    if (!error.failed()) {
+        AddRecentFile(path);
         return true;
+    }
     if (error.number == ErrorNumber::PathFileAccess) {
         m_services.showMessage(SaveAccessErrorText(), MessageButtons::Ok, MessageIcon::Exclamation,
                                QStringLiteral("Quizmora"));
@@ -207,6 +209,7 @@ void frmEditor::OpenChosenGameSet(const QString& path) {
     if (OpenGameSetFile(path).failed())
         return;
     CurrentFilePath = path;
+    AddRecentFile(path);
     ShowWholeBoard();
     FileTitle = FileNameOfPath(path);
     SetFileCaption(*this, FileTitle);

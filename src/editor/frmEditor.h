@@ -142,6 +142,10 @@ public:
     // with the error report and leaves the set as it was.
     FileError OpenGameSetFile(const QString& path);
 
+    // ---- recent files (recentfiles.cpp)
+    void mnuFileRecent_Click(int index);
+    void AddRecentFile(const QString& path);
+
     // ---- undo and redo (frmEditor.cpp)
     void mnuEditUndo_Click();
     void mnuEditRedo_Click();
@@ -193,6 +197,7 @@ public:
     Ui::frmEditor m_ui;
     GameSetDocument& m_document;
     Services& m_services;
+    std::array<QAction*, 8> recentFileActions{};
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
 
@@ -217,6 +222,8 @@ private:
     void onDocumentChanged(Square square, DocumentPart part);
     void SelectSquare(Square square);
     void SetUpEditCommands();
+    void SetUpRecentFiles();
+    void ShowRecentFiles();
     // Media helpers (media.cpp).
     QString ChooseMediaFile(const QString& lastFolder, const QString& filter);
     void ShowMediaControls(MediaKind kind);

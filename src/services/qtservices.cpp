@@ -182,6 +182,25 @@ PrinterChoice QtServices::choosePrinter(QPrinter& printer) {
     return PrinterChoice{false, printer.copyCount()};
 }
 
+namespace {
+
+// The editor's own settings file, never the game's.
+std::unique_ptr<QSettings> EditorSettings() {
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       QStringLiteral("Quizmora"),
+                                       QStringLiteral("Quizmora Editor"));
+}
+
+} // namespace
+
+QStringList QtServices::editorList(const QString& key) {
+    return EditorSettings()->value(key).toStringList();
+}
+
+void QtServices::setEditorList(const QString& key, const QStringList& values) {
+    EditorSettings()->setValue(key, values);
+}
+
 QString QtServices::readSetting(const QString& key, const QString& defaultValue) {
 #ifdef Q_OS_WIN
     // Where the game keeps its settings on Windows.

@@ -24,6 +24,8 @@ public:
     std::optional<QColor> chooseColor(const QColor& initial) override;
     PrinterChoice choosePrinter(QPrinter& printer) override;
     QString readSetting(const QString& key, const QString& defaultValue) override;
+    QStringList editorList(const QString& key) override;
+    void setEditorList(const QString& key, const QStringList& values) override;
     float nextRandom() override;
     std::unique_ptr<MediaPlayer> createMediaPlayer(QWidget* videoParent) override;
 

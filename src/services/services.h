@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -59,6 +60,11 @@ public:
 
     // Per-user settings of the game (organisation/application "QZV", group "Settings"); read only.
     virtual QString readSetting(const QString& key, const QString& defaultValue) = 0;
+
+    // The editor's own preferences (recent files, ...), kept apart from the
+    // game's settings under the editor's organisation and application name.
+    virtual QStringList editorList(const QString& key) = 0;
+    virtual void setEditorList(const QString& key, const QStringList& values) = 0;
 
     // Pseudo-random draws in [0, 1).
     virtual float nextRandom() = 0;

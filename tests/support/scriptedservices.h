@@ -71,9 +71,14 @@ public:
     std::optional<QColor> chooseColor(const QColor& initial) override;
     PrinterChoice choosePrinter(QPrinter& printer) override;
     QString readSetting(const QString& key, const QString& defaultValue) override;
+    QStringList editorList(const QString& key) override { return editorLists.value(key); }
+    void setEditorList(const QString& key, const QStringList& values) override {
+        editorLists.insert(key, values);
+    }
     float nextRandom() override; // 0.0 once the queue is empty
     std::unique_ptr<MediaPlayer> createMediaPlayer(QWidget* videoParent) override;
 
+    QMap<QString, QStringList> editorLists; // the editor's own preferences
     QList<Message> messages;
     QList<ChooserCall> chooserCalls;
     QStringList settingsRead;
