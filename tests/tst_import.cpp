@@ -58,9 +58,7 @@ private slots:
 
     // A category line (line 1) or a question line (line 2): all the field's characters.
     void firstColumn_data() {
-        QTest::addColumn<int>("lineNumber");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("expected");
+        Columns<int, QString, QString>("lineNumber", "line", "expected");
         AddRow("name: spaces kept, capitals, rest ignored", 1, "  history\tx", "  HISTORY");
         AddRow("name: cut to 32", 1, QString(40, 'b'), QString(32, 'B'));
         AddRow("name: capitals outside the code page", 1, u"\u00b5g \u0192 \u00df \u00ff \u00e9"_s,
@@ -70,20 +68,20 @@ private slots:
         AddRow("question: cut to 256", 2, QString(300, 'q'), QString(256, 'q'));
     }
     void firstColumn() {
-        QFETCH(int, lineNumber);
-        QFETCH(QString, line);
-        QFETCH(QString, expected);
+        const bool name = Data<int>("lineNumber") == 1;
+        const QString line = Data<QString>("line");
         GameSet game = ResetGame();
-        const QStringList lines = lineNumber == 1 ? QStringList{line} : QStringList{"CAT", line};
-        QCOMPARE(ImportTabDelimited(game, FileBytes(lines)).number, 0);
-        const QString name = RTrimSpaces(game.CategoryNames[0].padded());
-        QCOMPARE(lineNumber == 1 ? name : RTrimSpaces(game.question(1, 1).QuestionText.padded()),
-                 expected);
+        QCOMPARE(
+            ImportTabDelimited(game, FileBytes(name ? QStringList{line} : QStringList{"C", line}))
+                .number,
+            0);
+        QTEST(RTrimSpaces(name ? game.CategoryNames[0].padded()
+                               : game.question(1, 1).QuestionText.padded()),
+              "expected");
     }
 
     void answerLine_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("expected"); // "old": a slot the line does not write
+        Columns<QString, QString>("line", "expected"); // "old": a slot the line does not write
         AddRow("six columns", "Paris\tLondon\tParis\tRome\tBerlin\tExtra",
                "Paris|London|Paris|Rome|Berlin");
         AddRow("one trailing tab", "Paris\t", "Paris||old|old|old");
@@ -96,21 +94,18 @@ private slots:
                "x|B|old|old|old");
     }
     void answerLine() {
-        QFETCH(QString, line);
         GameSet game = ResetGame();
         for (auto& answer : game.question(1, 1).Answers)
             answer.set("old");
-        QCOMPARE(ImportTabDelimited(game, FileBytes({"CAT", "Q", line})).number, 0);
+        QCOMPARE(ImportTabDelimited(game, FileBytes({"CAT", "Q", Data<QString>("line")})).number,
+                 0);
         QTEST(Joined(game.question(1, 1).Answers), "expected");
     }
 
     // Raw bytes: short files, line ends and encodings.
     void rawInput_data() {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("question");
-        QTest::addColumn<QString>("answers");
-        QTest::addColumn<QString>("question2");
+        Columns<QByteArray, QString, QString, QString, QString>("data", "name", "question",
+                                                                "answers", "question2");
         const QString cafe = u"CAF\u00c9 \u20ac"_s, naive = u"A|na\u00efve|||"_s;
         AddRow("empty", QByteArray(), "", "", "||||", "");
         AddRow("last line unterminated", QByteArray("Sci\r\nQ1\r\nA1"), "SCI", "Q1", "A1||||", "");
@@ -135,9 +130,8 @@ private slots:
                cafe, "Q", naive, "");
     }
     void rawInput() {
-        QFETCH(QByteArray, data);
         GameSet game = ResetGame();
-        QCOMPARE(ImportTabDelimited(game, data).number, 0);
+        QCOMPARE(ImportTabDelimited(game, Data<QByteArray>("data")).number, 0);
         QTEST(game.CategoryNames[0].trimmed(), "name");
         QTEST(game.question(1, 1).QuestionText.trimmed(), "question");
         QTEST(Joined(game.question(1, 1).Answers), "answers");
@@ -146,8 +140,7 @@ private slots:
     }
 
     void overflow_data() {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<int>("error");
+        Columns<QStringList, int>("lines", "error");
         using L = QStringList;
         const auto x = [](int count) { return QString(count, 'x'); };
         // Category and question lines: only the first tab is looked for.
@@ -168,10 +161,9 @@ private slots:
         AddRow("final answer line", board, 6);
     }
     void overflow() {
-        QFETCH(QStringList, lines);
-        QFETCH(int, error);
         GameSet game = ResetGame();
-        const FileError result = ImportTabDelimited(game, FileBytes(lines));
+        const FileError result = ImportTabDelimited(game, FileBytes(Data<QStringList>("lines")));
+        const int error = Data<int>("error");
         QCOMPARE(result.number, error);
         QCOMPARE(result.description, error ? u"Overflow"_s : QString());
     }

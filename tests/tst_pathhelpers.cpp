@@ -123,9 +123,10 @@ private slots:
     }
 
     void defaultFolder_data() {
-        QTest::addColumn<QString>("documents"); // "": none yet, "file": a file in the way
-        QTest::addColumn<QString>("asked");     // "default", or a folder under home
-        QTest::addColumn<QString>("startsIn");  // under home; "." is home itself
+        // The documents folder ("": none yet, "file": a file in the way), the folder
+        // asked for ("default", or one under home), and where the chooser starts
+        // (under home; "." is home itself).
+        Columns<QString, QString, QString>("documents", "asked", "startsIn");
         const QString sets = u"Documents/Trivia Sets"_s;
         AddRow("created on first use", "", "default", sets);
         AddRow("already there", "folder", "default", sets);
@@ -133,9 +134,8 @@ private slots:
         AddRow("another folder", "", "elsewhere", "elsewhere");
     }
     void defaultFolder() {
-        QFETCH(QString, documents);
-        QFETCH(QString, asked);
-        QFETCH(QString, startsIn);
+        const QString documents = Data<QString>("documents"), asked = Data<QString>("asked");
+        const QString startsIn = Data<QString>("startsIn");
         QTemporaryDir home;
         qputenv("HOME", QFile::encodeName(home.path()));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(u"config"_s)));

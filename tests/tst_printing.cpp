@@ -88,26 +88,20 @@ class TestPrinting : public QObject {
 
 private slots:
     void title_data() {
-        QTest::addColumn<QString>("fileName");
-        QTest::addColumn<QString>("expected");
+        Columns<QString, QString>("fileName", "expected");
         AddRow("spaces only", "    ", "Untitled");
         AddRow("first dot of the name", "C:\\Sets\\Quiz.Night.txt", "Quiz");
         AddRow("dot in a folder", "C:\\My.Sets\\Game1.txt", "Game1");
         AddRow("mixed separators", "/home/ann\\sets/Board.v2.txt", "Board");
         AddRow("no folder", "Game.txt", "");
     }
-    void title() {
-        QFETCH(QString, fileName);
-        QTEST(ListingTitle(fileName), "expected");
-    }
+    void title() { QTEST(ListingTitle(Data<QString>("fileName")), "expected"); }
 
     // The lines with their trailing pad removed.
     void listing_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("multiplier");
-        QTest::addColumn<QStringList>("firstCategory"); // lines 3 to the end of category 1
-        QTest::addColumn<QStringList>("finalQuestion"); // from "FINAL QUESTION" on
-        QTest::addColumn<int>("lineCount");
+        // Lines 3 to the end of category 1, and from "FINAL QUESTION" on.
+        Columns<int, int, QStringList, QStringList, int>("mode", "multiplier", "firstCategory",
+                                                         "finalQuestion", "lineCount");
         AddRow("all, $100 - $500", int(PrintMode::All), 100,
                QStringList{"SCIENCE", "$100 - Q:*What is H2O?", "$100 - A: Water", "          Ice",
                            "          Steam", "$200 - Q:   Q2", "$200 - A:", "$300 - Q:",
@@ -122,12 +116,10 @@ private slots:
                QStringList{"FINAL QUESTION", "A: Fin", "          FC"}, 49);
     }
     void listing() {
-        QFETCH(int, mode);
-        QFETCH(int, multiplier);
-        QFETCH(QStringList, firstCategory);
-        QFETCH(QStringList, finalQuestion);
-        QStringList lines =
-            BuildListing(ListingGame(), PrintMode(mode), DollarValuesFor(multiplier), "Quiz");
+        const QStringList firstCategory = Data<QStringList>("firstCategory");
+        const QStringList finalQuestion = Data<QStringList>("finalQuestion");
+        QStringList lines = BuildListing(ListingGame(), PrintMode(Data<int>("mode")),
+                                         DollarValuesFor(Data<int>("multiplier")), "Quiz");
         for (QString& line : lines)
             line = RTrimSpaces(line);
         QTEST(int(lines.size()), "lineCount");
@@ -151,10 +143,8 @@ private slots:
     // Each option button: its place top to bottom in its frame, its caption,
     // and what a click on it (after a click on another) chooses.
     void optionButtons_data() {
-        QTest::addColumn<bool>("dollars");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("value"); // the print mode (1 all, 2 questions, 3 answers) or dollars
+        // The value is the print mode (1 all, 2 questions, 3 answers) or the dollar multiplier.
+        Columns<bool, int, QString, int>("dollars", "position", "caption", "value");
         AddRow("optPrintField_0", false, 0, "Print Categories, Questions, and Answers", 1);
         AddRow("optPrintField_1", false, 1, "Print Only Categories and Questions", 2);
         AddRow("optPrintField_2", false, 2, "Print Only Categories and Answers", 3);
@@ -167,9 +157,8 @@ private slots:
         AddRow("optDollarAmounts_3", true, 6, "Print Dollar Amounts as $200 - $1000", 200);
     }
     void optionButtons() {
-        QFETCH(bool, dollars);
-        QFETCH(int, position);
-        QFETCH(int, value);
+        const bool dollars = Data<bool>("dollars");
+        const int position = Data<int>("position"), value = Data<int>("value");
         Dialog d;
         auto* group =
             d.dialog->findChild<QGroupBox*>(dollars ? "fraDollarOptions" : "fraFieldOptions");
@@ -208,10 +197,7 @@ private slots:
     // The chooser cancelled, no copies, a printer that fails: nothing is
     // printed, and only the failure is reported and gives the editor back.
     void printerChoices_data() {
-        QTest::addColumn<bool>("cancelled");
-        QTest::addColumn<int>("copies");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("messages");
+        Columns<bool, int, QString, QStringList>("cancelled", "copies", "file", "messages");
         AddRow("chooser cancelled", true, 1, "out.pdf", QStringList());
         AddRow("no copies", false, 0, "out.pdf", QStringList());
         AddRow("printer error", false, 2, "no/such/folder/out.pdf",
@@ -221,15 +207,13 @@ private slots:
                            "Location: frmEditorPrintOptions\r\nProcedure: mnuFilePrint"});
     }
     void printerChoices() {
-        QFETCH(bool, cancelled);
-        QFETCH(int, copies);
-        QFETCH(QString, file);
-        QFETCH(QStringList, messages);
+        const QStringList messages = Data<QStringList>("messages");
         QTemporaryDir folder;
         Dialog d;
         if (!messages.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-        d.print(folder.filePath(file), PrinterChoice{cancelled, copies});
+        d.print(folder.filePath(Data<QString>("file")),
+                PrinterChoice{Data<bool>("cancelled"), Data<int>("copies")});
         QVERIFY(QDir(folder.path()).isEmpty());
         QCOMPARE(d.services.messageTexts(), messages);
         for (const auto& message : d.services.messages)
@@ -268,14 +252,13 @@ private slots:
 
     // The Cancel button is clicked in the editor's window test.
     void cancelDiscardsDialog_data() {
-        QTest::addColumn<bool>("escape");
+        Columns<bool>("escape");
         AddRow("close box", false);
         AddRow("Escape key", true);
     }
     void cancelDiscardsDialog() {
-        QFETCH(bool, escape);
         Dialog d;
-        if (escape)
+        if (Data<bool>("escape"))
             QTest::keyClick(d.dialog, Qt::Key_Escape);
         else
             QVERIFY(d.dialog->close());

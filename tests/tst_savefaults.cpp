@@ -157,15 +157,14 @@ private slots:
     // A real device that is always full: the user is told the disk is full,
     // whether the file is buffered or not.
     void fullDevice_data() {
-        QTest::addColumn<bool>("unbuffered");
+        Columns<bool>("unbuffered");
         AddRow("unbuffered", true);
         AddRow("buffered", false);
     }
     void fullDevice() {
-        QFETCH(bool, unbuffered);
         QFile device("/dev/full");
-        QVERIFY(device.open(unbuffered ? QIODevice::WriteOnly | QIODevice::Unbuffered
-                                       : QIODevice::WriteOnly));
+        QVERIFY(device.open(Data<bool>("unbuffered") ? QIODevice::WriteOnly | QIODevice::Unbuffered
+                                                     : QIODevice::WriteOnly));
         GameSet game = BigGame();
         const FileError error = WriteGameSet(game, device);
         QCOMPARE(error.number, ErrorNumber::DiskFull);
@@ -173,8 +172,7 @@ private slots:
     }
 
     void saveFault_data() {
-        QTest::addColumn<int>("fault");
-        QTest::addColumn<int>("number");
+        Columns<int, int>("fault", "number");
         AddRow("no fault: the file is replaced", int(NoFault), 0);
         AddRow("file size limit", int(SizeLimit), ErrorNumber::DiskFull);
         AddRow("disk full", int(DiskFull), ErrorNumber::DiskFull);
@@ -184,11 +182,10 @@ private slots:
         AddRow("write-protected folder", int(WriteProtected), ErrorNumber::PathFileAccess);
     }
     void saveFault() {
-        QFETCH(int, fault);
         QTemporaryDir dir;
         const pid_t child = fork();
         if (child == 0)
-            StageAndSave(Fault(fault), dir.path());
+            StageAndSave(Fault(Data<int>("fault")), dir.path());
         int status = 0;
         QCOMPARE(waitpid(child, &status, 0), child);
         QVERIFY(WIFEXITED(status));
