@@ -4,6 +4,9 @@
 #include "testdata.h"
 
 #include <QAction>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -275,6 +278,27 @@ private slots:
         QCOMPARE(FileContents(path), editor.savedBytes());
         QCOMPARE(editor.window->windowTitle(), u"Quizmora Editor - imported.txt"_s);
         QVERIFY(editor.services.unanswered.isEmpty());
+    }
+
+    // On a screen smaller than the board every control can be scrolled to;
+    // where the board fits, it has exactly its own size.
+    void fitsAnyScreen() {
+        EditorHarness editor;
+        auto* scroller = editor.find<QScrollArea>(u"boardScroller"_s);
+        const QSize screen = editor.window->screen()->availableGeometry().size();
+        editor.window->resize(screen.boundedTo(QSize(640, 480)));
+        QCoreApplication::processEvents();
+        for (const QString& name : {u"picFinalQuestion"_s, u"btnNext"_s, u"lblCat6_4"_s}) {
+            auto* control = editor.find<QWidget>(name);
+            scroller->ensureWidgetVisible(control, 0, 0);
+            const QRect place(control->mapTo(scroller->viewport(), QPoint()), control->size());
+            QVERIFY2(scroller->viewport()->rect().contains(place), qPrintable(name));
+        }
+        editor.window->resize(1018, 2000);
+        QCoreApplication::processEvents();
+        QCOMPARE(editor.find<QWidget>(u"centralwidget"_s)->size(), QSize(1018, 681));
+        QCOMPARE(scroller->viewport()->width(), 1018);
+        QVERIFY(!scroller->horizontalScrollBar()->isVisible());
     }
 
     // Sets opened or saved come back from the File menu; a gone one is dropped.

@@ -11,6 +11,7 @@ std::unique_ptr<frmEditor> StartEditor(GameSetDocument& document, Services& serv
                                        const QString& startFile) {
     auto window = std::make_unique<frmEditor>(document, services);
     window->Form_Load(startFile);
+    window->FitToScreen();
     window->show();
     return window;
 }

@@ -12,7 +12,10 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLinearGradient>
+#include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
@@ -69,9 +72,19 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
             action->setObjectName(separatorNames.at(separator++));
     }
 
-    // The client area is fixed, as the board's layout is drawn for it.
+    // The board is drawn for a fixed 1018 x 681 area. It sits in a scroll
+    // area rather than being scaled: where the screen holds it, the window is
+    // exactly that size and nothing moves; on a smaller screen (a laptop at
+    // 150%) every control can still be reached, at its readable size.
     m_ui.centralwidget->setFixedSize(1018, 681);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    QWidget* board = takeCentralWidget();
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("boardScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setAlignment(Qt::AlignCenter);
+    scroller->setWidget(board);
+    FillBackground(scroller, QColor(4, 10, 48));
+    setCentralWidget(scroller);
 
     MediaPlayer1 = m_services.createMediaPlayer(m_ui.picVideo);
     MediaPlayer2 = m_services.createMediaPlayer(nullptr);
@@ -435,6 +448,20 @@ void frmEditor::Form_Load(const QString& startFile) {
     m_document.undoStack().setClean();
     if (!startFile.isEmpty())
         OpenChosenGameSet(startFile);
+}
+
+void frmEditor::FitToScreen() {
+    // The board's own size plus the menus and the toolbar, cut to what the
+    // screen offers; the scroll area takes up the rest.
+    const QSize wanted(m_ui.centralwidget->width(), m_ui.centralwidget->height() +
+                                                        menuBar()->sizeHint().height() +
+                                                        m_ui.tbEditorToolbar->sizeHint().height());
+    QSize available = wanted;
+    if (const QScreen* shown = screen()) {
+        // Room for the window's frame and title, which exist only once shown.
+        available = shown->availableGeometry().size() - QSize(16, 48);
+    }
+    resize(wanted.boundedTo(available));
 }
 
 void frmEditor::Form_Activate() {

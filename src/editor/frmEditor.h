@@ -33,6 +33,8 @@ public:
     // startFile: a game set named on the command line, opened in place of the game's current game.
     void Form_Load(const QString& startFile = QString());
     void Form_Activate();
+    // Sizes the window to the board, or to the screen where that is smaller.
+    void FitToScreen();
     bool LoadCurrentGame();
 
     // ---- file commands (filecommands.cpp)
