@@ -192,6 +192,11 @@ void frmEditor::paintArtwork() {
     }
     for (ClickableLabel* caption : lblCategory) {
         SetTextColour(caption, Qt::white);
+        // The selected category is the one disabled: it reads as chosen, in
+        // gold, rather than greyed out.
+        QPalette colours = caption->palette();
+        colours.setColor(QPalette::Disabled, QPalette::WindowText, Gold);
+        caption->setPalette(colours);
         caption->setCursor(Qt::PointingHandCursor);
     }
     FillBackground(m_ui.picFinalQuestion, QColor(150, 20, 30));
@@ -245,7 +250,10 @@ void frmEditor::setToolbarIcons() {
         choice.action->setIcon(QIcon::fromTheme(QString::fromLatin1(choice.themeName),
                                                 style()->standardIcon(choice.fallback)));
     }
+    // One play glyph for sound and video.
     m_ui.btnPlay->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    m_ui.btnVideoPlay->setText(QString());
+    m_ui.btnVideoPlay->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     m_ui.btnStop->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
 }
 
