@@ -46,15 +46,7 @@ GameSet BigGame() {
     return game;
 }
 
-enum Fault {
-    NoFault,
-    SizeLimit,
-    DiskFull,
-    TargetIsFolder,
-    ParentIsFile,
-    MissingFolder,
-    WriteProtected
-};
+enum Fault { NoFault, FileSize, DiskFull, TargetFolder, ParentFile, NoFolder, Protected };
 // Exit codes of the child besides the save's error number.
 enum Outcome { Damaged = 97, LeftOver = 98, Skipped = 99 };
 
@@ -77,14 +69,14 @@ bool WriteText(const QString& path, const QByteArray& text) {
     QString target = folder + "/set.txt", kept = target;
     rlimit limit{};
     switch (fault) {
-    case TargetIsFolder:
+    case TargetFolder:
         QDir(folder).mkdir("set.txt");
         kept = target + "/inside.txt";
         break;
-    case ParentIsFile:
+    case ParentFile:
         target += "/game.txt";
         break;
-    case MissingFolder:
+    case NoFolder:
         target = folder + "/nowhere/set.txt";
         break;
     case DiskFull: // a tiny file system in a mount namespace only this process sees
@@ -102,14 +94,14 @@ bool WriteText(const QString& path, const QByteArray& text) {
         if (mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=16k") != 0)
             Skip("cannot mount a tmpfs");
         break;
-    case SizeLimit:
+    case FileSize:
         getrlimit(RLIMIT_FSIZE, &limit);
         limit.rlim_cur = 4096;
         signal(SIGXFSZ, SIG_IGN);
         if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
             Skip("cannot limit the file size");
         break;
-    case WriteProtected:
+    case Protected:
         if (geteuid() == 0)
             Skip("root writes into protected folders");
         break;
@@ -118,7 +110,7 @@ bool WriteText(const QString& path, const QByteArray& text) {
     }
     if (!WriteText(kept, previous))
         Skip("cannot write the previous file");
-    if (fault == WriteProtected)
+    if (fault == Protected)
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
     GameSet game = BigGame();
     const int number = SaveFile(game, target).number;
@@ -174,12 +166,12 @@ private slots:
     void saveFault_data() {
         Columns<int, int>("fault", "number");
         AddRow("no fault: the file is replaced", int(NoFault), 0);
-        AddRow("file size limit", int(SizeLimit), ErrorNumber::DiskFull);
+        AddRow("file size limit", int(FileSize), ErrorNumber::DiskFull);
         AddRow("disk full", int(DiskFull), ErrorNumber::DiskFull);
-        AddRow("target is a folder", int(TargetIsFolder), ErrorNumber::PathFileAccess);
-        AddRow("parent is a file", int(ParentIsFile), ErrorNumber::PathFileAccess);
-        AddRow("missing folder", int(MissingFolder), ErrorNumber::PathNotFound);
-        AddRow("write-protected folder", int(WriteProtected), ErrorNumber::PathFileAccess);
+        AddRow("target is a folder", int(TargetFolder), ErrorNumber::PathFileAccess);
+        AddRow("parent is a file", int(ParentFile), ErrorNumber::PathFileAccess);
+        AddRow("missing folder", int(NoFolder), ErrorNumber::PathNotFound);
+        AddRow("write-protected folder", int(Protected), ErrorNumber::PathFileAccess);
     }
     void saveFault() {
         QTemporaryDir dir;
