@@ -201,13 +201,12 @@ void GameSetDocument::setDailyDouble(Square square, bool marked) {
     // The final question never carries a Daily Double.
     if (square.isFinal())
         return;
-    editRecord(square, DocumentPart::DailyDouble, tr("Daily Double"),
-               [&](QuestionRecord& record) {
-                   // An empty flag is saved as "N": it already is unmarked.
-                   if (!marked && record.DailyDouble.isEmpty())
-                       return;
-                   record.DailyDouble = marked ? MarkedFlag : UnmarkedFlag;
-               });
+    editRecord(square, DocumentPart::DailyDouble, tr("Daily Double"), [&](QuestionRecord& record) {
+        // An empty flag is saved as "N": it already is unmarked.
+        if (!marked && record.DailyDouble.isEmpty())
+            return;
+        record.DailyDouble = marked ? MarkedFlag : UnmarkedFlag;
+    });
 }
 
 void GameSetDocument::setLook(Square square, const QString& label, const QString& fontName,
@@ -262,41 +261,41 @@ void GameSetDocument::copyLookToBoard(Square source) {
 
 void GameSetDocument::setKind(Square square, MediaKind kind, const QString& path) {
     static const QString labels[] = {tr("Insert Text"), tr("Picture"), tr("Sound"), tr("Video")};
-    editRecord(
-        square, DocumentPart::Kind, labels[static_cast<int>(kind)], [&](QuestionRecord& record) {
-            // Whatever the old kind kept in the other field goes, so the
-            // question is shown and saved as its new kind.
-            switch (kind) {
-            case MediaKind::None:
-                record.QuestionType = QStringLiteral("T");
-                record.QuestionText.clear();
-                for (auto& answer : record.Answers)
-                    answer.clear();
-                record.MediaPath.clear();
-                if (!square.isFinal())
-                    record.DailyDouble = UnmarkedFlag;
-                break;
-            case MediaKind::Picture:
-            case MediaKind::Video:
-                record.QuestionType =
-                    kind == MediaKind::Picture ? QStringLiteral("P") : QStringLiteral("V");
-                record.QuestionText.set(path);
-                record.MediaPath.clear();
-                for (auto& answer : record.Answers)
-                    answer.clear();
-                break;
-            case MediaKind::Sound:
-                // A sound question keeps its choices, trimmed; its text is
-                // typed afterwards.
-                record.QuestionType = QStringLiteral("S");
-                record.MediaPath.set(path);
-                record.QuestionText.clear();
-                record.Answers[0].clear();
-                for (int k = 1; k <= 4; ++k)
-                    record.Answers[k].set(record.Answers[k].trimmed());
-                break;
-            }
-        });
+    editRecord(square, DocumentPart::Kind, labels[static_cast<int>(kind)],
+               [&](QuestionRecord& record) {
+                   // Whatever the old kind kept in the other field goes, so the
+                   // question is shown and saved as its new kind.
+                   switch (kind) {
+                   case MediaKind::None:
+                       record.QuestionType = QStringLiteral("T");
+                       record.QuestionText.clear();
+                       for (auto& answer : record.Answers)
+                           answer.clear();
+                       record.MediaPath.clear();
+                       if (!square.isFinal())
+                           record.DailyDouble = UnmarkedFlag;
+                       break;
+                   case MediaKind::Picture:
+                   case MediaKind::Video:
+                       record.QuestionType =
+                           kind == MediaKind::Picture ? QStringLiteral("P") : QStringLiteral("V");
+                       record.QuestionText.set(path);
+                       record.MediaPath.clear();
+                       for (auto& answer : record.Answers)
+                           answer.clear();
+                       break;
+                   case MediaKind::Sound:
+                       // A sound question keeps its choices, trimmed; its text is
+                       // typed afterwards.
+                       record.QuestionType = QStringLiteral("S");
+                       record.MediaPath.set(path);
+                       record.QuestionText.clear();
+                       record.Answers[0].clear();
+                       for (int k = 1; k <= 4; ++k)
+                           record.Answers[k].set(record.Answers[k].trimmed());
+                       break;
+                   }
+               });
 }
 
 void GameSetDocument::ensureDailyDoubles(const std::function<float()>& nextRandom) {

@@ -115,8 +115,8 @@ bool frmEditor::ExitCommand() {
             UnsavedChangesQuestion, MessageButtons::YesNoCancel, MessageIcon::None, QString());
         if (answer == MessageAnswer::Yes) {
             // The save dialog's name buffer holds 256 characters.
-            const QString path = m_services.getSaveFileName(
-                LastGameSetFolder, GameSetSaveFilter(), m_document.fileName().left(256));
+            const QString path = m_services.getSaveFileName(LastGameSetFolder, GameSetSaveFilter(),
+                                                            m_document.fileName().left(256));
             if (path.isEmpty())
                 return false;
             // The failure has been reported; the author stays with the changes.
@@ -255,9 +255,9 @@ QString frmEditor::SaveToChosenFile(const QString& overwriteQuestion) {
                                                     GameSetSaveFilter(), QString());
     if (path.isEmpty())
         return QString();
-    if (FileExists(path) && m_services.showMessage(overwriteQuestion, MessageButtons::YesNo,
-                                                   MessageIcon::None,
-                                                   QString()) != MessageAnswer::Yes)
+    if (FileExists(path) &&
+        m_services.showMessage(overwriteQuestion, MessageButtons::YesNo, MessageIcon::None,
+                               QString()) != MessageAnswer::Yes)
         return QString();
     EnsureDailyDoubles();
     // A file that could not be written does not become the set's file.

@@ -38,8 +38,8 @@ void frmEditor::btnMultipleChoice_Click() {
 
     // An answer stored as a bare letter picks that letter; otherwise the
     // letter the question display matched stays.
-    static const QStringList letters{QStringLiteral("A"), QStringLiteral("B"),
-                                     QStringLiteral("C"), QStringLiteral("D")};
+    static const QStringList letters{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
+                                     QStringLiteral("D")};
     const qsizetype letter = letters.indexOf(answers[0].trimmed());
     if (letter >= 0)
         m_ui.cboABCD->setCurrentIndex(static_cast<int>(letter));
@@ -88,7 +88,6 @@ void frmEditor::LayOutAnswerChoices() {
     }
     FitQuestionPreview();
 }
-
 
 void frmEditor::btnDone_Click() {
     SaveMultipleChoiceAnswers();

@@ -503,8 +503,8 @@ QByteArray WriteGameSet(GameSet& game) {
     // form, with the size written as the whole number it is kept as.
     if (last.QuestionType == QLatin1String("T")) {
         const qint16 size = NearestInt16(LeadingNumber(last.FontSize)).value_or(0);
-        lines << TextTypeLine(last.FontName, QString::number(size), last.FontBold,
-                              last.FontItalic, last.FontColor);
+        lines << TextTypeLine(last.FontName, QString::number(size), last.FontBold, last.FontItalic,
+                              last.FontColor);
     } else if (last.QuestionType != QLatin1String("S")) {
         lines << TrimSpaces(last.QuestionType);
     } else {

@@ -26,7 +26,7 @@ struct LinePlace {
 };
 // What line `number` (1..129) holds.
 LinePlace PlaceOfLine(int number);
-int CategoryNameLine(int category);  // category 1..6
+int CategoryNameLine(int category);   // category 1..6
 int QuestionGroupLine(Square square); // the group's question line
 // The game reads a type line starting with a space as a text question only
 // in categories 1, 2, 4 and 5.
