@@ -22,7 +22,7 @@ public:
                             const QString& defaultName) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
-    PrinterChoice choosePrinter(QPrinter& printer) override;
+    PrinterChoice choosePrinter(QPrinter& printer, QWidget* parent) override;
     QString readSetting(const QString& key, const QString& defaultValue) override;
     float nextRandom() override;
     std::unique_ptr<MediaPlayer> createMediaPlayer(QWidget* videoParent) override;

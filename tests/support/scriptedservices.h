@@ -69,7 +69,7 @@ public:
                             const QString& defaultName) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
-    PrinterChoice choosePrinter(QPrinter& printer) override;
+    PrinterChoice choosePrinter(QPrinter& printer, QWidget* parent) override;
     QString readSetting(const QString& key, const QString& defaultValue) override;
     float nextRandom() override; // 0.0 once the queue is empty
     std::unique_ptr<MediaPlayer> createMediaPlayer(QWidget* videoParent) override;
@@ -82,6 +82,7 @@ public:
     QList<FakeMediaPlayer*> players; // in creation order; owned by their window
     FontChoice lastFontInitial;
     QColor lastColorInitial;
+    QWidget* lastPrinterParent = nullptr;
 
     // The texts of the messages shown so far.
     QStringList messageTexts() const;
