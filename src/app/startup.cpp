@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "document/autosave.h"
 #include "editor/frmEditor.h"
 #include "services/qtservices.h"
 
@@ -13,6 +14,13 @@ std::unique_ptr<frmEditor> StartEditor(GameSetDocument& document, Services& serv
     return window;
 }
 
+std::unique_ptr<Autosave> StartRecovery(frmEditor& window, GameSetDocument& document,
+                                        const QString& folder) {
+    auto autosave = std::make_unique<Autosave>(document, folder);
+    window.OfferRecovery(*autosave);
+    return autosave;
+}
+
 int Main(int& argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuizmoraEditor"));
@@ -20,6 +28,8 @@ int Main(int& argc, char** argv) {
     GameSetDocument document;
     std::unique_ptr<frmEditor> window = StartEditor(document, services);
     services.setParentWidget(window.get());
+    const std::unique_ptr<Autosave> autosave =
+        StartRecovery(*window, document, DefaultRecoveryFolder());
     // For start-up measurements: leave as soon as the window has been shown.
     if (qEnvironmentVariableIntValue("QZ_QUIT_AFTER_SHOW") == 1)
         QTimer::singleShot(0, &application, &QCoreApplication::quit);

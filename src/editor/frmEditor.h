@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 
+class Autosave;
 class QLineEdit;
 class QUrl;
 
@@ -45,6 +46,10 @@ public:
     void Form_Unload(bool& cancel);
     // Keyboard shortcuts of the File menu.
     void SetUpFileCommands();
+    // Offers the recovery copies of editors that ended without saving; a
+    // recovered set opens as changed. Failures to keep this editor's own
+    // copy are reported from then on.
+    void OfferRecovery(Autosave& autosave);
 
     // ---- import and print (importprint.cpp)
     void mnuImportTabDelimited_Click();
@@ -73,6 +78,12 @@ public:
     void ShowWholeBoard();
     // True when at least one of the four choices is not empty.
     bool ShowAnswerChoices();
+
+    // ---- text the game set cannot hold as typed (textwarnings.cpp)
+    // The warnings beside the boxes follow what the boxes hold.
+    void ShowTextWarnings();
+    // Before a save that would change the author's text: true to write.
+    bool ConfirmTextLoss();
 
     // ---- question editing (questionediting.cpp)
     void FitQuestionPreview();
@@ -184,6 +195,8 @@ public:
     // The file name last handed to the open-file chooser component; start-up
     // leaves the current game's path here (not in CurrentFileName).
     QString EditorDialogFileName;
+    // The file a recovered set came from: Save asks before writing over it.
+    QString RecoveredFileName;
     std::unique_ptr<MediaPlayer> MediaPlayer1; // video, shown in picVideo
     std::unique_ptr<MediaPlayer> MediaPlayer2; // sound, never shown
 
@@ -203,6 +216,8 @@ public:
     std::array<QLabel*, 4> lblEditAnswer{};
     std::array<QLineEdit*, 4> txtEditAnswer{};
     std::array<std::array<ClickableLabel*, 5>, 6> lblCat{}; // [category-1][question-1]
+    QLabel* lblNameWarning = nullptr;                       // under the category name box
+    QLabel* lblTextWarning = nullptr; // beside the question, answer and choice boxes
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -222,6 +237,7 @@ private:
     bool SaveGameSetTo(const QString& path);
     bool SaveChangesPrompt(const QString& dialogFolder);
     bool ExitCommand();
+    bool ConfirmRecoveredTarget(const QString& path);
     QString SaveToChosenFile(const QString& overwriteQuestion);
     // Multiple choice helper (multiplechoice.cpp).
     void LayOutAnswerChoices();
@@ -229,6 +245,7 @@ private:
     void StoreCurrentLook(const QString& label, const QString& fontName, bool bold, bool italic,
                           const std::optional<QString>& fontColor);
     void SetEditorInputEnabled(bool enabled);
+    void SetUpTextWarnings();
     void collectControlArrays();
     void applyDesignFonts();
     void paintArtwork();

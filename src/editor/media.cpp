@@ -7,6 +7,7 @@
 
 #include "model/mediakind.h"
 #include "util/rounding.h"
+#include "util/windows1252.h"
 
 #include "util/pathhelpers.h"
 #include "util/textrules.h"
@@ -157,6 +158,16 @@ void frmEditor::btnVideo_Click() {
 bool frmEditor::AcceptMediaPath(const QString& path) {
     if (path.size() > LongestMediaPath) {
         ShowOkMessage(PathTooLongMessage);
+        return false;
+    }
+    // The game set would store a "?" in its place: a path to no file.
+    const QString character = FirstUnstorableCharacter(path);
+    if (!character.isEmpty()) {
+        ShowOkMessage(QStringLiteral("The name or folder of this file contains %1, which a game "
+                                     "set cannot store:\r\n%2\r\n\r\nRename the file, or move "
+                                     "it to a folder whose name does not contain %1, and choose "
+                                     "it again.")
+                          .arg(character, path));
         return false;
     }
     return !path.isEmpty();
