@@ -21,15 +21,21 @@ std::unique_ptr<Autosave> StartRecovery(frmEditor& window, GameSetDocument& docu
     return autosave;
 }
 
+std::unique_ptr<Program> StartProgram() {
+    // Recovery copies are kept under this name.
+    QApplication::setApplicationName(QStringLiteral("QuizmoraEditor"));
+    auto program = std::make_unique<Program>();
+    program->window = StartEditor(program->document, program->services);
+    program->services.setParentWidget(program->window.get());
+    program->autosave = StartRecovery(*program->window, program->document, DefaultRecoveryFolder());
+    return program;
+}
+
+Program::~Program() = default;
+
 int Main(int& argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("QuizmoraEditor"));
-    QtServices services;
-    GameSetDocument document;
-    std::unique_ptr<frmEditor> window = StartEditor(document, services);
-    services.setParentWidget(window.get());
-    const std::unique_ptr<Autosave> autosave =
-        StartRecovery(*window, document, DefaultRecoveryFolder());
+    const std::unique_ptr<Program> program = StartProgram();
     // For start-up measurements: leave as soon as the window has been shown.
     if (qEnvironmentVariableIntValue("QZ_QUIT_AFTER_SHOW") == 1)
         QTimer::singleShot(0, &application, &QCoreApplication::quit);

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QRandomGenerator>
+#include <QWidget>
 
 // The real platform: Qt's message boxes and choosers, the per-user
 // settings the game writes, a clock-seeded random generator and Qt
