@@ -174,7 +174,7 @@ private slots:
         const QString answer = u"Ohm's "_s + Omega;
         QProcess child;
         child.setProcessEnvironment(PrivateEnvironment(home, board));
-        child.start(QStringLiteral(QZ_EDITING_CHILD_PATH), {answer});
+        child.start(QStringLiteral(QZ_EDITING_CHILD_PATH), {board, answer});
         const auto copies = [&] { return QDir(folder).entryList({u"*.json"_s}, QDir::Files); };
         QTRY_COMPARE_WITH_TIMEOUT(copies().size(), 1, 20000);
         GameSetDocument bystander; // a second editor does not take a running editor's copy
