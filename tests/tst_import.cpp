@@ -112,13 +112,15 @@ private slots:
         AddRow("ends in a question line", QByteArray("S\r\nQ\r\nA\r\nQ2"), "S", "Q", "A||||", "Q2");
         AddRow("CR only", QByteArray("Cat\rQ\rA\rQ2\r"), "CAT", "Q", "A||||", "Q2");
         AddRow("CR CR gives an empty line", QByteArray("Cat\r\rA\r"), "CAT", "", "A||||", "");
+        AddRow("LF only, as Calc writes on Linux",
+               QByteArray("abcdefghij\nklmnopqrst\nuvwxyz0123\n"), "ABCDEFGHIJ", "klmnopqrst",
+               "uvwxyz0123||||", "");
         AddRow("lone LF inside a line", QByteArray("Cat\r\nWho\nwhat?\r\nA\nB\tC\r\n"), "CAT",
                "Who\nwhat?", "A\nB|C|||", "");
         const QString text = u"Caf\u00e9 \u20ac\r\nQ\r\nA\tna\u00efve\r\n"_s;
         AddRow("Windows-1252", QByteArray("Caf\xe9 \x80\r\nQ\r\nA\tna\xefve\r\n"), cafe, "Q", naive,
                "");
-        AddRow("UTF-8 without a mark", text.toUtf8(), u"CAF\u00c3\u00a9 \u00c2\u201a\u00ac"_s, "Q",
-               u"A|na\u00c3\u00afve|||"_s, "");
+        AddRow("UTF-8 without a mark", text.toUtf8(), cafe, "Q", naive, "");
         AddRow("UTF-8 mark", "\xEF\xBB\xBF" + text.toUtf8(), cafe, "Q", naive, "");
         AddRow("UTF-16 LE mark",
                QByteArray("\xFF\xFE") + QStringEncoder(QStringConverter::Utf16LE).encode(text),

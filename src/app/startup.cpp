@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/commandline.h"
+#include "document/autosave.h"
 #include "editor/frmEditor.h"
 #include "services/qtservices.h"
 
@@ -16,6 +17,25 @@ std::unique_ptr<frmEditor> StartEditor(GameSetDocument& document, Services& serv
     return window;
 }
 
+std::unique_ptr<Autosave> StartRecovery(frmEditor& window, GameSetDocument& document,
+                                        const QString& folder) {
+    auto autosave = std::make_unique<Autosave>(document, folder);
+    window.OfferRecovery(*autosave);
+    return autosave;
+}
+
+std::unique_ptr<Program> StartProgram(const QString& startFile) {
+    // Recovery copies are kept under this name.
+    QApplication::setApplicationName(QStringLiteral("QuizmoraEditor"));
+    auto program = std::make_unique<Program>();
+    program->window = StartEditor(program->document, program->services, startFile);
+    program->services.setParentWidget(program->window.get());
+    program->autosave = StartRecovery(*program->window, program->document, DefaultRecoveryFolder());
+    return program;
+}
+
+Program::~Program() = default;
+
 int Main(int& argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuizmoraEditor"));
@@ -26,10 +46,7 @@ int Main(int& argc, char** argv) {
     const EditorCommandLine commandLine = ReadEditorCommandLine(QCoreApplication::arguments());
     if (commandLine.exitStatus)
         return *commandLine.exitStatus;
-    QtServices services;
-    GameSetDocument document;
-    std::unique_ptr<frmEditor> window = StartEditor(document, services, commandLine.file);
-    services.setParentWidget(window.get());
+    const std::unique_ptr<Program> program = StartProgram(commandLine.file);
     // For start-up measurements: leave as soon as the window has been shown.
     if (qEnvironmentVariableIntValue("QZ_QUIT_AFTER_SHOW") == 1)
         QTimer::singleShot(0, &application, &QCoreApplication::quit);

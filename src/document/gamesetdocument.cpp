@@ -93,8 +93,12 @@ void GameSetDocument::replace(const GameSet& game, const QString& fileName, bool
     m_game = game;
     m_fileName = fileName;
     m_undoStack.clear();
+    // clear() leaves an empty stack as it was; after an unsaved set (an
+    // import, a recovered set) the new one would count as changed.
     if (modified)
         m_undoStack.resetClean(); // no step leads back to a saved state
+    else
+        m_undoStack.setClean();
     emit reset();
     if (wasModified != isModified())
         emit modifiedChanged(isModified());

@@ -4,14 +4,17 @@
 #include "editor/frmEditor.h"
 #include "editor/frmRevision.h"
 
+#include "document/autosave.h"
 #include "model/gamesetfile.h"
 #include "util/pathhelpers.h"
 #include "util/textrules.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeySequence>
+#include <QLocale>
 #include <QSignalBlocker>
 
 namespace {
@@ -55,25 +58,42 @@ void frmEditor::SetUpFileCommands() {
                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     SetShortcut(m_ui.mnuFilePrint, QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
     SetShortcut(m_ui.mnuFileExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // A set that replaces a recovered one has its own file.
+    connect(&m_document, &GameSetDocument::reset, this, [this] { RecoveredFileName.clear(); });
 }
 
 // Writes the set to `path`. A failure is reported as the writer reports it,
-// and the set stays marked as changed so nothing is dropped without asking.
+// naming the file written, and the set stays marked as changed so nothing is
+// dropped without asking.
 bool frmEditor::SaveGameSetTo(const QString& path) {
     const FileError error = m_document.save(path);
     if (!error.failed()) {
         AddRecentFile(path);
+        RecoveredFileName.clear();
         return true;
     }
     if (error.number == ErrorNumber::PathFileAccess) {
-        m_services.showMessage(SaveAccessErrorText(), MessageButtons::Ok, MessageIcon::Exclamation,
+        m_services.showMessage(SaveAccessErrorText() + QStringLiteral("\r\n\r\nFile: ") + path,
+                               MessageButtons::Ok, MessageIcon::Exclamation,
                                QStringLiteral("Quizmora"));
     } else {
         ShowOkMessage(ErrorReportText(ReportStyle::Colon, error, objectName(),
                                       QStringLiteral("Procedure: SaveFile"),
-                                      {QStringLiteral("Filename: ") + EditorDialogFileName}));
+                                      {QStringLiteral("Filename: ") + path}));
     }
     return false;
+}
+
+// A recovered set keeps its file's name, but that file may hold other work
+// by now: the first save there asks. True to write.
+bool frmEditor::ConfirmRecoveredTarget(const QString& path) {
+    if (RecoveredFileName.isEmpty() || path != RecoveredFileName)
+        return true;
+    return m_services.showMessage(
+               QStringLiteral("These changes were recovered after the editor ended without "
+                              "saving them.\r\nSave them over %1?")
+                   .arg(QDir::toNativeSeparators(path)),
+               MessageButtons::YesNo, MessageIcon::Question, QString()) == MessageAnswer::Yes;
 }
 
 // The unsaved-changes question of New and Open. True to go on with the
@@ -85,7 +105,7 @@ bool frmEditor::SaveChangesPrompt(const QString& dialogFolder) {
         UnsavedChangesQuestion, MessageButtons::YesNoCancel, MessageIcon::None, QString());
     if (answer == MessageAnswer::No)
         return true;
-    if (answer != MessageAnswer::Yes)
+    if (answer != MessageAnswer::Yes || !ConfirmTextLoss())
         return false;
 
     QString path = m_document.fileName();
@@ -93,6 +113,8 @@ bool frmEditor::SaveChangesPrompt(const QString& dialogFolder) {
         path = m_services.getSaveFileName(dialogFolder, GameSetSaveFilter(), QString());
         if (path.isEmpty())
             return false;
+    } else if (!ConfirmRecoveredTarget(path)) {
+        return false;
     }
     // A failed save has been reported; going on would drop the changes.
     if (!SaveGameSetTo(path))
@@ -116,6 +138,8 @@ bool frmEditor::ExitCommand() {
         const MessageAnswer answer = m_services.showMessage(
             UnsavedChangesQuestion, MessageButtons::YesNoCancel, MessageIcon::None, QString());
         if (answer == MessageAnswer::Yes) {
+            if (!ConfirmTextLoss())
+                return false;
             // The save dialog's name buffer holds 256 characters.
             const QString path = m_services.getSaveFileName(LastGameSetFolder, GameSetSaveFilter(),
                                                             m_document.fileName().left(256));
@@ -274,9 +298,11 @@ QString frmEditor::SaveToChosenFile(const QString& overwriteQuestion) {
 }
 
 void frmEditor::mnuFileSave_Click() {
-    if (MultipleChoiceGuard())
+    if (MultipleChoiceGuard() || !ConfirmTextLoss())
         return;
     if (!TrimSpaces(m_document.fileName()).isEmpty()) {
+        if (!ConfirmRecoveredTarget(m_document.fileName()))
+            return;
         EnsureDailyDoubles();
         SaveGameSetTo(m_document.fileName());
         return;
@@ -291,7 +317,7 @@ void frmEditor::mnuFileSave_Click() {
 }
 
 void frmEditor::mnuSaveAs_Click() {
-    if (MultipleChoiceGuard())
+    if (MultipleChoiceGuard() || !ConfirmTextLoss())
         return;
     const QString path =
         SaveToChosenFile(QStringLiteral("File already exists. Select Yes to overwrite"));
@@ -336,4 +362,52 @@ void frmEditor::mnuFileRevision_Click() {
     // The window deletes itself when closed and enables this one again.
     auto* revision = new frmRevision(this);
     revision->show();
+}
+
+// ---- recovery after a crash
+
+void frmEditor::OfferRecovery(Autosave& autosave) {
+    connect(&autosave, &Autosave::failed, this, &frmEditor::ShowOkMessage);
+    const QList<RecoveryCopy> copies = autosave.claimAbandonedCopies();
+    bool recovered = false;
+    for (const RecoveryCopy& copy : copies) {
+        // The window holds one set; the other copies wait for the next start.
+        if (recovered) {
+            autosave.releaseCopy(copy);
+            continue;
+        }
+        if (!copy.readable) {
+            ShowOkMessage(QStringLiteral("A recovery copy could not be read; it was left as it "
+                                         "is:\r\n") +
+                          QDir::toNativeSeparators(copy.path));
+            autosave.releaseCopy(copy);
+            continue;
+        }
+        const QString name = copy.originalFileName.isEmpty()
+                                 ? QStringLiteral("untitled")
+                                 : FileNameOfPath(copy.originalFileName);
+        const QString time = QLocale().toString(copy.savedAt.toLocalTime(), QLocale::ShortFormat);
+        const MessageAnswer answer = m_services.showMessage(
+            QStringLiteral("Recover unsaved changes to %1 from %2?").arg(name, time),
+            MessageButtons::RecoverDiscard, MessageIcon::Question, QString());
+        if (answer == MessageAnswer::Discard) {
+            autosave.discardCopy(copy);
+            continue;
+        }
+        if (answer != MessageAnswer::Recover) {
+            autosave.releaseCopy(copy);
+            continue;
+        }
+        m_document.replace(copy.game, copy.originalFileName, true);
+        ShowWholeBoard();
+        RecoveredFileName = copy.originalFileName;
+        FileTitle = copy.originalFileName.isEmpty() ? QString() : name;
+        SetFileCaption(*this, AppTitle + QStringLiteral(" - ") +
+                                  (FileTitle.isEmpty() ? QStringLiteral("untitled") : FileTitle) +
+                                  QStringLiteral(" (recovered)"));
+        // This editor's own copy is on disk before the old one goes.
+        autosave.writeNow();
+        autosave.discardCopy(copy);
+        recovered = true;
+    }
 }

@@ -302,6 +302,12 @@ void frmEditor::connectControls() {
     // What the user may type; text the program shows is never cut.
     new LengthLimit(256, m_ui.txtEnterQuestion);
     new LengthLimit(174, m_ui.txtAnswer);
+    // A game set keeps 32 characters of a name and 300 of a choice; more
+    // would be cut off unseen.
+    new LengthLimit(32, m_ui.txtCategoryName);
+    for (QLineEdit* box : txtEditAnswer)
+        new LengthLimit(300, box);
+    SetUpTextWarnings();
     // A text the program puts into a box is shown from its start, so a long
     // question or path reads from its beginning; the box being typed into
     // keeps its own cursor.

@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 
+class Autosave;
 class QLineEdit;
 class QUrl;
 
@@ -50,6 +51,10 @@ public:
     void Form_Unload(bool& cancel);
     // Keyboard shortcuts of the File menu.
     void SetUpFileCommands();
+    // Offers the recovery copies of editors that ended without saving; a
+    // recovered set opens as changed. Failures to keep this editor's own
+    // copy are reported from then on.
+    void OfferRecovery(Autosave& autosave);
 
     // ---- import and print (importprint.cpp)
     void mnuImportTabDelimited_Click();
@@ -78,6 +83,12 @@ public:
     void ShowWholeBoard();
     // True when at least one of the four choices is not empty.
     bool ShowAnswerChoices();
+
+    // ---- text the game set cannot hold as typed (textwarnings.cpp)
+    // The warnings beside the boxes follow what the boxes hold.
+    void ShowTextWarnings();
+    // Before a save that would change the author's text: true to write.
+    bool ConfirmTextLoss();
 
     // ---- question editing (questionediting.cpp)
     void FitQuestionPreview();
@@ -193,6 +204,8 @@ public:
     // The file name last handed to the open-file chooser component; start-up
     // leaves the current game's path here (not in CurrentFileName).
     QString EditorDialogFileName;
+    // The file a recovered set came from: Save asks before writing over it.
+    QString RecoveredFileName;
     std::unique_ptr<MediaPlayer> MediaPlayer1; // video, shown in picVideo
     std::unique_ptr<MediaPlayer> MediaPlayer2; // sound, never shown
 
@@ -213,6 +226,8 @@ public:
     std::array<QLabel*, 4> lblEditAnswer{};
     std::array<QLineEdit*, 4> txtEditAnswer{};
     std::array<std::array<ClickableLabel*, 5>, 6> lblCat{}; // [category-1][question-1]
+    QLabel* lblNameWarning = nullptr;                       // under the category name box
+    QLabel* lblTextWarning = nullptr; // beside the question, answer and choice boxes
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -234,6 +249,7 @@ private:
     bool SaveGameSetTo(const QString& path);
     bool SaveChangesPrompt(const QString& dialogFolder);
     bool ExitCommand();
+    bool ConfirmRecoveredTarget(const QString& path);
     QString SaveToChosenFile(const QString& overwriteQuestion);
     // Multiple choice helper (multiplechoice.cpp).
     void LayOutAnswerChoices();
@@ -241,6 +257,7 @@ private:
     void StoreCurrentLook(const QString& label, const QString& fontName, bool bold, bool italic,
                           const std::optional<QString>& fontColor);
     void SetEditorInputEnabled(bool enabled);
+    void SetUpTextWarnings();
     void collectControlArrays();
     void applyDesignFonts();
     void paintArtwork();

@@ -28,22 +28,28 @@ void frmEditor::mnuImportTabDelimited_Click() {
     // that cannot be imported leaves the author's board as it was.
     // The chooser starts in the folder of the open game set, where the
     // spreadsheet of a board is most likely kept; else in the default folder.
+    // Spreadsheets save their text exports as .csv, .tsv or .tab as often as .txt.
     const QString path = m_services.getOpenFileName(
-        ChooserStartFolder(FolderOfPath(CurrentFilePath)), QStringLiteral("(*.txt)|*.txt"));
+        ChooserStartFolder(FolderOfPath(CurrentFilePath)),
+        QStringLiteral("(*.txt)|*.txt|Spreadsheet text|*.tsv;*.tab;*.csv|All files|*"));
     if (path.isEmpty())
         return;
 
     GameSet imported = m_document.game();
     ResetGameSet(imported);
-    const FileError error = ImportTabDelimitedFile(imported, path);
+    int line = 0;
+    const FileError error = ImportTabDelimitedFile(imported, path, &line);
     if (error.number == ErrorNumber::FileNotFound) {
         ShowOkMessage(QStringLiteral("File not found:\r\n") + path);
         return;
     }
     if (error.failed()) {
-        ShowOkMessage(
-            ErrorReportText(ReportStyle::Period, error, objectName(),
-                            QStringLiteral("Prodecure: Import Excel Tab Delimited File")));
+        QStringList where{QStringLiteral("Filename: ") + path};
+        if (line > 0)
+            where << QStringLiteral("Line: ") + QString::number(line);
+        ShowOkMessage(ErrorReportText(ReportStyle::Period, error, objectName(),
+                                      QStringLiteral("Prodecure: Import Excel Tab Delimited File"),
+                                      where));
         return;
     }
 

@@ -7,6 +7,7 @@
 
 #include "model/mediakind.h"
 #include "util/rounding.h"
+#include "util/windows1252.h"
 
 #include "util/pathhelpers.h"
 #include "util/textrules.h"
@@ -14,11 +15,16 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMimeData>
 #include <QSignalBlocker>
 #include <QUrl>
+#include <QtEndian>
+
+#include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -36,6 +42,12 @@ const QString OneFileMessage = QStringLiteral("Please drop one file at a time.")
 
 // The longest path a question's 256-character field holds.
 constexpr int LongestMediaPath = 256;
+
+// A picture is decoded at the preview's size where its format allows that;
+// else whole, at four bytes a pixel, up to this many pixels (48 MB). No
+// decoder may ask for more than the allocation limit, whatever a file claims.
+constexpr qint64 LargestWholePicture = 12'000'000;
+constexpr int PictureAllocationLimitMB = 64;
 
 // Passes drops of files on the window to the media commands.
 class MediaDropFilter : public QObject {
@@ -71,6 +83,21 @@ protected:
 private:
     frmEditor* m_editor;
 };
+
+// The size in a BMP file's header. Qt's reader gives none for a picture
+// wider or taller than 16384 pixels, which is still worth naming.
+QSize BmpHeaderSize(const QString& path) {
+    QFile file(path);
+    const QByteArray header = file.open(QIODevice::ReadOnly) ? file.read(26) : QByteArray();
+    if (header.size() < 26 || !header.startsWith("BM"))
+        return QSize();
+    const qint64 width = qFromLittleEndian<qint32>(header.constData() + 18);
+    // A negative height marks rows stored top to bottom.
+    const qint64 height = qAbs(qint64(qFromLittleEndian<qint32>(header.constData() + 22)));
+    if (width <= 0 || height <= 0 || width > INT_MAX || height > INT_MAX)
+        return QSize();
+    return QSize(int(width), int(height));
+}
 
 } // namespace
 
@@ -157,6 +184,16 @@ void frmEditor::btnVideo_Click() {
 bool frmEditor::AcceptMediaPath(const QString& path) {
     if (path.size() > LongestMediaPath) {
         ShowOkMessage(PathTooLongMessage);
+        return false;
+    }
+    // The game set would store a "?" in its place: a path to no file.
+    const QString character = FirstUnstorableCharacter(path);
+    if (!character.isEmpty()) {
+        ShowOkMessage(QStringLiteral("The name or folder of this file contains %1, which a game "
+                                     "set cannot store:\r\n%2\r\n\r\nRename the file, or move "
+                                     "it to a folder whose name does not contain %1, and choose "
+                                     "it again.")
+                          .arg(character, path));
         return false;
     }
     return !path.isEmpty();
@@ -270,8 +307,10 @@ void frmEditor::DropMediaFiles(const QList<QUrl>& urls) {
 // ---- the picture preview
 
 bool frmEditor::DisPlayPicture(const QString& path) {
-    // A picture that cannot be shown leaves the preview as it was.
+    // A picture that cannot be shown empties the preview: the previous
+    // question's picture must not pass for this one's.
     const auto fail = [this](const QString& text) {
+        m_ui.picImageResize->clear();
         ShowOkMessage(text);
         return false;
     };
@@ -281,7 +320,28 @@ bool frmEditor::DisPlayPicture(const QString& path) {
         return fail(QStringLiteral("File not found:\r\n") + path);
 
     QImageReader reader(localPath);
-    const QImage picture = reader.read();
+    reader.setAllocationLimit(PictureAllocationLimitMB);
+    const QSize box = m_ui.picQuestionPicture->size();
+    // The size in the file's header, read before any pixel.
+    const QSize natural = reader.size().isValid() ? reader.size() : BmpHeaderSize(localPath);
+    if (natural.isValid()) {
+        const PictureFit fit =
+            FitPicture(natural.width(), natural.height(), box.width(), box.height());
+        if (reader.supportsOption(QImageIOHandler::ScaledSize)) {
+            reader.setScaledSize(QSize(std::max(1, RoundHalfEven(fit.width)),
+                                       std::max(1, RoundHalfEven(fit.height))));
+        } else if (qint64(natural.width()) * natural.height() > LargestWholePicture) {
+            return fail(QStringLiteral("This picture is too large to show: %1 x %2 pixels, where "
+                                       "pictures of its kind can have at most %3 million.\r\n%4"
+                                       "\r\n\r\nSave it smaller or as a JPEG, and choose it "
+                                       "again.")
+                            .arg(natural.width())
+                            .arg(natural.height())
+                            .arg(LargestWholePicture / 1'000'000)
+                            .arg(path));
+        }
+    }
+    QImage picture = reader.read();
     if (picture.isNull()) {
         FileError error;
         switch (reader.error()) {
@@ -295,12 +355,17 @@ bool frmEditor::DisPlayPicture(const QString& path) {
             break;
         }
         return fail(ErrorReportText(ReportStyle::Period, error, windowTitle(),
-                                    QStringLiteral("Procedure: DisPlayPicture")));
+                                    QStringLiteral("Procedure: DisPlayPicture"),
+                                    {QStringLiteral("Filename: ") + path, reader.errorString()}));
     }
 
-    const PictureFit fit =
-        FitPicture(picture.width(), picture.height(), m_ui.picQuestionPicture->width(),
-                   m_ui.picQuestionPicture->height());
+    const QSize size = natural.isValid() ? natural : picture.size();
+    const PictureFit fit = FitPicture(size.width(), size.height(), box.width(), box.height());
+    // The preview keeps no more pixels than it shows.
+    const QSize shown(std::max(1, RoundHalfEven(fit.width)),
+                      std::max(1, RoundHalfEven(fit.height)));
+    if (picture.width() > shown.width() || picture.height() > shown.height())
+        picture = picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     m_ui.picImageResize->setPixmap(QPixmap::fromImage(picture));
     m_ui.picImageResize->setGeometry(fit.left, fit.top, RoundHalfEven(fit.width),
                                      RoundHalfEven(fit.height));

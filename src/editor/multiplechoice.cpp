@@ -87,6 +87,8 @@ void frmEditor::LayOutAnswerChoices() {
         }
     }
     FitQuestionPreview();
+    // The choice boxes' warnings go with the box.
+    ShowTextWarnings();
 }
 
 void frmEditor::btnDone_Click() {

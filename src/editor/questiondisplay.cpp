@@ -55,6 +55,8 @@ void frmEditor::DisPlayQuestion() {
         m_ui.txtCategoryName->setText(FinalQuestionCaption);
         m_ui.txtCategoryName->setReadOnly(true);
     }
+    // Boxes emptied or locked quietly above still change what is warned about.
+    ShowTextWarnings();
 }
 
 bool frmEditor::ShowAnswerChoices() {

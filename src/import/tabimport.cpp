@@ -29,8 +29,10 @@ FileError OverflowError() {
     return FileError::of(ErrorNumber::Overflow);
 }
 
-// Decodes the bytes of a device chunk by chunk: Windows-1252, or UTF-8 /
-// UTF-16 when the data starts with their byte-order mark.
+// Decodes the bytes of a device chunk by chunk: UTF-8 / UTF-16 when the data
+// starts with their byte-order mark; else UTF-8 when the first chunk holding
+// a non-ASCII byte is valid UTF-8 (spreadsheets on Linux write it without a
+// mark), and Windows-1252 otherwise. Until that chunk both read the same.
 class CharStream {
 public:
     explicit CharStream(QIODevice& device) : m_device(device) {}
@@ -46,6 +48,11 @@ public:
     }
 
     bool failed() const { return m_failed; }
+
+    // True when lines end at LF as well: the first chunk with a line end
+    // has no CR in it. A file with CR line ends keeps a lone LF in the line,
+    // as a line break inside a spreadsheet cell is written.
+    bool lineFeedEndsLine() const { return m_lineFeedEndsLine; }
 
 private:
     bool refill() {
@@ -63,9 +70,33 @@ private:
         }
         if (m_decoder)
             m_chars = m_decoder->decode(bytes);
-        else
+        else if (m_codePageChosen || !decodeAsUtf8(bytes))
             m_chars = DecodeWindows1252(bytes);
+        if (!m_lineEndsKnown &&
+            (m_chars.contains(QLatin1Char('\r')) || m_chars.contains(QLatin1Char('\n')))) {
+            m_lineEndsKnown = true;
+            m_lineFeedEndsLine = !m_chars.contains(QLatin1Char('\r'));
+        }
         return !m_chars.isEmpty() || !m_atEnd;
+    }
+
+    // Chooses the encoding at the first chunk with a non-ASCII byte; true,
+    // with the chunk decoded, when that is UTF-8.
+    bool decodeAsUtf8(const QByteArray& bytes) {
+        const bool ascii =
+            std::all_of(bytes.begin(), bytes.end(), [](char byte) { return (byte & 0x80) == 0; });
+        if (ascii)
+            return false;
+        m_codePageChosen = true;
+        // A sequence cut at the chunk's end is no error: the decoder keeps
+        // it for the next chunk.
+        QStringDecoder trial(QStringConverter::Utf8);
+        QString text = trial.decode(bytes);
+        if (trial.hasError())
+            return false;
+        m_chars = std::move(text);
+        m_decoder.emplace(std::move(trial));
+        return true;
     }
 
     QByteArray readChunk() {
@@ -98,6 +129,9 @@ private:
     bool m_started = false;
     bool m_atEnd = false;
     bool m_failed = false;
+    bool m_codePageChosen = false;
+    bool m_lineEndsKnown = false;
+    bool m_lineFeedEndsLine = false;
 };
 
 enum class ReadResult { Line, EndOfInput, Overflow, Failed };
@@ -109,9 +143,9 @@ struct AnswerFields {
     int count = 0; // fields present on the line, sixth and later included
 };
 
-// Reads the import file line by line. A line ends at CR or CR LF; a lone LF
-// stays in the line. Only the part of a line that can reach the game set is
-// kept, so an over-long line costs time but no memory.
+// Reads the import file line by line. A line ends at CR, CR LF or, in a file
+// without CR line ends, LF. Only the part of a line that can reach the game
+// set is kept, so an over-long line costs time but no memory.
 class ImportReader {
 public:
     explicit ImportReader(QIODevice& device) : m_stream(device) {}
@@ -126,8 +160,8 @@ public:
         qint64 position = 0;
         bool tabFound = false;
         do {
-            if (character == QLatin1Char('\r'))
-                return endLine();
+            if (endsLine(character))
+                return endLine(character);
             if (tabFound)
                 continue;
             ++position;
@@ -155,9 +189,9 @@ public:
         int index = 0;
         bool inLeadingSpaces = true;
         do {
-            if (character == QLatin1Char('\r')) {
+            if (endsLine(character)) {
                 fields.count = index + 1;
-                return endLine();
+                return endLine(character);
             }
             if (character == QLatin1Char(' ') && inLeadingSpaces)
                 continue;
@@ -182,9 +216,13 @@ public:
         return m_stream.failed() ? ReadResult::Failed : ReadResult::Line;
     }
 
+    // The line being read, counted from 1.
+    int lineNumber() const { return m_lineNumber; }
+
 private:
     // The first character of the next line; false when the input is used up.
     bool startLine(QChar& character) {
+        ++m_lineNumber;
         if (!m_stream.next(character))
             return false;
         if (m_afterCarriageReturn && character == QLatin1Char('\n')) {
@@ -196,8 +234,13 @@ private:
         return true;
     }
 
-    ReadResult endLine() {
-        m_afterCarriageReturn = true;
+    bool endsLine(QChar character) const {
+        return character == QLatin1Char('\r') ||
+               (character == QLatin1Char('\n') && m_stream.lineFeedEndsLine());
+    }
+
+    ReadResult endLine(QChar character) {
+        m_afterCarriageReturn = character == QLatin1Char('\r');
         return ReadResult::Line;
     }
 
@@ -207,6 +250,7 @@ private:
 
     CharStream m_stream;
     bool m_afterCarriageReturn = false;
+    int m_lineNumber = 0;
 };
 
 // A question text is kept as typed unless it is blank.
@@ -254,8 +298,9 @@ QString FirstField(const QString& line) {
     return tab < 0 ? line : line.left(tab);
 }
 
-FileError ImportTabDelimited(GameSet& game, QIODevice& device) {
-    ImportReader reader(device);
+namespace {
+
+FileError ImportLines(GameSet& game, ImportReader& reader) {
     QString field;
     AnswerFields answers;
     for (int k = 0; k < CategoryLineCount; ++k) {
@@ -282,15 +327,27 @@ FileError ImportTabDelimited(GameSet& game, QIODevice& device) {
     return FileError::ok();
 }
 
-FileError ImportTabDelimited(GameSet& game, QByteArrayView data) {
+} // namespace
+
+FileError ImportTabDelimited(GameSet& game, QIODevice& device, int* errorLine) {
+    ImportReader reader(device);
+    const FileError error = ImportLines(game, reader);
+    if (errorLine)
+        *errorLine = error.failed() ? reader.lineNumber() : 0;
+    return error;
+}
+
+FileError ImportTabDelimited(GameSet& game, QByteArrayView data, int* errorLine) {
     QByteArray bytes = QByteArray::fromRawData(data.data(), data.size());
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return ImportTabDelimited(game, buffer);
+    return ImportTabDelimited(game, buffer, errorLine);
 }
 
-FileError ImportTabDelimitedFile(GameSet& game, const QString& path) {
+FileError ImportTabDelimitedFile(GameSet& game, const QString& path, int* errorLine) {
+    if (errorLine)
+        *errorLine = 0;
     QFile file(path);
     const FileError opened = OpenForReading(file);
-    return opened.failed() ? opened : ImportTabDelimited(game, file);
+    return opened.failed() ? opened : ImportTabDelimited(game, file, errorLine);
 }

@@ -174,6 +174,31 @@ FileError ErrorOf(const QFileDevice& file) {
     return FileError::of(ErrorNumber::PathFileAccess);
 }
 
+// Game-set files are a few kilobytes; a larger target is not a game set
+// worth keeping in memory for a rewrite in place.
+constexpr qint64 LargestRewrittenFile = 16 * 1024 * 1024;
+
+// Writes over the existing file at `path` without a temporary file, for a
+// folder where no new file can be created. That costs the atomic replace:
+// the old contents are overwritten where they are. QSaveFile's own direct
+// write fallback would leave them half written when the write fails; here
+// they are kept in memory and written back instead.
+FileError RewriteInPlace(GameSet& game, const QString& path) {
+    QFile file(path);
+    if (QFileInfo(path).size() > LargestRewrittenFile ||
+        !file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return FileError::of(ErrorNumber::PathFileAccess);
+    const QByteArray previous = file.readAll();
+    if (file.error() != QFileDevice::NoError || !file.seek(0))
+        return FileError::of(ErrorNumber::PathFileAccess);
+    FileError written = WriteGameSet(game, file);
+    if (!written.failed() && !file.resize(file.pos()))
+        written = FileError::of(ErrorNumber::PathFileAccess);
+    if (written.failed() && file.seek(0) && file.write(previous) == previous.size())
+        file.resize(previous.size());
+    return written;
+}
+
 } // namespace
 
 // ---- layout -------------------------------------------------------------------
@@ -554,8 +579,13 @@ FileError SaveFile(GameSet& game, const QString& path) {
     QSaveFile file(path);
     // Unbuffered, so a failing write is seen (with its reason) before commit()
     // replaces the old file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        // No temporary file beside the target (a full or locked-down folder)
+        // while the target itself can still be written.
+        if (target.isFile() && target.isWritable())
+            return RewriteInPlace(game, path);
         return ErrorOf(file).failed() ? ErrorOf(file) : FileError::of(ErrorNumber::PathFileAccess);
+    }
     const FileError written = WriteGameSet(game, file);
     if (written.failed()) {
         file.cancelWriting();

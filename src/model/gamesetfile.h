@@ -53,7 +53,9 @@ FileError WriteGameSet(GameSet& game, QIODevice& device);
 
 // Writes the game set to `path` through a temporary file that replaces the
 // old one only when everything was written, so a failed save never damages
-// the previous file. The caller clears DataChanged on success.
+// the previous file. Where no temporary file can be created but the file
+// itself can be written, it is rewritten in place, and its previous contents
+// are written back when that fails. The caller clears DataChanged on success.
 FileError SaveFile(GameSet& game, const QString& path);
 
 // Type line of a text question ("T#face#size#bold#italic#colour#" and its

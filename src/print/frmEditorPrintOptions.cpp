@@ -53,7 +53,7 @@ DollarValues frmEditorPrintOptions::dollarValues() const {
 void frmEditorPrintOptions::btnPrint_Click() {
     const QStringList lines = BuildListing(m_document.game(), printMode(), dollarValues(),
                                            ListingTitle(m_document.fileName()));
-    const PrinterChoice choice = m_services.choosePrinter(*m_printer);
+    const PrinterChoice choice = m_services.choosePrinter(*m_printer, this);
     if (choice.cancelled)
         return;
 

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSettings>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -128,6 +129,23 @@ MessageAnswer QtServices::showMessage(const QString& text, MessageButtons button
     case MessageButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
+    case MessageButtons::SaveAnywayCancel: {
+        QPushButton* save = box.addButton(QStringLiteral("Save anyway"), QMessageBox::AcceptRole);
+        box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+        box.exec();
+        return box.clickedButton() == save ? MessageAnswer::SaveAnyway : MessageAnswer::Cancel;
+    }
+    case MessageButtons::RecoverDiscard: {
+        // Neither is the Escape key's: closing the box keeps the copy for later.
+        QPushButton* recover = box.addButton(QStringLiteral("Recover"), QMessageBox::AcceptRole);
+        QPushButton* discard =
+            box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+        box.setDefaultButton(recover);
+        box.exec();
+        if (box.clickedButton() == recover)
+            return MessageAnswer::Recover;
+        return box.clickedButton() == discard ? MessageAnswer::Discard : MessageAnswer::Cancel;
+    }
     }
     switch (box.exec()) {
     case QMessageBox::Yes:
@@ -175,8 +193,10 @@ std::optional<QColor> QtServices::chooseColor(const QColor& initial) {
     return chosen;
 }
 
-PrinterChoice QtServices::choosePrinter(QPrinter& printer) {
-    QPrintDialog dialog(&printer, m_parent);
+PrinterChoice QtServices::choosePrinter(QPrinter& printer, QWidget* parent) {
+    // A child of the window that asked stays in front of it, even of a window
+    // kept on top, and that window answers again once the chooser closes.
+    QPrintDialog dialog(&printer, parent ? parent : m_parent.data());
     if (dialog.exec() != QDialog::Accepted)
         return PrinterChoice{true, 0};
     return PrinterChoice{false, printer.copyCount()};

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QRandomGenerator>
+#include <QWidget>
 
 // The real platform: Qt's message boxes and choosers, the per-user
 // settings the game writes, a clock-seeded random generator and Qt
@@ -22,7 +23,7 @@ public:
                             const QString& defaultName) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
-    PrinterChoice choosePrinter(QPrinter& printer) override;
+    PrinterChoice choosePrinter(QPrinter& printer, QWidget* parent) override;
     QString readSetting(const QString& key, const QString& defaultValue) override;
     QStringList editorList(const QString& key) override;
     void setEditorList(const QString& key, const QStringList& values) override;

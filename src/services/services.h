@@ -13,9 +13,11 @@ class QWidget;
 // Everything the program asks the user or takes from the platform goes
 // through Services, so tests can answer dialogs and fix the random draws.
 
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+// SaveAnywayCancel answers SaveAnyway or Cancel; RecoverDiscard answers
+// Recover or Discard, and Cancel when closed without a choice.
+enum class MessageButtons { Ok, YesNo, YesNoCancel, SaveAnywayCancel, RecoverDiscard };
 enum class MessageIcon { None, Exclamation, Information, Critical, Question };
-enum class MessageAnswer { Ok, Yes, No, Cancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel, SaveAnyway, Recover, Discard };
 
 struct FontChoice {
     QString faceName;
@@ -56,7 +58,8 @@ public:
     // std::nullopt when the user cancels.
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
     virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
-    virtual PrinterChoice choosePrinter(QPrinter& printer) = 0;
+    // The chooser opens in front of `parent`, the window that asks for it.
+    virtual PrinterChoice choosePrinter(QPrinter& printer, QWidget* parent) = 0;
 
     // Per-user settings of the game (organisation/application "QZV", group "Settings"); read only.
     virtual QString readSetting(const QString& key, const QString& defaultValue) = 0;

@@ -82,7 +82,7 @@ bool FileExists(const QString& path) {
     QString name = path;
     if (name.endsWith(Backslash))
         name.chop(1);
-    if (name.isEmpty() || QFileInfo(name).isDir())
+    if (name.isEmpty() || !QFileInfo(name).isFile())
         return false;
     QFile file(name);
     const bool opened = file.open(QIODevice::ReadOnly);

@@ -18,7 +18,8 @@ QString AddFilterItem(const QString& filter, const QString& description,
 // filter list QFileDialog takes ("desc (pattern1 pattern2);;...").
 QString ToQtFileFilter(const QString& filter);
 
-// True when the file can be opened for reading; one trailing "\" is ignored.
+// True for a regular file that can be opened for reading; one trailing "\"
+// is ignored. A pipe or a device never counts: opening one may wait forever.
 bool FileExists(const QString& path);
 
 // The default folder of game sets and media: "Trivia Sets" in the user's documents folder.

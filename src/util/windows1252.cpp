@@ -77,6 +77,17 @@ bool IsWindows1252(QChar character) {
     return encodeChar(character.unicode()) >= 0;
 }
 
+QString FirstUnstorableCharacter(QStringView text) {
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        if (IsWindows1252(text[index]))
+            continue;
+        const bool pair = text[index].isHighSurrogate() && index + 1 < text.size() &&
+                          text[index + 1].isLowSurrogate();
+        return text.mid(index, pair ? 2 : 1).toString();
+    }
+    return QString();
+}
+
 bool IsUndefinedWindows1252(QChar character) {
     const char16_t code = character.unicode();
     return code == 0x81 || code == 0x8D || code == 0x8F || code == 0x90 || code == 0x9D;

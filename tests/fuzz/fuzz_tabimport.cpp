@@ -8,7 +8,9 @@
 #include "model/gamesetfile.h"
 #include "util/windows1252.h"
 
+#include <QStringDecoder>
 #include <QStringList>
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -96,8 +98,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (utf16 || input.startsWith("\xEF\xBB\xBF"))
         return 0;
 
-    // Plain code-page input: lines end at CR or CR LF; a lone LF belongs to the line.
-    QStringList lines = DecodeWindows1252(input).replace("\r\n", "\r").split('\r');
+    // Input without a mark, read in one chunk: UTF-8 when it is valid UTF-8
+    // with non-ASCII in it, else the code page. Lines end at CR or CR LF, a
+    // lone LF belonging to the line, unless the text has no CR at all.
+    if (input.size() > 65536)
+        return 0;
+    QStringDecoder utf8(QStringConverter::Utf8);
+    QString text = utf8.decode(input);
+    const bool ascii = std::all_of(input.begin(), input.end(), [](char c) { return c >= 0; });
+    if (utf8.hasError() || ascii)
+        text = DecodeWindows1252(input);
+    const QChar lineEnd = text.contains(u'\r') ? u'\r' : u'\n';
+    QStringList lines = text.replace("\r\n", "\r").split(lineEnd);
     if (lines.constLast().isEmpty())
         lines.removeLast();
     lines = lines.mid(0, 68);

@@ -88,7 +88,8 @@ std::optional<QColor> ScriptedServices::chooseColor(const QColor& initial) {
     return m_colors.dequeue();
 }
 
-PrinterChoice ScriptedServices::choosePrinter(QPrinter&) {
+PrinterChoice ScriptedServices::choosePrinter(QPrinter&, QWidget* parent) {
+    lastPrinterParent = parent;
     chooserCalls.append({QStringLiteral("printer"), QString(), QString(), QString()});
     if (m_printers.isEmpty()) {
         unanswered.append(QStringLiteral("printer chooser"));

@@ -69,7 +69,7 @@ public:
                             const QString& defaultName) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
-    PrinterChoice choosePrinter(QPrinter& printer) override;
+    PrinterChoice choosePrinter(QPrinter& printer, QWidget* parent) override;
     QString readSetting(const QString& key, const QString& defaultValue) override;
     QStringList editorList(const QString& key) override { return editorLists.value(key); }
     void setEditorList(const QString& key, const QStringList& values) override {
@@ -87,6 +87,7 @@ public:
     QList<FakeMediaPlayer*> players; // in creation order; owned by their window
     FontChoice lastFontInitial;
     QColor lastColorInitial;
+    QWidget* lastPrinterParent = nullptr;
 
     // The texts of the messages shown so far.
     QStringList messageTexts() const;

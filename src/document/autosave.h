@@ -1,0 +1,87 @@
+#pragma once
+
+#include "document/gamesetdocument.h"
+
+#include <QDateTime>
+#include <QLockFile>
+#include <QObject>
+#include <QThreadPool>
+#include <QTimer>
+
+#include <map>
+#include <memory>
+
+// A recovery copy another editor left behind when it ended without saving.
+struct RecoveryCopy {
+    QString path;
+    bool readable = false; // false: the copy is kept, but nothing could be read from it
+    GameSet game;
+    QString originalFileName; // "" for an untitled set
+    QDateTime savedAt;        // when the copy was written (UTC)
+};
+
+// Keeps the document's unsaved changes in a recovery copy of this editor's
+// own in `folder`, so a crash loses at most the last few seconds of work, and
+// finds the copies of editors that are no longer running. Each editor holds a
+// lock beside its copy for as long as it runs, so copies of editors side by
+// side are never taken for abandoned ones.
+class Autosave : public QObject {
+    Q_OBJECT
+
+public:
+    // The copy is written this long after the last change, and at least
+    // this often while changes go on.
+    static constexpr int QuietMs = 3000;
+    static constexpr int LongestWaitMs = 30000;
+
+    Autosave(GameSetDocument& document, const QString& folder, QObject* parent = nullptr);
+    // Waits for the copy being written; the copy stays while the set has
+    // unsaved changes, for the next start to offer.
+    ~Autosave() override;
+
+    // This editor's copy, named by process id and start time.
+    const QString& copyPath() const { return m_copyPath; }
+    // Writes the copy at once when the set has unsaved changes.
+    void writeNow();
+    // Time the last write took on the calling thread (the file itself is
+    // written on a thread of its own).
+    qint64 lastWriteNanoseconds() const { return m_lastWriteNanoseconds; }
+
+    // The copies of editors no longer running, oldest first. Each is claimed
+    // for this editor until it is discarded or released.
+    QList<RecoveryCopy> claimAbandonedCopies();
+    // Deletes a claimed copy.
+    void discardCopy(const RecoveryCopy& copy);
+    // Gives a claimed copy up, keeping it for a later start.
+    void releaseCopy(const RecoveryCopy& copy);
+
+    // The copy's file contents, and the copy read back from them.
+    static QByteArray EncodeCopy(const GameSet& game, const QString& originalFileName,
+                                 const QDateTime& savedAt);
+    static RecoveryCopy DecodeCopy(const QByteArray& bytes);
+
+signals:
+    // A copy could not be written; `message` names the file and the reason.
+    void failed(const QString& message);
+
+private:
+    void schedule();
+    void drop();
+
+    GameSetDocument& m_document;
+    QString m_folder;
+    QString m_copyPath;
+    QLockFile m_lock;
+    QTimer m_quiet;
+    QTimer m_longest;
+    // One thread, so writes and removals reach the disk in the order given.
+    QThreadPool m_writer;
+    bool m_copyWritten = false;
+    bool m_failureReported = false;
+    qint64 m_lastWriteNanoseconds = 0;
+    std::map<QString, std::unique_ptr<QLockFile>> m_claimed;
+};
+
+// Where the program keeps recovery copies: "recovery" in the per-user
+// application data folder.
+QString DefaultRecoveryFolder();

@@ -1,0 +1,15 @@
+// The program on the game set named first, typing the second argument as
+// the first answer, waiting to be killed.
+#include "app/startup.h"
+#include "editor/frmEditor.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    if (argc < 3)
+        return 2;
+    const std::unique_ptr<Program> program = StartProgram(QString::fromLocal8Bit(argv[1]));
+    program->window->m_ui.txtAnswer->setText(QString::fromUtf8(argv[2]));
+    return QApplication::exec();
+}

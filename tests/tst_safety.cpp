@@ -1,0 +1,311 @@
+// Where doing what the author asked, step by step, used to lose their work.
+#include "editorharness.h"
+#include "testdata.h"
+
+#include "app/startup.h"
+#include "document/autosave.h"
+#include "model/textloss.h"
+#include "print/frmEditorPrintOptions.h"
+#include "tool/commands.h"
+#include "util/pathhelpers.h"
+
+#include <QDir>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+
+#include <csignal>
+#include <sys/stat.h>
+
+namespace {
+
+const QString Omega = u"\u03A9"_s;
+
+// Private folders whose game settings name `game`; the editor quits once shown.
+QProcessEnvironment PrivateEnvironment(const QTemporaryDir& home, const QString& game) {
+    QDir(home.path()).mkpath(u"config/QZV"_s);
+    WriteFile(home, u"config/QZV/QZV.ini"_s,
+              "[Settings]\nEditCurrentGame=1\nGame=" + game.toUtf8());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
+    environment.insert(u"XDG_DATA_HOME"_s, home.filePath(u"data"_s));
+    environment.insert(u"QZ_QUIT_AFTER_SHOW"_s, u"1"_s);
+    return environment;
+}
+
+bool Said(const EditorHarness& editor, const QString& text) {
+    return editor.services.messageTexts().join('\n').contains(text);
+}
+
+qint64 StatusKiB(const QString& key) {
+    const QString status = QString::fromLatin1(FileContents(u"/proc/self/status"_s));
+    return status.section(key, 1).section(u"kB"_s, 0, 0).trimmed().toLongLong();
+}
+
+} // namespace
+
+class TestSafety : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void importTakesSpreadsheetExports_data() {
+        using Bytes = QByteArray;
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expectedText"); // name 1|question 1|answer 1, or message lines
+        AddRow("LF only", Bytes("Caf\xe9\nWho?\nParis\tA\n"), u"CAF\u00C9|Who?|Paris"_s);
+        AddRow("CR LF, LF in a cell", Bytes("Cat\r\nWho\nwhat?\r\nA\r\n"), u"CAT|Who\nwhat?|A"_s);
+        AddRow("UTF-8, no mark", Bytes("Caf\xc3\xa9\nQ \xce\xa9\nA\n"), u"CAF\u00C9|Q \u03A9|A"_s);
+        AddRow("not UTF-8", Bytes("\xc3\xa9 \xe9\rQ\rA\r"), u"\u00C3\u00A9 \u00C9|Q|A"_s);
+        AddRow("error names file and line", "C\nQ\n" + Bytes(40000, 'a') + "\tB\n",
+               u"Error Number: 6|Filename: |Line: 3"_s);
+        AddRow("cancelled", Bytes(), QString());
+    }
+
+    void importTakesSpreadsheetExports() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expectedText);
+        const QStringList expected = expectedText.split('|', Qt::SkipEmptyParts);
+        EditorHarness editor;
+        editor.document.setAnswer({1, 1}, u"typed"_s);
+        QTemporaryDir folder;
+        const QString path = bytes.isNull() ? QString() : WriteFile(folder, u"b.csv"_s, bytes);
+        editor.services.setNextFileName(path);
+        editor.click(u"mnuImportTabDelimited"_s);
+        const QString filter = ToQtFileFilter(editor.services.chooserCalls.value(0).filter);
+        QVERIFY(filter.endsWith(u"(*.txt);;Spreadsheet text (*.tsv *.tab *.csv);;All files (*)"_s));
+        const QString name = editor.document.game().CategoryNames[0].trimmed();
+        if (bytes.isNull() || expected.first().startsWith(u"Error"_s)) {
+            for (const QString& line : expected)
+                QVERIFY(Said(editor, line + (line.startsWith('F') ? path : QString())));
+            // The author's board and its unsaved change stay.
+            QCOMPARE(name + editor.record(1).Answers[0].trimmed(), u"CATEGORY 1typed"_s);
+            QVERIFY(editor.document.isModified());
+            return;
+        }
+        const QuestionRecord& first = editor.record(1);
+        QCOMPARE((QStringList{name, first.QuestionText.trimmed(), first.Answers[0].trimmed()}),
+                 expected);
+        // A new, unsaved board with a history of its own.
+        QVERIFY(editor.document.isModified() && editor.document.undoStack().count() == 0);
+        QVERIFY(editor.document.fileName().isEmpty() &&
+                editor.window->windowTitle().endsWith(u"untitled"_s));
+
+        // The tool never writes over its input, and warns once a square.
+        QCOMPARE(RunTool({u"import"_s, path, folder.filePath(u"./b.csv"_s)}).exitCode, 1);
+        QCOMPARE(FileContents(path), bytes);
+        const ToolRun run = RunTool({u"import"_s, path, folder.filePath(u"out.txt"_s)});
+        const bool unstorable = !FindTextLoss(editor.document.game()).isEmpty();
+        QCOMPARE(run.exitCode, unstorable ? CheckFindingsStatus : 0);
+        QCOMPARE(run.err.count(u"warning: Category 1, question 1: "_s + Omega), int(unstorable));
+    }
+
+    void startUpIgnoresAPipe() {
+        QTemporaryDir home;
+        const QString pipe = home.filePath(u"game.txt"_s);
+        QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        QProcess editor;
+        editor.setProcessEnvironment(PrivateEnvironment(home, pipe));
+        editor.start(QStringLiteral(QZ_EDITOR_PATH));
+        QVERIFY2(editor.waitForFinished(30000), "start-up hangs on a setting naming a pipe");
+        QCOMPARE(editor.exitCode(), 0);
+    }
+
+    void textTheGameSetCannotHold_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("warning"); // what the box's warning says; or the length kept
+        const QString notStored = u" cannot be stored in a game set; it would be saved as ?"_s;
+        AddRow("question", "txtEnterQuestion", Omega, u"Question: "_s + Omega + notStored);
+        AddRow("answer", "txtAnswer", u"\u65E5\u672C"_s, u"Answer: \u65E5, \u672C cannot be"_s);
+        AddRow("emoji in a name", "txtCategoryName", u"\U0001F389"_s, u"\U0001F389"_s + notStored);
+        AddRow("choice", "txtEditAnswer2", u"\u2260"_s, u"Choice B: \u2260"_s + notStored);
+        AddRow("answer with a caret", "txtAnswer", u"A ^ B"_s, u"Answer: "_s + CaretInAnswerText());
+        AddRow("name stops at 32", "txtCategoryName", QString(40, 'N'), "32");
+        AddRow("choice stops at 300", "txtEditAnswer1", QString(310, 'c'), "300");
+        AddRow("dropped picture", "drop", Omega + u".jpg"_s, "Rename the file, or move it");
+    }
+
+    void textTheGameSetCannotHold() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, warning);
+        EditorHarness editor;
+        if (box == u"drop"_s) {
+            QTemporaryDir folder;
+            editor.window->DropMediaFiles({QUrl::fromLocalFile(WriteFile(folder, typed, "x"))});
+            QVERIFY(Said(editor, warning));
+            QVERIFY(editor.record(1).QuestionText.isBlank());
+            return;
+        }
+        const bool choice = box.startsWith(u"txtEditAnswer"_s);
+        if (choice)
+            editor.click(u"btnMultipleChoice"_s);
+        editor.type(box, QString());
+        QInputMethodEvent typing; // as an input method types what no key has
+        typing.setCommitString(typed);
+        QCoreApplication::sendEvent(editor.lineEdit(box), &typing);
+        const int kept = warning.toInt();
+        QCOMPARE(editor.lineEdit(box)->text(), kept ? typed.left(kept) : typed);
+        if (kept)
+            return;
+        // Flagged as typed, beside the box.
+        const bool name = box == u"txtCategoryName"_s;
+        const QLabel* label = editor.label(name ? u"lblNameWarning"_s : u"lblTextWarning"_s);
+        QVERIFY(!label->isHidden());
+        QVERIFY2(label->text().contains(warning), qPrintable(label->text()));
+        if (choice)
+            editor.click(u"btnDone"_s);
+        // Saving asks first, naming the square; Cancel writes nothing.
+        editor.services.setNextAnswer(MessageAnswer::Cancel);
+        editor.click(u"mnuSaveAs"_s);
+        QCOMPARE(editor.services.messages.value(0).buttons, MessageButtons::SaveAnywayCancel);
+        QVERIFY(Said(editor, name ? u"Category 1 name: "_s : u"Category 1, question 1: "_s));
+        QVERIFY(editor.services.chooserCalls.isEmpty() && editor.document.isModified());
+    }
+
+    void unsavedChangesSurviveACrash() {
+        QTemporaryDir home;
+        const QString board = WriteGameSetFile(ResetGame(), home.path(), u"board.txt"_s);
+        const QByteArray onDisk = FileContents(board);
+        const QString folder = home.filePath(u"data/QuizmoraEditor/recovery"_s);
+        const QString answer = u"Ohm's "_s + Omega;
+        QProcess child;
+        child.setProcessEnvironment(PrivateEnvironment(home, board));
+        child.start(QStringLiteral(QZ_EDITING_CHILD_PATH), {board, answer});
+        const auto copies = [&] { return QDir(folder).entryList({u"*.json"_s}, QDir::Files); };
+        QTRY_COMPARE_WITH_TIMEOUT(copies().size(), 1, 20000);
+        GameSetDocument bystander; // a second editor does not take a running editor's copy
+        QVERIFY(Autosave(bystander, folder).claimAbandonedCopies().isEmpty());
+        kill(static_cast<pid_t>(child.processId()), SIGKILL);
+        QVERIFY(child.waitForFinished(10000));
+
+        EditorHarness editor({{u"EditCurrentGame"_s, u"1"_s}, {u"Game"_s, board}});
+        editor.services.setNextAnswer(MessageAnswer::Recover);
+        const auto autosave = StartRecovery(*editor.window, editor.document, folder);
+        QVERIFY(Said(editor, u"Recover unsaved changes to board.txt from "_s));
+        QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), answer);
+        QVERIFY(editor.document.isModified() && editor.document.fileName() == board);
+        QCOMPARE(copies(), QStringList{QFileInfo(autosave->copyPath()).fileName()});
+        // Off the keystroke path: the window's thread only hands the bytes over.
+        qint64 fastest = autosave->lastWriteNanoseconds();
+        for (int run = 0; run < 5; ++run, autosave->writeNow())
+            fastest = qMin(fastest, autosave->lastWriteNanoseconds());
+        QVERIFY2(fastest < 5'000'000, qPrintable(QString::number(fastest)));
+        qInfo("a recovery copy takes %lld us on the window's thread", fastest / 1000);
+
+        // Save asks before writing over the file the set came from.
+        editor.services.setNextAnswer(MessageAnswer::SaveAnyway);
+        editor.services.setNextAnswer(MessageAnswer::No);
+        editor.click(u"mnuFileSave"_s);
+        QVERIFY(Said(editor, u"Save them over "_s + board + '?'));
+        QCOMPARE(FileContents(board), onDisk);
+        // Leaving without saving, on purpose, leaves no copy.
+        editor.services.setNextAnswer(MessageAnswer::No);
+        editor.click(u"mnuFileExit"_s);
+        QTRY_VERIFY(copies().isEmpty());
+    }
+
+    void savingInAwkwardPlaces_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("exitCode");
+        AddRow("no room for a temporary file", "inodes", 0);
+        AddRow("rewrite in place fails", "inodes, size limit", 1);
+        AddRow("save error names the file", "mnuSaveAs", 0);
+        AddRow("open error names the file", "mnuFileOpen", 0);
+    }
+
+    void savingInAwkwardPlaces() {
+        QFETCH(QString, fault);
+        QFETCH(int, exitCode);
+        QTemporaryDir folder;
+        if (fault.startsWith(u"mnu"_s)) {
+            EditorHarness editor;
+            editor.document.setAnswer({1, 1}, u"typed"_s);
+            const QString path = WriteFile(folder, u"a"_s, "a file, not a folder") + u"/b.txt"_s;
+            editor.services.setNextAnswer(MessageAnswer::No); // Open's save question
+            editor.services.setNextFileName(path);
+            editor.click(fault);
+            QVERIFY(Said(editor, path));
+            QVERIFY(editor.document.isModified() && !editor.record(1).Answers[0].isBlank());
+            return;
+        }
+        // A file system of the tool's own with no inode to spare: the file can
+        // be written, a temporary file beside it cannot be created.
+        const QString stage =
+            u"mount --make-rprivate / && mount -t tmpfs -o nr_inodes=2 tmpfs \"$1\" && "
+            "printf 'previous\\r\\n' > \"$1/s.txt\" || exit 90; trap '' XFSZ; %1 "
+            "\"$0\" resave \"$2\" \"$1/s.txt\"; s=$?; cat \"$1/s.txt\"; exit $s"_s;
+        const QString example = QStringLiteral(QZ_SOURCE_DIR "/examples/world-tour.txt");
+        QProcess tool;
+        tool.start(u"unshare"_s,
+                   {u"-m"_s, u"sh"_s, u"-c"_s, stage.arg(exitCode ? u"ulimit -f 2;"_s : QString()),
+                    QStringLiteral(QZ_TOOL_PATH), folder.path(), example});
+        QVERIFY(tool.waitForFinished(30000));
+        if (tool.exitCode() >= 90)
+            QSKIP("no mount namespace for a small file system here");
+        QCOMPARE(tool.exitCode(), exitCode);
+        GameSet resaved = ReadGameSet(FileContents(example));
+        QCOMPARE(tool.readAllStandardOutput(),
+                 exitCode == 0 ? WriteGameSet(resaved) : QByteArray("previous\r\n"));
+    }
+
+    void picturesInBoundedMemory_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message"); // "" when the picture shows
+        AddRow("36-megapixel JPEG", "big.jpg", "");
+        AddRow("20000 x 20000 BMP", "huge.bmp", "too large to show: 20000 x 20000 pixels");
+        AddRow("broken JPEG", "broken.jpg", "Invalid picture");
+    }
+
+    void picturesInBoundedMemory() {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        const auto jpeg = [](const QString& file, const QSize& size) {
+            QImage colour(size, QImage::Format_RGB888);
+            colour.fill(Qt::darkCyan);
+            return colour.save(file, "JPEG", 10);
+        };
+        QVERIFY(jpeg(folder.filePath(u"first.jpg"_s), QSize(40, 30)));
+        // A header is all the size check needs: no 1.6 GB of pixels.
+        const QByteArray bmp(
+            "BM\0\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x20\x4e\0\0\x20\x4e\0\0\1\0\x18", 29);
+        QVERIFY(name == u"big.jpg"_s
+                    ? jpeg(path, QSize(7360, 4912))
+                    : !WriteFile(folder, name, name[0] == 'h' ? bmp + QByteArray(25, 0) : "junk")
+                           .isEmpty());
+        EditorHarness editor;
+        QVERIFY(editor.window->DisPlayPicture(folder.filePath(u"first.jpg"_s)));
+        QFile peak(u"/proc/self/clear_refs"_s); // "5" starts the peak anew
+        QVERIFY(peak.open(QIODevice::WriteOnly) && peak.write("5") == 1 && peak.flush());
+        const qint64 before = StatusKiB(u"VmRSS:"_s);
+        QCOMPARE(editor.window->DisPlayPicture(path), message.isEmpty());
+        const qint64 extraKiB = StatusKiB(u"VmHWM:"_s) - before;
+        QVERIFY(Said(editor, message));
+        // A picture that cannot be shown does not leave the previous one.
+        QCOMPARE(editor.label(u"picImageResize"_s)->pixmap().isNull(), !message.isEmpty());
+        QVERIFY2(extraKiB < 64 * 1024, qPrintable(QString::number(extraKiB)));
+        qInfo("showing %s took %lld KiB more memory at its peak", qPrintable(name), extraKiB);
+    }
+
+    void printerChooserOpensInFront() {
+        EditorHarness editor;
+        editor.click(u"mnuFilePrint"_s);
+        auto* options = editor.window->findChild<frmEditorPrintOptions*>();
+        QVERIFY(options && options->isVisible());
+        editor.services.setNextPrinter({true, 0});
+        options->findChild<QPushButton*>(u"btnPrint"_s)->click();
+        // As a child of the options window it opens in front of it, on top as that one is.
+        QCOMPARE(editor.services.lastPrinterParent, options);
+        options->findChild<QPushButton*>(u"btnCancel"_s)->click(); // and it still answers
+        QTRY_VERIFY(!editor.window->findChild<frmEditorPrintOptions*>() &&
+                    editor.window->centralWidget()->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestSafety)
+#include "tst_safety.moc"
