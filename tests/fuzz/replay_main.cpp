@@ -1,5 +1,5 @@
-// Runs every file of the given folders (or the given files) through the fuzz
-// target once, so the committed corpus is an ordinary regression test.
+// Runs every file of the given folders through the fuzz target once, so the
+// committed corpus is an ordinary regression test.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -11,26 +11,17 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 int main(int argc, char** argv) {
-    namespace fs = std::filesystem;
-    std::set<fs::path> inputs; // in order
+    std::set<std::filesystem::path> inputs; // in order
     for (int index = 1; index < argc; ++index) {
-        if (fs::is_directory(argv[index])) {
-            for (const auto& entry : fs::directory_iterator(argv[index]))
-                inputs.insert(entry.path());
-        } else {
-            inputs.insert(argv[index]);
-        }
+        for (const auto& entry : std::filesystem::directory_iterator(argv[index]))
+            inputs.insert(entry.path());
     }
-    for (const fs::path& input : inputs) {
+    for (const auto& input : inputs) {
         std::ifstream stream(input, std::ios::binary);
-        if (!stream) {
-            std::fprintf(stderr, "cannot read %s\n", input.c_str());
-            return 2;
-        }
         const std::string bytes((std::istreambuf_iterator<char>(stream)),
                                 std::istreambuf_iterator<char>());
         std::fprintf(stderr, "replaying %s (%zu bytes)\n", input.c_str(), bytes.size());
-        // data() of a string is never null, not even for an empty input.
+        // A string's data() is never null, not even for an empty input.
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     }
     std::printf("replayed %zu inputs\n", inputs.size());
