@@ -63,30 +63,27 @@ private slots:
         QTEST(nearest ? int(*nearest) : 99999, "nearest");
     }
 
+    // The five fields of a type line: name, size, bold, italic and colour.
     void typeLineFields_data() {
-        Columns<QString, QString, int, bool, bool, QString>("line", "name", "size", "bold",
-                                                            "italic", "color");
-        const QString W = DefaultFontColor;
-        AddRow("full, spaces kept, colour unchecked", "T# Arial #36#True#True#red#", " Arial ", 36,
-               true, true, "red");
-        AddRow("colour only", "T#255#", "", 28, true, true, "255");
-        AddRow("no colour, no numbers", "T#Arial#ab#abc#False#", "Arial", 0, true, false, W);
-        AddRow("neither", "T", "", 28, true, true, W);
-        AddRow("one-character fields", "T#A#9#1#0#0#", "", 28, true, true, W);
-        AddRow("numeric name is the colour", "T#123#20#False#00#255#", "", 20, false, false, "123");
-        AddRow("size overflow", "T#Arial#99999#False#True#65280#", "Arial", 28, false, true,
-               "65280");
-        AddRow("missing closing hash", "T#Arial", "", 28, true, true, W);
-        AddRow("hash in font name shifts", "T#Ar#ial#28#True#True#255#", "Ar", 0, true, true,
-               "True");
+        Columns<QString, QString>("line", "fields");
+        AddRow("full, spaces kept, colour unchecked", "T# Arial #36#True#True#red#",
+               " Arial |36|1|1|red");
+        AddRow("colour only", "T#255#", "|28|1|1|255");
+        AddRow("no colour, no numbers", "T#Arial#ab#abc#False#", "Arial|0|1|0|16777215");
+        AddRow("neither", "T", "|28|1|1|16777215");
+        AddRow("one-character fields", "T#A#9#1#0#0#", "|28|1|1|16777215");
+        AddRow("numeric name is the colour", "T#123#20#False#00#255#", "|20|0|0|123");
+        AddRow("size overflow", "T#Arial#99999#False#True#65280#", "Arial|28|0|1|65280");
+        AddRow("missing closing hash", "T#Arial", "|28|1|1|16777215");
+        AddRow("hash in font name shifts", "T#Ar#ial#28#True#True#255#", "Ar|0|1|1|True");
     }
     void typeLineFields() {
         const QString line = Data<QString>("line");
-        QTEST(GetFontNameField(line), "name");
-        QTEST(int(GetFontSizeField(line)), "size");
-        QTEST(GetFontBoldField(line), "bold");
-        QTEST(GetFontItalicField(line), "italic");
-        QTEST(GetFontColorField(line), "color");
+        QTEST(QStringList({GetFontNameField(line), QString::number(GetFontSizeField(line)),
+                           QString::number(GetFontBoldField(line)),
+                           QString::number(GetFontItalicField(line)), GetFontColorField(line)})
+                  .join('|'),
+              "fields");
     }
 
     // A reset set with the writer's quirks in category 1 and a final question
