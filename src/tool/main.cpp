@@ -1,5 +1,6 @@
 #include "tool/commands.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
 #include <array>
@@ -9,8 +10,8 @@ namespace {
 
 // Add a subcommand here and define its run function in its own file.
 const std::array<Command, 4> Commands = {{
-    {"resave", "IN OUT", runResave},
-    {"check", "FILE", runCheck},
+    {"resave", "IN OUT | --out-dir DIR IN...", runResave},
+    {"check", "FILE... [--format=text|json]", runCheck},
     {"import", "TSV OUT", runImport},
     {"listing",
      "FILE [--fields all|questions|answers] "
@@ -31,6 +32,16 @@ int ReportFailure(QTextStream& err, const char* action, const QString& path,
     err << "quizmora-tool: cannot " << action << ' ' << path << ": error " << error.number << ", "
         << error.description << '\n';
     return 1;
+}
+
+bool ParseArguments(QCommandLineParser& parser, const QStringList& args, const char* usage,
+                    QTextStream& err) {
+    // The parser takes the program's name first.
+    if (parser.parse(QStringList{QStringLiteral("quizmora-tool")} + args))
+        return true;
+    err << "quizmora-tool: " << parser.errorText() << '\n'
+        << "Usage: quizmora-tool " << usage << '\n';
+    return false;
 }
 
 int main(int argc, char* argv[]) {
