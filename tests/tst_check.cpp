@@ -1,4 +1,6 @@
 #include "editor/checkprobes.h"
+#include "import/tabexport.h"
+#include "import/tabimport.h"
 #include "model/gamesetcheck.h"
 #include "testdata.h"
 
@@ -15,6 +17,27 @@ GameSet CleanBoard() {
     OpenFile(game, Example);
     game.question(1, 1).DailyDouble = "Y";
     return game;
+}
+
+// What an import makes of an exported text: no tab or line break, no outer spaces.
+QString Travelled(QString text) {
+    for (const char separator : {'\t', '\r', '\n'})
+        text.replace(QLatin1Char(separator), QLatin1Char(' '));
+    return TrimSpaces(text);
+}
+
+// Every text the import carries: the names, then each question and its five answers.
+QStringList Texts(const GameSet& game) {
+    QStringList texts;
+    for (const FixedText<32>& name : game.CategoryNames)
+        texts << name.trimmed();
+    for (int index = 0; index < 31; ++index) {
+        const QuestionRecord& record = game.question(index / 5 + 1, index % 5 + 1);
+        texts << record.QuestionText.trimmed();
+        for (const FixedText<300>& answer : record.Answers)
+            texts << answer.trimmed();
+    }
+    return texts;
 }
 
 } // namespace
@@ -102,6 +125,61 @@ private slots:
         QTEST(PartName(finding.part) + ' ' + SeverityName(finding.severity), "kind");
         QCOMPARE(finding.square.has_value(), question > 0);
         QVERIFY(question == 0 || *finding.square == (Square{category, question}));
+    }
+
+    void exportLayout_data() {
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("Windows-1252") << false;
+        QTest::newRow("UTF-8") << true;
+    }
+    // 68 CR LF lines; what cannot travel in a tab-delimited line is written as
+    // a space, and reported with its line.
+    void exportLayout() {
+        QFETCH(bool, utf8);
+        GameSet game = CleanBoard();
+        game.question(1, 1).QuestionText.set("Two\tcells");
+        game.question(6, 5).Answers[0].set("two\r\nlines");
+        game.Final.Answers[2].set("Ω");
+        const TabExport exported = ExportTabDelimited(game, TextEncoding(utf8));
+        QCOMPARE(exported.bytes.startsWith("\xEF\xBB\xBF"), utf8);
+        const QStringList lines =
+            (utf8 ? QString::fromUtf8(exported.bytes.mid(3)) : DecodeWindows1252(exported.bytes))
+                .split("\r\n");
+        QCOMPARE(lines.size(), 69);
+        QVERIFY(lines.last().isEmpty() && !lines.join("").contains('\r') &&
+                !lines.join("").contains('\n'));
+        const QStringList changed{lines.at(1), lines.at(65), lines.at(67)};
+        QCOMPARE(changed, (QStringList{"Two cells", "two  lines\t\t\t\t",
+                                       utf8 ? "Eagle\t\tΩ\t\t" : "Eagle\t\t?\t\t"}));
+        QStringList reported;
+        for (const Finding& change : exported.changes)
+            reported << QString::number(change.line) + ": " + change.message;
+        QCOMPARE(reported, QStringList({"2: a tab in the question was written as a space",
+                                        "66: a line break in the answer was written as a space",
+                                        "68: Ω cannot be written in Windows-1252; it was written "
+                                        "as ?"})
+                               .mid(0, utf8 ? 2 : 3));
+    }
+
+    // Export then import gives back every text the import carries, on every
+    // set of the fuzz corpus and the example, names in capitals.
+    void exportImportRoundTrip() {
+        const QDir corpus(QZ_SOURCE_DIR "/tests/fuzz/corpus/gameset");
+        for (const QString& file : corpus.entryList(QDir::Files) + QStringList{Example}) {
+            const GameSet original = ReadGameSet(FileContents(corpus.filePath(file)));
+            QStringList expected = Texts(original);
+            for (qsizetype index = 0; index < expected.size(); ++index) {
+                FixedText<32> name;
+                name.set(UpperCaseName(expected[index] = Travelled(expected[index])));
+                expected[index] = index < 6 ? name.trimmed() : expected[index];
+            }
+            for (const TextEncoding encoding : {TextEncoding::Windows1252, TextEncoding::Utf8}) {
+                GameSet imported = ResetGame();
+                QVERIFY(!ImportTabDelimited(imported, ExportTabDelimited(original, encoding).bytes)
+                             .failed());
+                QVERIFY2(Texts(imported) == expected, qPrintable(file));
+            }
+        }
     }
 };
 

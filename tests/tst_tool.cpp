@@ -1,3 +1,4 @@
+#include "import/tabexport.h"
 #include "import/tabimport.h"
 #include "print/listing.h"
 #include "testdata.h"
@@ -35,7 +36,7 @@ class TestTool : public QObject {
 private slots:
     void initTestCase() { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path())); }
 
-    // resave and import write what the editor writes after an Open or an Import.
+    // resave, import and export write what the editor writes after an Open or an Import.
     void writeCommands_data() {
         QTest::addColumn<QStringList>("arguments"); // "in/a.txt", "in/b.txt": the example
         QTest::addColumn<QStringList>("written");
@@ -44,6 +45,8 @@ private slots:
         AddRow("resave into a folder", L{"resave", "--out-dir", "out", "in/a.txt", "in/b.txt"},
                L{"out/a.txt", "out/b.txt"});
         AddRow("import", L{"import", Template, "set.txt"}, L{"set.txt"});
+        AddRow("export", L{"export", "in/a.txt", "board.tsv"}, L{"board.tsv"});
+        AddRow("export in UTF-8", L{"export", "--utf8", "in/a.txt", "board.tsv"}, L{"board.tsv"});
     }
     void writeCommands() {
         QFETCH(QStringList, arguments);
@@ -58,7 +61,10 @@ private slots:
         QVERIFY(!(command == "import" ? ImportTabDelimitedFile(game, Template)
                                       : OpenFile(game, Example))
                      .failed());
-        const QByteArray expected = WriteGameSet(game);
+        const QByteArray expected =
+            command != "export"
+                ? WriteGameSet(game)
+                : ExportTabDelimited(game, TextEncoding(arguments.contains("--utf8"))).bytes;
         QFETCH(QStringList, written);
         for (const QString& name : written)
             QCOMPARE(FileContents(dir.filePath(name)), expected);
@@ -83,6 +89,8 @@ private slots:
         AddRow("import, missing file", L{"import", "none", "out"}, "error 53");
         AddRow("import, overflow", L{"import", "OVER", "out.txt"}, "error 6, Overflow");
         AddRow("import, three arguments", L{"import", "OVER", "a", "b"}, "Usage");
+        AddRow("export, missing set", L{"export", "none", "out.tsv"}, "error 53");
+        AddRow("export, unknown option", L{"export", "--utf16", "IN", "out.tsv"}, "Usage");
         AddRow("listing, no file", L{"listing"}, "Usage:");
         AddRow("listing, unknown fields", L{"listing", "IN", "--fields", "x"}, "Usage:");
         AddRow("listing, unknown dollars", L{"listing", "IN", "--dollars", "1-10"}, "Usage");

@@ -25,6 +25,7 @@ struct Command {
 int runResave(const QStringList& args, QTextStream& out, QTextStream& err);
 int runCheck(const QStringList& args, QTextStream& out, QTextStream& err);
 int runImport(const QStringList& args, QTextStream& out, QTextStream& err);
+int runExport(const QStringList& args, QTextStream& out, QTextStream& err);
 int runListing(const QStringList& args, QTextStream& out, QTextStream& err);
 
 // Parses a subcommand's options and arguments; on failure writes the reason

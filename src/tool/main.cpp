@@ -9,10 +9,11 @@
 namespace {
 
 // Add a subcommand here and define its run function in its own file.
-const std::array<Command, 4> Commands = {{
+const std::array<Command, 5> Commands = {{
     {"resave", "IN OUT | --out-dir DIR IN...", runResave},
     {"check", "FILE... [--format=text|json]", runCheck},
     {"import", "TSV OUT", runImport},
+    {"export", "SET OUT [--utf8]", runExport},
     {"listing",
      "FILE [--fields all|questions|answers] "
      "[--dollars none|1-5|5-25|10-50|20-100|100-500|200-1000] [--pdf OUT]",
