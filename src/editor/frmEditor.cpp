@@ -10,11 +10,11 @@
 #include <QIcon>
 #include <QLayout>
 #include <QLinearGradient>
-#include <QSignalBlocker>
-#include <QUndoStack>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace {
 
@@ -81,6 +81,8 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     connectControls();
     SetUpFileCommands();
     SetUpEditCommands();
+    SetUpCheckPanel();
+    SetUpExportCommand();
     connect(&m_document, &GameSetDocument::changed, this, &frmEditor::onDocumentChanged);
 }
 
@@ -449,8 +451,8 @@ void frmEditor::SetUpEditCommands() {
     mnuEditUndo->setShortcuts(QKeySequence::Undo);
     mnuEditRedo = stack.createRedoAction(this, tr("&Redo"));
     mnuEditRedo->setObjectName(QStringLiteral("mnuEditRedo"));
-    mnuEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                               QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    mnuEditRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // The stack's own actions would undo behind the guard's back.
     for (QAction* action : {mnuEditUndo, mnuEditRedo}) {
         disconnect(action, &QAction::triggered, nullptr, nullptr);
@@ -490,8 +492,7 @@ void frmEditor::SelectSquare(Square square) {
         // Showing the name while taking a step back stores nothing.
         const QSignalBlocker quiet(m_ui.txtCategoryName);
         const QString name = m_document.game().CategoryNames[square.category - 1].trimmed();
-        m_ui.txtCategoryName->setText(name.isEmpty() ? DefaultCategoryName(square.category)
-                                                     : name);
+        m_ui.txtCategoryName->setText(name.isEmpty() ? DefaultCategoryName(square.category) : name);
         m_ui.txtCategoryName->setReadOnly(false);
     }
 }

@@ -139,6 +139,12 @@ public:
     // with the error report and leaves the set as it was.
     FileError OpenGameSetFile(const QString& path);
 
+    // ---- check panel (checkpanel.cpp) and export (exportcommand.cpp)
+    void SetUpCheckPanel();
+    void mnuCheckGameSet_Click();
+    void SetUpExportCommand();
+    void mnuExportTabDelimited_Click();
+
     // ---- undo and redo (frmEditor.cpp)
     void mnuEditUndo_Click();
     void mnuEditRedo_Click();
