@@ -1,8 +1,13 @@
+#include "import/tabexport.h"
 #include "import/tabimport.h"
 #include "print/listing.h"
 #include "testdata.h"
 
 #include <QDir>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,27 +16,58 @@ namespace {
 const QString Example = QStringLiteral(QZ_SOURCE_DIR "/examples/world-tour.txt");
 const QString Template = QStringLiteral(QZ_SOURCE_DIR "/examples/board-template.tsv");
 
+// After the command, relative arguments that are not options name files in `dir`.
+QStringList InFolder(QStringList arguments, const QTemporaryDir& dir) {
+    for (qsizetype index = 1; index < arguments.size(); ++index) {
+        if (!arguments[index].startsWith("--") && QDir::isRelativePath(arguments[index]))
+            arguments[index] = dir.filePath(arguments[index]);
+    }
+    return arguments;
+}
+
 } // namespace
 
 class TestTool : public QObject {
     Q_OBJECT
 
+    // The check starts a GUI application, which wants a runtime folder.
+    QTemporaryDir m_runtime;
+
 private slots:
-    // resave and import write what the editor writes after an Open or an Import.
+    void initTestCase() { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path())); }
+
+    // resave, import and export write what the editor writes after an Open or an Import.
+    void writeCommands_data() {
+        QTest::addColumn<QStringList>("arguments"); // "in/a.txt", "in/b.txt": the example
+        QTest::addColumn<QStringList>("written");
+        using L = QStringList;
+        AddRow("resave", L{"resave", "in/a.txt", "set.txt"}, L{"set.txt"});
+        AddRow("resave into a folder", L{"resave", "--out-dir", "out", "in/a.txt", "in/b.txt"},
+               L{"out/a.txt", "out/b.txt"});
+        AddRow("import", L{"import", Template, "set.txt"}, L{"set.txt"});
+        AddRow("export", L{"export", "in/a.txt", "board.tsv"}, L{"board.tsv"});
+        AddRow("export in UTF-8", L{"export", "--utf8", "in/a.txt", "board.tsv"}, L{"board.tsv"});
+    }
     void writeCommands() {
+        QFETCH(QStringList, arguments);
         QTemporaryDir dir;
-        for (const QString command : {"resave", "import"}) {
-            const QString out = dir.filePath(command + ".txt");
-            const bool resave = command == "resave";
-            const ToolRun run = RunTool({command, resave ? Example : Template, out});
-            QCOMPARE(run.exitCode, 0);
-            QVERIFY(run.err.isEmpty() && run.out.isEmpty());
-            GameSet game = ResetGame();
-            const FileError read =
-                resave ? OpenFile(game, Example) : ImportTabDelimitedFile(game, Template);
-            QVERIFY(!read.failed());
-            QCOMPARE(FileContents(out), WriteGameSet(game));
-        }
+        QVERIFY(QDir(dir.path()).mkpath("in") && QDir(dir.path()).mkpath("out"));
+        WriteFile(dir, "in/a.txt", FileContents(Example));
+        WriteFile(dir, "in/b.txt", FileContents(Example));
+        const ToolRun run = RunTool(InFolder(arguments, dir));
+        QVERIFY2(run.exitCode == 0 && run.err.isEmpty() && run.out.isEmpty(), qPrintable(run.err));
+        GameSet game = ResetGame();
+        const QString command = arguments.first();
+        QVERIFY(!(command == "import" ? ImportTabDelimitedFile(game, Template)
+                                      : OpenFile(game, Example))
+                     .failed());
+        const QByteArray expected =
+            command != "export"
+                ? WriteGameSet(game)
+                : ExportTabDelimited(game, TextEncoding(arguments.contains("--utf8"))).bytes;
+        QFETCH(QStringList, written);
+        for (const QString& name : written)
+            QCOMPARE(FileContents(dir.filePath(name)), expected);
     }
 
     // Exit status 1, the reason on standard error, nothing on standard output
@@ -46,11 +82,15 @@ private slots:
         AddRow("resave, missing input", L{"resave", "none", "out"}, "error 53, File not found");
         AddRow("resave, output is a folder", L{"resave", "IN", "FOLDER"}, "error 75, Path");
         AddRow("resave, one argument", L{"resave", "IN"}, "Usage");
+        AddRow("resave, no such folder", L{"resave", "--out-dir", "none", "IN"}, "error 76");
         AddRow("check, missing file", L{"check", "missing.txt"}, "error 53");
-        AddRow("check, two files", L{"check", "IN", "IN"}, "Usage");
+        AddRow("check, no file", L{"check"}, "Usage");
+        AddRow("check, unknown format", L{"check", "--format=xml", "IN"}, "Usage");
         AddRow("import, missing file", L{"import", "none", "out"}, "error 53");
         AddRow("import, overflow", L{"import", "OVER", "out.txt"}, "error 6, Overflow");
         AddRow("import, three arguments", L{"import", "OVER", "a", "b"}, "Usage");
+        AddRow("export, missing set", L{"export", "none", "out.tsv"}, "error 53");
+        AddRow("export, unknown option", L{"export", "--utf16", "IN", "out.tsv"}, "Usage");
         AddRow("listing, no file", L{"listing"}, "Usage:");
         AddRow("listing, unknown fields", L{"listing", "IN", "--fields", "x"}, "Usage:");
         AddRow("listing, unknown dollars", L{"listing", "IN", "--dollars", "1-10"}, "Usage");
@@ -59,17 +99,13 @@ private slots:
     }
     void refusals() {
         QFETCH(QStringList, arguments);
-        QFETCH(QString, message);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("FOLDER"));
         WriteFile(dir, "IN", FileContents(Example));
         WriteFile(dir, "OVER", "C\r\n" + QByteArray(32767, 'x') + "\t\r\n");
-        for (qsizetype index = 1; index < arguments.size(); ++index) {
-            if (!arguments.at(index).startsWith("--"))
-                arguments[index] = dir.filePath(arguments.at(index));
-        }
-        const ToolRun run = RunTool(arguments);
+        const ToolRun run = RunTool(InFolder(arguments, dir));
         QCOMPARE(run.exitCode, 1);
+        QFETCH(QString, message);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"IN", "OVER"}));
@@ -85,18 +121,16 @@ private slots:
         AddRow("defaults", L(), all, 100);
         AddRow("questions, none", L{"--fields", "questions", "--dollars", "none"},
                int(PrintMode::Questions), 0);
-        AddRow("answers, 200-1000", L{"--dollars", "200-1000", "--fields", "answers"},
+        AddRow("answers, 200-1000", L{"--dollars=200-1000", "--fields", "answers"},
                int(PrintMode::Answers), 200);
         AddRow("all, 1-5", L{"--fields", "all", "--dollars", "1-5"}, all, 1);
-        AddRow("5-25", L{"--dollars", "5-25"}, all, 5);
-        AddRow("10-50", L{"--dollars", "10-50"}, all, 10);
-        AddRow("20-100", L{"--dollars", "20-100"}, all, 20);
-        AddRow("100-500", L{"--dollars", "100-500"}, all, 100);
+        for (const int multiplier : {5, 10, 20, 100}) {
+            const QString range = QString("%1-%2").arg(multiplier).arg(5 * multiplier);
+            AddRow(qPrintable(range), L{"--dollars", range}, all, multiplier);
+        }
     }
     void listingOptions() {
         QFETCH(QStringList, options);
-        QFETCH(int, mode);
-        QFETCH(int, multiplier);
         QTemporaryDir dir;
         const QString board = WriteFile(dir, "Quiz.Night.txt", FileContents(Example));
         const ToolRun run = RunTool(QStringList{"listing", board} + options);
@@ -104,6 +138,8 @@ private slots:
         QVERIFY(run.err.isEmpty());
         GameSet game;
         QVERIFY(!OpenFile(game, board).failed());
+        QFETCH(int, mode);
+        QFETCH(int, multiplier);
         const QStringList expected =
             BuildListing(game, static_cast<PrintMode>(mode), DollarValuesFor(multiplier), "Quiz");
         QCOMPARE(run.out, expected); // LF line ends: no CR left in a line
@@ -122,6 +158,8 @@ private slots:
         QVERIFY(FileContents(pdf).startsWith("%PDF-"));
     }
 
+    // The example with a second Daily Double (a set without findings), with
+    // one or two lines replaced (a negative number cuts the file there).
     void checkFindings_data() {
         QTest::addColumn<int>("lineNumber"); // 1-based line to replace; 0 for none
         QTest::addColumn<QString>("replacement");
@@ -149,6 +187,8 @@ private slots:
         AddRow("long category name", 22, QString(40, 'n'), 0, "", "line 22: the category name");
         AddRow("one line too many", 0, "", 130, "extra", "the file has 130 lines, not 129");
         AddRow("file cut short", 0, "", -100, "", "the file has 100 lines, not 129");
+        AddRow("no answer, on its line", 24, "^^^^", 0, "", "line 24: the question has no answer");
+        AddRow("lone Daily Double", 4, "N", 0, "", "line 33: the only Daily Double");
     }
     void checkFindings() {
         QFETCH(int, lineNumber);
@@ -157,8 +197,10 @@ private slots:
         QFETCH(QString, secondReplacement);
         QFETCH(QString, finding);
         QTemporaryDir dir;
-        const QString media = WriteFile(dir, "tower.jpg", "jpeg");
-        QStringList lines = FileLines(FileContents(Example)); // a set without faults
+        const QString media = dir.filePath("tower.bmp");
+        QVERIFY(QImage(2, 2, QImage::Format_RGB32).save(media));
+        QStringList lines = FileLines(FileContents(Example));
+        lines[3] = "Y";
         auto place = [&](int number, QString text) {
             text.replace("@MEDIA@", media);
             if (number > lines.size())
@@ -171,10 +213,35 @@ private slots:
         place(lineNumber, replacement);
         place(secondLine, secondReplacement);
         const ToolRun run = RunTool({"check", WriteFile(dir, "set.txt", FileBytes(lines))});
-        QVERIFY(run.err.isEmpty());
+        QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
         QCOMPARE(run.exitCode, finding.isEmpty() ? 0 : 3);
         QVERIFY2(finding.isEmpty() ? run.out.isEmpty() : run.out.join('\n').contains(finding),
                  qPrintable(run.out.join('\n')));
+    }
+
+    // Several files: each finding names its file; JSON is one array of findings.
+    void checkManyFiles() {
+        QTemporaryDir dir;
+        QStringList lines = FileLines(FileContents(Example));
+        lines[3] = "Y";
+        const QString clean = WriteFile(dir, "clean.txt", FileBytes(lines));
+        lines[2] = "^^^^";
+        const QString bad = WriteFile(dir, "bad.txt", FileBytes(lines));
+        const ToolRun text = RunTool({"check", clean, bad});
+        QCOMPARE(text.exitCode, 3);
+        QCOMPARE(text.out, QStringList{bad + ": line 3: the question has no answer"});
+        const ToolRun json = RunTool({"check", "--format=json", bad, clean});
+        QCOMPARE(json.exitCode, 3);
+        const QJsonDocument findings = QJsonDocument::fromJson(json.out.join('\n').toUtf8());
+        QCOMPARE(findings.array(),
+                 (QJsonArray{QJsonObject{{"file", bad},
+                                         {"line", 3},
+                                         {"category", 1},
+                                         {"question", 1},
+                                         {"part", "answer"},
+                                         {"severity", "error"},
+                                         {"message", "the question has no answer"}}}));
+        QCOMPARE(RunTool({"check", "--format=json", clean}).out, QStringList{"[]"});
     }
 };
 

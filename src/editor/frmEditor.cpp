@@ -97,6 +97,8 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     SetUpFileCommands();
     SetUpEditCommands();
     SetUpRecentFiles();
+    SetUpCheckPanel();
+    SetUpExportCommand();
     connect(&m_document, &GameSetDocument::changed, this, &frmEditor::onDocumentChanged);
     // A whole new set (opened, imported, new) repaints the map at once.
     connect(&m_document, &GameSetDocument::reset, this, &frmEditor::PaintDailyDoubleMap);

@@ -158,6 +158,11 @@ public:
     // ---- recent files (recentfiles.cpp)
     void mnuFileRecent_Click(int index);
     void AddRecentFile(const QString& path);
+    // ---- check panel (checkpanel.cpp) and export (exportcommand.cpp)
+    void SetUpCheckPanel();
+    void mnuCheckGameSet_Click();
+    void SetUpExportCommand();
+    void mnuExportTabDelimited_Click();
 
     // ---- undo and redo (frmEditor.cpp)
     void mnuEditUndo_Click();

@@ -1,15 +1,16 @@
-#include "editor/previewfit.h"
+// Fitting the question preview: the largest font size at which the text fits.
 
-#include <QFontMetrics>
+#include "editor/previewfit.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-bool FitsAt(QFont font, int pointSize, const QString& text, const QSize& box) {
+bool PreviewFitsAt(QFont font, int pointSize, const QString& text, const QSize& box) {
     font.setPointSize(pointSize);
-    const QFontMetrics metrics(font);
+    return PreviewFitsAt(QFontMetrics(font), text, box);
+}
+
+bool PreviewFitsAt(const QFontMetrics& metrics, const QString& text, const QSize& box) {
     // The measuring label is one unit narrower than the preview and grows
     // wider only when a single word does not fit on a line.
     const int wrapWidth = box.width() - 1;
@@ -18,14 +19,12 @@ bool FitsAt(QFont font, int pointSize, const QString& text, const QSize& box) {
     return needed.height() < box.height() && needed.width() < box.width();
 }
 
-} // namespace
-
 int PreviewFontSize(const QFont& font, const QString& text, const QSize& box) {
     // A larger size never fits where a smaller one does not, so the answer is
     // the boundary between fitting and not fitting sizes. Measuring a wrapped
     // text is the expensive part; guess the boundary from the area the text
     // covers at size 80, then gallop from the guess and bisect.
-    const auto fits = [&](int size) { return FitsAt(font, size, text, box); };
+    const auto fits = [&](int size) { return PreviewFitsAt(font, size, text, box); };
 
     QFont largest = font;
     largest.setPointSize(PreviewLargestSize);

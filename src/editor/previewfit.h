@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QSize>
 #include <QString>
 
@@ -10,4 +11,12 @@
 constexpr int PreviewLargestSize = 80;
 constexpr int PreviewSmallestSize = 6;
 
+// The preview box's width, as lblDisPlayQuestion has it in frmEditor.ui; its
+// height is frmEditor::PreviewFullHeight, or PreviewShortHeight with choices.
+constexpr int PreviewWidth = 463;
+
+// Whether the word-wrapped text fits the box at this one size; the second
+// form measures in fonts already set to their size.
+bool PreviewFitsAt(QFont font, int pointSize, const QString& text, const QSize& box);
+bool PreviewFitsAt(const QFontMetrics& metrics, const QString& text, const QSize& box);
 int PreviewFontSize(const QFont& font, const QString& text, const QSize& box);

@@ -1,4 +1,4 @@
-// Question text and answer editing, and fitting the preview text.
+// Question text and answer editing, and fitting the preview text to its box.
 
 #include "editor/frmEditor.h"
 #include "editor/previewfit.h"

@@ -175,6 +175,19 @@ QString QtServices::getSaveFileName(const QString& folder, const QString& filter
                                         QFileDialog::DontConfirmOverwrite);
 }
 
+SaveFileChoice QtServices::getSaveFileChoice(const QString& folder, const QString& filter,
+                                             const QString& defaultName) {
+    QString start = QDir::fromNativeSeparators(folder);
+    if (!defaultName.isEmpty())
+        start = start.isEmpty() ? defaultName : QDir(start).filePath(defaultName);
+    const QString filters = ToQtFileFilter(filter);
+    QString selected;
+    const QString path = QFileDialog::getSaveFileName(m_parent, QString(), start, filters,
+                                                      &selected, QFileDialog::DontConfirmOverwrite);
+    const auto index = filters.split(QStringLiteral(";;")).indexOf(selected);
+    return {path, static_cast<int>(qMax<qsizetype>(index, 0))};
+}
+
 std::optional<FontChoice> QtServices::chooseFont(const FontChoice& initial) {
     QFont font(initial.faceName);
     font.setBold(initial.bold);

@@ -21,6 +21,8 @@ public:
     QString getOpenFileName(const QString& folder, const QString& filter) override;
     QString getSaveFileName(const QString& folder, const QString& filter,
                             const QString& defaultName) override;
+    SaveFileChoice getSaveFileChoice(const QString& folder, const QString& filter,
+                                     const QString& defaultName) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     PrinterChoice choosePrinter(QPrinter& printer, QWidget* parent) override;

@@ -25,6 +25,13 @@ struct FontChoice {
     bool italic = false;
 };
 
+// A save chooser's answer: the path ("" on cancel) and which of the filter's
+// items (0 for the first) the user left selected.
+struct SaveFileChoice {
+    QString path;
+    int filterIndex = 0;
+};
+
 struct PrinterChoice {
     bool cancelled = false;
     int copies = 1;
@@ -54,6 +61,9 @@ public:
     virtual QString getOpenFileName(const QString& folder, const QString& filter) = 0;
     virtual QString getSaveFileName(const QString& folder, const QString& filter,
                                     const QString& defaultName) = 0;
+    // The same, telling which filter was chosen, for choices a filter stands for.
+    virtual SaveFileChoice getSaveFileChoice(const QString& folder, const QString& filter,
+                                             const QString& defaultName) = 0;
 
     // std::nullopt when the user cancels.
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;

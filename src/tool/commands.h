@@ -7,11 +7,13 @@
 #include <QTextStream>
 #include <memory>
 
+class QCommandLineParser;
 class QCoreApplication;
 
 // One function per subcommand. `args` holds the arguments after the
 // subcommand's name. Usage and failures go to `err`; the result is the exit
-// status (0 success, 1 error; "check" also returns 3 when it reports findings).
+// status (0 success, 1 error; "check" also returns 3 when it reports findings
+// and no file failed to read).
 using CommandFunction = int (*)(const QStringList& args, QTextStream& out, QTextStream& err);
 
 struct Command {
@@ -23,7 +25,13 @@ struct Command {
 int runResave(const QStringList& args, QTextStream& out, QTextStream& err);
 int runCheck(const QStringList& args, QTextStream& out, QTextStream& err);
 int runImport(const QStringList& args, QTextStream& out, QTextStream& err);
+int runExport(const QStringList& args, QTextStream& out, QTextStream& err);
 int runListing(const QStringList& args, QTextStream& out, QTextStream& err);
+
+// Parses a subcommand's options and arguments; on failure writes the reason
+// and `usage` (the arguments after "quizmora-tool") to `err` and returns false.
+bool ParseArguments(QCommandLineParser& parser, const QStringList& args, const char* usage,
+                    QTextStream& err);
 
 // Writes "quizmora-tool: cannot <action> <path>: error <n>, <description>" to
 // `err` and returns the error exit status.
@@ -34,6 +42,7 @@ int ReportFailure(QTextStream& err, const char* action, const QString& path,
 constexpr int CheckFindingsStatus = 3;
 
 // The application object for a run of the tool: a GUI application (on the
-// offscreen platform unless QT_QPA_PLATFORM says otherwise) when a listing is
-// printed to PDF, a console application otherwise.
+// offscreen platform unless QT_QPA_PLATFORM says otherwise) for the check and
+// a listing printed to PDF, which lay text out in fonts; a console
+// application otherwise.
 std::unique_ptr<QCoreApplication> CreateToolApplication(int& argc, char** argv);

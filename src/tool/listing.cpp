@@ -3,6 +3,7 @@
 #include "print/printout.h"
 #include "tool/commands.h"
 
+#include <QCommandLineParser>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPrinter>
@@ -11,9 +12,9 @@
 
 namespace {
 
-const char* const ListingUsage =
-    "Usage: quizmora-tool listing FILE [--fields all|questions|answers] "
-    "[--dollars none|1-5|5-25|10-50|20-100|100-500|200-1000] [--pdf OUT]\n";
+const char* const ListingUsage = "listing FILE [--fields all|questions|answers] "
+                                 "[--dollars none|1-5|5-25|10-50|20-100|100-500|200-1000] "
+                                 "[--pdf OUT]";
 
 std::optional<PrintMode> ModeFromName(const QString& name) {
     static const std::pair<const char*, PrintMode> Modes[] = {
@@ -41,11 +42,14 @@ std::optional<int> MultiplierFromName(const QString& name) {
     return std::nullopt;
 }
 
-bool IsPdfListing(int argc, char** argv) {
+// Laying text out needs fonts: the check's preview fit and the PDF listing.
+bool NeedsFonts(int argc, char** argv) {
+    if (argc >= 2 && qstrcmp(argv[1], "check") == 0)
+        return true;
     if (argc < 2 || qstrcmp(argv[1], "listing") != 0)
         return false;
     for (int index = 2; index < argc; ++index) {
-        if (qstrcmp(argv[index], "--pdf") == 0)
+        if (qstrcmp(argv[index], "--pdf") == 0 || qstrncmp(argv[index], "--pdf=", 6) == 0)
             return true;
     }
     return false;
@@ -54,50 +58,33 @@ bool IsPdfListing(int argc, char** argv) {
 } // namespace
 
 std::unique_ptr<QCoreApplication> CreateToolApplication(int& argc, char** argv) {
-    if (!IsPdfListing(argc, argv))
+    if (!NeedsFonts(argc, argv))
         return std::make_unique<QCoreApplication>(argc, argv);
-    // Laying text out on a printer needs fonts, hence a GUI application; the
-    // tool never shows a window, so no display is needed.
+    // Fonts need a GUI application; the tool never shows a window, so no
+    // display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 int runListing(const QStringList& args, QTextStream& out, QTextStream& err) {
-    QString file;
-    QString pdf;
-    PrintMode mode = PrintMode::All;
-    int multiplier = 100;
-    for (qsizetype index = 0; index < args.size(); ++index) {
-        const QString& argument = args.at(index);
-        const bool hasValue = index + 1 < args.size();
-        if (argument == QLatin1String("--fields") && hasValue) {
-            const auto chosen = ModeFromName(args.at(++index));
-            if (!chosen) {
-                err << ListingUsage;
-                return 1;
-            }
-            mode = *chosen;
-        } else if (argument == QLatin1String("--dollars") && hasValue) {
-            const auto chosen = MultiplierFromName(args.at(++index));
-            if (!chosen) {
-                err << ListingUsage;
-                return 1;
-            }
-            multiplier = *chosen;
-        } else if (argument == QLatin1String("--pdf") && hasValue) {
-            pdf = args.at(++index);
-        } else if (file.isEmpty() && !argument.startsWith(QLatin1String("--"))) {
-            file = argument;
-        } else {
-            err << ListingUsage;
-            return 1;
-        }
-    }
-    if (file.isEmpty()) {
-        err << ListingUsage;
+    QCommandLineParser parser;
+    const QCommandLineOption fields(QStringLiteral("fields"), QString(), QStringLiteral("fields"),
+                                    QStringLiteral("all"));
+    const QCommandLineOption dollars(QStringLiteral("dollars"), QString(), QStringLiteral("range"),
+                                     QStringLiteral("100-500"));
+    const QCommandLineOption pdfOption(QStringLiteral("pdf"), QString(), QStringLiteral("OUT"));
+    parser.addOptions({fields, dollars, pdfOption});
+    if (!ParseArguments(parser, args, ListingUsage, err))
+        return 1;
+    const auto mode = ModeFromName(parser.value(fields));
+    const auto multiplier = MultiplierFromName(parser.value(dollars));
+    if (parser.positionalArguments().size() != 1 || !mode || !multiplier) {
+        err << "Usage: quizmora-tool " << ListingUsage << '\n';
         return 1;
     }
+    const QString file = parser.positionalArguments().at(0);
+    const QString pdf = parser.value(pdfOption);
 
     GameSet game;
     const FileError opened = OpenFile(game, file);
@@ -106,7 +93,7 @@ int runListing(const QStringList& args, QTextStream& out, QTextStream& err) {
     // The editor always knows the open file by its full path; a relative
     // FILE is made absolute so that it gets the same title.
     const QString title = ListingTitle(QFileInfo(file).absoluteFilePath());
-    const QStringList lines = BuildListing(game, mode, DollarValuesFor(multiplier), title);
+    const QStringList lines = BuildListing(game, *mode, DollarValuesFor(*multiplier), title);
 
     if (pdf.isEmpty()) {
         for (const QString& line : lines)

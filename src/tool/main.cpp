@@ -1,5 +1,6 @@
 #include "tool/commands.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
 #include <array>
@@ -8,10 +9,11 @@
 namespace {
 
 // Add a subcommand here and define its run function in its own file.
-const std::array<Command, 4> Commands = {{
-    {"resave", "IN OUT", runResave},
-    {"check", "FILE", runCheck},
+const std::array<Command, 5> Commands = {{
+    {"resave", "IN OUT | --out-dir DIR IN...", runResave},
+    {"check", "FILE... [--format=text|json]", runCheck},
     {"import", "TSV OUT", runImport},
+    {"export", "SET OUT [--utf8]", runExport},
     {"listing",
      "FILE [--fields all|questions|answers] "
      "[--dollars none|1-5|5-25|10-50|20-100|100-500|200-1000] [--pdf OUT]",
@@ -40,6 +42,16 @@ int ReportFailure(QTextStream& err, const char* action, const QString& path,
     err << "quizmora-tool: cannot " << action << ' ' << path << ": error " << error.number << ", "
         << error.description << '\n';
     return 1;
+}
+
+bool ParseArguments(QCommandLineParser& parser, const QStringList& args, const char* usage,
+                    QTextStream& err) {
+    // The parser takes the program's name first.
+    if (parser.parse(QStringList{QStringLiteral("quizmora-tool")} + args))
+        return true;
+    err << "quizmora-tool: " << parser.errorText() << '\n'
+        << "Usage: quizmora-tool " << usage << '\n';
+    return false;
 }
 
 int main(int argc, char* argv[]) {

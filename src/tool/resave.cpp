@@ -1,15 +1,60 @@
 #include "model/gamesetfile.h"
 #include "tool/commands.h"
 
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+namespace {
+
+const char* const ResaveUsage = "resave IN OUT | resave --out-dir DIR IN...";
+
+int Resave(const QString& in, const QString& out, QTextStream& err) {
+    GameSet game;
+    const FileError opened = OpenFile(game, in);
+    if (opened.failed())
+        return ReportFailure(err, "read", in, opened);
+    const FileError saved = SaveFile(game, out);
+    return saved.failed() ? ReportFailure(err, "write", out, saved) : 0;
+}
+
+} // namespace
+
 int runResave(const QStringList& args, QTextStream&, QTextStream& err) {
-    if (args.size() != 2) {
-        err << "Usage: quizmora-tool resave IN OUT\n";
+    QCommandLineParser parser;
+    const QCommandLineOption outDir(QStringLiteral("out-dir"), QString(), QStringLiteral("DIR"));
+    parser.addOption(outDir);
+    if (!ParseArguments(parser, args, ResaveUsage, err))
+        return 1;
+    const QStringList files = parser.positionalArguments();
+    if (!parser.isSet(outDir)) {
+        if (files.size() != 2) {
+            err << "Usage: quizmora-tool " << ResaveUsage << '\n';
+            return 1;
+        }
+        return Resave(files.at(0), files.at(1), err);
+    }
+    if (files.isEmpty()) {
+        err << "Usage: quizmora-tool " << ResaveUsage << '\n';
         return 1;
     }
-    GameSet game;
-    const FileError opened = OpenFile(game, args.at(0));
-    if (opened.failed())
-        return ReportFailure(err, "read", args.at(0), opened);
-    const FileError saved = SaveFile(game, args.at(1));
-    return saved.failed() ? ReportFailure(err, "write", args.at(1), saved) : 0;
+    const QDir folder(parser.value(outDir));
+    if (!folder.exists())
+        return ReportFailure(err, "write to", folder.path(),
+                             FileError::of(ErrorNumber::PathNotFound));
+    // Every file is tried; one that fails does not stop the others.
+    int status = 0;
+    QSet<QString> written;
+    for (const QString& in : files) {
+        const QString out = folder.filePath(QFileInfo(in).fileName());
+        if (written.contains(out)) {
+            err << "quizmora-tool: cannot write " << out << " twice; " << in << " is not resaved\n";
+            status = 1;
+            continue;
+        }
+        written.insert(out);
+        status = qMax(status, Resave(in, out, err));
+    }
+    return status;
 }

@@ -53,6 +53,8 @@ public:
     // Answers, used in order.
     void setNextAnswer(MessageAnswer answer) { m_answers.enqueue(answer); }
     void setNextFileName(const QString& path) { m_fileNames.enqueue(path); }
+    // The filter a save chooser asking for it reports; the first when none is queued.
+    void setNextFilterIndex(int index) { m_filterIndexes.enqueue(index); }
     void setNextFont(std::optional<FontChoice> font) { m_fonts.enqueue(font); }
     void setNextColor(std::optional<QColor> color) { m_colors.enqueue(color); }
     void setNextPrinter(PrinterChoice choice) { m_printers.enqueue(choice); }
@@ -67,6 +69,11 @@ public:
     QString getOpenFileName(const QString& folder, const QString& filter) override;
     QString getSaveFileName(const QString& folder, const QString& filter,
                             const QString& defaultName) override;
+    SaveFileChoice getSaveFileChoice(const QString& folder, const QString& filter,
+                                     const QString& defaultName) override {
+        const QString path = getSaveFileName(folder, filter, defaultName);
+        return {path, m_filterIndexes.isEmpty() ? 0 : m_filterIndexes.dequeue()};
+    }
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     PrinterChoice choosePrinter(QPrinter& printer, QWidget* parent) override;
@@ -97,6 +104,7 @@ public:
 private:
     QQueue<MessageAnswer> m_answers;
     QQueue<QString> m_fileNames;
+    QQueue<int> m_filterIndexes;
     QQueue<std::optional<FontChoice>> m_fonts;
     QQueue<std::optional<QColor>> m_colors;
     QQueue<PrinterChoice> m_printers;

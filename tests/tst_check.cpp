@@ -1,0 +1,187 @@
+#include "editor/checkprobes.h"
+#include "import/tabexport.h"
+#include "import/tabimport.h"
+#include "model/gamesetcheck.h"
+#include "testdata.h"
+
+#include <QDir>
+#include <QImage>
+
+namespace {
+
+const QString Example = QStringLiteral(QZ_SOURCE_DIR "/examples/world-tour.txt");
+
+// The example set with a second Daily Double: a board without findings.
+GameSet CleanBoard() {
+    GameSet game;
+    OpenFile(game, Example);
+    game.question(1, 1).DailyDouble = "Y";
+    return game;
+}
+
+// What an import makes of an exported text: no tab or line break, no outer spaces.
+QString Travelled(QString text) {
+    for (const char separator : {'\t', '\r', '\n'})
+        text.replace(QLatin1Char(separator), QLatin1Char(' '));
+    return TrimSpaces(text);
+}
+
+// Every text the import carries: the names, then each question and its five answers.
+QStringList Texts(const GameSet& game) {
+    QStringList texts;
+    for (const FixedText<32>& name : game.CategoryNames)
+        texts << name.trimmed();
+    for (int index = 0; index < 31; ++index) {
+        const QuestionRecord& record = game.question(index / 5 + 1, index % 5 + 1);
+        texts << record.QuestionText.trimmed();
+        for (const FixedText<300>& answer : record.Answers)
+            texts << answer.trimmed();
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestCheck : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_media;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(QImage(4, 3, QImage::Format_RGB32).save(m_media.filePath("good.bmp")));
+        WriteFile(m_media, "bad.jpg", "jpeg");
+        WriteFile(m_media, "empty.wav", "");
+        WriteFile(m_media, "ok.wav", QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16));
+        WriteFile(m_media, "avi.mp4", QByteArray("RIFF\x24\0\0\0AVI LIST", 16));
+        QVERIFY(CheckGameSet(CleanBoard(), PreviewCheckProbes()).isEmpty());
+    }
+
+    // One change to the clean board at a square, and the one finding it brings
+    // there as "part severity" and part of its message; question 0 is no square.
+    void findings_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("category");
+        QTest::addColumn<int>("question");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        AddRow("empty question", "text", 2, 1, "  ", "question error", "the question is empty");
+        AddRow("no answer", "answers", 3, 2, "", "answer error", "the question has no answer");
+        AddRow("right letter on an empty choice", "answers", 7, 1, "|Mars||Venus|", "choice error",
+               "the right letter points at an empty choice");
+        AddRow("the same question twice", "text", 6, 5,
+               "this city on the  Seine is the capital of FRANCE.", "question warning",
+               "the same question as category 1 question 1");
+        AddRow("too long for the preview", "text", 4, 4, QString(120, 'W'), "question error",
+               "does not fit the preview even at 6 points");
+        AddRow("outside the code page", "answers", 5, 1, "Ω", "answer error",
+               "Ω cannot be stored in a game set; it would be saved as ?");
+        AddRow("emoji in a choice", "answers", 5, 2, "x|x|🎲||", "choice error",
+               "🎲 cannot be stored");
+        AddRow("one Daily Double", "dd", 4, 2, "1", "daily-double warning", "the only Daily");
+        AddRow("seven Daily Doubles", "dd", 3, 0, "7", "daily-double warning", "7 Daily Doubles");
+        AddRow("no category name", "name", 4, 1, " ", "name warning", "the category has no name");
+        AddRow("missing picture", "P", 1, 3, "/no/such.jpg", "media error",
+               "picture file \"/no/such.jpg\" does not exist");
+        AddRow("undecodable picture", "P", 1, 3, "bad.jpg", "media error", "\" cannot be read");
+        AddRow("empty sound", "S", 1, 4, "empty.wav", "media error", "\" is empty");
+        AddRow("AVI named .mp4", "V", 1, 5, "avi.mp4", "media error", "not look like an MP4");
+        AddRow("readable picture", "P", 1, 3, "good.bmp", "", "");
+        AddRow("WAV sound", "S", 1, 4, "ok.wav", "", "");
+    }
+    void findings() {
+        QFETCH(QString, field);
+        QFETCH(int, category);
+        QFETCH(int, question);
+        QFETCH(QString, value);
+        GameSet game = CleanBoard();
+        QuestionRecord& record = game.question(category, qMax(question, 1));
+        if (field == "text") {
+            record.QuestionText.set(value);
+        } else if (field == "answers") {
+            for (int k = 0; k < 5; ++k)
+                record.Answers[k].set(value.split('|').value(k));
+        } else if (field == "dd") {
+            // `value` squares marked in board order from the row's square, no others.
+            const int first = (category - 1) * 5 + qMax(question, 1) - 1;
+            for (int index = 0; index < 30; ++index)
+                game.question(index / 5 + 1, index % 5 + 1).DailyDouble =
+                    index >= first && index < first + value.toInt() ? "Y" : "N";
+        } else if (field == "name") {
+            game.CategoryNames[category - 1].set(value);
+        } else {
+            record.QuestionType = field;
+            (field == "S" ? record.MediaPath : record.QuestionText)
+                .set(QDir(m_media.path()).absoluteFilePath(value));
+        }
+        const QList<Finding> findings = CheckGameSet(game, PreviewCheckProbes());
+        QFETCH(QString, message);
+        QCOMPARE(findings.size(), message.isEmpty() ? 0 : 1);
+        if (message.isEmpty())
+            return;
+        const Finding& finding = findings.first();
+        QVERIFY2(finding.message.contains(message), qPrintable(finding.message));
+        QTEST(PartName(finding.part) + ' ' + SeverityName(finding.severity), "kind");
+        QCOMPARE(finding.square.has_value(), question > 0);
+        QVERIFY(question == 0 || *finding.square == (Square{category, question}));
+    }
+
+    void exportLayout_data() {
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("Windows-1252") << false;
+        QTest::newRow("UTF-8") << true;
+    }
+    // 68 CR LF lines; what cannot travel in a tab-delimited line is written as
+    // a space, and reported with its line.
+    void exportLayout() {
+        QFETCH(bool, utf8);
+        GameSet game = CleanBoard();
+        game.question(1, 1).QuestionText.set("Two\tcells");
+        game.question(6, 5).Answers[0].set("two\r\nlines");
+        game.Final.Answers[2].set("Ω");
+        const TabExport exported = ExportTabDelimited(game, TextEncoding(utf8));
+        QCOMPARE(exported.bytes.startsWith("\xEF\xBB\xBF"), utf8);
+        const QStringList lines =
+            (utf8 ? QString::fromUtf8(exported.bytes.mid(3)) : DecodeWindows1252(exported.bytes))
+                .split("\r\n");
+        QCOMPARE(lines.size(), 69);
+        QVERIFY(lines.last().isEmpty() && !lines.join("").contains('\r') &&
+                !lines.join("").contains('\n'));
+        const QStringList changed{lines.at(1), lines.at(65), lines.at(67)};
+        QCOMPARE(changed, (QStringList{"Two cells", "two  lines\t\t\t\t",
+                                       utf8 ? "Eagle\t\tΩ\t\t" : "Eagle\t\t?\t\t"}));
+        QStringList reported;
+        for (const Finding& change : exported.changes)
+            reported << QString::number(change.line) + ": " + change.message;
+        QCOMPARE(reported, QStringList({"2: a tab in the question was written as a space",
+                                        "66: a line break in the answer was written as a space",
+                                        "68: Ω cannot be written in Windows-1252; it was written "
+                                        "as ?"})
+                               .mid(0, utf8 ? 2 : 3));
+    }
+
+    // Export then import gives back every text the import carries, on every
+    // set of the fuzz corpus and the example, names in capitals.
+    void exportImportRoundTrip() {
+        const QDir corpus(QZ_SOURCE_DIR "/tests/fuzz/corpus/gameset");
+        for (const QString& file : corpus.entryList(QDir::Files) + QStringList{Example}) {
+            const GameSet original = ReadGameSet(FileContents(corpus.filePath(file)));
+            QStringList expected = Texts(original);
+            for (qsizetype index = 0; index < expected.size(); ++index) {
+                FixedText<32> name;
+                name.set(UpperCaseName(expected[index] = Travelled(expected[index])));
+                expected[index] = index < 6 ? name.trimmed() : expected[index];
+            }
+            for (const TextEncoding encoding : {TextEncoding::Windows1252, TextEncoding::Utf8}) {
+                GameSet imported = ResetGame();
+                QVERIFY(!ImportTabDelimited(imported, ExportTabDelimited(original, encoding).bytes)
+                             .failed());
+                QVERIFY2(Texts(imported) == expected, qPrintable(file));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestCheck)
+#include "tst_check.moc"
