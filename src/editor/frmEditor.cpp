@@ -81,6 +81,7 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     connectControls();
     SetUpFileCommands();
     SetUpEditCommands();
+    SetUpSpelling();
     connect(&m_document, &GameSetDocument::changed, this, &frmEditor::onDocumentChanged);
 }
 

@@ -10,8 +10,11 @@
 #include <array>
 #include <memory>
 
+class QComboBox;
 class QLineEdit;
 class QUrl;
+class SpellChecker;
+class SpellUnderliner;
 
 // The editor's one window: a view of the game-set document and the
 // controller that turns what the author does into document edits. Handlers
@@ -139,6 +142,12 @@ public:
     // with the error report and leaves the set as it was.
     FileError OpenGameSetFile(const QString& path);
 
+    // ---- spelling (spelling.cpp)
+    // The checker behind chkSpellChecker and its language chooser, with
+    // their remembered settings.
+    void SetUpSpelling();
+    void cboSpellLanguage_Click();
+
     // ---- undo and redo (frmEditor.cpp)
     void mnuEditUndo_Click();
     void mnuEditRedo_Click();
@@ -192,6 +201,9 @@ public:
     Services& m_services;
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
+    QComboBox* cboSpellLanguage = nullptr;
+    SpellChecker* m_spellChecker = nullptr; // children of the window
+    SpellUnderliner* m_spellUnderliner = nullptr;
 
     // Control arrays, index as in their names.
     std::array<QLabel*, 6> picCategory{};
