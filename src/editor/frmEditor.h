@@ -15,6 +15,7 @@ class QLineEdit;
 class QUrl;
 class SpellChecker;
 class SpellUnderliner;
+struct Misspelling;
 
 // The editor's one window: a view of the game-set document and the
 // controller that turns what the author does into document edits. Handlers
@@ -143,10 +144,13 @@ public:
     FileError OpenGameSetFile(const QString& path);
 
     // ---- spelling (spelling.cpp)
-    // The checker behind chkSpellChecker and its language chooser, with
-    // their remembered settings.
+    // The checker behind chkSpellChecker, its language chooser and the
+    // Check Spelling command, with their remembered settings.
     void SetUpSpelling();
     void cboSpellLanguage_Click();
+    void mnuEditCheckSpelling_Click();
+    // Shows the square of a word the spelling check found, the word selected.
+    void ShowSpellingPlace(const Misspelling& word);
 
     // ---- undo and redo (frmEditor.cpp)
     void mnuEditUndo_Click();
@@ -201,6 +205,7 @@ public:
     Services& m_services;
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
+    QAction* mnuEditCheckSpelling = nullptr;
     QComboBox* cboSpellLanguage = nullptr;
     SpellChecker* m_spellChecker = nullptr; // children of the window
     SpellUnderliner* m_spellUnderliner = nullptr;

@@ -1,7 +1,8 @@
-// Spelling: the spell checker behind "Enable Spell Checker" and its language
-// chooser.
+// Spelling: the spell checker behind "Enable Spell Checker", its language
+// chooser, and Check Spelling over the whole board.
 
 #include "editor/frmEditor.h"
+#include "editor/spellcheckdialog.h"
 #include "editor/spellunderline.h"
 
 #include "spell/spellchecker.h"
@@ -47,6 +48,14 @@ void frmEditor::SetUpSpelling() {
     cboSpellLanguage->setToolTip(tr("Spelling language"));
     for (const DictionaryInfo& dictionary : m_spellChecker->dictionaries())
         cboSpellLanguage->addItem(LanguageDisplayName(dictionary.language), dictionary.language);
+
+    mnuEditCheckSpelling = new QAction(tr("Check &Spelling..."), this);
+    mnuEditCheckSpelling->setObjectName(QStringLiteral("mnuEditCheckSpelling"));
+    mnuEditCheckSpelling->setShortcut(Qt::Key_F7);
+    m_ui.mnuEdit->addSeparator();
+    m_ui.mnuEdit->addAction(mnuEditCheckSpelling);
+    connect(mnuEditCheckSpelling, &QAction::triggered, this,
+            &frmEditor::mnuEditCheckSpelling_Click);
 
     if (m_spellChecker->dictionaries().isEmpty()) {
         const QString hint = tr("No spelling dictionary is installed: install the package %1 "
@@ -106,4 +115,50 @@ void frmEditor::cboSpellLanguage_Click() {
     m_spellChecker->setLanguage(language);
     if (m_spellUnderliner->isEnabled())
         m_spellChecker->prepare();
+}
+
+void frmEditor::mnuEditCheckSpelling_Click() {
+    if (MultipleChoiceGuard())
+        return;
+    // A failure while loading now is reported by the checker's own signal.
+    const bool failedBefore = !m_spellChecker->errorText().isEmpty();
+    if (!m_spellChecker->ensureLoaded()) {
+        if (failedBefore || m_spellChecker->dictionaries().isEmpty())
+            ShowOkMessage(m_spellChecker->errorText());
+        return;
+    }
+    m_document.endTyping();
+    auto* dialog = new SpellCheckDialog(
+        std::make_unique<SpellWalker>(m_document, *m_spellChecker), *m_spellChecker, m_services,
+        [this](const Misspelling& word) { ShowSpellingPlace(word); }, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    if (!dialog->start()) {
+        delete dialog;
+        m_services.showMessage(tr("The spelling check is complete: every word is known."),
+                               MessageButtons::Ok, MessageIcon::Information, QString());
+        return;
+    }
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->show();
+}
+
+void frmEditor::ShowSpellingPlace(const Misspelling& word) {
+    SelectSquare(word.field.square);
+    DisPlayQuestion();
+    QLineEdit* box = nullptr;
+    switch (word.field.part) {
+    case SpellField::Part::Name:
+        box = m_ui.txtCategoryName;
+        break;
+    case SpellField::Part::Question:
+        box = m_ui.txtEnterQuestion;
+        break;
+    case SpellField::Part::Answer:
+        box = m_ui.txtAnswer;
+        break;
+    case SpellField::Part::Choice:
+        break; // the choices show on the preview
+    }
+    if (box && box->text() == word.text)
+        box->setSelection(word.span.start, word.span.length);
 }
