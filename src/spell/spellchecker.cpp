@@ -39,7 +39,6 @@ QStringList ReadPersonalWords(const QString& path) {
 // A dictionary being loaded in another thread; the thread writes `result`
 // and `error`, read only after the thread has finished.
 struct SpellChecker::Loading {
-    QString language;
     QThread* thread = nullptr;
     std::unique_ptr<Dictionary> result;
     QString error;
@@ -91,7 +90,6 @@ void SpellChecker::prepare() {
     if (m_dictionary || m_loading || !m_error.isEmpty() || !info)
         return;
     auto loading = std::make_shared<Loading>();
-    loading->language = m_language;
     const DictionaryInfo copy = *info;
     loading->thread = QThread::create([loading = loading.get(), copy] {
         loading->result = Dictionary::open(copy, loading->error);
