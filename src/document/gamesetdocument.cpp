@@ -302,6 +302,26 @@ void GameSetDocument::setKind(Square square, MediaKind kind, const QString& path
                });
 }
 
+void GameSetDocument::editTexts(const QString& label, const std::function<void(GameSet&)>& edit) {
+    GameSet edited = m_game;
+    edit(edited);
+    QList<Square> squares = BoardSquares();
+    squares.append(Square::finalQuestion());
+    QList<RecordChange> records;
+    for (const Square square : squares) {
+        if (edited.record(square) != m_game.record(square))
+            records.append({square, m_game.record(square), edited.record(square)});
+    }
+    QList<NameChange> names;
+    for (int category = 1; category <= 6; ++category) {
+        const QString before = m_game.CategoryNames[category - 1].trimmed();
+        const QString after = edited.CategoryNames[category - 1].trimmed();
+        if (after != before)
+            names.append({category, before, after});
+    }
+    push(label, DocumentPart::Board, records, names, false);
+}
+
 void GameSetDocument::ensureDailyDoubles(const std::function<float()>& nextRandom) {
     for (const Square square : BoardSquares()) {
         if (m_game.record(square).DailyDouble == MarkedFlag)

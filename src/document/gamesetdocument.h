@@ -68,6 +68,9 @@ public:
     // sound or video file. What the old kind stored is cleared, so the saved
     // file shows the new kind.
     void setKind(Square square, MediaKind kind, const QString& path = QString());
+    // Any texts of the board at once, as one step labelled `label`: `edit`
+    // changes a copy of the set (a word changed all over the board).
+    void editTexts(const QString& label, const std::function<void(GameSet&)>& edit);
     // Two random Daily Doubles when the board has none. `nextRandom` gives
     // draws in [0, 1).
     void ensureDailyDoubles(const std::function<float()>& nextRandom);

@@ -11,8 +11,12 @@
 #include <memory>
 
 class Autosave;
+class QComboBox;
 class QLineEdit;
 class QUrl;
+class SpellChecker;
+class SpellUnderliner;
+struct Misspelling;
 
 // The editor's one window: a view of the game-set document and the
 // controller that turns what the author does into document edits. Handlers
@@ -163,6 +167,14 @@ public:
     void mnuCheckGameSet_Click();
     void SetUpExportCommand();
     void mnuExportTabDelimited_Click();
+    // ---- spelling (spelling.cpp)
+    // The checker behind chkSpellChecker, its language chooser and the
+    // Check Spelling command, with their remembered settings.
+    void SetUpSpelling();
+    void cboSpellLanguage_Click();
+    void mnuEditCheckSpelling_Click();
+    // Shows the square of a word the spelling check found, the word selected.
+    void ShowSpellingPlace(const Misspelling& word);
 
     // ---- undo and redo (frmEditor.cpp)
     void mnuEditUndo_Click();
@@ -220,6 +232,10 @@ public:
     std::array<QAction*, 8> recentFileActions{};
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
+    QAction* mnuEditCheckSpelling = nullptr;
+    QComboBox* cboSpellLanguage = nullptr;
+    SpellChecker* m_spellChecker = nullptr; // children of the window
+    SpellUnderliner* m_spellUnderliner = nullptr;
 
     // Control arrays, index as in their names.
     std::array<QLabel*, 6> picCategory{};

@@ -114,7 +114,3 @@ void frmEditor::chkFilenameAnswer_Click() {
     // path uses.
     m_ui.txtAnswer->setText(MediaFileAnswer(source));
 }
-
-void frmEditor::chkSpellChecker_Click() {
-    // The box is kept for the familiar layout; there is no spell checker.
-}

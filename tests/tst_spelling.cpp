@@ -1,0 +1,275 @@
+// Words, dictionaries, the underline and its menu, and Check Spelling.
+#include "editor/spellcheckdialog.h"
+#include "editor/spellunderline.h"
+#include "editorharness.h"
+#include "spell/spellchecker.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+
+const QString TestData = u"" QZ_SOURCE_DIR "/tests/data"_s;
+const DictionaryInfo Tiny{u"qz_QZ"_s, TestData + u"/qz_QZ.aff"_s, TestData + u"/qz_QZ.dic"_s};
+
+// The words of `spans` in `text`, joined by "|".
+QString Words(const QString& text, const QList<TextSpan>& spans) {
+    QStringList words;
+    for (const TextSpan& span : spans)
+        words.append(text.mid(span.start, span.length));
+    return words.join(u'|');
+}
+
+void WriteDictionary(const QString& folder, const QString& language, const QByteArray& affix,
+                     const QByteArray& words) {
+    for (const auto& [ending, bytes] : {std::pair{u".aff"_s, affix}, {u".dic"_s, words}}) {
+        QFile file(folder + u'/' + language + ending);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0)
+            qFatal("cannot write %s", qPrintable(file.fileName()));
+    }
+}
+
+// How many pixels of `box` are drawn in the underline's red.
+int RedPixels(QLineEdit* box) {
+    const QImage image = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+    return static_cast<int>(std::count_if(pixels, pixels + image.sizeInBytes() / 4, [](QRgb pixel) {
+        return qRed(pixel) > 180 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
+    }));
+}
+
+} // namespace
+
+class TestSpelling : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        m_personalWords = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                          u"/personal-words.txt"_s;
+    }
+
+    void init() {
+        OverrideDictionaryFolders({TestData});
+        QSettings(u"Quizmora"_s, u"Quizmora Editor"_s).clear();
+        QFile::remove(m_personalWords);
+    }
+
+    void checksWords_data() {
+        QTest::addColumn<QString>("affix");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("unknown");
+        QTest::addColumn<QString>("suggested"); // for the last unknown word
+        // Only words the splitter passes on can be unknown; ő is not in ISO-8859-1.
+        const QString text = u"'café' Straße, cafő isn't well-known Strasse"_s;
+        const QString unknown = u"cafő|well|known|Strasse"_s;
+        QTest::newRow("ISO-8859-1") << Tiny.affixPath << text << unknown << u"Straße"_s;
+        QTest::newRow("UTF-8") << TestData + u"/utf8/qz_QZ.aff"_s << text << unknown << u"Straße"_s;
+        const QString notWords = u"the 21st of 1990s mp3 www.example.com https://x.org/a a@x.org "
+                                 u"C:\\Clips\\intro.mp4 /tmp/a photo.jpg U.S.A. end.Then "_s;
+        QTest::newRow("not words")
+            << Tiny.affixPath << notWords + QString(LongestWord + 1, u'x') + u" Rivr"_s
+            << u"end|Then|Rivr"_s << u"River"_s;
+        QTest::newRow("en_US") << u"/usr/share/hunspell/en_US.aff"_s
+                               << u"Isn't the 21st-century city's famus river?"_s << u"famus"_s
+                               << u"famous"_s;
+    }
+
+    void checksWords() {
+        QFETCH(QString, affix);
+        QFETCH(QString, text);
+        QFETCH(QString, unknown);
+        QFETCH(QString, suggested);
+        if (!QFile::exists(affix))
+            QSKIP("hunspell-en-us is not installed");
+        SpellChecker checker({{u"xx_XX"_s, affix, affix.chopped(4) + u".dic"_s}}, QString());
+        QVERIFY2(checker.ensureLoaded(), qPrintable(checker.errorText()));
+        QCOMPARE(Words(text, checker.unknownWords(text)), unknown);
+        QVERIFY(checker.suggestions(unknown.section(u'|', -1)).contains(suggested));
+    }
+
+    void underlinesUnknownWords_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("underlined");
+        QTest::newRow("question") << u"txtEnterQuestion"_s << u"Teh city on the Siene"_s
+                                  << u"Teh|Siene"_s;
+        QTest::newRow("answer") << u"txtAnswer"_s << u"Pariss"_s << u"Pariss"_s;
+        QTest::newRow("category name")
+            << u"txtCategoryName"_s << u"WORLD CAPITLS"_s << u"CAPITLS"_s;
+        QTest::newRow("choice") << u"txtEditAnswer2"_s << u"the city on the Strasse"_s
+                                << u"Strasse"_s;
+        // Typing stops at 256 characters: the word is cut where the box ends.
+        QTest::newRow("question at its limit")
+            << u"txtEnterQuestion"_s << u"the "_s.repeated(63) + u"Frnacexyz"_s << u"Frna"_s;
+    }
+
+    void underlinesUnknownWords() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, underlined);
+        EditorHarness editor;
+        editor.click(u"chkSpellChecker"_s);
+        QVERIFY(editor.window->m_spellChecker->ensureLoaded());
+        if (box.startsWith(u"txtEditAnswer"_s))
+            editor.click(u"btnMultipleChoice"_s);
+        QLineEdit* edit = editor.lineEdit(box);
+        editor.type(box, typed);
+        QCOMPARE(edit->text().size(), std::min<qsizetype>(typed.size(), 256));
+        QCOMPARE(Words(edit->text(), editor.window->m_spellUnderliner->underlined(edit)),
+                 underlined);
+        QVERIFY(RedPixels(edit) > 0);
+
+        editor.click(u"chkSpellChecker"_s);
+        QVERIFY(editor.window->m_spellUnderliner->underlined(edit).isEmpty());
+        QCOMPARE(RedPixels(edit), 0);
+    }
+
+    void menuActsOnWord_data() {
+        QTest::addColumn<QString>("chosen"); // a suggestion, or the action's object name
+        QTest::addColumn<QString>("after");
+        QTest::newRow("suggestion") << u"Paris"_s << u"Paris is the capital"_s;
+        QTest::newRow("ignore") << u"actSpellIgnore"_s << u"Pariss is the capital"_s;
+        QTest::newRow("add to dictionary") << u"actSpellAdd"_s << u"Pariss is the capital"_s;
+    }
+
+    void menuActsOnWord() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, after);
+        EditorHarness editor;
+        editor.click(u"chkSpellChecker"_s);
+        QVERIFY(editor.window->m_spellChecker->ensureLoaded());
+        editor.type(u"txtEnterQuestion"_s, u"Pariss is the capital"_s);
+        QLineEdit* box = editor.lineEdit(u"txtEnterQuestion"_s);
+        const std::unique_ptr<QMenu> menu =
+            editor.window->m_spellUnderliner->contextMenu(box, QPoint(8, box->height() / 2));
+        const QList<QAction*> entries = menu->actions();
+        const auto action = std::find_if(entries.begin(), entries.end(), [&](QAction* entry) {
+            return entry->text() == chosen || entry->objectName() == chosen;
+        });
+        QVERIFY(action != entries.end());
+        QVERIFY(entries.last()->text().startsWith(u"Select All"_s)); // standard entries last
+
+        (*action)->trigger();
+        QCOMPARE(editor.record(1).QuestionText.trimmed(), after);
+        QVERIFY(editor.window->m_spellUnderliner->underlined(box).isEmpty());
+        QFile words(m_personalWords);
+        QCOMPARE(words.open(QIODevice::ReadOnly) && words.readAll() == "Pariss\n",
+                 chosen == u"actSpellAdd"_s);
+        if (chosen == u"Paris"_s) { // one step, apart from the typing before it
+            editor.click(u"mnuEditUndo"_s);
+            QCOMPARE(box->text(), u"Pariss is the capital"_s);
+        }
+        // The tick is remembered; the next start loads the dictionary in the background.
+        EditorHarness again;
+        QVERIFY(again.checkBox(u"chkSpellChecker"_s)->isChecked());
+        QTRY_VERIFY(again.window->m_spellChecker->isReady());
+    }
+
+    void walksTheBoard() {
+        GameSetDocument document;
+        GameSet game = document.game();
+        game.CategoryNames[0].set(u"CAPITL"_s);
+        game.question(1, 2).QuestionText.set(u"Teh city"_s);
+        auto& answers = game.question(3, 2).Answers; // the answer is choice B
+        for (int k : {0, 2})
+            answers[k].set(u"Pariss"_s);
+        answers[3].set(u"Rivr"_s);
+        game.Final.QuestionText.set(u"Frnace"_s);
+        document.replace(game, QString(), false);
+        SpellChecker checker({Tiny}, QString());
+        QVERIFY(checker.ensureLoaded());
+        SpellWalker walker(document, checker);
+        QStringList stops;
+        const auto stop = [&] {
+            const std::optional<Misspelling> found = walker.next();
+            stops << (found ? SpellCheckDialog::PlaceText(found->field) + u' ' + found->word
+                            : u""_s);
+        };
+
+        stop();
+        QVERIFY(!walker.change(QString(40, u'X'))); // a name keeps 32 characters
+        QVERIFY(walker.change(u"CAPITAL"_s));
+        stop();
+        walker.skip();
+        stop();
+        QVERIFY(walker.changeAll(u"Paris"_s));
+        stop();
+        walker.skip();
+        stop();
+        checker.ignore(u"Frnace"_s);
+        stop();
+        QCOMPARE(stops, QStringList({u"Category 1: Name CAPITL"_s,
+                                     u"Category 1, Question 2: Question Teh"_s,
+                                     u"Category 3, Question 2: Answer Pariss"_s,
+                                     u"Category 3, Question 2: Choice C Rivr"_s,
+                                     u"Final Question: Question Frnace"_s, u""_s}));
+        QCOMPARE(document.game().question(3, 2).Answers[2].trimmed(), u"Paris"_s);
+        document.undoStack().undo(); // Change All is one step
+        QCOMPARE(document.game().question(3, 2).Answers, answers);
+    }
+
+    void checkSpellingDialog() {
+        EditorHarness editor; // the box stays unticked: the command works all the same
+        GameSet game = editor.document.game();
+        game.question(2, 3).QuestionText.set(u"Teh city"_s);
+        game.Final.QuestionText.set(u"Frnace"_s);
+        editor.load(game);
+        editor.click(u"btnMultipleChoice"_s);
+        editor.click(u"mnuEditCheckSpelling"_s);
+        QCOMPARE(editor.services.messageTexts(), QStringList{MultipleChoiceGuardText});
+        editor.click(u"btnCancel"_s);
+
+        editor.click(u"mnuEditCheckSpelling"_s);
+        auto* dialog = editor.find<QDialog>(u"dlgCheckSpelling"_s);
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(editor.selection(), qMakePair(2, 3));
+        QCOMPARE(editor.lineEdit(u"txtEnterQuestion"_s)->selectedText(), u"Teh"_s);
+        QCOMPARE(dialog->findChild<QLineEdit*>(u"txtSpellChangeTo"_s)->text(), u"The"_s);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(u"btnSpellChange"_s), Qt::LeftButton);
+        QCOMPARE(editor.record(2, 3).QuestionText.trimmed(), u"The city"_s);
+        QCOMPARE(editor.selection(), qMakePair(7, 1));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(u"btnSpellIgnore"_s), Qt::LeftButton);
+        QCOMPARE(editor.services.messageTexts().last(), u"The spelling check is complete."_s);
+        QTRY_VERIFY(!editor.find<QDialog>(u"dlgCheckSpelling"_s));
+    }
+
+    void reportsMissingOrDamagedDictionary_data() {
+        QTest::addColumn<QByteArray>("affix"); // null: no dictionary at all
+        QTest::addColumn<QByteArray>("words");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("none installed") << QByteArray() << QByteArray() << u"hunspell-en-us"_s;
+        QTest::newRow("no word count") << "SET UTF-8"_ba
+                                       << "hello"_ba << u"is damaged"_s;
+        QTest::newRow("unknown encoding") << "SET X-NO"_ba
+                                          << "1\nhello"_ba << u"encoding X-NO"_s;
+    }
+
+    void reportsMissingOrDamagedDictionary() {
+        QFETCH(QByteArray, affix);
+        QFETCH(QByteArray, words);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        if (!affix.isNull())
+            WriteDictionary(folder.path(), u"qz_QZ"_s, affix, words);
+        OverrideDictionaryFolders({folder.path()});
+        EditorHarness editor;
+        QCOMPARE(editor.checkBox(u"chkSpellChecker"_s)->isEnabled(), !affix.isNull());
+        if (affix.isNull())
+            QVERIFY(editor.checkBox(u"chkSpellChecker"_s)->toolTip().contains(message));
+        editor.click(u"mnuEditCheckSpelling"_s);
+        QVERIFY(editor.services.messageTexts().last().contains(message));
+    }
+
+private:
+    QString m_personalWords;
+};
+
+QTEST_MAIN(TestSpelling)
+#include "tst_spelling.moc"
