@@ -3,6 +3,8 @@
 #include "editorharness.h"
 #include "testdata.h"
 
+#include "services/gamefontdialog.h"
+
 #include <QAction>
 #include <QScreen>
 #include <QScrollArea>
@@ -299,6 +301,18 @@ private slots:
         QCOMPARE(editor.find<QWidget>(u"centralwidget"_s)->size(), QSize(1018, 681));
         QCOMPARE(scroller->viewport()->width(), 1018);
         QVERIFY(!scroller->horizontalScrollBar()->isVisible());
+    }
+
+    // The font chooser opens at the question's font and offers the fonts a
+    // game's players have; another family is taken only when asked for.
+    void fontChooserStart() {
+        const GameFontDialog courier(u"Courier New"_s, true, false);
+        QCOMPARE(courier.family(), u"Courier New"_s);
+        QVERIFY(courier.bold() && !courier.italic());
+        const GameFontDialog other(u"DejaVu Sans"_s, false, true);
+        QCOMPARE(other.family(), u"DejaVu Sans"_s);
+        QVERIFY(IsGameSetFontFamily(u"times new roman"_s));
+        QVERIFY(!IsGameSetFontFamily(u"DejaVu Sans"_s));
     }
 
     // Sets opened or saved come back from the File menu; a gone one is dropped.

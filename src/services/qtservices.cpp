@@ -1,5 +1,7 @@
 #include "services/qtservices.h"
 
+#include "services/gamefontdialog.h"
+
 #include "util/pathhelpers.h"
 
 #include <QAudioOutput>
@@ -189,14 +191,10 @@ SaveFileChoice QtServices::getSaveFileChoice(const QString& folder, const QStrin
 }
 
 std::optional<FontChoice> QtServices::chooseFont(const FontChoice& initial) {
-    QFont font(initial.faceName);
-    font.setBold(initial.bold);
-    font.setItalic(initial.italic);
-    bool accepted = false;
-    const QFont chosen = QFontDialog::getFont(&accepted, font, m_parent);
-    if (!accepted)
+    GameFontDialog dialog(initial.faceName, initial.bold, initial.italic, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return FontChoice{chosen.family(), chosen.bold(), chosen.italic()};
+    return FontChoice{dialog.family(), dialog.bold(), dialog.italic()};
 }
 
 std::optional<QColor> QtServices::chooseColor(const QColor& initial) {
