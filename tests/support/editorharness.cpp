@@ -74,33 +74,12 @@ void EditorHarness::leave(const QString& name) {
     QCoreApplication::sendEvent(widget, &focusOut);
 }
 
-QStringList EditorHarness::shownArrows() const {
-    QStringList names;
-    for (const QLabel* arrow : window->lblCArrow) {
-        if (!arrow->isHidden())
-            names.append(arrow->objectName());
-    }
-    for (const QLabel* arrow : window->lblQArrow) {
-        if (!arrow->isHidden())
-            names.append(arrow->objectName());
-    }
-    return names;
-}
-
 bool EditorHarness::shown(const QString& name) const {
     if (const QWidget* widget = find<QWidget>(name))
         return !widget->isHidden();
     if (const QAction* command = action(name))
         return command->isVisible();
     qFatal("EditorHarness: no control named %s", qPrintable(name));
-}
-
-FakeMediaPlayer* EditorHarness::player(bool video) const {
-    for (FakeMediaPlayer* player : services.players) {
-        if (player->isVideo == video)
-            return player;
-    }
-    return nullptr;
 }
 
 void EditorHarness::select(int category, int question) {
@@ -137,20 +116,6 @@ QStringList EditorHarness::categoryCaptions() const {
     for (const QLabel* caption : window->lblCategory)
         captions.append(caption->text());
     return captions;
-}
-
-QStringList EditorHarness::choiceCaptions() const {
-    QStringList captions;
-    for (const QLabel* choice : window->lblAnswerChoices)
-        captions.append(choice->text());
-    return captions;
-}
-
-QString EditorHarness::lookOf(int category, int question) const {
-    const QuestionRecord& shown = record(category, question);
-    return u"%1/%2/%3/%4/%5"_s.arg(shown.FontName, shown.FontSize,
-                                   QString::number(int(shown.FontBold)),
-                                   QString::number(int(shown.FontItalic)), shown.FontColor);
 }
 
 quint32 SquareColour(const EditorHarness& editor, int category, int index) {

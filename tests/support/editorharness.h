@@ -43,14 +43,8 @@ public:
 
     // The selected board square as (category, question).
     QPair<int, int> selection() const { return {window->CurrentCategory, window->CurrentQuestion}; }
-    // Names of the arrow labels currently shown, in board order.
-    QStringList shownArrows() const;
     // Whether a control's own Visible flag is set.
     bool shown(const QString& name) const;
-
-    FakeMediaPlayer* player(bool video) const;
-    FakeMediaPlayer* videoPlayer() const { return player(true); }
-    FakeMediaPlayer* soundPlayer() const { return player(false); }
 
     // Selects a board question (category 1..6, question 1..5) by clicking
     // its category and its button, or the final question (category 7).
@@ -67,11 +61,6 @@ public:
     QStringList shownAmong(const QStringList& names) const;
     // Captions of the six category labels.
     QStringList categoryCaptions() const;
-    // Captions of the four choice labels A..D.
-    QStringList choiceCaptions() const;
-    // A question's look as "face/size/bold/italic/colour", e.g.
-    // "Arial/28/1/0/255"; category 7 is the final question.
-    QString lookOf(int category, int question = 1) const;
 };
 
 // The refusal of a command while the multiple-answers box is open.
