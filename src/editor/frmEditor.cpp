@@ -39,6 +39,15 @@ QPixmap GradientPixmap(const QSize& size, const QColor& top, const QColor& botto
     return pixmap;
 }
 
+// Artwork as the widget's background, the same in every state: while a
+// dialog has the editor's input, the board dims its text, not its pictures.
+void PaintBehind(QWidget* widget, const QPixmap& artwork) {
+    QPalette colours = widget->palette();
+    colours.setBrush(QPalette::Window, QBrush(artwork));
+    widget->setPalette(colours);
+    widget->setAutoFillBackground(true);
+}
+
 void FillBackground(QWidget* widget, const QColor& colour) {
     QPalette colours = widget->palette();
     colours.setColor(QPalette::Window, colour);
@@ -171,7 +180,7 @@ void frmEditor::paintArtwork() {
         painter.setBrush(PreviewBlue);
         painter.drawRoundedRect(QRectF(screen).adjusted(-3.5, -3.5, 3.5, 3.5), 6, 6);
     }
-    m_ui.imgBackground->setPixmap(background);
+    PaintBehind(m_ui.imgBackground, background);
 
     // A small emblem in the corner: a gold question mark on a blue tile.
     QPixmap emblem(m_ui.Image1->size());
@@ -188,10 +197,10 @@ void frmEditor::paintArtwork() {
         painter.setFont(font);
         painter.drawText(emblem.rect(), Qt::AlignCenter, QStringLiteral("?"));
     }
-    m_ui.Image1->setPixmap(emblem);
+    PaintBehind(m_ui.Image1, emblem);
 
     for (QLabel* panel : picCategory) {
-        panel->setPixmap(GradientPixmap(panel->size(), QColor(40, 70, 200), QColor(12, 28, 120)));
+        PaintBehind(panel, GradientPixmap(panel->size(), QColor(40, 70, 200), QColor(12, 28, 120)));
     }
     for (ClickableLabel* caption : lblCategory) {
         SetTextColour(caption, Qt::white);
