@@ -37,7 +37,7 @@ QString AboutText() {
         .arg(QCoreApplication::applicationVersion(), qtVersions);
 }
 
-void SetUpHelpMenu(frmEditor& editor) {
+void frmEditor::SetUpHelpMenu() {
     // The resource sits in the editor's static library, where nothing else
     // refers to it; without this the linker would leave it out.
     static const bool iconLoaded = [] {
@@ -45,9 +45,9 @@ void SetUpHelpMenu(frmEditor& editor) {
         return true;
     }();
     Q_UNUSED(iconLoaded);
-    editor.setWindowIcon(ProgramIcon());
+    setWindowIcon(ProgramIcon());
 
-    QMenu* help = editor.menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
 
     QAction* about = help->addAction(QStringLiteral("&About Quizmora Editor"));
@@ -55,15 +55,14 @@ void SetUpHelpMenu(frmEditor& editor) {
     about->setMenuRole(QAction::AboutRole);
     // The services' message box is enough for a few lines of plain text, and
     // tests read the About box there as they read every other message.
-    QObject::connect(about, &QAction::triggered, &editor, [&editor] {
-        editor.m_services.showMessage(AboutText(), MessageButtons::Ok, MessageIcon::Information,
-                                      QStringLiteral("About Quizmora Editor"));
+    connect(about, &QAction::triggered, this, [this] {
+        m_services.showMessage(AboutText(), MessageButtons::Ok, MessageIcon::Information,
+                               QStringLiteral("About Quizmora Editor"));
     });
 
     QAction* aboutQt = help->addAction(QStringLiteral("About &Qt"));
     aboutQt->setObjectName(QStringLiteral("mnuHelpAboutQt"));
     aboutQt->setMenuRole(QAction::AboutQtRole);
     // The services have no call for Qt's own box, which only informs.
-    QObject::connect(aboutQt, &QAction::triggered, &editor,
-                     [&editor] { QMessageBox::aboutQt(&editor); });
+    connect(aboutQt, &QAction::triggered, this, [this] { QMessageBox::aboutQt(this); });
 }

@@ -148,16 +148,21 @@ void CheckPanel::activated(QTableWidgetItem* item) {
 }
 
 void CheckPanel::goTo(const Finding& finding) {
-    if (m_window.MultipleChoiceGuard() || !finding.square)
+    m_window.GoToFinding(finding);
+}
+
+// The finding's square selected through the board's own controls, as a click
+// selects it, and the cursor in the box to fix.
+void frmEditor::GoToFinding(const Finding& finding) {
+    if (MultipleChoiceGuard() || !finding.square)
         return;
     const Square square = *finding.square;
-    Ui::frmEditor& ui = m_window.m_ui;
-    // Through the board's own controls, so the selection shows as a click shows it.
+    Ui::frmEditor& ui = m_ui;
     if (square.isFinal()) {
-        m_window.picFinalQuestion_Click();
+        picFinalQuestion_Click();
     } else {
-        m_window.lblCategory_Click(square.category - 1);
-        m_window.btnQuestion_Click(square.question - 1);
+        lblCategory_Click(square.category - 1);
+        btnQuestion_Click(square.question - 1);
     }
 
     const auto shown = [](QWidget* widget) {
@@ -180,7 +185,7 @@ void CheckPanel::goTo(const Finding& finding) {
     case CheckPart::Choice:
         // The right letter is set in the multiple-choice box.
         if (shown(ui.btnMultipleChoice)) {
-            m_window.btnMultipleChoice_Click();
+            btnMultipleChoice_Click();
             box = ui.cboABCD;
         }
         break;
@@ -193,8 +198,8 @@ void CheckPanel::goTo(const Finding& finding) {
     case CheckPart::File:
         break;
     }
-    m_window.raise();
-    m_window.activateWindow();
+    raise();
+    activateWindow();
     if (box)
         box->setFocus(Qt::OtherFocusReason);
 }

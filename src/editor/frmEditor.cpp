@@ -112,7 +112,7 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     connect(&m_document, &GameSetDocument::changed, this, &frmEditor::onDocumentChanged);
     // A whole new set (opened, imported, new) repaints the map at once.
     connect(&m_document, &GameSetDocument::reset, this, &frmEditor::PaintDailyDoubleMap);
-    SetUpHelpMenu(*this);
+    SetUpHelpMenu();
 }
 
 frmEditor::~frmEditor() = default;

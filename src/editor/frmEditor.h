@@ -13,6 +13,7 @@
 class Autosave;
 class QComboBox;
 class QLineEdit;
+struct Finding;
 class QUrl;
 class SpellChecker;
 class SpellUnderliner;
@@ -164,6 +165,8 @@ public:
     void AddRecentFile(const QString& path);
     // ---- check panel (checkpanel.cpp) and export (exportcommand.cpp)
     void SetUpCheckPanel();
+    // Selects a finding's square and puts the cursor in the box concerned.
+    void GoToFinding(const Finding& finding);
     void mnuCheckGameSet_Click();
     void SetUpExportCommand();
     void mnuExportTabDelimited_Click();
@@ -260,6 +263,8 @@ private:
     void onDocumentChanged(Square square, DocumentPart part);
     void SelectSquare(Square square);
     void SetUpEditCommands();
+    // The Help menu (About Quizmora Editor, About Qt) and the window's icon (aboutbox.cpp).
+    void SetUpHelpMenu();
     void SetUpRecentFiles();
     void ShowRecentFiles();
     // Media helpers (media.cpp).
