@@ -387,76 +387,56 @@ QString TextTypeLine(const QString& fontName, const QString& fontSize, bool bold
 
 // ---- reading -----------------------------------------------------------------
 
-void ReadGameSet(GameSet& game, QIODevice& device) {
-    ResetGameSet(game);
-    LineReader reader(device);
+namespace {
 
-    // Working values shared by the whole read: past the end of a short file
-    // they keep the last line read into them.
-    QString questionLine;
-    QString typeLine;
-
-    for (int category = 1; category <= 6; ++category) {
-        ReadInto(reader, game.CategoryNames[category - 1]);
-        for (int question = 1; question <= 5; ++question) {
-            QuestionRecord& record = game.question(category, question);
-            ReadInto(reader, questionLine);
-
-            QString answersLine;
-            ReadInto(reader, answersLine);
-            SplitAnswers(answersLine, record.Answers);
-
-            ReadInto(reader, record.DailyDouble);
-
-            ReadInto(reader, typeLine);
-            record.QuestionType = typeLine.left(1);
-            if (record.QuestionType.isEmpty() ||
-                (BlankTypeIsText(category) && record.QuestionType == QLatin1String(" ")))
-                record.QuestionType = QStringLiteral("T");
-
-            if (record.QuestionType == QLatin1String("T")) {
-                const DecodedFont font = DecodeFont(typeLine);
-                record.FontName = font.name;
-                record.FontSize = QString::number(font.size);
-                record.FontBold = font.bold;
-                record.FontItalic = font.italic;
-                record.FontColor = font.color;
-            }
-            if (record.QuestionType == QLatin1String("S")) {
-                record.MediaPath.set(questionLine);
-                record.QuestionText.set(typeLine.mid(1));
-            } else {
-                record.QuestionText.set(questionLine);
-            }
-        }
-    }
-
-    // The final group has no Daily Double line, takes only an empty type as
-    // text, and keeps its font size as a number.
-    QuestionRecord& last = game.Final;
+// One question group into `record`: the question line, the answers line, the
+// Daily Double line (the final question has none), then the type line.
+// `questionLine` and `typeLine` are the read's working values: past the end
+// of a short file they keep the last line read into them.
+void ReadGroup(LineReader& reader, int category, QuestionRecord& record, QString& questionLine,
+               QString& typeLine) {
     ReadInto(reader, questionLine);
     QString answersLine;
     ReadInto(reader, answersLine);
-    SplitAnswers(answersLine, last.Answers);
-    ReadInto(reader, typeLine);
+    SplitAnswers(answersLine, record.Answers);
+    if (category != Square::FinalCategory)
+        ReadInto(reader, record.DailyDouble);
 
-    last.QuestionType = typeLine.left(1);
-    if (last.QuestionType.isEmpty())
-        last.QuestionType = QStringLiteral("T");
-    if (last.QuestionType == QLatin1String("T")) {
+    ReadInto(reader, typeLine);
+    record.QuestionType = typeLine.left(1);
+    if (record.QuestionType.isEmpty() ||
+        (BlankTypeIsText(category) && record.QuestionType == QLatin1String(" ")))
+        record.QuestionType = QStringLiteral("T");
+
+    if (record.QuestionType == QLatin1String("T")) {
         const DecodedFont font = DecodeFont(typeLine);
-        last.FontName = font.name;
-        last.FontSize = QString::number(font.size);
-        last.FontBold = font.bold;
-        last.FontItalic = font.italic;
-        last.FontColor = font.color;
+        record.FontName = font.name;
+        record.FontSize = QString::number(font.size);
+        record.FontBold = font.bold;
+        record.FontItalic = font.italic;
+        record.FontColor = font.color;
     }
-    if (last.QuestionType == QLatin1String("S")) {
-        last.MediaPath.set(questionLine);
-        last.QuestionText.set(typeLine.mid(1));
+    if (record.QuestionType == QLatin1String("S")) {
+        record.MediaPath.set(questionLine);
+        record.QuestionText.set(typeLine.mid(1));
     } else {
-        last.QuestionText.set(questionLine);
+        record.QuestionText.set(questionLine);
     }
+}
+
+} // namespace
+
+void ReadGameSet(GameSet& game, QIODevice& device) {
+    ResetGameSet(game);
+    LineReader reader(device);
+    QString questionLine;
+    QString typeLine;
+    for (int category = 1; category <= 6; ++category) {
+        ReadInto(reader, game.CategoryNames[category - 1]);
+        for (int question = 1; question <= 5; ++question)
+            ReadGroup(reader, category, game.question(category, question), questionLine, typeLine);
+    }
+    ReadGroup(reader, Square::FinalCategory, game.Final, questionLine, typeLine);
     // Nothing after the final group is read.
 }
 
