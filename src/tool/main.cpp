@@ -22,7 +22,7 @@ const std::array<Command, 5> Commands = {{
 
 // In the GNU form ("Usage:", "  or:", then the options), from which the
 // build writes the manual page.
-void printUsage(QTextStream& stream) {
+void PrintUsage(QTextStream& stream) {
     const char* lead = "Usage: ";
     for (const Command& command : Commands) {
         stream << lead << "quizmora-tool " << command.name << ' ' << command.usage << '\n';
@@ -62,12 +62,12 @@ int main(int argc, char* argv[]) {
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     if (arguments.isEmpty()) {
-        printUsage(err);
+        PrintUsage(err);
         return 1;
     }
     const QString name = arguments.takeFirst();
     if (name == QLatin1String("--help") || name == QLatin1String("help")) {
-        printUsage(out);
+        PrintUsage(out);
         return 0;
     }
     if (name == QLatin1String("--version")) {
@@ -83,6 +83,6 @@ int main(int argc, char* argv[]) {
         }
     }
     err << "quizmora-tool: unknown command \"" << name << "\"\n";
-    printUsage(err);
+    PrintUsage(err);
     return 1;
 }

@@ -13,14 +13,14 @@ constexpr std::array<char16_t, 32> HighControlRange = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98..9F
 };
 
-char16_t decodeByte(unsigned char byte) {
+char16_t DecodeByte(unsigned char byte) {
     if (byte >= 0x80 && byte <= 0x9F)
         return HighControlRange[byte - 0x80];
     return byte; // ASCII and Latin-1 coincide with Unicode here
 }
 
 // The byte of `character`, or -1 when the code page has none.
-int encodeChar(char16_t character) {
+int EncodeChar(char16_t character) {
     if (character < 0x80 || (character >= 0xA0 && character <= 0xFF))
         return character;
     for (std::size_t index = 0; index < HighControlRange.size(); ++index) {
@@ -36,7 +36,7 @@ QString DecodeWindows1252(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (qsizetype index = 0; index < bytes.size(); ++index)
-        out[index] = QChar(decodeByte(static_cast<unsigned char>(bytes[index])));
+        out[index] = QChar(DecodeByte(static_cast<unsigned char>(bytes[index])));
     return text;
 }
 
@@ -55,7 +55,7 @@ QByteArray EncodeWindows1252(const QString& text, bool* lossless) {
             out[written++] = static_cast<char>(character);
             continue;
         }
-        const int byte = encodeChar(character);
+        const int byte = EncodeChar(character);
         if (byte >= 0) {
             out[written++] = static_cast<char>(byte);
             continue;
@@ -74,7 +74,7 @@ QByteArray EncodeWindows1252(const QString& text, bool* lossless) {
 }
 
 bool IsWindows1252(QChar character) {
-    return encodeChar(character.unicode()) >= 0;
+    return EncodeChar(character.unicode()) >= 0;
 }
 
 QString FirstUnstorableCharacter(QStringView text) {
