@@ -100,9 +100,11 @@ private slots:
         AddRow("two letters", "TX", "28.5", "Final?", "TX");
     }
     void savedLines() {
-        GameSet game;
+        // Every field but the media paths filled before the reset, which clears
+        // them all and keeps only the final type.
+        GameSet game = ReadGameSet(FileBytes(QStringList(129, "T#Arial#9#False#False#1#")));
         game.Final.QuestionType = Data<QString>("finalType");
-        ResetGameSet(game); // keeps the final type
+        ResetGameSet(game);
         game.Final.QuestionText.set("  Final?  ");
         game.Final.MediaPath.set(" f.wav");
         game.Final.FontSize = Data<QString>("size");

@@ -131,43 +131,38 @@ private slots:
         QCOMPARE(lines.at(15), u" "_s); // after the category
     }
 
-    // Each option button: its place top to bottom in its frame, its caption,
-    // and what a click on it (after a click on another) chooses.
-    void optionButtons_data() {
-        // The value is the print mode (1 all, 2 questions, 3 answers) or the dollar multiplier.
-        Columns<bool, int, QString, int>("dollars", "position", "caption", "value");
-        AddRow("optPrintField_0", false, 0, "Print Categories, Questions, and Answers", 1);
-        AddRow("optPrintField_1", false, 1, "Print Only Categories and Questions", 2);
-        AddRow("optPrintField_2", false, 2, "Print Only Categories and Answers", 3);
-        AddRow("optDollarAmounts_6", true, 0, "Don't Print Dollar Values", 0);
-        AddRow("optDollarAmounts_4", true, 1, "Print Dollar Amounts as $1 - $5", 1);
-        AddRow("optDollarAmounts_5", true, 2, "Print Dollar Amounts as $5 - $25", 5);
-        AddRow("optDollarAmounts_0", true, 3, "Print Dollar Amounts as $10 - $50", 10);
-        AddRow("optDollarAmounts_1", true, 4, "Print Dollar Amounts as $20 - $100", 20);
-        AddRow("optDollarAmounts_2", true, 5, "Print Dollar Amounts as $100 - $500", 100);
-        AddRow("optDollarAmounts_3", true, 6, "Print Dollar Amounts as $200 - $1000", 200);
-    }
+    // The option buttons of each frame, top to bottom: name, caption, and
+    // what a click on it chooses (the print mode, or the dollar multiplier).
     void optionButtons() {
-        const bool dollars = Data<bool>("dollars");
-        const int position = Data<int>("position"), value = Data<int>("value");
         Dialog d;
-        auto* group =
-            d.dialog->findChild<QGroupBox*>(dollars ? "fraDollarOptions" : "fraFieldOptions");
-        QList<QRadioButton*> buttons = group->findChildren<QRadioButton*>();
-        std::sort(buttons.begin(), buttons.end(),
-                  [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
-        QCOMPARE(buttons.size(), dollars ? 7 : 3);
-        QCOMPARE(group->title(), dollars ? u" Dollar Amounts "_s : u" Fields "_s);
-        QRadioButton* button = buttons.at(position);
-        QCOMPARE(button->objectName(), QString(QTest::currentDataTag()));
-        QTEST(button->text(), "caption");
-        QCOMPARE(button->font().family(), u"Arial"_s);
-        QTest::mouseClick(buttons.at(position ? 0 : 1), Qt::LeftButton);
-        QTest::mouseClick(button, Qt::LeftButton);
-        if (dollars)
-            QCOMPARE(d.dialog->dollarValues(), DollarValuesFor(value));
-        else
-            QCOMPARE(int(d.dialog->printMode()), value);
+        QStringList seen;
+        for (const char* frame : {"fraFieldOptions", "fraDollarOptions"}) {
+            auto* group = d.dialog->findChild<QGroupBox*>(frame);
+            QList<QRadioButton*> buttons = group->findChildren<QRadioButton*>();
+            std::sort(buttons.begin(), buttons.end(),
+                      [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+            seen << group->title();
+            for (QRadioButton* button : buttons) {
+                QCOMPARE(button->font().family(), u"Arial"_s);
+                QTest::mouseClick(button, Qt::LeftButton);
+                const int value =
+                    buttons.size() == 3 ? int(d.dialog->printMode()) : d.dialog->dollarValues()[0];
+                seen << button->objectName() + ": " + button->text() + " = " +
+                            QString::number(value);
+            }
+        }
+        QCOMPARE(seen,
+                 QStringList(
+                     {" Fields ", "optPrintField_0: Print Categories, Questions, and Answers = 1",
+                      "optPrintField_1: Print Only Categories and Questions = 2",
+                      "optPrintField_2: Print Only Categories and Answers = 3", " Dollar Amounts ",
+                      "optDollarAmounts_6: Don't Print Dollar Values = 0",
+                      "optDollarAmounts_4: Print Dollar Amounts as $1 - $5 = 1",
+                      "optDollarAmounts_5: Print Dollar Amounts as $5 - $25 = 5",
+                      "optDollarAmounts_0: Print Dollar Amounts as $10 - $50 = 10",
+                      "optDollarAmounts_1: Print Dollar Amounts as $20 - $100 = 20",
+                      "optDollarAmounts_2: Print Dollar Amounts as $100 - $500 = 100",
+                      "optDollarAmounts_3: Print Dollar Amounts as $200 - $1000 = 200"}));
     }
 
     void dialogDefaults() {
