@@ -56,50 +56,44 @@ private slots:
         QCOMPARE(ImportTabDelimitedFile(game, "/dev/zero").number, 75); // never ends
     }
 
-    // A category line (line 1) or a question line (line 2): all the field's characters.
-    void firstColumn_data() {
-        Columns<int, QString, QString>("lineNumber", "line", "expected");
-        AddRow("name: spaces kept, capitals, rest ignored", 1, "  history\tx", "  HISTORY");
-        AddRow("name: cut to 32", 1, QString(40, 'b'), QString(32, 'B'));
-        AddRow("name: capitals outside the code page", 1, u"\u00b5g \u0192 \u00df \u00ff \u00e9"_s,
+    // One of the lines "CAT", "Q", "A" replaced: the field it fills, all its
+    // characters; the answers of 1.1 were "old" before, so "old" is a slot the
+    // answer line does not write.
+    void fields_data() {
+        Columns<int, QString, QString>("index", "line", "expected");
+        AddRow("name: spaces kept, capitals, rest ignored", 0, "  history\tx", "  HISTORY");
+        AddRow("name: cut to 32", 0, QString(40, 'b'), QString(32, 'B'));
+        AddRow("name: capitals outside the code page", 0, u"\u00b5g \u0192 \u00df \u00ff \u00e9"_s,
                u"\u00b5G \u0192 SS \u0178 \u00c9"_s);
-        AddRow("question: spaces only", 2, "     ", "");
-        AddRow("question: leading spaces kept", 2, "  who?", "  who?");
-        AddRow("question: cut to 256", 2, QString(300, 'q'), QString(256, 'q'));
-    }
-    void firstColumn() {
-        const bool name = Data<int>("lineNumber") == 1;
-        const QString line = Data<QString>("line");
-        GameSet game = ResetGame();
-        QCOMPARE(
-            ImportTabDelimited(game, FileBytes(name ? QStringList{line} : QStringList{"C", line}))
-                .number,
-            0);
-        QTEST(RTrimSpaces(name ? game.CategoryNames[0].padded()
-                               : game.question(1, 1).QuestionText.padded()),
-              "expected");
-    }
-
-    void answerLine_data() {
-        Columns<QString, QString>("line", "expected"); // "old": a slot the line does not write
-        AddRow("six columns", "Paris\tLondon\tParis\tRome\tBerlin\tExtra",
+        AddRow("question: spaces only", 1, "     ", "");
+        AddRow("question: leading spaces kept", 1, "  who?", "  who?");
+        AddRow("question: cut to 256", 1, QString(300, 'q'), QString(256, 'q'));
+        AddRow("answers: six columns", 2, "Paris\tLondon\tParis\tRome\tBerlin\tExtra",
                "Paris|London|Paris|Rome|Berlin");
-        AddRow("one trailing tab", "Paris\t", "Paris||old|old|old");
-        AddRow("empty line", "", "|old|old|old|old");
-        AddRow("fields trimmed", "  Paris  \t  London \t   \tRome", "Paris|London||Rome|old");
-        AddRow("leading tab kept", "  \tLondon", "|London|old|old|old");
-        AddRow("quotes kept", "\"Paris, France\"\t\"A\"", "\"Paris, France\"|\"A\"|old|old|old");
-        AddRow("cut to 300", QString(400, 'a') + "\tB", QString(300, 'a') + "|B|old|old|old");
-        AddRow("long leading spaces of a field", "x\t" + QString(500, ' ') + "B",
+        AddRow("answers: one trailing tab", 2, "Paris\t", "Paris||old|old|old");
+        AddRow("answers: empty line", 2, "", "|old|old|old|old");
+        AddRow("answers: fields trimmed", 2, "  Paris  \t  London \t   \tRome",
+               "Paris|London||Rome|old");
+        AddRow("answers: leading tab kept", 2, "  \tLondon", "|London|old|old|old");
+        AddRow("answers: quotes kept", 2, "\"Paris, France\"\t\"A\"",
+               "\"Paris, France\"|\"A\"|old|old|old");
+        AddRow("answers: cut to 300", 2, QString(400, 'a') + "\tB",
+               QString(300, 'a') + "|B|old|old|old");
+        AddRow("answers: long leading spaces of a field", 2, "x\t" + QString(500, ' ') + "B",
                "x|B|old|old|old");
     }
-    void answerLine() {
+    void fields() {
+        const int index = Data<int>("index");
+        QStringList lines = {"CAT", "Q", "A"};
+        lines[index] = Data<QString>("line");
         GameSet game = ResetGame();
         for (auto& answer : game.question(1, 1).Answers)
             answer.set("old");
-        QCOMPARE(ImportTabDelimited(game, FileBytes({"CAT", "Q", Data<QString>("line")})).number,
-                 0);
-        QTEST(Joined(game.question(1, 1).Answers), "expected");
+        QCOMPARE(ImportTabDelimited(game, FileBytes(lines)).number, 0);
+        const QString fields[] = {RTrimSpaces(game.CategoryNames[0].padded()),
+                                  RTrimSpaces(game.question(1, 1).QuestionText.padded()),
+                                  Joined(game.question(1, 1).Answers)};
+        QTEST(fields[index], "expected");
     }
 
     // Raw bytes: short files, line ends and encodings.
