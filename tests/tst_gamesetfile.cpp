@@ -36,6 +36,7 @@ private slots:
         AddRow("short hex is 16-bit", "&HFFFF", true, -1.0, 1, -1);
         AddRow("octal", "&O17", true, 15.0, 1, 15);
         AddRow("bare ampersand is octal", "&17", true, 15.0, 1, 15);
+        AddRow("octal stops at 8", "&O78", false, 7.0, -1, 7);
         AddRow("word", "True", false, 0.0, 1, 0);
         AddRow("lower-case word", "false", false, 0.0, 0, 0);
         AddRow("spaces only", "   ", false, 0.0, -1, 0);
@@ -100,8 +101,8 @@ private slots:
         AddRow("two letters", "TX", "28.5", "Final?", "TX");
     }
     void savedLines() {
-        // Every field but the media paths filled before the reset, which clears
-        // them all and keeps only the final type.
+        // Every field a file shows filled before the reset, which clears them
+        // all and keeps only the final type.
         GameSet game = ReadGameSet(FileBytes(QStringList(129, "T#Arial#9#False#False#1#")));
         game.Final.QuestionType = Data<QString>("finalType");
         ResetGameSet(game);

@@ -56,6 +56,7 @@ private slots:
         AddRow("patterns with spaces", "Sounds|*.wav; *.mp3;*.wma|Pictures|*.bmp;*.jpg",
                "Sounds (*.wav *.mp3 *.wma);;Pictures (*.bmp *.jpg)");
         AddRow("missing pattern", "Text", "Text (*)");
+        AddRow("blank pattern", "Text| ; ", "Text (*)");
         AddRow("empty", "", "");
     }
     void filters() { QTEST(ToQtFileFilter(Data<QString>("filter")), "expected"); }
