@@ -107,18 +107,6 @@ private slots:
                  category == 7 ? u"FINAL QUESTION"_s : game.CategoryNames[category - 1].trimmed());
     }
 
-    // Start-up on the game's current set shows it whole, unchanged.
-    void startUpOnTheCurrentGame() {
-        EditorHarness editor({{u"EditCurrentGame"_s, u"1"_s}, {u"Game"_s, Example}});
-        QCOMPARE(editor.window->windowTitle(), u"Quizmora Editor"_s);
-        QCOMPARE(editor.categoryCaptions().value(5), u"FOOD & DRINK"_s);
-        QCOMPARE(SquareColour(editor, 2, 2), 255u);
-        QCOMPARE(SquareColour(editor, 2, 1), 0u);
-        QVERIFY(!editor.document.isModified());
-        GameSet example = ExampleGame();
-        QCOMPARE(editor.savedBytes(), WriteGameSet(example));
-    }
-
     // Typing, moving on, and taking it back with Undo; Undo selects the
     // square it changes, and back at the saved state nothing is changed.
     void undoInTheWindow() {
@@ -200,6 +188,39 @@ private slots:
         editor.click(u"chkFilenameAnswer"_s);
         QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), u"eiffel"_s);
         QCOMPARE(SavedLine(editor, {1, 1}, 1), u"eiffel^^^^"_s);
+    }
+
+    // The look buttons store what the choosers give; Play plays the clip.
+    void lookAndPlayback() {
+        QTemporaryDir folder;
+        EditorHarness editor;
+        editor.select(2, 2);
+        editor.type(u"txtEnterQuestion"_s, u"Q"_s);
+        editor.services.setNextFont(FontChoice{u"Arial"_s, false, true});
+        editor.click(u"btnFont"_s);
+        editor.services.setNextColor(QColor(255, 0, 0));
+        editor.click(u"btnFontColor"_s);
+        const QString arialRed = u"T#Arial#28#False#True#255#"_s;
+        QCOMPARE(SavedLine(editor, {2, 2}, 3), arialRed);
+        QCOMPARE(editor.label(u"lblDisPlayQuestion"_s)->font().family(), u"Arial"_s);
+        editor.select(3, 1);
+        editor.type(u"txtEnterQuestion"_s, u"Other"_s);
+        editor.select(2, 2);
+        editor.click(u"btnCopy"_s); // to every question with text
+        QCOMPARE(SavedLine(editor, {3, 1}, 3), arialRed);
+        QCOMPARE(SavedLine(editor, {5, 5}, 3), TextType);
+        editor.click(u"btnDefault"_s);
+        QCOMPARE(SavedLine(editor, {2, 2}, 3), TextType);
+        QCOMPARE(SavedLine(editor, {3, 1}, 3), arialRed);
+
+        const QString clip = WriteFile(folder, u"bell.wav"_s, "RIFF");
+        editor.services.setNextFileName(clip);
+        editor.click(u"btnSound"_s);
+        editor.click(u"btnPlay"_s);
+        const FakeMediaPlayer* sound = editor.services.players.value(1);
+        QVERIFY(sound && !sound->isVideo);
+        QCOMPARE(sound->calls.mid(sound->calls.size() - 2),
+                 (QStringList{u"open:"_s + clip, u"play"_s}));
     }
 
     // Save places two Daily Doubles on a board without any; one on the

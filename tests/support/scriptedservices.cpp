@@ -4,12 +4,6 @@
 
 void FakeMediaPlayer::open(const QString& path) {
     calls.append(QStringLiteral("open:") + path);
-    openedPath = path;
-    if (!m_openError.isNull()) {
-        const QString description = m_openError;
-        m_openError = QString();
-        simulateError(description);
-    }
 }
 
 void FakeMediaPlayer::play() {
@@ -24,17 +18,10 @@ void FakeMediaPlayer::setPosition(double seconds) {
     calls.append(QStringLiteral("setPosition:") + QString::number(seconds));
 }
 
-void FakeMediaPlayer::simulateError(const QString& description) {
-    if (onError)
-        onError(description);
-}
-
 MessageAnswer ScriptedServices::showMessage(const QString& text, MessageButtons buttons,
                                             MessageIcon icon, const QString& title) {
     const Message message{text, buttons, icon, title};
     messages.append(message);
-    if (onMessage)
-        onMessage(message);
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     if (m_answers.isEmpty()) {
@@ -68,7 +55,6 @@ QString ScriptedServices::getSaveFileName(const QString& folder, const QString& 
 
 std::optional<FontChoice> ScriptedServices::chooseFont(const FontChoice& initial) {
     chooserCalls.append({QStringLiteral("font"), QString(), QString(), initial.faceName});
-    lastFontInitial = initial;
     if (m_fonts.isEmpty()) {
         unanswered.append(QStringLiteral("font chooser"));
         qWarning() << "ScriptedServices: no font queued";
@@ -79,7 +65,6 @@ std::optional<FontChoice> ScriptedServices::chooseFont(const FontChoice& initial
 
 std::optional<QColor> ScriptedServices::chooseColor(const QColor& initial) {
     chooserCalls.append({QStringLiteral("color"), QString(), QString(), initial.name()});
-    lastColorInitial = initial;
     if (m_colors.isEmpty()) {
         unanswered.append(QStringLiteral("colour chooser"));
         qWarning() << "ScriptedServices: no colour queued";
@@ -120,14 +105,4 @@ QStringList ScriptedServices::messageTexts() const {
     for (const Message& message : messages)
         texts.append(message.text);
     return texts;
-}
-
-void ScriptedServices::clearRecords() {
-    messages.clear();
-    chooserCalls.clear();
-    settingsRead.clear();
-    randomDraws = 0;
-    unanswered.clear();
-    for (FakeMediaPlayer* player : players)
-        player->calls.clear();
 }

@@ -18,17 +18,8 @@ public:
     void stop() override;
     void setPosition(double seconds) override;
 
-    // Reports an error as the real player does when media fails.
-    void simulateError(const QString& description);
-    // The next open reports this error (once).
-    void failNextOpen(const QString& description) { m_openError = description; }
-
     const bool isVideo;
     QStringList calls; // "open:PATH", "play", "stop", "setPosition:SECONDS"
-    QString openedPath;
-
-private:
-    QString m_openError;
 };
 
 // Services for tests: every question shown and every chooser opened is
@@ -61,9 +52,6 @@ public:
     void setSetting(const QString& key, const QString& value) { m_settings.insert(key, value); }
     void setNextRandom(float value) { m_randoms.enqueue(value); }
 
-    // Called with each message as it is shown (for tests that act meanwhile).
-    std::function<void(const Message&)> onMessage;
-
     MessageAnswer showMessage(const QString& text, MessageButtons buttons, MessageIcon icon,
                               const QString& title) override;
     QString getOpenFileName(const QString& folder, const QString& filter) override;
@@ -92,14 +80,10 @@ public:
     int randomDraws = 0;
     QStringList unanswered;          // questions asked with nothing queued
     QList<FakeMediaPlayer*> players; // in creation order; owned by their window
-    FontChoice lastFontInitial;
-    QColor lastColorInitial;
     QWidget* lastPrinterParent = nullptr;
 
     // The texts of the messages shown so far.
     QStringList messageTexts() const;
-    // Forgets what was recorded (not what is queued).
-    void clearRecords();
 
 private:
     QQueue<MessageAnswer> m_answers;
