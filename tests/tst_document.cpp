@@ -53,8 +53,6 @@ private slots:
                 d.setQuestionText({2, 3}, u"  Who?  "_s);
             },
             1, {{LineOf({2, 3}, 0), u"Who?"_s}});
-        row("answer", [](auto& d) { d.setAnswer(First, u"Lutetia"_s); }, 1,
-            {{3, u"Lutetia^^^^"_s}});
         row("choices take the right letter's answer",
             [](auto& d) {
                 d.setChoices(First, {u"a"_s, u" b "_s, u"c"_s, u"d"_s}, 1);
@@ -66,11 +64,6 @@ private slots:
                 d.clearChoices({4, 2});
             },
             2, {{LineOf({4, 2}, 1), u"d^^^^"_s}});
-        row("Daily Double marked",
-            [](auto& d) {
-                d.setDailyDouble({6, 5}, true);
-            },
-            1, {{LineOf({6, 5}, 2), u"Y"_s}});
         row("Daily Double on the final question stores nothing",
             [](auto& d) { d.setDailyDouble(Final, true); }, 0, {});
         row("unmarking an unmarked square is no change",
@@ -120,12 +113,6 @@ private slots:
                 d.setQuestionText(Final, u"Typed"_s);
             },
             3, {{127, u"Typed"_s}, {128, u"^^^^"_s}, {129, TextType}});
-        row("final: sound, then picture",
-            [](auto& d) {
-                d.setKind(Final, MediaKind::Sound, u"C:\\a.wav"_s);
-                d.setKind(Final, MediaKind::Picture, u"C:\\b.jpg"_s);
-            },
-            2, {{127, u"C:\\b.jpg"_s}, {129, u"P"_s}});
         row("final look keeps its size a whole number",
             [](auto& d) {
                 d.setLook(Final, u"Font"_s, u"Arial"_s, u"36"_s, false, true, u"255"_s);

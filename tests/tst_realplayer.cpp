@@ -5,8 +5,6 @@
 #include "services/qtservices.h"
 #include "testdata.h"
 
-#include <QLayout>
-#include <QVideoWidget>
 #include <QtTest>
 
 // Half a second of silence: a mono 16-bit PCM WAV at 22,050 Hz. The header
@@ -46,34 +44,6 @@ private slots:
             QTest::qWait(3000);
         QCOMPARE(errors, int(reported));
         player->stop();
-    }
-
-    // The picture's widget appears in the given box only once a clip is
-    // opened or played; stopping or seeking before that leaves the box empty.
-    void videoWidgetComesWithTheFirstClip_data() {
-        Columns<bool>("byOpening");
-        AddRow("open", true);
-        AddRow("play", false);
-    }
-    void videoWidgetComesWithTheFirstClip() {
-        QTemporaryDir folder;
-        const QString path = WriteFile(folder, "clip.wav", SilentWav);
-        QWidget box;
-        QtServices services;
-        std::unique_ptr<MediaPlayer> player = services.createMediaPlayer(&box);
-        player->stop();
-        player->setPosition(1.5);
-        QVERIFY(box.findChildren<QVideoWidget*>().isEmpty());
-        if (Data<bool>("byOpening"))
-            player->open(path);
-        else
-            player->play();
-        const QList<QVideoWidget*> videos = box.findChildren<QVideoWidget*>();
-        QCOMPARE(videos.size(), 1);
-        QCOMPARE(box.layout()->indexOf(videos.first()), 0);
-        player->stop();
-        player.reset();
-        QVERIFY(box.findChildren<QVideoWidget*>().isEmpty());
     }
 };
 

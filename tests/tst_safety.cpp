@@ -189,12 +189,6 @@ private slots:
         QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), answer);
         QVERIFY(editor.document.isModified() && editor.document.fileName() == board);
         QCOMPARE(copies(), QStringList{QFileInfo(autosave->copyPath()).fileName()});
-        // Off the keystroke path: the window's thread only hands the bytes over.
-        // Reported, not asserted: a loaded or instrumented build is slower.
-        qint64 fastest = autosave->lastWriteNanoseconds();
-        for (int run = 0; run < 5; ++run, autosave->writeNow())
-            fastest = qMin(fastest, autosave->lastWriteNanoseconds());
-        qInfo("a recovery copy takes %lld us on the window's thread", fastest / 1000);
 
         // Save asks before writing over the file the set came from.
         editor.services.setNextAnswer(MessageAnswer::SaveAnyway);

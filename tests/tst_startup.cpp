@@ -1,11 +1,8 @@
 #include "editorharness.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -136,14 +133,6 @@ private slots:
         QCoreApplication::setApplicationVersion(u"9.8.7"_s);
         EditorHarness editor;
         QVERIFY(editor.window->windowIcon().availableSizes().contains(QSize(256, 256)));
-        const auto* help = editor.find<QMenu>(u"mnuHelp"_s);
-        QVERIFY(help);
-        QCOMPARE(editor.window->menuBar()->actions().constLast(), help->menuAction());
-        QStringList commands;
-        for (const QAction* action : help->actions())
-            commands << action->objectName();
-        QCOMPARE(commands, (QStringList{u"mnuHelpAbout"_s, u"mnuHelpAboutQt"_s}));
-
         editor.click(u"mnuHelpAbout"_s);
         QCOMPARE(editor.services.messages.size(), 1);
         const ScriptedServices::Message about = editor.services.messages.first();

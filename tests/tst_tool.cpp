@@ -83,19 +83,14 @@ private slots:
         AddRow("resave, output is a folder", L{"resave", "IN", "FOLDER"}, "error 75, Path");
         AddRow("resave, one argument", L{"resave", "IN"}, "Usage");
         AddRow("resave, no such folder", L{"resave", "--out-dir", "none", "IN"}, "error 76");
-        AddRow("check, missing file", L{"check", "missing.txt"}, "error 53");
         AddRow("check, no file", L{"check"}, "Usage");
         AddRow("check, unknown format", L{"check", "--format=xml", "IN"}, "Usage");
         AddRow("import, missing file", L{"import", "none", "out"}, "error 53");
         AddRow("import, overflow", L{"import", "OVER", "out.txt"}, "error 6, Overflow");
-        AddRow("import, three arguments", L{"import", "OVER", "a", "b"}, "Usage");
-        AddRow("export, missing set", L{"export", "none", "out.tsv"}, "error 53");
         AddRow("export, unknown option", L{"export", "--utf16", "IN", "out.tsv"}, "Usage");
-        AddRow("listing, no file", L{"listing"}, "Usage:");
         AddRow("listing, unknown fields", L{"listing", "IN", "--fields", "x"}, "Usage:");
         AddRow("listing, unknown dollars", L{"listing", "IN", "--dollars", "1-10"}, "Usage");
         AddRow("listing, option without value", L{"listing", "IN", "--pdf"}, "Usage:");
-        AddRow("listing, missing game set", L{"listing", "missing.txt"}, "error 53");
     }
     void refusals() {
         QFETCH(QStringList, arguments);

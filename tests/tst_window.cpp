@@ -50,37 +50,33 @@ private slots:
         QTest::addColumn<QString>("media");
         QTest::addColumn<bool>("choices");
         QTest::addColumn<QStringList>("shown");
-        const QString jpg = u"C:\\Pics\\tower.jpg"_s;
-        const QString mp4 = u"C:\\Clips\\moon.mp4"_s;
+        const QString jpg = u"C:\\Pics\\tower.jpg"_s, mp4 = u"C:\\Clips\\moon.mp4"_s;
         const QString wav = u"C:\\Clips\\bell.wav"_s;
-        AddRow("text", 1, u"T"_s, u"Why?"_s, QString(), false,
-               QStringList{u"lblDisPlayQuestion"_s, u"txtEnterQuestion"_s, u"btnFont"_s,
-                           u"btnCopy"_s, u"txtAnswer"_s, u"chkDailyDouble"_s, u"btnQuestion_0"_s});
-        AddRow("text with choices", 2, u"T"_s, u"Why?"_s, QString(), true,
-               QStringList{u"lblDisPlayQuestion"_s, u"txtEnterQuestion"_s, u"btnFont"_s,
-                           u"btnCopy"_s, u"txtAnswer"_s, u"lblFirstAnswer"_s, u"chkDailyDouble"_s,
-                           u"btnQuestion_0"_s});
-        AddRow("final text with choices", 7, u"T"_s, u"Why?"_s, QString(), true,
-               QStringList{u"lblDisPlayQuestion"_s, u"txtEnterQuestion"_s, u"btnFont"_s,
-                           u"lblFirstAnswer"_s});
-        AddRow("picture", 3, u"P"_s, jpg, QString(), false,
-               QStringList{u"txtPath"_s, u"picQuestionPicture"_s, u"chkFilenameAnswer"_s,
-                           u"txtAnswer"_s, u"chkDailyDouble"_s, u"btnQuestion_0"_s});
-        AddRow("picture with choices", 4, u"P"_s, jpg, QString(), true,
-               QStringList{u"txtPath"_s, u"picQuestionPicture"_s, u"lblFirstAnswer"_s,
-                           u"chkDailyDouble"_s, u"btnQuestion_0"_s});
-        AddRow("final picture", 7, u"P"_s, jpg, QString(), false,
-               QStringList{u"txtPath"_s, u"picQuestionPicture"_s, u"chkFilenameAnswer"_s,
-                           u"txtAnswer"_s});
-        AddRow("sound with choices", 5, u"S"_s, u"Listen"_s, wav, true,
-               QStringList{u"lblDisPlayQuestion"_s, u"txtEnterQuestion"_s, u"txtPath"_s,
-                           u"fraSoundButtons"_s, u"chkFilenameAnswer"_s, u"lblFirstAnswer"_s,
-                           u"chkDailyDouble"_s, u"btnQuestion_0"_s});
-        AddRow("video with choices", 6, u"V"_s, mp4, QString(), true,
-               QStringList{u"txtPath"_s, u"picVideo"_s, u"txtAnswer"_s, u"lblFirstAnswer"_s,
-                           u"chkDailyDouble"_s, u"btnQuestion_0"_s});
-        AddRow("final video", 7, u"V"_s, mp4, QString(), false,
-               QStringList{u"txtPath"_s, u"picVideo"_s, u"chkFilenameAnswer"_s, u"txtAnswer"_s});
+        const auto row = [](const char* name, int category, const char* type, const QString& text,
+                            const QString& media, bool choices, const char* shown) {
+            QTest::newRow(name) << category << QString::fromLatin1(type) << text << media << choices
+                                << QString::fromLatin1(shown).split(u' ');
+        };
+        row("text", 1, "T", u"Why?"_s, {}, false,
+            "lblDisPlayQuestion txtEnterQuestion btnFont btnCopy txtAnswer chkDailyDouble "
+            "btnQuestion_0");
+        row("text with choices", 2, "T", u"Why?"_s, {}, true,
+            "lblDisPlayQuestion txtEnterQuestion btnFont btnCopy txtAnswer lblFirstAnswer "
+            "chkDailyDouble btnQuestion_0");
+        row("final text with choices", 7, "T", u"Why?"_s, {}, true,
+            "lblDisPlayQuestion txtEnterQuestion btnFont lblFirstAnswer");
+        row("picture", 3, "P", jpg, {}, false,
+            "txtPath picQuestionPicture chkFilenameAnswer txtAnswer chkDailyDouble btnQuestion_0");
+        row("picture with choices", 4, "P", jpg, {}, true,
+            "txtPath picQuestionPicture lblFirstAnswer chkDailyDouble btnQuestion_0");
+        row("final picture", 7, "P", jpg, {}, false,
+            "txtPath picQuestionPicture chkFilenameAnswer txtAnswer");
+        row("sound with choices", 5, "S", u"Listen"_s, wav, true,
+            "lblDisPlayQuestion txtEnterQuestion txtPath fraSoundButtons chkFilenameAnswer "
+            "lblFirstAnswer chkDailyDouble btnQuestion_0");
+        row("video with choices", 6, "V", mp4, {}, true,
+            "txtPath picVideo txtAnswer lblFirstAnswer chkDailyDouble btnQuestion_0");
+        row("final video", 7, "V", mp4, {}, false, "txtPath picVideo chkFilenameAnswer txtAnswer");
     }
 
     void shownControls() {

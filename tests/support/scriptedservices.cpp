@@ -18,70 +18,55 @@ void FakeMediaPlayer::setPosition(double seconds) {
     calls.append(QStringLiteral("setPosition:") + QString::number(seconds));
 }
 
+namespace {
+
+// The next queued answer; with none queued the question is recorded as
+// unanswered and gets `none`, so a test that checks `unanswered` fails loudly.
+template <typename T>
+T Next(QQueue<T>& queue, QStringList& unanswered, const QString& what, const T& none) {
+    if (!queue.isEmpty())
+        return queue.dequeue();
+    unanswered.append(what);
+    qWarning() << "ScriptedServices: nothing queued for" << what;
+    return none;
+}
+
+} // namespace
+
 MessageAnswer ScriptedServices::showMessage(const QString& text, MessageButtons buttons,
                                             MessageIcon icon, const QString& title) {
     const Message message{text, buttons, icon, title};
     messages.append(message);
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
-    if (m_answers.isEmpty()) {
-        unanswered.append(QStringLiteral("message: ") + text);
-        qWarning() << "ScriptedServices: no answer queued for" << text;
-        return MessageAnswer::Cancel;
-    }
-    return m_answers.dequeue();
+    return Next(m_answers, unanswered, QStringLiteral("message: ") + text, MessageAnswer::Cancel);
 }
 
 QString ScriptedServices::getOpenFileName(const QString& folder, const QString& filter) {
     chooserCalls.append({QStringLiteral("open"), folder, filter, QString()});
-    if (m_fileNames.isEmpty()) {
-        unanswered.append(QStringLiteral("open file chooser"));
-        qWarning() << "ScriptedServices: no file name queued for an open chooser";
-        return QString();
-    }
-    return m_fileNames.dequeue();
+    return Next(m_fileNames, unanswered, QStringLiteral("open file chooser"), QString());
 }
 
 QString ScriptedServices::getSaveFileName(const QString& folder, const QString& filter,
                                           const QString& defaultName) {
     chooserCalls.append({QStringLiteral("save"), folder, filter, defaultName});
-    if (m_fileNames.isEmpty()) {
-        unanswered.append(QStringLiteral("save file chooser"));
-        qWarning() << "ScriptedServices: no file name queued for a save chooser";
-        return QString();
-    }
-    return m_fileNames.dequeue();
+    return Next(m_fileNames, unanswered, QStringLiteral("save file chooser"), QString());
 }
 
 std::optional<FontChoice> ScriptedServices::chooseFont(const FontChoice& initial) {
     chooserCalls.append({QStringLiteral("font"), QString(), QString(), initial.faceName});
-    if (m_fonts.isEmpty()) {
-        unanswered.append(QStringLiteral("font chooser"));
-        qWarning() << "ScriptedServices: no font queued";
-        return std::nullopt;
-    }
-    return m_fonts.dequeue();
+    return Next(m_fonts, unanswered, QStringLiteral("font chooser"), std::optional<FontChoice>());
 }
 
 std::optional<QColor> ScriptedServices::chooseColor(const QColor& initial) {
     chooserCalls.append({QStringLiteral("color"), QString(), QString(), initial.name()});
-    if (m_colors.isEmpty()) {
-        unanswered.append(QStringLiteral("colour chooser"));
-        qWarning() << "ScriptedServices: no colour queued";
-        return std::nullopt;
-    }
-    return m_colors.dequeue();
+    return Next(m_colors, unanswered, QStringLiteral("colour chooser"), std::optional<QColor>());
 }
 
 PrinterChoice ScriptedServices::choosePrinter(QPrinter&, QWidget* parent) {
     lastPrinterParent = parent;
     chooserCalls.append({QStringLiteral("printer"), QString(), QString(), QString()});
-    if (m_printers.isEmpty()) {
-        unanswered.append(QStringLiteral("printer chooser"));
-        qWarning() << "ScriptedServices: no printer choice queued";
-        return PrinterChoice{true, 0};
-    }
-    return m_printers.dequeue();
+    return Next(m_printers, unanswered, QStringLiteral("printer chooser"), PrinterChoice{true, 0});
 }
 
 QString ScriptedServices::readSetting(const QString& key, const QString& defaultValue) {
