@@ -1,5 +1,6 @@
 #include "editor/wrapbutton.h"
 
+#include <QFontMetrics>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -13,5 +14,15 @@ void WrapButton::paintEvent(QPaintEvent*) {
     painter.drawControl(QStyle::CE_PushButton, option);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(rect().adjusted(3, 2, -3, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
+    // The caption keeps a margin from the button's edges: its font steps down
+    // (to two thirds at most) until the wrapped text fits inside it.
+    const QRect room = rect().adjusted(6, 4, -6, -4);
+    constexpr int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    QFont caption = font();
+    const qreal smallest = caption.pointSizeF() * 2 / 3;
+    while (caption.pointSizeF() > smallest &&
+           !room.contains(QFontMetrics(caption).boundingRect(room, flags, text())))
+        caption.setPointSizeF(caption.pointSizeF() - 0.5);
+    painter.setFont(caption);
+    painter.drawText(room, flags, text());
 }
