@@ -296,6 +296,10 @@ private slots:
         QVERIFY(!editor.document.isModified());
         QCOMPARE(FileContents(path), editor.savedBytes());
         QCOMPARE(editor.window->windowTitle(), u"Quizmora Editor - imported.txt"_s);
+        // Saved, New asks nothing and empties the board.
+        editor.click(u"mnuFileNew"_s);
+        QVERIFY(editor.record(1).QuestionText.isBlank() && editor.document.fileName().isEmpty());
+        QCOMPARE(editor.categoryCaptions().value(0), u"CATEGORY 1"_s);
         QVERIFY(editor.services.unanswered.isEmpty());
     }
 
