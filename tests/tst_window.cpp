@@ -17,11 +17,20 @@ namespace {
 
 const QString Example = QStringLiteral(QZ_SOURCE_DIR "/examples/world-tour.txt");
 const QString TextType = u"T#Courier New#28#True#True#16777215#"_s;
-const QStringList PanelControls{
-    u"lblDisPlayQuestion"_s, u"txtEnterQuestion"_s, u"txtPath"_s,        u"picQuestionPicture"_s,
-    u"picVideo"_s,           u"fraSoundButtons"_s,  u"btnFont"_s,        u"btnCopy"_s,
-    u"chkFilenameAnswer"_s,  u"txtAnswer"_s,        u"lblFirstAnswer"_s, u"chkDailyDouble"_s,
-    u"btnQuestion_0"_s};
+const QStringList PanelControls{u"lblDisPlayQuestion"_s,
+                                u"txtEnterQuestion"_s,
+                                u"txtPath"_s,
+                                u"picQuestionPicture"_s,
+                                u"picVideo"_s,
+                                u"fraSoundButtons"_s,
+                                u"btnFont"_s,
+                                u"btnFontColor"_s,
+                                u"btnCopy"_s,
+                                u"chkFilenameAnswer"_s,
+                                u"txtAnswer"_s,
+                                u"lblFirstAnswer"_s,
+                                u"chkDailyDouble"_s,
+                                u"btnQuestion_0"_s};
 
 GameSet ExampleGame() {
     GameSet game;
@@ -58,13 +67,15 @@ private slots:
                                 << QString::fromLatin1(shown).split(u' ');
         };
         row("text", 1, "T", u"Why?"_s, {}, false,
-            "lblDisPlayQuestion txtEnterQuestion btnFont btnCopy txtAnswer chkDailyDouble "
+            "lblDisPlayQuestion txtEnterQuestion btnFont btnFontColor btnCopy txtAnswer "
+            "chkDailyDouble "
             "btnQuestion_0");
         row("text with choices", 2, "T", u"Why?"_s, {}, true,
-            "lblDisPlayQuestion txtEnterQuestion btnFont btnCopy txtAnswer lblFirstAnswer "
+            "lblDisPlayQuestion txtEnterQuestion btnFont btnFontColor btnCopy txtAnswer "
+            "lblFirstAnswer "
             "chkDailyDouble btnQuestion_0");
         row("final text with choices", 7, "T", u"Why?"_s, {}, true,
-            "lblDisPlayQuestion txtEnterQuestion btnFont lblFirstAnswer");
+            "lblDisPlayQuestion txtEnterQuestion btnFont btnFontColor lblFirstAnswer");
         row("picture", 3, "P", jpg, {}, false,
             "txtPath picQuestionPicture chkFilenameAnswer txtAnswer chkDailyDouble btnQuestion_0");
         row("picture with choices", 4, "P", jpg, {}, true,
@@ -163,6 +174,7 @@ private slots:
         editor.window->UsePictureFile(u"C:\\Pics\\tower.jpg"_s);
         QVERIFY(!editor.shown(u"txtEnterQuestion"_s));
         editor.click(u"btnText"_s);
+        QVERIFY(!editor.shown(u"lblFilenameAnswer"_s));
         editor.type(u"txtEnterQuestion"_s, u"Typed"_s);
         QStringList lines = FileLines(editor.savedBytes());
         QCOMPARE(lines.mid(126), (QStringList{u"Typed"_s, u"^^^^"_s, TextType}));
@@ -184,6 +196,8 @@ private slots:
         editor.click(u"chkFilenameAnswer"_s);
         QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), u"eiffel"_s);
         QCOMPARE(SavedLine(editor, {1, 1}, 1), u"eiffel^^^^"_s);
+        editor.window->UsePictureFile(folder.filePath(u"louvre.jpg"_s)); // the tick stays
+        QCOMPARE(SavedLine(editor, {1, 1}, 1), u"louvre^^^^"_s);
     }
 
     // The look buttons store what the choosers give; Play plays the clip.
@@ -199,6 +213,7 @@ private slots:
         const QString arialRed = u"T#Arial#28#False#True#255#"_s;
         QCOMPARE(SavedLine(editor, {2, 2}, 3), arialRed);
         QCOMPARE(editor.label(u"lblDisPlayQuestion"_s)->font().family(), u"Arial"_s);
+        QCOMPARE(editor.label(u"lblFirstAnswer"_s)->font().family(), u"Arial"_s);
         editor.select(3, 1);
         editor.type(u"txtEnterQuestion"_s, u"Other"_s);
         editor.select(2, 2);
@@ -300,6 +315,13 @@ private slots:
         editor.click(u"mnuFileNew"_s);
         QVERIFY(editor.record(1).QuestionText.isBlank() && editor.document.fileName().isEmpty());
         QCOMPARE(editor.categoryCaptions().value(0), u"CATEGORY 1"_s);
+        // Closing with changes asks as Exit does: a cancelled save keeps the window.
+        editor.type(u"txtCategoryName"_s, u"Unsaved"_s);
+        editor.services.setNextAnswer(MessageAnswer::Yes);
+        editor.services.setNextFileName(QString());
+        QVERIFY(!editor.window->close());
+        editor.services.setNextAnswer(MessageAnswer::No);
+        QVERIFY(editor.window->close());
         QVERIFY(editor.services.unanswered.isEmpty());
     }
 
