@@ -114,6 +114,28 @@ private slots:
                  category == 7 ? u"FINAL QUESTION"_s : game.CategoryNames[category - 1].trimmed());
     }
 
+    // Next walks the board category by category, then the final question,
+    // then back to the start; one marker points at the question shown.
+    void walkWithNext() {
+        EditorHarness editor;
+        QStringList markers;
+        for (int index = 1; index <= 12; ++index)
+            markers << (index <= 7 ? u"lblC%1Arrow"_s.arg(index) : u"lblQ%1Arrow"_s.arg(index - 7));
+        QCOMPARE(editor.shownAmong(markers), (QStringList{u"lblC1Arrow"_s, u"lblQ1Arrow"_s}));
+        for (int step = 1; step <= 31; ++step) {
+            editor.click(u"btnNext"_s);
+            const auto [category, question] =
+                step == 31 ? qMakePair(1, 1) : qMakePair(step / 5 + 1, step % 5 + 1);
+            QCOMPARE(editor.selection(), qMakePair(category, question));
+            QStringList shown{u"lblC%1Arrow"_s.arg(category)};
+            if (category < 7)
+                shown << u"lblQ%1Arrow"_s.arg(question);
+            QCOMPARE(editor.shownAmong(markers), shown);
+        }
+        QCOMPARE(editor.lineEdit(u"txtCategoryName"_s)->text(), u"CATEGORY 1"_s);
+        QCOMPARE(QApplication::focusWidget(), editor.lineEdit(u"txtEnterQuestion"_s));
+    }
+
     // Typing, moving on, and taking it back with Undo; Undo selects the
     // square it changes, and back at the saved state nothing is changed.
     void undoInTheWindow() {
@@ -160,6 +182,11 @@ private slots:
         editor.type(u"txtEditAnswer2"_s, u"Quito"_s);
         editor.click(u"btnDone"_s);
         QCOMPARE(SavedLine(editor, {2, 3}, 1), u"Lima^Lima^Quito^^"_s);
+        // The preview makes room for the two choices, and only they are shown.
+        QCOMPARE(editor.label(u"lblDisPlayQuestion"_s)->height(), frmEditor::PreviewShortHeight);
+        QCOMPARE(
+            editor.shownAmong({u"lblFirstAnswer"_s, u"lblSecondAnswer"_s, u"lblThirdAnswer"_s}),
+            (QStringList{u"lblFirstAnswer"_s, u"lblSecondAnswer"_s}));
         undo->trigger();
         QCOMPARE(SavedLine(editor, {2, 3}, 1), u"^^^^"_s);
     }
@@ -208,15 +235,17 @@ private slots:
         editor.type(u"txtEnterQuestion"_s, u"Q"_s);
         editor.services.setNextFont(FontChoice{u"Arial"_s, false, true});
         editor.click(u"btnFont"_s);
-        editor.services.setNextColor(QColor(255, 0, 0));
+        editor.services.setNextColor(QColor(255, 128, 64));
         editor.click(u"btnFontColor"_s);
-        const QString arialRed = u"T#Arial#28#False#True#255#"_s;
+        const QString arialRed = u"T#Arial#28#False#True#4227327#"_s;
         QCOMPARE(SavedLine(editor, {2, 2}, 3), arialRed);
         QCOMPARE(editor.label(u"lblDisPlayQuestion"_s)->font().family(), u"Arial"_s);
         QCOMPARE(editor.label(u"lblFirstAnswer"_s)->font().family(), u"Arial"_s);
         editor.select(3, 1);
         editor.type(u"txtEnterQuestion"_s, u"Other"_s);
         editor.select(2, 2);
+        QCOMPARE(editor.label(u"lblDisPlayQuestion"_s)->palette().color(QPalette::WindowText),
+                 QColor(255, 128, 64));
         editor.click(u"btnCopy"_s); // to every question with text
         QCOMPARE(SavedLine(editor, {3, 1}, 3), arialRed);
         QCOMPARE(SavedLine(editor, {5, 5}, 3), TextType);
@@ -232,6 +261,13 @@ private slots:
         QVERIFY(sound && !sound->isVideo);
         QCOMPARE(sound->calls.mid(sound->calls.size() - 2),
                  (QStringList{u"open:"_s + clip, u"play"_s}));
+        // Stop rewinds the clip: the next play starts from the beginning.
+        editor.window->UseVideoFile(clip);
+        editor.click(u"btnVideoStop"_s);
+        const FakeMediaPlayer* video = editor.services.players.value(0);
+        QVERIFY(video && video->isVideo);
+        QCOMPARE(video->calls.mid(video->calls.size() - 2),
+                 (QStringList{u"stop"_s, u"setPosition:0"_s}));
     }
 
     // Save places two Daily Doubles on a board without any; one on the
@@ -315,9 +351,17 @@ private slots:
         editor.click(u"mnuFileNew"_s);
         QVERIFY(editor.record(1).QuestionText.isBlank() && editor.document.fileName().isEmpty());
         QCOMPARE(editor.categoryCaptions().value(0), u"CATEGORY 1"_s);
-        // Closing with changes asks as Exit does: a cancelled save keeps the window.
-        editor.type(u"txtCategoryName"_s, u"Unsaved"_s);
+        // Closing with changes asks as Exit does: Cancel, or a save cancelled
+        // at the warning about lost text or at the chooser, keeps the window.
+        editor.type(u"txtCategoryName"_s, u"Unsaved "_s);
+        editor.lineEdit(u"txtCategoryName"_s)->insert(u"\u03A9"_s); // pasted
+        editor.services.setNextAnswer(MessageAnswer::Cancel);
+        QVERIFY(!editor.window->close());
         editor.services.setNextAnswer(MessageAnswer::Yes);
+        editor.services.setNextAnswer(MessageAnswer::Cancel);
+        QVERIFY(!editor.window->close());
+        editor.services.setNextAnswer(MessageAnswer::Yes);
+        editor.services.setNextAnswer(MessageAnswer::SaveAnyway);
         editor.services.setNextFileName(QString());
         QVERIFY(!editor.window->close());
         editor.services.setNextAnswer(MessageAnswer::No);
@@ -369,6 +413,7 @@ private slots:
         editor.click(u"mnuSaveAs"_s);
         QCOMPARE(editor.services.editorList(u"RecentFiles"_s), (QStringList{copy, Example}));
         QCOMPARE(editor.action(u"mnuFileRecent_0"_s)->text(), u"&1 copy.txt"_s);
+        QCOMPARE(editor.action(u"mnuFileRecent_0"_s)->toolTip(), copy);
         QVERIFY(!editor.action(u"mnuFileRecent_2"_s)->isVisible());
 
         QVERIFY(QFile::remove(copy));
