@@ -75,7 +75,7 @@ private slots:
                "the same question as category 1 question 1");
         AddRow("too long for the preview", "text", 4, 4, QString(120, 'W'), "question error",
                "does not fit the preview even at 6 points");
-        AddRow("outside the code page", "answers", 5, 1, "Ω", "answer error",
+        AddRow("outside the code page", "answers", 5, 1, "ΩΩ", "answer error",
                "Ω cannot be stored in a game set; it would be saved as ?");
         AddRow("emoji in a choice", "answers", 5, 2, "x|x|🎲||", "choice error",
                "🎲 cannot be stored");
@@ -139,7 +139,7 @@ private slots:
         GameSet game = CleanBoard();
         game.question(1, 1).QuestionText.set("Two\tcells");
         game.question(6, 5).Answers[0].set("two\r\nlines");
-        game.Final.Answers[2].set("Ω");
+        game.Final.Answers[2].set("🎲");
         const TabExport exported = ExportTabDelimited(game, TextEncoding(utf8));
         QCOMPARE(exported.bytes.startsWith("\xEF\xBB\xBF"), utf8);
         const QStringList lines =
@@ -150,13 +150,13 @@ private slots:
                 !lines.join("").contains('\n'));
         const QStringList changed{lines.at(1), lines.at(65), lines.at(67)};
         QCOMPARE(changed, (QStringList{"Two cells", "two  lines\t\t\t\t",
-                                       utf8 ? "Eagle\t\tΩ\t\t" : "Eagle\t\t?\t\t"}));
+                                       utf8 ? "Eagle\t\t🎲\t\t" : "Eagle\t\t?\t\t"}));
         QStringList reported;
         for (const Finding& change : exported.changes)
             reported << QString::number(change.line) + ": " + change.message;
         QCOMPARE(reported, QStringList({"2: a tab in the question was written as a space",
                                         "66: a line break in the answer was written as a space",
-                                        "68: Ω cannot be written in Windows-1252; it was written "
+                                        "68: 🎲 cannot be written in Windows-1252; it was written "
                                         "as ?"})
                                .mid(0, utf8 ? 2 : 3));
     }

@@ -79,7 +79,7 @@ private slots:
         AddRow("bmp", "C:\\Quiz\\a.bmp", picture, "C:\\Quiz\\", "a");
         AddRow("JPG", "/home/q/Tower.JPG", picture, "/home/q/", "Tower");
         AddRow("jpeg is no picture", "/home/q/a.jpeg", none, "/home/q/", "a");
-        AddRow("wav", "/s/a.wav", sound, "/s/", "a");
+        AddRow("wav at the root", "/a.wav", sound, "/", "a");
         AddRow("Mp3", "/s/a.Mp3", sound, "/s/", "a");
         AddRow("wma, dot in the folder", "C:\\My.Sets\\Game1.wma", sound, "C:\\My.Sets\\", "Game1");
         AddRow("mov", "/v/a.mov", video, "/v/", "a");
@@ -115,6 +115,7 @@ private slots:
         AddRow("top 1.5", QSizeF(200, 100), QSizeF(200, 103), QRectF(0, 2, 200, 100));
         AddRow("left 3.5", QSizeF(100, 200), QSizeF(107, 200), QRectF(4, 0, 100, 200));
         AddRow("empty box", QSizeF(100, 50), QSizeF(0, 354), QRectF());
+        AddRow("one pixel wide", QSizeF(100, 50), QSizeF(1, 354), QRectF(0, 177, 1, 0.5));
     }
     void pictureFit() {
         const QSizeF picture = Data<QSizeF>("picture"), box = Data<QSizeF>("box");

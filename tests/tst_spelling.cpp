@@ -115,8 +115,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, underlined);
         EditorHarness editor;
-        editor.click(u"chkSpellChecker"_s);
-        QVERIFY(editor.window->m_spellChecker->ensureLoaded());
+        editor.click(u"chkSpellChecker"_s); // the dictionary loads in the background
+        QTRY_VERIFY(editor.window->m_spellChecker->isReady());
         if (box.startsWith(u"txtEditAnswer"_s))
             editor.click(u"btnMultipleChoice"_s);
         QLineEdit* edit = editor.lineEdit(box);
@@ -170,6 +170,8 @@ private slots:
         EditorHarness again;
         QVERIFY(again.checkBox(u"chkSpellChecker"_s)->isChecked());
         QTRY_VERIFY(again.window->m_spellChecker->isReady());
+        QCOMPARE(again.window->m_spellChecker->unknownWords(after).isEmpty(),
+                 chosen != u"actSpellIgnore"_s); // the added word is known from now on
     }
 
     void walksTheBoard() {
@@ -197,7 +199,7 @@ private slots:
         QVERIFY(!walker.change(QString(40, u'X'))); // a name keeps 32 characters
         QVERIFY(walker.change(u"CAPITAL"_s));
         stop();
-        walker.skip();
+        QVERIFY(walker.change(u"The"_s));
         stop();
         QVERIFY(walker.changeAll(u"Paris"_s));
         stop();
@@ -211,8 +213,13 @@ private slots:
                                      u"Category 3, Question 2: Choice C Rivr"_s,
                                      u"Final Question: Question Frnace"_s, u""_s}));
         QCOMPARE(document.game().question(3, 2).Answers[2].trimmed(), u"Paris"_s);
+        QVERIFY(document.game().question(1, 2).Answers[0].isBlank());
         document.undoStack().undo(); // Change All is one step
         QCOMPARE(document.game().question(3, 2).Answers, answers);
+        while (document.undoStack().canUndo())
+            document.undoStack().undo();
+        QVERIFY(document.game().CategoryNames == game.CategoryNames);
+        QCOMPARE(document.game().question(1, 2).QuestionText.trimmed(), u"Teh city"_s);
     }
 
     void checkSpellingDialog() {
