@@ -110,9 +110,13 @@ private slots:
     // modified state stay as they were; what changed on the way is reported.
     void exportsTheBoard() {
         EditorHarness editor;
+        QTemporaryDir dir;
+        editor.services.setNextFileName(dir.filePath("empty.tsv"));
+        editor.click("mnuExportTabDelimited"); // nothing changed on the way: nothing to say
+        QVERIFY(editor.services.messageTexts().isEmpty() &&
+                QFile::exists(dir.filePath("empty.tsv")));
         const GameSet game = BoardWith(2, 1, 0, "Two\tcells");
         editor.load(game);
-        QTemporaryDir dir;
         editor.services.setNextFileName(dir.filePath("board.tsv"));
         editor.services.setNextFilterIndex(1);
         editor.click("mnuExportTabDelimited");
@@ -122,6 +126,13 @@ private slots:
         QVERIFY(editor.document.game() == game && !editor.document.isModified());
         QVERIFY(editor.services.messageTexts().last().endsWith(
             "category 2 question 1: a tab in the question was written as a space"));
+        // A failed export says so, and only that.
+        editor.services.setNextFileName(dir.filePath("board.tsv/board.tsv"));
+        editor.services.setNextFilterIndex(0);
+        editor.click("mnuExportTabDelimited");
+        QCOMPARE(editor.services.messageTexts().size(), 2);
+        QVERIFY(
+            editor.services.messageTexts().last().startsWith("The board could not be exported"));
     }
 };
 

@@ -250,6 +250,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message"); // "" when the picture shows
         AddRow("36-megapixel JPEG", "big.jpg", "");
+        AddRow("3-megapixel BMP", "big.bmp", "");
         AddRow("20000 x 20000 BMP", "huge.bmp", "too large to show: 20000 x 20000 pixels");
         AddRow("broken JPEG", "broken.jpg", "Invalid picture");
     }
@@ -268,8 +269,9 @@ private slots:
         // A header is all the size check needs: no 1.6 GB of pixels.
         const QByteArray bmp(
             "BM\0\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x20\x4e\0\0\x20\x4e\0\0\1\0\x18", 29);
-        QVERIFY(name == u"big.jpg"_s
-                    ? jpeg(path, QSize(7360, 4912))
+        QVERIFY(name == u"big.jpg"_s ? jpeg(path, QSize(7360, 4912))
+                : name == u"big.bmp"_s
+                    ? QImage(2000, 1500, QImage::Format_RGB888).save(path)
                     : !WriteFile(folder, name, name[0] == 'h' ? bmp + QByteArray(25, 0) : "junk")
                            .isEmpty());
         EditorHarness editor;
@@ -282,6 +284,9 @@ private slots:
         QVERIFY(Said(editor, message));
         // A picture that cannot be shown does not leave the previous one.
         QCOMPARE(editor.label(u"picImageResize"_s)->pixmap().isNull(), !message.isEmpty());
+        // The preview keeps no more pixels than it shows.
+        QVERIFY(!message.isEmpty() || editor.label(u"picImageResize"_s)->pixmap().size() ==
+                                          editor.label(u"picImageResize"_s)->size());
         QVERIFY2(extraKiB < 64 * 1024, qPrintable(QString::number(extraKiB)));
         qInfo("showing %s took %lld KiB more memory at its peak", qPrintable(name), extraKiB);
     }

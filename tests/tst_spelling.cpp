@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
@@ -239,6 +240,9 @@ private slots:
         QCOMPARE(editor.selection(), qMakePair(2, 3));
         QCOMPARE(editor.lineEdit(u"txtEnterQuestion"_s)->selectedText(), u"Teh"_s);
         QCOMPARE(dialog->findChild<QLineEdit*>(u"txtSpellChangeTo"_s)->text(), u"The"_s);
+        const auto* suggestions = dialog->findChild<QListWidget*>(u"lstSpellSuggestions"_s);
+        QVERIFY(suggestions && suggestions->isVisible() &&
+                suggestions->item(0)->text() == u"The"_s);
         QTest::mouseClick(dialog->findChild<QPushButton*>(u"btnSpellChange"_s), Qt::LeftButton);
         QCOMPARE(editor.record(2, 3).QuestionText.trimmed(), u"The city"_s);
         QCOMPARE(editor.selection(), qMakePair(7, 1));

@@ -390,6 +390,15 @@ private slots:
         QVERIFY(!scroller->horizontalScrollBar()->isVisible());
     }
 
+    // The preview and the panels are painted in the board's blues, whatever
+    // the desktop's style.
+    void paintedInBoardColours() {
+        EditorHarness editor;
+        for (const auto& [name, colour] : {std::pair{u"lblDisPlayQuestion"_s, QColor(6, 18, 140)},
+                                           {u"lblDailyDoublePadding"_s, QColor(22, 44, 150)}})
+            QCOMPARE(editor.find<QWidget>(name)->grab().toImage().pixelColor(2, 2), colour);
+    }
+
     // The font chooser opens at the question's font and offers the fonts a
     // game's players have; another family is taken only when asked for.
     void fontChooserStart() {
