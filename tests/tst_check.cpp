@@ -60,12 +60,8 @@ private slots:
     // One change to the clean board at a square, and the one finding it brings
     // there as "part severity" and part of its message; question 0 is no square.
     void findings_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<int>("category");
-        QTest::addColumn<int>("question");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("message");
+        Columns<QString, int, int, QString, QString, QString>("field", "category", "question",
+                                                              "value", "kind", "message");
         AddRow("empty question", "text", 2, 1, "  ", "question error", "the question is empty");
         AddRow("no answer", "answers", 3, 2, "", "answer error", "the question has no answer");
         AddRow("right letter on an empty choice", "answers", 7, 1, "|Mars||Venus|", "choice error",
@@ -91,10 +87,8 @@ private slots:
         AddRow("WAV sound", "S", 1, 4, "ok.wav", "", "");
     }
     void findings() {
-        QFETCH(QString, field);
-        QFETCH(int, category);
-        QFETCH(int, question);
-        QFETCH(QString, value);
+        auto [field, category, question, value] =
+            Fetch<QString, int, int, QString>("field", "category", "question", "value");
         GameSet game = CleanBoard();
         QuestionRecord& record = game.question(category, qMax(question, 1));
         if (field == "text") {
@@ -128,7 +122,7 @@ private slots:
     }
 
     void exportLayout_data() {
-        QTest::addColumn<bool>("utf8");
+        Columns<bool>("utf8");
         QTest::newRow("Windows-1252") << false;
         QTest::newRow("UTF-8") << true;
     }

@@ -37,20 +37,15 @@ private slots:
     // Enter or a double click on a finding selects its square and puts the
     // cursor where the fault is fixed.
     void goesToTheFault_data() {
-        QTest::addColumn<int>("category");
-        QTest::addColumn<int>("question");
-        QTest::addColumn<int>("field");
-        QTest::addColumn<bool>("doubleClick");
-        QTest::addColumn<QString>("box");
+        Columns<int, int, int, bool, QString>("category", "question", "field", "doubleClick",
+                                              "box");
         AddRow("blank name", 4, 1, -1, false, "txtCategoryName");
         AddRow("no answer", 3, 4, 1, true, "txtAnswer");
         AddRow("empty final question", 7, 1, 0, false, "txtEnterQuestion");
         AddRow("right letter on an empty choice", 2, 2, 3, true, "cboABCD");
     }
     void goesToTheFault() {
-        QFETCH(int, category);
-        QFETCH(int, question);
-        QFETCH(int, field);
+        auto [category, question, field] = Fetch<int, int, int>("category", "question", "field");
         EditorHarness editor;
         // A choice that is not the answer; an empty text elsewhere.
         editor.load(BoardWith(category, question, field, field == 3 ? "Mars" : ""));

@@ -42,9 +42,7 @@ class TestDocument : public QObject {
 
 private slots:
     void editsSaveAndUndo_data() {
-        QTest::addColumn<Edit>("edit");
-        QTest::addColumn<int>("steps");
-        QTest::addColumn<Lines>("expected");
+        Columns<Edit, int, Lines>("edit", "steps", "expected");
         const auto row = [](const char* name, Edit edit, int steps, Lines expected) {
             QTest::newRow(name) << edit << steps << expected;
         };
@@ -130,9 +128,7 @@ private slots:
     }
 
     void editsSaveAndUndo() {
-        QFETCH(Edit, edit);
-        QFETCH(int, steps);
-        QFETCH(Lines, expected);
+        auto [edit, steps, expected] = Fetch<Edit, int, Lines>("edit", "steps", "expected");
         GameSetDocument document;
         QVERIFY(!document.open(Example).failed());
         const QByteArray before = Saved(document);

@@ -117,8 +117,8 @@ private slots:
         AddRow("UTF-8 without a mark", text.toUtf8(), cafe, "Q", naive, "");
         AddRow("UTF-8 mark", "\xEF\xBB\xBF" + text.toUtf8(), cafe, "Q", naive, "");
         AddRow("UTF-8 past the first 64 KiB",
-               (text.chopped(2) + QString(70000, u' ') + u"\r\nQ\u00fc"_s).toUtf8(), cafe, "Q", naive,
-               u"Q\u00fc"_s);
+               (text.chopped(2) + QString(70000, u' ') + u"\r\nQ\u00fc"_s).toUtf8(), cafe, "Q",
+               naive, u"Q\u00fc"_s);
         AddRow("UTF-16 LE mark",
                QByteArray("\xFF\xFE") + QStringEncoder(QStringConverter::Utf16LE).encode(text),
                cafe, "Q", naive, "");

@@ -53,8 +53,8 @@ private slots:
 
     void importTakesSpreadsheetExports_data() {
         using Bytes = QByteArray;
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("expectedText"); // name 1|question 1|answer 1, or message lines
+        // expectedText: name 1|question 1|answer 1, or message lines
+        Columns<QByteArray, QString>("bytes", "expectedText");
         AddRow("LF only", Bytes("Caf\xe9\nWho?\nParis\tA\n"), u"CAF\u00C9|Who?|Paris"_s);
         AddRow("CR LF, LF in a cell", Bytes("Cat\r\nWho\nwhat?\r\nA\r\n"), u"CAT|Who\nwhat?|A"_s);
         AddRow("UTF-8, no mark", Bytes("Caf\xc3\xa9\nQ \xce\xa9\nA\n"), u"CAF\u00C9|Q \u03A9|A"_s);
@@ -65,8 +65,7 @@ private slots:
     }
 
     void importTakesSpreadsheetExports() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, expectedText);
+        auto [bytes, expectedText] = Fetch<QByteArray, QString>("bytes", "expectedText");
         const QStringList expected = expectedText.split('|', Qt::SkipEmptyParts);
         EditorHarness editor;
         editor.document.setAnswer({1, 1}, u"typed"_s);
@@ -114,9 +113,8 @@ private slots:
     }
 
     void textTheGameSetCannotHold_data() {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("warning"); // what the box's warning says; or the length kept
+        // warning: what the box's warning says; or the length kept
+        Columns<QString, QString, QString>("box", "typed", "warning");
         const QString notStored = u" cannot be stored in a game set; it would be saved as ?"_s;
         AddRow("question", "txtEnterQuestion", Omega, u"Question: "_s + Omega + notStored);
         AddRow("answer", "txtAnswer", u"\u65E5\u672C"_s, u"Answer: \u65E5, \u672C cannot be"_s);
@@ -129,9 +127,7 @@ private slots:
     }
 
     void textTheGameSetCannotHold() {
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
-        QFETCH(QString, warning);
+        auto [box, typed, warning] = Fetch<QString, QString, QString>("box", "typed", "warning");
         EditorHarness editor;
         if (box == u"drop"_s) {
             QTemporaryDir folder;
@@ -203,8 +199,7 @@ private slots:
     }
 
     void savingInAwkwardPlaces_data() {
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<int>("exitCode");
+        Columns<QString, int>("fault", "exitCode");
         AddRow("no room for a temporary file", "inodes", 0);
         AddRow("rewrite in place fails", "inodes, size limit", 1);
         AddRow("save error names the file", "mnuSaveAs", 0);
@@ -212,8 +207,7 @@ private slots:
     }
 
     void savingInAwkwardPlaces() {
-        QFETCH(QString, fault);
-        QFETCH(int, exitCode);
+        auto [fault, exitCode] = Fetch<QString, int>("fault", "exitCode");
         QTemporaryDir folder;
         if (fault.startsWith(u"mnu"_s)) {
             EditorHarness editor;
@@ -247,8 +241,8 @@ private slots:
     }
 
     void picturesInBoundedMemory_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("message"); // "" when the picture shows
+        // The message is "" when the picture shows.
+        Columns<QString, QString>("name", "message");
         AddRow("36-megapixel JPEG", "big.jpg", "");
         AddRow("3-megapixel BMP", "big.bmp", "");
         AddRow("20000 x 20000 BMP", "huge.bmp", "too large to show: 20000 x 20000 pixels");
@@ -256,8 +250,7 @@ private slots:
     }
 
     void picturesInBoundedMemory() {
-        QFETCH(QString, name);
-        QFETCH(QString, message);
+        auto [name, message] = Fetch<QString, QString>("name", "message");
         QTemporaryDir folder;
         const QString path = folder.filePath(name);
         const auto jpeg = [](const QString& file, const QSize& size) {

@@ -2,6 +2,7 @@
 #include "editor/spellcheckdialog.h"
 #include "editor/spellunderline.h"
 #include "editorharness.h"
+#include "testdata.h"
 #include "spell/spellchecker.h"
 
 #include <QCheckBox>
@@ -63,10 +64,8 @@ private slots:
     }
 
     void checksWords_data() {
-        QTest::addColumn<QString>("affix");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("unknown");
-        QTest::addColumn<QString>("suggested"); // for the last unknown word
+        // The suggestion is for the last unknown word.
+        Columns<QString, QString, QString, QString>("affix", "text", "unknown", "suggested");
         // Only words the splitter passes on can be unknown; ő is not in ISO-8859-1.
         const QString text = u"'café' Straße, cafő isn't well-known Strasse"_s;
         const QString unknown = u"cafő|well|known|Strasse"_s;
@@ -83,10 +82,8 @@ private slots:
     }
 
     void checksWords() {
-        QFETCH(QString, affix);
-        QFETCH(QString, text);
-        QFETCH(QString, unknown);
-        QFETCH(QString, suggested);
+        auto [affix, text, unknown, suggested] =
+            Fetch<QString, QString, QString, QString>("affix", "text", "unknown", "suggested");
         if (!QFile::exists(affix))
             QSKIP("hunspell-en-us is not installed");
         SpellChecker checker({{u"xx_XX"_s, affix, affix.chopped(4) + u".dic"_s}}, QString());
@@ -96,9 +93,7 @@ private slots:
     }
 
     void underlinesUnknownWords_data() {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("underlined");
+        Columns<QString, QString, QString>("box", "typed", "underlined");
         QTest::newRow("question") << u"txtEnterQuestion"_s << u"Teh city on the Siene"_s
                                   << u"Teh|Siene"_s;
         QTest::newRow("answer") << u"txtAnswer"_s << u"Pariss"_s << u"Pariss"_s;
@@ -112,9 +107,8 @@ private slots:
     }
 
     void underlinesUnknownWords() {
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
-        QFETCH(QString, underlined);
+        auto [box, typed, underlined] =
+            Fetch<QString, QString, QString>("box", "typed", "underlined");
         EditorHarness editor;
         editor.click(u"chkSpellChecker"_s); // the dictionary loads in the background
         QTRY_VERIFY(editor.window->m_spellChecker->isReady());
@@ -133,16 +127,15 @@ private slots:
     }
 
     void menuActsOnWord_data() {
-        QTest::addColumn<QString>("chosen"); // a suggestion, or the action's object name
-        QTest::addColumn<QString>("after");
+        // Chosen: a suggestion, or the action's object name.
+        Columns<QString, QString>("chosen", "after");
         QTest::newRow("suggestion") << u"Paris"_s << u"Paris is the capital"_s;
         QTest::newRow("ignore") << u"actSpellIgnore"_s << u"Pariss is the capital"_s;
         QTest::newRow("add to dictionary") << u"actSpellAdd"_s << u"Pariss is the capital"_s;
     }
 
     void menuActsOnWord() {
-        QFETCH(QString, chosen);
-        QFETCH(QString, after);
+        auto [chosen, after] = Fetch<QString, QString>("chosen", "after");
         EditorHarness editor;
         editor.click(u"chkSpellChecker"_s);
         QVERIFY(editor.window->m_spellChecker->ensureLoaded());
@@ -252,9 +245,8 @@ private slots:
     }
 
     void reportsMissingOrDamagedDictionary_data() {
-        QTest::addColumn<QByteArray>("affix"); // null: no dictionary at all
-        QTest::addColumn<QByteArray>("words");
-        QTest::addColumn<QString>("message");
+        // A null affix: no dictionary at all.
+        Columns<QByteArray, QByteArray, QString>("affix", "words", "message");
         QTest::newRow("none installed") << QByteArray() << QByteArray() << u"hunspell-en-us"_s;
         QTest::newRow("no word count") << "SET UTF-8"_ba
                                        << "hello"_ba << u"is damaged"_s;
@@ -263,9 +255,8 @@ private slots:
     }
 
     void reportsMissingOrDamagedDictionary() {
-        QFETCH(QByteArray, affix);
-        QFETCH(QByteArray, words);
-        QFETCH(QString, message);
+        auto [affix, words, message] =
+            Fetch<QByteArray, QByteArray, QString>("affix", "words", "message");
         QTemporaryDir folder;
         if (!affix.isNull())
             WriteDictionary(folder.path(), u"qz_QZ"_s, affix, words);

@@ -1,4 +1,5 @@
 #include "editorharness.h"
+#include "testdata.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -32,9 +33,8 @@ private slots:
     }
 
     void startsWith_data() {
-        QTest::addColumn<QString>("editCurrentGame");
-        QTest::addColumn<QString>("game"); // "@": the current game's file, "dir": a folder
-        QTest::addColumn<bool>("opensCurrent");
+        // The game "@" is the current game's file, "dir" a folder.
+        Columns<QString, QString, bool>("editCurrentGame", "game", "opensCurrent");
         QTest::newRow("no settings") << QString() << QString() << false;
         const QString one = u"1"_s;
         QTest::newRow("current game") << one << u"@"_s << true;
@@ -46,9 +46,8 @@ private slots:
     }
 
     void startsWith() {
-        QFETCH(QString, editCurrentGame);
-        QFETCH(QString, game);
-        QFETCH(bool, opensCurrent);
+        auto [editCurrentGame, game, opensCurrent] =
+            Fetch<QString, QString, bool>("editCurrentGame", "game", "opensCurrent");
         QMap<QString, QString> settings;
         if (!editCurrentGame.isNull())
             settings.insert(u"EditCurrentGame"_s, editCurrentGame);
@@ -82,8 +81,8 @@ private slots:
     }
 
     void startsWithFile_data() {
-        QTest::addColumn<QString>("file"); // "@": the game set written above
-        QTest::addColumn<bool>("opens");
+        // The file "@" is the game set written above.
+        Columns<QString, bool>("file", "opens");
         QTest::newRow("game set") << u"@"_s << true;
         QTest::newRow("missing") << u"/no/such/game.txt"_s << false;
         QTest::newRow("folder") << u"dir"_s << false;
@@ -94,8 +93,7 @@ private slots:
     // A file named on the command line opens as File > Open opens it, and
     // the game's current game is not even looked up.
     void startsWithFile() {
-        QFETCH(QString, file);
-        QFETCH(bool, opens);
+        auto [file, opens] = Fetch<QString, bool>("file", "opens");
         if (file == "@"_L1)
             file = m_gamePath;
         else if (file == "dir"_L1)

@@ -38,8 +38,8 @@ private slots:
 
     // resave, import and export write what the editor writes after an Open or an Import.
     void writeCommands_data() {
-        QTest::addColumn<QStringList>("arguments"); // "in/a.txt", "in/b.txt": the example
-        QTest::addColumn<QStringList>("written");
+        // In the arguments, "in/a.txt" and "in/b.txt" are the example.
+        Columns<QStringList, QStringList>("arguments", "written");
         using L = QStringList;
         AddRow("resave", L{"resave", "in/a.txt", "set.txt"}, L{"set.txt"});
         AddRow("resave into a folder", L{"resave", "--out-dir", "out", "in/a.txt", "in/b.txt"},
@@ -74,8 +74,7 @@ private slots:
     // and nothing written. IN is a game set, FOLDER a folder, OVER an import
     // file whose second line overflows.
     void refusals_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("message");
+        Columns<QStringList, QString>("arguments", "message");
         using L = QStringList;
         AddRow("no command", L{}, "Usage");
         AddRow("unknown command", L{"convert", "IN"}, "unknown command");
@@ -108,9 +107,7 @@ private slots:
     }
 
     void listingOptions_data() {
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("multiplier");
+        Columns<QStringList, int, int>("options", "mode", "multiplier");
         using L = QStringList;
         const int all = int(PrintMode::All);
         AddRow("defaults", L(), all, 100);
@@ -133,8 +130,7 @@ private slots:
         QVERIFY(run.err.isEmpty());
         GameSet game;
         QVERIFY(!OpenFile(game, board).failed());
-        QFETCH(int, mode);
-        QFETCH(int, multiplier);
+        auto [mode, multiplier] = Fetch<int, int>("mode", "multiplier");
         const QStringList expected =
             BuildListing(game, static_cast<PrintMode>(mode), DollarValuesFor(multiplier), "Quiz");
         QCOMPARE(run.out, expected); // LF line ends: no CR left in a line
@@ -156,11 +152,9 @@ private slots:
     // The example with a second Daily Double (a set without findings), with
     // one or two lines replaced (a negative number cuts the file there).
     void checkFindings_data() {
-        QTest::addColumn<int>("lineNumber"); // 1-based line to replace; 0 for none
-        QTest::addColumn<QString>("replacement");
-        QTest::addColumn<int>("secondLine");
-        QTest::addColumn<QString>("secondReplacement");
-        QTest::addColumn<QString>("finding"); // "" when nothing is to be reported
+        // A line number is 1-based, 0 for none; the finding is "" when none is due.
+        Columns<int, QString, int, QString, QString>("lineNumber", "replacement", "secondLine",
+                                                     "secondReplacement", "finding");
         AddRow("clean", 0, "", 0, "", "");
         AddRow("caret in an answer", 3, "a^b^^^^", 0, "", "line 3: 5 \"^\" in the answers line");
         AddRow("hash in a font name", 5, "T#Ar#ial#28#True#True#255#", 0, "", "line 5: 7 \"#\"");
@@ -186,11 +180,9 @@ private slots:
         AddRow("lone Daily Double", 4, "N", 0, "", "line 33: the only Daily Double");
     }
     void checkFindings() {
-        QFETCH(int, lineNumber);
-        QFETCH(QString, replacement);
-        QFETCH(int, secondLine);
-        QFETCH(QString, secondReplacement);
-        QFETCH(QString, finding);
+        auto [lineNumber, replacement, secondLine, secondReplacement, finding] =
+            Fetch<int, QString, int, QString, QString>("lineNumber", "replacement", "secondLine",
+                                                       "secondReplacement", "finding");
         QTemporaryDir dir;
         const QString media = dir.filePath("tower.bmp");
         QVERIFY(QImage(2, 2, QImage::Format_RGB32).save(media));

@@ -53,12 +53,8 @@ private slots:
 
     // Which controls of the question panel each kind of question shows.
     void shownControls_data() {
-        QTest::addColumn<int>("category");
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("media");
-        QTest::addColumn<bool>("choices");
-        QTest::addColumn<QStringList>("shown");
+        Columns<int, QString, QString, QString, bool, QStringList>("category", "type", "text",
+                                                                   "media", "choices", "shown");
         const QString jpg = u"C:\\Pics\\tower.jpg"_s, mp4 = u"C:\\Clips\\moon.mp4"_s;
         const QString wav = u"C:\\Clips\\bell.wav"_s;
         const auto row = [](const char* name, int category, const char* type, const QString& text,
@@ -91,12 +87,9 @@ private slots:
     }
 
     void shownControls() {
-        QFETCH(int, category);
-        QFETCH(QString, type);
-        QFETCH(QString, text);
-        QFETCH(QString, media);
-        QFETCH(bool, choices);
-        QFETCH(QStringList, shown);
+        auto [category, type, text, media, choices, shown] =
+            Fetch<int, QString, QString, QString, bool, QStringList>("category", "type", "text",
+                                                                     "media", "choices", "shown");
         GameSet game = ExampleGame();
         QuestionRecord& record = game.question(category, 2);
         record.QuestionType = type;

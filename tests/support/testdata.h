@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <tuple>
 
 // Adds a data row whose columns take `values` in order. String literals
 // arrive as QString columns.
@@ -26,6 +27,11 @@ template <typename... Types, typename... Names> void Columns(Names... names) {
 // The current row's value in column `name`, as QFETCH gives it.
 template <typename T> T Data(const char* name) {
     return *static_cast<T*>(QTest::qData(name, qMetaTypeId<T>()));
+}
+
+// The current row's values in the columns named, as QFETCH gives them.
+template <typename... Types, typename... Names> std::tuple<Types...> Fetch(Names... names) {
+    return {Data<Types>(names)...};
 }
 
 // `lines` in Windows-1252, each followed by `lineEnd`.
