@@ -155,8 +155,7 @@ private slots:
                                .mid(0, utf8 ? 2 : 3));
     }
 
-    // Export then import gives back every text the import carries, on every
-    // set of the fuzz corpus and the example, names in capitals.
+    // Export then import gives back every text the import carries, names in capitals.
     void exportImportRoundTrip() {
         const QDir corpus(QZ_SOURCE_DIR "/tests/fuzz/corpus/gameset");
         for (const QString& file : corpus.entryList(QDir::Files) + QStringList{Example}) {

@@ -1,5 +1,4 @@
-// The game-set document without a window: each row is a sequence of edits,
-// checked against the bytes a save writes and against undo and redo.
+// The document without a window: edit sequences against saved bytes, undo and redo.
 #include "testdata.h"
 
 #include "document/gamesetdocument.h"

@@ -87,9 +87,8 @@ private slots:
               "fields");
     }
 
-    // A reset set with the writer's quirks in category 1 and a final question
-    // of each type: the final group has no Daily Double line, its type is
-    // compared whole and its font size is written as a whole number.
+    // The writer's quirks in category 1 and a final question of each type: no
+    // Daily Double line, the type compared whole, a whole-number font size.
     void savedLines_data() {
         Columns<QString, QString, QString, QString>("finalType", "size", "question", "typeLine");
         const QString font = u"T#Courier New#%1#True#False#16777215#"_s;
@@ -154,9 +153,8 @@ private slots:
         for (const char* type : {"T", "S", "P"})
             AddRow(type, type);
     }
-    // The example set (fonts, colours, a Daily Double, multiple choice) with a
-    // picture, a sound and a final question of each type: read back, a saved
-    // set is the set; saved again, it is the same file.
+    // The example with a picture, a sound and each final type: read back, a saved
+    // set is the set; saved again, the same file.
     void roundTrip() {
         const QString finalType = Data<QString>("finalType");
         GameSet game;

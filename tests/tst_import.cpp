@@ -56,9 +56,8 @@ private slots:
         QCOMPARE(ImportTabDelimitedFile(game, "/dev/zero").number, 75); // never ends
     }
 
-    // One of the lines "CAT", "Q", "A" replaced: the field it fills, all its
-    // characters; the answers of 1.1 were "old" before, so "old" is a slot the
-    // answer line does not write.
+    // One of "CAT", "Q", "A" replaced: the field it fills, whole; "old" answers
+    // of 1.1 mark the slots the answer line does not write.
     void fields_data() {
         Columns<int, QString, QString>("index", "line", "expected");
         AddRow("name: spaces kept, capitals, rest ignored", 0, "  history\tx", "  HISTORY");

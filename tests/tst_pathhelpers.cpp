@@ -125,9 +125,8 @@ private slots:
     }
 
     void defaultFolder_data() {
-        // The documents folder ("": none yet, "file": a file in the way), the folder
-        // asked for ("default", or one under home), and where the chooser starts
-        // (under home; "." is home itself).
+        // Documents ("", "folder" or a "file" in the way), the folder asked for, and
+        // where the chooser starts under home ("." is home).
         Columns<QString, QString, QString>("documents", "asked", "startsIn");
         const QString sets = u"Documents/Trivia Sets"_s;
         AddRow("created on first use", "", "default", sets);

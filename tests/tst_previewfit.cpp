@@ -1,5 +1,4 @@
-// The preview's font size: the fast search against the definition, tried
-// size by size, for texts of every length and words too long for a line.
+// The preview's font size: the fast search against the size-by-size definition.
 #include "editor/previewfit.h"
 
 #include <QFontMetrics>

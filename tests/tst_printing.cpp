@@ -1,5 +1,4 @@
-// The listing, the print options dialog, and what a user gets on paper: the
-// dialog prints to PDF files and poppler's pdftotext reads them back.
+// The listing, the print options dialog, and its PDFs read back with pdftotext.
 #include "print/frmEditorPrintOptions.h"
 #include "print/printout.h"
 #include "scriptedservices.h"
@@ -37,9 +36,8 @@ GameSet ListingGame() {
     return game;
 }
 
-// The text of a listing or of a PDF as pdftotext lays it out, with runs of
-// spaces collapsed (a PDF keeps positions, not spaces), ligatures spelt out
-// and no empty lines before a page's end ("\f").
+// Listing or pdftotext text with spaces collapsed, ligatures spelt out and
+// no empty lines before a page's end ("\f").
 QString Tidy(const QString& text) {
     QStringList lines;
     for (const QString& line : text.split('\n'))
@@ -146,10 +144,8 @@ private slots:
         }
     }
 
-    // The example board printed to PDF files: the copies asked for, each its
-    // own document split over pages where the listing no longer fits, read
-    // back with pdftotext; a failing printer is reported and gives the editor
-    // its input back, and otherwise the dialog stays open for another print.
+    // The example printed to PDF: each copy its own document, split over pages;
+    // a failing printer is reported and the editor gets its input back.
     void print_data() {
         Columns<bool, int, QString, QStringList>("cancelled", "copies", "file", "written");
         AddRow("chooser cancelled", true, 1, "board.pdf", QStringList());

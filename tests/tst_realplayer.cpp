@@ -1,16 +1,11 @@
-// The editor's real Qt Multimedia player, not the scripted one: a WAV file
-// written by the test plays without an error, a file that is not audio
-// reports one, and the video widget comes with the first clip. Needs the
-// GStreamer plugins the build scripts install.
+// The real Qt Multimedia player: a WAV plays, a non-audio file reports an
+// error, the video widget comes with the first clip (needs GStreamer).
 #include "services/qtservices.h"
 #include "testdata.h"
 
 #include <QtTest>
 
-// Half a second of silence: a mono 16-bit PCM WAV at 22,050 Hz. The header
-// gives the sizes (RIFF 36 + 22,050, format 16, data 22,050 bytes), the PCM
-// format 1, one channel, the sample rate, 44,100 bytes a second, 2-byte
-// frames of 16 bits.
+// Half a second of mono 16-bit PCM silence at 22,050 Hz, header and all.
 const QByteArray SilentWav = QByteArray("RIFF\x46\x56\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0"
                                         "\x44\xAC\0\0\x02\0\x10\0data\x22\x56\0\0",
                                         44) +

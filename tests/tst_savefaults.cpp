@@ -1,7 +1,5 @@
-// Saving under faults: a device that gives out at any byte, a full disk, a
-// file-size limit, targets that cannot be written. A failed save says so with
-// the error the user is shown and leaves the previous file as it was, with no
-// temporary file beside it.
+// Saving under faults (a device giving out, a full disk, a size limit, unwritable
+// targets): the error is reported and the previous file stays as it was.
 #include "testdata.h"
 
 #include <QDir>

@@ -2,8 +2,8 @@
 #include "editor/spellcheckdialog.h"
 #include "editor/spellunderline.h"
 #include "editorharness.h"
-#include "testdata.h"
 #include "spell/spellchecker.h"
+#include "testdata.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

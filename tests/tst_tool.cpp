@@ -70,9 +70,8 @@ private slots:
             QCOMPARE(FileContents(dir.filePath(name)), expected);
     }
 
-    // Exit status 1, the reason on standard error, nothing on standard output
-    // and nothing written. IN is a game set, FOLDER a folder, OVER an import
-    // file whose second line overflows.
+    // Exit 1, the reason on stderr, nothing written. IN is a game set, FOLDER a
+    // folder, OVER an import file whose second line overflows.
     void refusals_data() {
         Columns<QStringList, QString>("arguments", "message");
         using L = QStringList;

@@ -1,7 +1,5 @@
-// Game-set reader and writer on arbitrary bytes: reading stays inside the
-// fixed widths and the record invariants, saving then opening gives back the
-// same game set apart from the losses the format is known for, and a second
-// save of what was opened is byte-identical.
+// Reader and writer on arbitrary bytes: fixed widths and record invariants hold,
+// and save-open-save is stable apart from the format's known losses.
 #include "fuzzcheck.h"
 
 #include "model/gamesetfile.h"

@@ -1,7 +1,5 @@
-// Tab-delimited import on arbitrary bytes: only the names, question texts and
-// answers of the 68 lines change, nothing beyond line 68 matters, the result
-// is a normal completion or the 16-bit overflow, and for plain code-page input
-// the fields are exactly what the column rules give.
+// Import on arbitrary bytes: only the 68 lines' names, questions and answers
+// change; the result is a completion or the 16-bit overflow.
 #include "fuzzcheck.h"
 
 #include "import/tabimport.h"
@@ -98,9 +96,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (utf16 || input.startsWith("\xEF\xBB\xBF"))
         return 0;
 
-    // Input without a mark, read in one chunk: UTF-8 when it is valid UTF-8
-    // with non-ASCII in it, else the code page. Lines end at CR or CR LF, a
-    // lone LF belonging to the line, unless the text has no CR at all.
+    // Unmarked input: UTF-8 when valid with non-ASCII, else the code page; lines
+    // end at CR or CR LF (a lone LF stays in the line) unless there is no CR.
     if (input.size() > 65536)
         return 0;
     QStringDecoder utf8(QStringConverter::Utf8);

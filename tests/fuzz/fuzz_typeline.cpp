@@ -1,7 +1,5 @@
-// The five field routines of the "T" type line and the conversions behind
-// them, on arbitrary lines: every result is the field the "#" positions name
-// or the field's default, the conversions stay in range, and a type line
-// built from font fields gives those fields back.
+// The "T" type line's field routines and conversions on arbitrary lines: each
+// result is its field or the default, and built lines read back.
 #include "fuzzcheck.h"
 
 #include "model/gamesetfile.h"

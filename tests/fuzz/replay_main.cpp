@@ -1,5 +1,4 @@
-// Runs every file of the given folders through the fuzz target once, so the
-// committed corpus is an ordinary regression test.
+// Runs every file of the given folders through the fuzz target: a regression test.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>

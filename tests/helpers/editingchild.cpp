@@ -1,5 +1,4 @@
-// The program on the game set named first, typing the second argument as
-// the first answer, waiting to be killed.
+// The editor on the set named first, typing the second argument as the answer.
 #include "app/startup.h"
 #include "editor/frmEditor.h"
 

@@ -13,9 +13,8 @@ class QAbstractButton;
 class QCheckBox;
 class QLineEdit;
 
-// The real editor window on scripted services, started as the program
-// starts it (Form_Load once, then shown). Controls are found by their
-// object names, as a user finds them by what they show.
+// The real window on scripted services, started as the program starts it;
+// controls are found by their object names.
 class EditorHarness {
 public:
     // Settings the game would have written ("EditCurrentGame", "Game"), and a

@@ -22,10 +22,8 @@ public:
     QStringList calls; // "open:PATH", "play", "stop", "setPosition:SECONDS"
 };
 
-// Services for tests: every question shown and every chooser opened is
-// recorded, and answered from queues filled beforehand. A question with no
-// answer queued is recorded in `unanswered` and answered with Cancel or "",
-// so a test fails loudly when it checks that list.
+// Services for tests: questions and choosers are recorded and answered from
+// queues; one with nothing queued lands in `unanswered` (Cancel or "").
 class ScriptedServices : public Services {
 public:
     struct Message {
