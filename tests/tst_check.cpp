@@ -57,8 +57,7 @@ private slots:
         QVERIFY(CheckGameSet(CleanBoard(), PreviewCheckProbes()).isEmpty());
     }
 
-    // One change to the clean board at a square, and the one finding it brings
-    // there as "part severity" and part of its message; question 0 is no square.
+    // One change to the clean board and the one finding it brings; question 0 is no square.
     void findings_data() {
         Columns<QString, int, int, QString, QString, QString>("field", "category", "question",
                                                               "value", "kind", "message");
@@ -126,8 +125,7 @@ private slots:
         QTest::newRow("Windows-1252") << false;
         QTest::newRow("UTF-8") << true;
     }
-    // 68 CR LF lines; what cannot travel in a tab-delimited line is written as
-    // a space, and reported with its line.
+    // 68 CR LF lines; what a tab-delimited line cannot carry is a space, reported with its line.
     void exportLayout() {
         QFETCH(bool, utf8);
         GameSet game = CleanBoard();

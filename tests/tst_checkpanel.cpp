@@ -34,8 +34,7 @@ class TestCheckPanel : public QObject {
     Q_OBJECT
 
 private slots:
-    // Enter or a double click on a finding selects its square and puts the
-    // cursor where the fault is fixed.
+    // Enter or a double click on a finding selects its square and puts the cursor at the fault.
     void goesToTheFault_data() {
         Columns<int, int, int, bool, QString>("category", "question", "field", "doubleClick",
                                               "box");
@@ -101,8 +100,7 @@ private slots:
         QCOMPARE(editor.selection(), qMakePair(1, 2));
     }
 
-    // The chooser offers both encodings; the second is UTF-8. The set and its
-    // modified state stay as they were; what changed on the way is reported.
+    // Export offers two encodings (the second UTF-8), keeps the set, reports what changed.
     void exportsTheBoard() {
         EditorHarness editor;
         QTemporaryDir dir;

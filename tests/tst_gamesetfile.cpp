@@ -100,8 +100,7 @@ private slots:
         AddRow("two letters", "TX", "28.5", "Final?", "TX");
     }
     void savedLines() {
-        // Every field a file shows filled before the reset, which clears them
-        // all and keeps only the final type.
+        // Every field filled before the reset, which clears them all but the final type.
         GameSet game = ReadGameSet(FileBytes(QStringList(129, "T#Arial#9#False#False#1#")));
         game.Final.QuestionType = Data<QString>("finalType");
         ResetGameSet(game);
@@ -177,8 +176,7 @@ private slots:
         QCOMPARE(WriteGameSet(read), first);
     }
 
-    // The answer line of question 1.1 and of the final question: the answers
-    // read (without their trailing pad), and the whole file saved from them.
+    // Answer lines of 1.1 and the final: the answers read (unpadded), and the file saved.
     void answersLine_data() {
         Columns<QString, QString, QString>("line", "answers", "written");
         QString high;
@@ -200,8 +198,7 @@ private slots:
         QCOMPARE(SavedLines(game), lines);
     }
 
-    // The type line of question 1 of a category and of the final question,
-    // both with "line one" as the line before.
+    // The type line of question 1 of a category and of the final, after "line one".
     void questionTypes_data() {
         Columns<int, QString, QString, QString, QString, QString>("category", "typeLine", "type",
                                                                   "finalType", "text", "font");
@@ -234,8 +231,7 @@ private slots:
         QTEST(game.Final.QuestionType, "finalType");
     }
 
-    // Past the end of a short file every question keeps the last question and
-    // type line read; nothing after the final group is read.
+    // Past a short file's end questions keep the last lines read; nothing after the final is.
     void shortAndLongFiles() {
         QCOMPARE(SavedLines(ReadGameSet(QByteArray())), ResetLines());
         GameSet game = ReadGameSet(FileBytes({"Name", "tune.wav", "a", " Y ", "SName it"}));

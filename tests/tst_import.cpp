@@ -26,8 +26,7 @@ class TestImport : public QObject {
     Q_OBJECT
 
 private slots:
-    // A board from a file: its 68 lines fill the names, question texts and
-    // answers; a 69th line would overflow if it were read.
+    // A board from a file: 68 lines fill names, questions, answers; a 69th would overflow.
     void fullBoard() {
         QTemporaryDir folder;
         const QString path =

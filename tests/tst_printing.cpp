@@ -2,6 +2,7 @@
 #include "print/frmEditorPrintOptions.h"
 #include "print/printout.h"
 #include "scriptedservices.h"
+#include "services/qtservices.h"
 #include "testdata.h"
 
 #include <QPointer>
@@ -87,8 +88,7 @@ private slots:
     }
     void title() { QTEST(ListingTitle(Data<QString>("fileName")), "expected"); }
 
-    // The lines with their trailing pad removed: the title, category 1 and the
-    // final question ("|" ends a line); the other categories print blank names and rows.
+    // Unpadded lines: title, category 1 and the final ("|" ends a line); others are blank.
     void listing_data() {
         Columns<int, int, QString, QString, int>("mode", "multiplier", "category", "final",
                                                  "count");
@@ -128,6 +128,23 @@ private slots:
         QCOMPARE(lines.at(15), u" "_s); // after the category
     }
 
+    // The real print chooser: Cancel cancels the printing, OK gives the copies asked for.
+    void realPrinterChooser() {
+        QTemporaryDir folder;
+        QtServices services;
+        QPrinter printer;
+        printer.setOutputFileName(folder.filePath("chooser.pdf"));
+        printer.setCopyCount(3);
+        for (const bool ok : {false, true}) {
+            QTimer::singleShot(0, [ok] {
+                auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                ok ? dialog->accept() : dialog->reject();
+            });
+            const PrinterChoice choice = services.choosePrinter(printer, nullptr);
+            QVERIFY(choice.cancelled != ok && choice.copies == (ok ? 3 : 0));
+        }
+    }
+
     // What each option button chooses: the print mode, or the dollar multiplier.
     void optionButtons() {
         Dialog d;
@@ -144,8 +161,7 @@ private slots:
         }
     }
 
-    // The example printed to PDF: each copy its own document, split over pages;
-    // a failing printer is reported and the editor gets its input back.
+    // Printed to PDF: a document per copy, split over pages; a failing printer is reported.
     void print_data() {
         Columns<bool, int, QString, QStringList>("cancelled", "copies", "file", "written");
         AddRow("chooser cancelled", true, 1, "board.pdf", QStringList());

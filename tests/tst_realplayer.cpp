@@ -15,8 +15,7 @@ class TestRealPlayer : public QObject {
     Q_OBJECT
 
 private slots:
-    // The good clip plays silently to the user, the bad one is reported,
-    // both within the same wait.
+    // The good clip plays silently, the bad one is reported, within the same wait.
     void onlyBadFilesReported_data() {
         Columns<QByteArray, bool>("bytes", "reported");
         AddRow("silence", SilentWav, false);

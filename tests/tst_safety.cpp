@@ -220,8 +220,7 @@ private slots:
             QVERIFY(editor.document.isModified() && !editor.record(1).Answers[0].isBlank());
             return;
         }
-        // A file system of the tool's own with no inode to spare: the file can
-        // be written, a temporary file beside it cannot be created.
+        // A file system with no inode to spare: the file can be written, a temporary beside it not.
         const QString stage =
             u"mount --make-rprivate / && mount -t tmpfs -o nr_inodes=2 tmpfs \"$1\" && "
             "printf 'previous\\r\\n' > \"$1/s.txt\" || exit 90; trap '' XFSZ; %1 "

@@ -113,8 +113,7 @@ class TestSaveFaults : public QObject {
     Q_OBJECT
 
 private slots:
-    // The device gives out after every possible number of bytes: each save
-    // fails with error 75, having written no more than the device took.
+    // The device gives out after every byte count: error 75, no more written than it took.
     void deviceFailsAtEveryByte() {
         GameSet game;
         QVERIFY(!OpenFile(game, QZ_SOURCE_DIR "/examples/world-tour.txt").failed());
@@ -131,8 +130,7 @@ private slots:
         }
     }
 
-    // A real device that is always full: the user is told the disk is full,
-    // whether the file is buffered or not.
+    // A device that is always full: the disk is full, buffered or not.
     void fullDevice_data() {
         Columns<bool>("unbuffered");
         AddRow("unbuffered", true);

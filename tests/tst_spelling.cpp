@@ -6,6 +6,7 @@
 #include "testdata.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -242,6 +243,22 @@ private slots:
         QTest::mouseClick(dialog->findChild<QPushButton*>(u"btnSpellIgnore"_s), Qt::LeftButton);
         QCOMPARE(editor.services.messageTexts().last(), u"The spelling check is complete."_s);
         QTRY_VERIFY(!editor.find<QDialog>(u"dlgCheckSpelling"_s));
+    }
+
+    // Another language chosen while checking loads in the background.
+    void switchesLanguage() {
+        QTemporaryDir folder;
+        for (const QString& ending : {u".aff"_s, u".dic"_s})
+            QVERIFY(
+                QFile::copy(TestData + u"/qz_QZ"_s + ending, folder.filePath(u"qz_QY"_s + ending)));
+        OverrideDictionaryFolders({TestData, folder.path()});
+        EditorHarness editor;
+        editor.click(u"chkSpellChecker"_s);
+        QTRY_VERIFY(editor.window->m_spellChecker->isReady());
+        auto* languages = editor.find<QComboBox>(u"cboSpellLanguage"_s);
+        languages->setCurrentIndex(1 - languages->currentIndex());
+        QVERIFY(!editor.window->m_spellChecker->isReady());
+        QTRY_VERIFY(editor.window->m_spellChecker->isReady());
     }
 
     void reportsMissingOrDamagedDictionary_data() {

@@ -90,8 +90,7 @@ private slots:
         QTest::newRow("named pipe") << u"fifo"_s << false;
     }
 
-    // A file named on the command line opens as File > Open opens it, and
-    // the game's current game is not even looked up.
+    // A file named on the command line opens as Open does; the current game is not looked up.
     void startsWithFile() {
         auto [file, opens] = Fetch<QString, bool>("file", "opens");
         if (file == "@"_L1)

@@ -148,8 +148,7 @@ private slots:
         QVERIFY(FileContents(pdf).startsWith("%PDF-"));
     }
 
-    // The example with a second Daily Double (a set without findings), with
-    // one or two lines replaced (a negative number cuts the file there).
+    // The example with a second Daily Double, one or two lines replaced (negative: cut there).
     void checkFindings_data() {
         // A line number is 1-based, 0 for none; the finding is "" when none is due.
         Columns<int, QString, int, QString, QString>("lineNumber", "replacement", "secondLine",

@@ -96,8 +96,7 @@ private slots:
                  category == 7 ? u"FINAL QUESTION"_s : game.CategoryNames[category - 1].trimmed());
     }
 
-    // Next walks the board category by category, then the final question,
-    // then back to the start; one marker points at the question shown.
+    // Next walks category by category, the final, then the start; markers point at the square.
     void walkWithNext() {
         EditorHarness editor;
         QStringList markers;
@@ -118,8 +117,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), editor.lineEdit(u"txtEnterQuestion"_s));
     }
 
-    // Typing, moving on, and taking it back with Undo; Undo selects the
-    // square it changes, and back at the saved state nothing is changed.
+    // Typing and Undo: Undo selects the square it changes; at the saved state nothing changed.
     void undoInTheWindow() {
         EditorHarness editor;
         QAction* undo = editor.action(u"mnuEditUndo"_s);
@@ -173,8 +171,7 @@ private slots:
         QCOMPARE(SavedLine(editor, {2, 3}, 1), u"^^^^"_s);
     }
 
-    // Turning a question into another kind shows and saves the new kind,
-    // on the board and for the final question.
+    // Another kind shows and saves as the new kind, on the board and for the final question.
     void changingKinds() {
         QTemporaryDir folder;
         EditorHarness editor;
@@ -252,8 +249,7 @@ private slots:
                  (QStringList{u"stop"_s, u"setPosition:0"_s}));
     }
 
-    // Save places two Daily Doubles on a board without any; one on the
-    // shown square ticks its box. The map toggles marks through the document.
+    // Save places two Daily Doubles on a board without any, ticking a shown one; the map toggles.
     void dailyDoubles() {
         QTemporaryDir folder;
         EditorHarness editor;
@@ -283,8 +279,7 @@ private slots:
         QVERIFY(!editor.document.isModified());
     }
 
-    // The file commands keep the author's work: failed open, cancelled and
-    // completed import, New and Exit asking, Save As writing the bytes.
+    // The file commands keep the author's work: open, import, New, Exit and Save As.
     void fileCommands() {
         QTemporaryDir folder;
         EditorHarness editor;
@@ -333,8 +328,7 @@ private slots:
         editor.click(u"mnuFileNew"_s);
         QVERIFY(editor.record(1).QuestionText.isBlank() && editor.document.fileName().isEmpty());
         QCOMPARE(editor.categoryCaptions().value(0), u"CATEGORY 1"_s);
-        // Closing with changes asks as Exit does: Cancel, or a save cancelled
-        // at the warning about lost text or at the chooser, keeps the window.
+        // Closing with changes asks as Exit does; Cancel, at either question or the chooser, stays.
         editor.type(u"txtCategoryName"_s, u"Unsaved "_s);
         editor.lineEdit(u"txtCategoryName"_s)->insert(u"\u03A9"_s); // pasted
         editor.services.setNextAnswer(MessageAnswer::Cancel);
@@ -351,8 +345,7 @@ private slots:
         QVERIFY(editor.services.unanswered.isEmpty());
     }
 
-    // On a screen smaller than the board every control can be scrolled to;
-    // where the board fits, it has exactly its own size.
+    // Every control can be scrolled to on a small screen; where the board fits, it is exact.
     void fitsAnyScreen() {
         EditorHarness editor;
         auto* scroller = editor.find<QScrollArea>(u"boardScroller"_s);
@@ -372,8 +365,7 @@ private slots:
         QVERIFY(!scroller->horizontalScrollBar()->isVisible());
     }
 
-    // The preview and the panels are painted in the board's blues, whatever
-    // the desktop's style.
+    // The preview and the panels are in the board's blues, whatever the desktop's style.
     void paintedInBoardColours() {
         EditorHarness editor;
         for (const auto& [name, colour] : {std::pair{u"lblDisPlayQuestion"_s, QColor(6, 18, 140)},
@@ -381,8 +373,7 @@ private slots:
             QCOMPARE(editor.find<QWidget>(name)->grab().toImage().pixelColor(2, 2), colour);
     }
 
-    // The font chooser opens at the question's font and offers the fonts a
-    // game's players have; another family is taken only when asked for.
+    // The font chooser opens at the question's font; other families only when asked for.
     void fontChooserStart() {
         const GameFontDialog courier(u"Courier New"_s, true, false);
         QCOMPARE(courier.family(), u"Courier New"_s);

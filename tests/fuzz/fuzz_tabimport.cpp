@@ -36,8 +36,7 @@ qsizetype EndOfLine(const QByteArray& bytes, int count) {
     return -1;
 }
 
-// The column rules written out plainly: each category's name line, then its
-// five question and answer lines, then the final question's two.
+// The column rules written out plainly: names, five question and answer lines, the final's two.
 GameSet ByColumnRules(QStringList lines) {
     GameSet game = ResetWithFinalType();
     auto question = [&lines](FixedText<256>& text) {

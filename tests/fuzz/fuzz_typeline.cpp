@@ -41,8 +41,7 @@ void CheckConversions(const QString& text) {
         Check(IsNumeric(text) && number == integer, "an integer reads as itself", text);
 }
 
-// The text between the index-th and the next "#" when both are there and it
-// has the two characters a field needs to be used.
+// The field between the index-th and the next "#", if both exist and it has two characters.
 std::optional<QString> Usable(const QString& line, int index) {
     const QStringList parts = line.split('#');
     if (parts.size() < index + 2 || parts.at(index).size() < 2)

@@ -5,8 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-// A violated property ends the run with abort(), so libFuzzer keeps the input
-// and the replay test fails. The detail is shown with control characters escaped.
+// A violated property aborts: libFuzzer keeps the input, the replay fails (detail escaped).
 inline void Check(bool holds, const char* property, const QString& detail = QString()) {
     if (holds)
         return;

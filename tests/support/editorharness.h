@@ -17,8 +17,7 @@ class QLineEdit;
 // controls are found by their object names.
 class EditorHarness {
 public:
-    // Settings the game would have written ("EditCurrentGame", "Game"), and a
-    // game set named on the command line.
+    // Settings the game would have written, and a game set named on the command line.
     explicit EditorHarness(const QMap<QString, QString>& settings = {},
                            const QString& startFile = QString());
     ~EditorHarness();
@@ -45,8 +44,7 @@ public:
     // Whether a control's own Visible flag is set.
     bool shown(const QString& name) const;
 
-    // Selects a board question (category 1..6, question 1..5) by clicking
-    // its category and its button, or the final question (category 7).
+    // Selects board question (1..6, 1..5) by its category and button; category 7 is the final.
     void select(int category, int question = 1);
     // The record of a square (category 7 is the final question).
     const QuestionRecord& record(int category, int question = 1) const {

@@ -20,8 +20,7 @@ void FakeMediaPlayer::setPosition(double seconds) {
 
 namespace {
 
-// The next queued answer; with none queued the question is recorded as
-// unanswered and gets `none`, so a test that checks `unanswered` fails loudly.
+// The next queued answer; with none, the question is recorded as unanswered and gets `none`.
 template <typename T>
 T Next(QQueue<T>& queue, QStringList& unanswered, const QString& what, const T& none) {
     if (!queue.isEmpty())

@@ -13,8 +13,7 @@
 #include <QTest>
 #include <tuple>
 
-// Adds a data row whose columns take `values` in order. String literals
-// arrive as QString columns.
+// Adds a data row whose columns take `values` in order (string literals as QString).
 template <typename... Values> void AddRow(const char* name, Values... values) {
     (QTest::newRow(name) << ... << values);
 }
