@@ -275,10 +275,10 @@ private slots:
         const qint64 extraKiB = StatusKiB(u"VmHWM:"_s) - before;
         QVERIFY(Said(editor, message));
         // A picture that cannot be shown does not leave the previous one.
-        QCOMPARE(editor.label(u"picImageResize"_s)->pixmap().isNull(), !message.isEmpty());
+        const QLabel* preview = editor.label(u"picImageResize"_s);
+        QCOMPARE(preview->pixmap().isNull(), !message.isEmpty());
         // The preview keeps no more pixels than it shows.
-        QVERIFY(!message.isEmpty() || editor.label(u"picImageResize"_s)->pixmap().size() ==
-                                          editor.label(u"picImageResize"_s)->size());
+        QVERIFY(!message.isEmpty() || preview->pixmap().size() == preview->size());
         QVERIFY2(extraKiB < 64 * 1024, qPrintable(QString::number(extraKiB)));
         qInfo("showing %s took %lld KiB more memory at its peak", qPrintable(name), extraKiB);
     }
