@@ -88,6 +88,7 @@ private slots:
             record.Answers[k].set(u"choice %1"_s.arg(k));
         EditorHarness editor;
         editor.load(game);
+        editor.select(category == 7 ? 1 : 7); // shown after another square
         editor.select(category, 2);
         QCOMPARE(editor.shownAmong(PanelControls), shown);
         // Showing a question stores nothing.
@@ -204,6 +205,43 @@ private slots:
         QCOMPARE(SavedLine(editor, {1, 1}, 1), u"eiffel^^^^"_s);
         editor.window->UsePictureFile(folder.filePath(u"louvre.jpg"_s)); // the tick stays
         QCOMPARE(SavedLine(editor, {1, 1}, 1), u"louvre^^^^"_s);
+    }
+
+    void attachingShowsTheKind_data() {
+        Columns<int, bool>("category", "choices");
+        AddRow("board", 2, false);
+        AddRow("board with choices", 4, true);
+        AddRow("final", 7, false);
+    }
+    // Each change of kind shows at once what showing the square again shows, and saves the kind.
+    void attachingShowsTheKind() {
+        auto [category, choices] = Fetch<int, bool>("category", "choices");
+        EditorHarness editor;
+        editor.select(category);
+        if (choices) {
+            editor.click(u"btnMultipleChoice"_s);
+            editor.type(u"txtEditAnswer3"_s, u"Lima"_s);
+            editor.click(u"btnDone"_s);
+        }
+        const QStringList controls =
+            PanelControls + u"lblAnswer lblFilenameAnswer lblPath btnDefault lblDailyDoublePadding "
+                            u"lblQuestionPrompt btnMultipleChoice lblThirdAnswer"_s.split(u' ');
+        for (const QChar kind : u"SPTVSTPVPSVT"_s) { // every change from one kind to another
+            if (kind == u'T')
+                editor.click(u"btnText"_s);
+            else if (kind == u'S')
+                editor.window->UseSoundFile(u"C:\\Media\\bell.wav"_s);
+            else if (kind == u'P')
+                editor.window->UsePictureFile(u"C:\\Media\\tower.jpg"_s);
+            else
+                editor.window->UseVideoFile(u"C:\\Media\\moon.mp4"_s);
+            const QStringList attached = editor.shownAmong(controls);
+            editor.select(category == 7 ? 1 : 7);
+            editor.select(category);
+            QCOMPARE(attached.join(u" "_s) + kind, editor.shownAmong(controls).join(u" "_s) + kind);
+            QCOMPARE(SavedLine(editor, {category, 1}, category == 7 ? 2 : 3).left(1),
+                     QString(kind));
+        }
     }
 
     // The look buttons store what the choosers give; Play plays the clip.

@@ -155,6 +155,11 @@ void frmEditor::ShowAttachedMedia(MediaKind kind, const QString& path) {
     m_ui.chkFilenameAnswer->show();
     m_ui.lblFilenameAnswer->show();
     m_ui.txtPath->setText(path);
+    // A picture or a video starts without choices, so the answer box is back.
+    if (kind != MediaKind::Sound) {
+        m_ui.lblAnswer->show();
+        m_ui.txtAnswer->show();
+    }
     ShowMediaControls(kind);
 }
 

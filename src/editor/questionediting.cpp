@@ -89,8 +89,9 @@ void frmEditor::btnText_Click() {
     m_ui.fraSoundButtons->hide();
     MediaPlayer2->stop();
     MediaPlayer1->stop();
-    m_ui.btnCopy->show();
-    m_ui.lblCopyFont->show();
+    // The final question's font is its own: nothing to copy it to.
+    m_ui.btnCopy->setVisible(!IsFinalQuestion());
+    m_ui.lblCopyFont->setVisible(!IsFinalQuestion());
     for (QLabel* choice : lblAnswerChoices)
         choice->hide();
 
