@@ -118,6 +118,7 @@ private slots:
         QTEST(PartName(finding.part) + ' ' + SeverityName(finding.severity), "kind");
         QCOMPARE(finding.square.has_value(), question > 0);
         QVERIFY(question == 0 || *finding.square == (Square{category, question}));
+        QVERIFY(question > 0 || PlaceOfFinding(finding) == "the board");
     }
 
     void exportLayout_data() {

@@ -13,6 +13,7 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
 
 #include <csignal>
@@ -158,7 +159,8 @@ private slots:
         editor.services.setNextAnswer(MessageAnswer::Cancel);
         editor.click(u"mnuSaveAs"_s);
         QCOMPARE(editor.services.messages.value(0).buttons, MessageButtons::SaveAnywayCancel);
-        QVERIFY(Said(editor, name ? u"Category 1 name: "_s : u"Category 1, question 1: "_s));
+        QVERIFY(Said(editor, (name ? u"Category 1 name: "_s : u"Category 1, question 1: "_s) +
+                                 warning.section(u": "_s, 1)));
         QVERIFY(editor.services.chooserCalls.isEmpty() && editor.document.isModified());
     }
 
@@ -285,9 +287,14 @@ private slots:
 
     void printerChooserOpensInFront() {
         EditorHarness editor;
-        editor.click(u"mnuFilePrint"_s);
+        editor.click(u"btnPrint"_s);
         auto* options = editor.window->findChild<frmEditorPrintOptions*>();
-        QVERIFY(options && options->isVisible());
+        QVERIFY(options && options->isVisible() && options->isModal());
+        options->findChild<QRadioButton*>(u"optPrintField_2"_s)->click();
+        options->findChild<QPushButton*>(u"btnCancel"_s)->click();
+        editor.click(u"mnuFilePrint"_s); // after Cancel, the choices start again
+        options = editor.window->findChild<frmEditorPrintOptions*>();
+        QVERIFY(options->findChild<QRadioButton*>(u"optPrintField_0"_s)->isChecked());
         editor.services.setNextPrinter({true, 0});
         options->findChild<QPushButton*>(u"btnPrint"_s)->click();
         // As a child of the options window it opens in front of it, on top as that one is.

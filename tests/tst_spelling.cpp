@@ -174,11 +174,12 @@ private slots:
         GameSet game = document.game();
         game.CategoryNames[0].set(u"CAPITL"_s);
         game.question(1, 2).QuestionText.set(u"Teh city"_s);
-        auto& answers = game.question(3, 2).Answers; // the answer is choice B
-        for (int k : {0, 2})
-            answers[k].set(u"Pariss"_s);
-        answers[3].set(u"Rivr"_s);
+        auto& answers = game.question(3, 2).Answers; // the answer is choice C
+        answers[2].set(u"Pariss"_s);
+        for (int k : {0, 3})
+            answers[k].set(u"Rivr"_s);
         game.Final.QuestionText.set(u"Frnace"_s);
+        game.Final.Answers[0].set(u"Pariss"_s);
         document.replace(game, QString(), false);
         SpellChecker checker({Tiny}, QString());
         QVERIFY(checker.ensureLoaded());
@@ -196,19 +197,25 @@ private slots:
         stop();
         QVERIFY(walker.change(u"The"_s));
         stop();
+        walker.skip();
+        stop();
         QVERIFY(walker.changeAll(u"Paris"_s));
         stop();
-        walker.skip();
+        QVERIFY(walker.change(u"River"_s));
         stop();
         checker.ignore(u"Frnace"_s);
         stop();
         QCOMPARE(stops, QStringList({u"Category 1: Name CAPITL"_s,
                                      u"Category 1, Question 2: Question Teh"_s,
-                                     u"Category 3, Question 2: Answer Pariss"_s,
+                                     u"Category 3, Question 2: Answer Rivr"_s,
+                                     u"Category 3, Question 2: Choice B Pariss"_s,
                                      u"Category 3, Question 2: Choice C Rivr"_s,
                                      u"Final Question: Question Frnace"_s, u""_s}));
-        QCOMPARE(document.game().question(3, 2).Answers[2].trimmed(), u"Paris"_s);
+        const auto& changed = document.game().question(3, 2).Answers; // the answer goes with C
+        QCOMPARE(changed[2].trimmed() + changed[0].trimmed(), u"ParisRiver"_s);
+        QCOMPARE(document.game().Final.Answers[0].trimmed(), u"Paris"_s);
         QVERIFY(document.game().question(1, 2).Answers[0].isBlank());
+        document.undoStack().undo();
         document.undoStack().undo(); // Change All is one step
         QCOMPARE(document.game().question(3, 2).Answers, answers);
         while (document.undoStack().canUndo())

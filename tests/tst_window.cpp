@@ -91,10 +91,15 @@ private slots:
         editor.select(category == 7 ? 1 : 7); // shown after another square
         editor.select(category, 2);
         QCOMPARE(editor.shownAmong(PanelControls), shown);
+        QCOMPARE(editor.shown(u"lblAnswer"_s), editor.shown(u"txtAnswer"_s));
         // Showing a question stores nothing.
         QVERIFY(!editor.document.isModified());
         QCOMPARE(editor.lineEdit(u"txtCategoryName"_s)->text(),
                  category == 7 ? u"FINAL QUESTION"_s : game.CategoryNames[category - 1].trimmed());
+        if (choices && type != u"T"_s) { // Single gives a media question its answer box back
+            editor.click(u"btnSingleChoice"_s);
+            QVERIFY(editor.shown(u"chkFilenameAnswer"_s) && editor.shown(u"txtAnswer"_s));
+        }
     }
 
     // Next walks category by category, the final, then the start; markers point at the square.
@@ -116,6 +121,12 @@ private slots:
         }
         QCOMPARE(editor.lineEdit(u"txtCategoryName"_s)->text(), u"CATEGORY 1"_s);
         QCOMPARE(QApplication::focusWidget(), editor.lineEdit(u"txtEnterQuestion"_s));
+        // However the name box gets the focus, and when it is clicked, the name is taken whole.
+        QLineEdit* name = editor.lineEdit(u"txtCategoryName"_s);
+        name->setFocus(Qt::OtherFocusReason);
+        QTRY_COMPARE(name->selectedText(), u"CATEGORY 1"_s);
+        editor.click(u"txtCategoryName"_s);
+        QTRY_COMPARE(name->selectedText(), u"CATEGORY 1"_s);
     }
 
     // Typing and Undo: Undo selects the square it changes; at the saved state nothing changed.
@@ -163,6 +174,9 @@ private slots:
         editor.type(u"txtEditAnswer2"_s, u"Quito"_s);
         editor.click(u"btnDone"_s);
         QCOMPARE(SavedLine(editor, {2, 3}, 1), u"Lima^Lima^Quito^^"_s);
+        editor.click(u"btnMultipleChoice"_s); // opens on the choices kept
+        QCOMPARE(editor.lineEdit(u"txtEditAnswer2"_s)->text(), u"Quito"_s);
+        editor.click(u"btnCancel"_s);
         // The preview makes room for the two choices, and only they are shown.
         QCOMPARE(editor.label(u"lblDisPlayQuestion"_s)->height(), frmEditor::PreviewShortHeight);
         QCOMPARE(
@@ -279,12 +293,13 @@ private slots:
         QCOMPARE(sound->calls.mid(sound->calls.size() - 2),
                  (QStringList{u"open:"_s + clip, u"play"_s}));
         // Stop rewinds the clip: the next play starts from the beginning.
-        editor.window->UseVideoFile(clip);
+        editor.services.setNextFileName(clip);
+        editor.click(u"btnVideo"_s);
         editor.click(u"btnVideoStop"_s);
         const FakeMediaPlayer* video = editor.services.players.value(0);
         QVERIFY(video && video->isVideo);
-        QCOMPARE(video->calls.mid(video->calls.size() - 2),
-                 (QStringList{u"stop"_s, u"setPosition:0"_s}));
+        QCOMPARE(video->calls.mid(video->calls.size() - 3),
+                 (QStringList{u"open:"_s + clip, u"stop"_s, u"setPosition:0"_s}));
     }
 
     // Save places two Daily Doubles on a board without any, ticking a shown one; the map toggles.
