@@ -179,14 +179,22 @@ private slots:
         QVERIFY(Autosave(bystander, folder).claimAbandonedCopies().isEmpty());
         kill(static_cast<pid_t>(child.processId()), SIGKILL);
         QVERIFY(child.waitForFinished(10000));
+        QFile damaged(QDir(folder).filePath(u"recovery-1.json"_s)); // older, and left as it is
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("{") == 1 && damaged.flush());
+        QVERIFY(damaged.setFileTime(QDateTime(QDate(2020, 1, 1), QTime(0, 0)),
+                                    QFileDevice::FileModificationTime));
+        damaged.close();
 
         EditorHarness editor({{u"EditCurrentGame"_s, u"1"_s}, {u"Game"_s, board}});
         editor.services.setNextAnswer(MessageAnswer::Recover);
         const auto autosave = StartRecovery(*editor.window, editor.document, folder);
+        QVERIFY(
+            Said(editor, u"could not be read; it was left as it is:\r\n"_s + damaged.fileName()));
         QVERIFY(Said(editor, u"Recover unsaved changes to board.txt from "_s));
         QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), answer);
         QVERIFY(editor.document.isModified() && editor.document.fileName() == board);
-        QCOMPARE(copies(), QStringList{QFileInfo(autosave->copyPath()).fileName()});
+        QCOMPARE(copies(),
+                 (QStringList{u"recovery-1.json"_s, QFileInfo(autosave->copyPath()).fileName()}));
 
         // Save asks before writing over the file the set came from.
         editor.services.setNextAnswer(MessageAnswer::SaveAnyway);
@@ -197,7 +205,7 @@ private slots:
         // Leaving without saving, on purpose, leaves no copy.
         editor.services.setNextAnswer(MessageAnswer::No);
         editor.click(u"mnuFileExit"_s);
-        QTRY_VERIFY(copies().isEmpty());
+        QTRY_COMPARE(copies(), QStringList{u"recovery-1.json"_s});
     }
 
     void savingInAwkwardPlaces_data() {
