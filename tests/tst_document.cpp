@@ -42,88 +42,71 @@ class TestDocument : public QObject {
 private slots:
     void editsSaveAndUndo_data() {
         Columns<Edit, int, Lines>("edit", "steps", "expected");
-        const auto row = [](const char* name, Edit edit, int steps, Lines expected) {
+        const auto row = [](const char* name, int steps, Lines expected, Edit edit) {
             QTest::newRow(name) << edit << steps << expected;
         };
-        row("question text, trimmed",
-            [](auto& d) {
-                d.setQuestionText({2, 3}, u"  Who?  "_s);
-            },
-            1, {{LineOf({2, 3}, 0), u"Who?"_s}});
-        row("choices take the right letter's answer",
-            [](auto& d) {
-                d.setChoices(First, {u"a"_s, u" b "_s, u"c"_s, u"d"_s}, 1);
-            },
-            1, {{3, u"b^a^b^c^d"_s}});
-        row("single choice keeps the answer",
-            [](auto& d) {
-                d.setChoices({4, 2}, {u"a"_s, u"b"_s, u"c"_s, u"d"_s}, 3);
-                d.clearChoices({4, 2});
-            },
-            2, {{LineOf({4, 2}, 1), u"d^^^^"_s}});
-        row("Daily Double on the final question stores nothing",
-            [](auto& d) { d.setDailyDouble(Final, true); }, 0, {});
-        row("unmarking an unmarked square is no change",
-            [](auto& d) {
-                d.setDailyDouble({2, 2}, false);
-            },
-            0, {});
-        row("the value already there is no change",
-            [](auto& d) {
-                d.setQuestionText(First, d.record(First).QuestionText.trimmed() + u"  "_s);
-                d.setCategoryName(1, d.game().CategoryNames[0].trimmed());
-            },
-            0, {});
-        row("category name cut to 32",
-            [](auto& d) { d.setCategoryName(3, QString(40, u'x') + u"y"_s); }, 1,
-            {{CategoryNameLine(3), QString(32, u'x')}});
-        row("sound, then picture: the sound goes",
-            [](auto& d) {
+        row("question text, trimmed", 1, {{LineOf({2, 3}, 0), u"Who?"_s}}, [](auto& d) {
+            d.setQuestionText({2, 3}, u"  Who?  "_s);
+        });
+        row("choices take the right letter's answer", 1, {{3, u"b^a^b^c^d"_s}}, [](auto& d) {
+            d.setChoices(First, {u"a"_s, u" b "_s, u"c"_s, u"d"_s}, 1);
+        });
+        row("single choice keeps the answer", 2, {{LineOf({4, 2}, 1), u"d^^^^"_s}}, [](auto& d) {
+            d.setChoices({4, 2}, {u"a"_s, u"b"_s, u"c"_s, u"d"_s}, 3);
+            d.clearChoices({4, 2});
+        });
+        row("Daily Double on the final question stores nothing", 0, {},
+            [](auto& d) { d.setDailyDouble(Final, true); });
+        row("unmarking an unmarked square is no change", 0, {}, [](auto& d) {
+            d.setDailyDouble({2, 2}, false);
+        });
+        row("the value already there is no change", 0, {}, [](auto& d) {
+            d.setQuestionText(First, d.record(First).QuestionText.trimmed() + u"  "_s);
+            d.setCategoryName(1, d.game().CategoryNames[0].trimmed());
+        });
+        row("category name cut to 32", 1, {{CategoryNameLine(3), QString(32, u'x')}},
+            [](auto& d) { d.setCategoryName(3, QString(40, u'x') + u"y"_s); });
+        row("sound, then picture: the sound goes", 2,
+            {{2, u"C:\\Pics\\b.jpg"_s}, {3, u"^^^^"_s}, {5, u"P"_s}}, [](auto& d) {
                 d.setKind(First, MediaKind::Sound, u"C:\\Clips\\a.wav"_s);
                 d.setKind(First, MediaKind::Picture, u"C:\\Pics\\b.jpg"_s);
-            },
-            2, {{2, u"C:\\Pics\\b.jpg"_s}, {3, u"^^^^"_s}, {5, u"P"_s}});
-        row("sound keeps its choices and takes a typed text",
+            });
+        row("sound keeps its choices and takes a typed text", 3,
+            {{LineOf({5, 5}, 0), u"C:\\Clips\\a.wav"_s},
+             {LineOf({5, 5}, 1), u"^a^b^c^d"_s},
+             {LineOf({5, 5}, 3), u"SName it"_s}},
             [](auto& d) {
                 d.setChoices({5, 5}, {u"a"_s, u"b"_s, u"c"_s, u"d"_s}, 0);
                 d.setKind({5, 5}, MediaKind::Sound, u"C:\\Clips\\a.wav"_s);
                 d.setQuestionText({5, 5}, u"Name it"_s);
-            },
-            3,
-            {{LineOf({5, 5}, 0), u"C:\\Clips\\a.wav"_s},
-             {LineOf({5, 5}, 1), u"^a^b^c^d"_s},
-             {LineOf({5, 5}, 3), u"SName it"_s}});
-        row("video, then text clears the path and the mark",
+            });
+        row("video, then text clears the path and the mark", 3,
+            {{LineOf({3, 4}, 0), QString()},
+             {LineOf({3, 4}, 2), u"N"_s},
+             {LineOf({3, 4}, 3), TextType}},
             [](auto& d) {
                 d.setDailyDouble({3, 4}, true);
                 d.setKind({3, 4}, MediaKind::Video, u"C:\\v.mp4"_s);
                 d.setKind({3, 4}, MediaKind::None);
-            },
-            3,
-            {{LineOf({3, 4}, 0), QString()},
-             {LineOf({3, 4}, 2), u"N"_s},
-             {LineOf({3, 4}, 3), TextType}});
-        row("final: sound, text, typing saves a text question",
-            [](auto& d) {
+            });
+        row("final: sound, text, typing saves a text question", 3,
+            {{127, u"Typed"_s}, {128, u"^^^^"_s}, {129, TextType}}, [](auto& d) {
                 d.setKind(Final, MediaKind::Sound, u"C:\\a.wav"_s);
                 d.setKind(Final, MediaKind::None);
                 d.setQuestionText(Final, u"Typed"_s);
-            },
-            3, {{127, u"Typed"_s}, {128, u"^^^^"_s}, {129, TextType}});
-        row("final look keeps its size a whole number",
+            });
+        row("final look keeps its size a whole number", 1, {{129, u"T#Arial#36#False#True#255#"_s}},
             [](auto& d) {
                 d.setLook(Final, u"Font"_s, u"Arial"_s, u"36"_s, false, true, u"255"_s);
-            },
-            1, {{129, u"T#Arial#36#False#True#255#"_s}});
-        row("copy look reaches every text question, not the final",
+            });
+        row("copy look reaches every text question, not the final", 2,
+            {{LineOf({1, 1}, 3), u"T#Arial#28#True#False#65535#"_s},
+             {LineOf({6, 5}, 3), u"T#Arial#28#True#False#65535#"_s},
+             {129, TextType}},
             [](auto& d) {
                 d.setLook({2, 1}, u"Font"_s, u"Arial"_s, u"28"_s, true, false, std::nullopt);
                 d.copyLookToBoard({2, 1});
-            },
-            2,
-            {{LineOf({1, 1}, 3), u"T#Arial#28#True#False#65535#"_s},
-             {LineOf({6, 5}, 3), u"T#Arial#28#True#False#65535#"_s},
-             {129, TextType}});
+            });
     }
 
     void editsSaveAndUndo() {
