@@ -2,22 +2,6 @@
 
 #include <QDebug>
 
-void FakeMediaPlayer::open(const QString& path) {
-    calls.append(QStringLiteral("open:") + path);
-}
-
-void FakeMediaPlayer::play() {
-    calls.append(QStringLiteral("play"));
-}
-
-void FakeMediaPlayer::stop() {
-    calls.append(QStringLiteral("stop"));
-}
-
-void FakeMediaPlayer::setPosition(double seconds) {
-    calls.append(QStringLiteral("setPosition:") + QString::number(seconds));
-}
-
 namespace {
 
 // The next queued answer; with none, the question is recorded as unanswered and gets `none`.

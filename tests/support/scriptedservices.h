@@ -13,10 +13,12 @@ class FakeMediaPlayer : public MediaPlayer {
 public:
     explicit FakeMediaPlayer(bool video) : isVideo(video) {}
 
-    void open(const QString& path) override;
-    void play() override;
-    void stop() override;
-    void setPosition(double seconds) override;
+    void open(const QString& path) override { calls.append(QStringLiteral("open:") + path); }
+    void play() override { calls.append(QStringLiteral("play")); }
+    void stop() override { calls.append(QStringLiteral("stop")); }
+    void setPosition(double seconds) override {
+        calls.append(QStringLiteral("setPosition:") + QString::number(seconds));
+    }
 
     const bool isVideo;
     QStringList calls; // "open:PATH", "play", "stop", "setPosition:SECONDS"
