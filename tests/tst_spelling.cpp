@@ -70,16 +70,14 @@ private slots:
         // Only words the splitter passes on can be unknown; ő is not in ISO-8859-1.
         const QString text = u"'café' Straße, cafő isn't well-known Strasse"_s;
         const QString unknown = u"cafő|well|known|Strasse"_s;
-        QTest::newRow("ISO-8859-1") << Tiny.affixPath << text << unknown << u"Straße"_s;
-        QTest::newRow("UTF-8") << TestData + u"/utf8/qz_QZ.aff"_s << text << unknown << u"Straße"_s;
+        AddRow("ISO-8859-1", Tiny.affixPath, text, unknown, u"Straße"_s);
+        AddRow("UTF-8", TestData + u"/utf8/qz_QZ.aff"_s, text, unknown, u"Straße"_s);
         const QString notWords = u"the 21st of 1990s mp3 www.example.com https://x.org/a a@x.org "
                                  u"C:\\Clips\\intro.mp4 /tmp/a photo.jpg U.S.A. end.Then "_s;
-        QTest::newRow("not words")
-            << Tiny.affixPath << notWords + QString(LongestWord + 1, u'x') + u" Rivr"_s
-            << u"end|Then|Rivr"_s << u"River"_s;
-        QTest::newRow("en_US") << u"/usr/share/hunspell/en_US.aff"_s
-                               << u"Isn't the 21st-century city's famus river?"_s << u"famus"_s
-                               << u"famous"_s;
+        AddRow("not words", Tiny.affixPath, notWords + QString(LongestWord + 1, u'x') + u" Rivr"_s,
+               "end|Then|Rivr", "River");
+        AddRow("en_US", "/usr/share/hunspell/en_US.aff",
+               "Isn't the 21st-century city's famus river?", "famus", "famous");
     }
 
     void checksWords() {
@@ -95,16 +93,13 @@ private slots:
 
     void underlinesUnknownWords_data() {
         Columns<QString, QString, QString>("box", "typed", "underlined");
-        QTest::newRow("question") << u"txtEnterQuestion"_s << u"Teh city on the Siene"_s
-                                  << u"Teh|Siene"_s;
-        QTest::newRow("answer") << u"txtAnswer"_s << u"Pariss"_s << u"Pariss"_s;
-        QTest::newRow("category name")
-            << u"txtCategoryName"_s << u"WORLD CAPITLS"_s << u"CAPITLS"_s;
-        QTest::newRow("choice") << u"txtEditAnswer2"_s << u"the city on the Strasse"_s
-                                << u"Strasse"_s;
+        AddRow("question", "txtEnterQuestion", "Teh city on the Siene", "Teh|Siene");
+        AddRow("answer", "txtAnswer", "Pariss", "Pariss");
+        AddRow("category name", "txtCategoryName", "WORLD CAPITLS", "CAPITLS");
+        AddRow("choice", "txtEditAnswer2", "the city on the Strasse", "Strasse");
         // Typing stops at 256 characters: the word is cut where the box ends.
-        QTest::newRow("question at its limit")
-            << u"txtEnterQuestion"_s << u"the "_s.repeated(63) + u"Frnacexyz"_s << u"Frna"_s;
+        AddRow("question at its limit", "txtEnterQuestion", u"the "_s.repeated(63) + u"Frnacexyz"_s,
+               "Frna");
     }
 
     void underlinesUnknownWords() {
@@ -130,9 +125,9 @@ private slots:
     void menuActsOnWord_data() {
         // Chosen: a suggestion, or the action's object name.
         Columns<QString, QString>("chosen", "after");
-        QTest::newRow("suggestion") << u"Paris"_s << u"Paris is the capital"_s;
-        QTest::newRow("ignore") << u"actSpellIgnore"_s << u"Pariss is the capital"_s;
-        QTest::newRow("add to dictionary") << u"actSpellAdd"_s << u"Pariss is the capital"_s;
+        AddRow("suggestion", "Paris", "Paris is the capital");
+        AddRow("ignore", "actSpellIgnore", "Pariss is the capital");
+        AddRow("add to dictionary", "actSpellAdd", "Pariss is the capital");
     }
 
     void menuActsOnWord() {
