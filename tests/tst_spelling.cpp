@@ -267,10 +267,8 @@ private slots:
         // A null affix: no dictionary at all.
         Columns<QByteArray, QByteArray, QString>("affix", "words", "message");
         QTest::newRow("none installed") << QByteArray() << QByteArray() << u"hunspell-en-us"_s;
-        QTest::newRow("no word count") << "SET UTF-8"_ba
-                                       << "hello"_ba << u"is damaged"_s;
-        QTest::newRow("unknown encoding") << "SET X-NO"_ba
-                                          << "1\nhello"_ba << u"encoding X-NO"_s;
+        AddRow("no word count", "SET UTF-8"_ba, "hello"_ba, u"is damaged"_s);
+        AddRow("unknown encoding", "SET X-NO"_ba, "1\nhello"_ba, u"encoding X-NO"_s);
     }
 
     void reportsMissingOrDamagedDictionary() {
