@@ -36,17 +36,6 @@ QString RemoveLineBreak(const QString& text) {
     return text.left(pair) + text.mid(pair + 1);
 }
 
-QString AddBackslash(const QString& path) {
-    if (path.endsWith(Backslash))
-        return path;
-    return path + Backslash;
-}
-
-QString StripNulls(const QString& text) {
-    const qsizetype nul = text.indexOf(Nul);
-    return nul < 0 ? text : text.left(nul);
-}
-
 QString AddFilterItem(const QString& filter, const QString& description, const QString& pattern) {
     return filter + description + Nul + pattern + Nul;
 }

@@ -7,8 +7,6 @@ QString GetFileName(const QString& path);     // after the last "\"; "" without 
 QString GetFolder(const QString& path);       // up to and including the last "\"; "" without one
 QString StripExtension(const QString& text);  // before the first "."; whole text without one
 QString RemoveLineBreak(const QString& text); // drops the CR of the first CR LF pair
-QString AddBackslash(const QString& path);    // ensures a trailing "\"
-QString StripNulls(const QString& text);      // the part before the first NUL
 
 // Appends "description NUL pattern NUL" to a NUL-separated filter.
 QString AddFilterItem(const QString& filter, const QString& description,
