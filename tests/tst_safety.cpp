@@ -17,7 +17,6 @@
 #include <QStandardPaths>
 
 #include <csignal>
-#include <sys/stat.h>
 
 namespace {
 
@@ -100,17 +99,6 @@ private slots:
         const bool unstorable = !FindTextLoss(editor.document.game()).isEmpty();
         QCOMPARE(run.exitCode, unstorable ? CheckFindingsStatus : 0);
         QCOMPARE(run.err.count(u"warning: Category 1, question 1: "_s + Omega), int(unstorable));
-    }
-
-    void startUpIgnoresAPipe() {
-        QTemporaryDir home;
-        const QString pipe = home.filePath(u"game.txt"_s);
-        QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
-        QProcess editor;
-        editor.setProcessEnvironment(PrivateEnvironment(home, pipe));
-        editor.start(QStringLiteral(QZ_EDITOR_PATH));
-        QVERIFY2(editor.waitForFinished(30000), "start-up hangs on a setting naming a pipe");
-        QCOMPARE(editor.exitCode(), 0);
     }
 
     void textTheGameSetCannotHold_data() {

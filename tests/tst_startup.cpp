@@ -16,7 +16,7 @@ class TestStartup : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_folder;
-    QString m_gamePath;
+    QString m_gamePath, m_pipe; // reading a pipe would wait for a writer for ever
 
 private slots:
     void initTestCase() {
@@ -30,10 +30,12 @@ private slots:
         game.question(2, 4).DailyDouble = u"Y"_s;
         game.question(6, 5).DailyDouble = u"y"_s;
         m_gamePath = WriteGameSetFile(game, m_folder.path(), u"current.txt"_s);
+        m_pipe = m_folder.filePath(u"pipe.txt"_s);
+        QCOMPARE(mkfifo(QFile::encodeName(m_pipe).constData(), 0600), 0);
     }
 
     void startsWith_data() {
-        // The game "@" is the current game's file, "dir" a folder.
+        // The game "@" is the current game's file, "dir" a folder, "fifo" a named pipe.
         Columns<QString, QString, bool>("editCurrentGame", "game", "opensCurrent");
         QTest::newRow("no settings") << QString() << QString() << false;
         const QString one = u"1"_s;
@@ -42,6 +44,7 @@ private slots:
         QTest::newRow("game is blank") << one << u"   "_s << false;
         QTest::newRow("game file missing") << one << u"/no/such/game.txt"_s << false;
         QTest::newRow("game is a folder") << one << u"dir"_s << false;
+        QTest::newRow("game is a pipe") << one << u"fifo"_s << false;
         QTest::newRow("only 1 asks") << u"yes"_s << u"@"_s << false;
     }
 
@@ -51,8 +54,8 @@ private slots:
         QMap<QString, QString> settings;
         if (!editCurrentGame.isNull())
             settings.insert(u"EditCurrentGame"_s, editCurrentGame);
-        if (game == "dir"_L1)
-            game = m_folder.path();
+        if (game == "dir"_L1 || game == "fifo"_L1)
+            game = game == "dir"_L1 ? m_folder.path() : m_pipe;
         if (!game.isNull())
             settings.insert(u"Game"_s, game == "@"_L1 ? m_gamePath : game);
         EditorHarness editor(settings);
@@ -86,7 +89,6 @@ private slots:
         QTest::newRow("game set") << u"@"_s << true;
         QTest::newRow("missing") << u"/no/such/game.txt"_s << false;
         QTest::newRow("folder") << u"dir"_s << false;
-        // Reading a pipe would wait for a writer for ever.
         QTest::newRow("named pipe") << u"fifo"_s << false;
     }
 
@@ -95,12 +97,8 @@ private slots:
         auto [file, opens] = Fetch<QString, bool>("file", "opens");
         if (file == "@"_L1)
             file = m_gamePath;
-        else if (file == "dir"_L1)
-            file = m_folder.path();
-        if (file == "fifo"_L1) {
-            file = m_folder.filePath(u"pipe.txt"_s);
-            QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
-        }
+        else if (file == "dir"_L1 || file == "fifo"_L1)
+            file = file == "dir"_L1 ? m_folder.path() : m_pipe;
         GameSet current;
         ResetGameSet(current);
         const QString currentPath = WriteGameSetFile(current, m_folder.path(), u"other.txt"_s);
