@@ -308,6 +308,8 @@ private slots:
         QCOMPARE(SquareColour(editor, 3, 2), 255u);
         QVERIFY(!editor.document.isModified());
         QCOMPARE(FileLines(FileContents(path)).value(3), u"Y"_s);
+        QCOMPARE(FileLines(FileContents(path)).count(u"Y"_s), 2);
+        QCOMPARE(editor.services.randomDraws, 6); // the second draw hit the first square again
 
         editor.click(u"lblCat1_0"_s); // unmark the shown square from the map
         QVERIFY(!editor.checkBox(u"chkDailyDouble"_s)->isChecked());
