@@ -208,7 +208,6 @@ private slots:
             QCOMPARE(PdfText(folder.filePath(name)), Tidy(pages));
     }
 
-    // The Cancel button is clicked in the editor's window test.
     void cancelDiscardsDialog_data() {
         Columns<bool>("escape");
         AddRow("close box", false);

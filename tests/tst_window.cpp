@@ -40,7 +40,6 @@ class TestWindow : public QObject {
 private slots:
     void init() { QStandardPaths::setTestModeEnabled(true); }
 
-    // Which controls of the question panel each kind of question shows.
     void shownControls_data() {
         Columns<int, QString, QString, QString, bool, QStringList>("category", "type", "text",
                                                                    "media", "choices", "shown");
@@ -184,7 +183,7 @@ private slots:
         QCOMPARE(SavedLine(editor, {2, 3}, 1), u"^^^^"_s);
     }
 
-    // Another kind shows and saves as the new kind, on the board and for the final question.
+    // The final question's kind changes as typed; the file's name as the answer.
     void changingKinds() {
         QTemporaryDir folder;
         EditorHarness editor;

@@ -55,11 +55,6 @@ inline GameSet ResetGame() {
     return game;
 }
 
-// The lines a game set saves as (the copy gets the save's trimming).
-inline QStringList SavedLines(GameSet game) {
-    return FileLines(WriteGameSet(game));
-}
-
 // The five answers without their trailing pad, joined by "|".
 inline QString Joined(const std::array<FixedText<300>, 5>& answers) {
     QStringList texts;
