@@ -225,6 +225,7 @@ private slots:
             editor.click(u"btnMultipleChoice"_s);
             editor.type(u"txtEditAnswer3"_s, u"Lima"_s);
             editor.click(u"btnDone"_s);
+            editor.select(category); // Done leaves the answer box hidden until shown again
         }
         const QStringList controls =
             PanelControls + u"lblAnswer lblFilenameAnswer lblPath btnDefault lblDailyDoublePadding "

@@ -155,11 +155,15 @@ void frmEditor::ShowAttachedMedia(MediaKind kind, const QString& path) {
     m_ui.chkFilenameAnswer->show();
     m_ui.lblFilenameAnswer->show();
     m_ui.txtPath->setText(path);
-    // A picture or a video starts without choices, so the answer box is back.
-    if (kind != MediaKind::Sound) {
-        m_ui.lblAnswer->show();
-        m_ui.txtAnswer->show();
-    }
+    // The answer box and the choice labels follow the choices the question keeps (a picture
+    // or a video keeps none), as when the question is shown again.
+    bool choiceExists = false;
+    for (int k = 1; k <= 4; ++k)
+        choiceExists = choiceExists || !CurrentRecord().Answers[k].isBlank();
+    m_ui.lblAnswer->setVisible(!choiceExists);
+    m_ui.txtAnswer->setVisible(!choiceExists);
+    for (QLabel* choice : lblAnswerChoices)
+        choice->setVisible(choiceExists);
     ShowMediaControls(kind);
 }
 
@@ -245,14 +249,8 @@ void frmEditor::UseSoundFile(const QString& path) {
 
     // The final question takes a sound like any other question.
     m_document.setKind(CurrentSquare(), MediaKind::Sound, path);
-    bool choiceExists = false;
-    for (int k = 1; k <= 4; ++k)
-        choiceExists = choiceExists || !CurrentRecord().Answers[k].isBlank();
-
-    ShowAttachedMedia(MediaKind::Sound, path);
     // The labels already show the answers the question keeps.
-    for (QLabel* choice : lblAnswerChoices)
-        choice->setVisible(choiceExists);
+    ShowAttachedMedia(MediaKind::Sound, path);
 
     LastMediaFolder = FolderOfPath(path);
     EditorDialogFileName.clear();
@@ -270,8 +268,6 @@ void frmEditor::UseVideoFile(const QString& path) {
     MediaPlayer1->open(path);
 
     ShowAttachedMedia(MediaKind::Video, path);
-    for (QLabel* choice : lblAnswerChoices)
-        choice->hide();
 
     LastVideoFolder = FolderOfPath(path);
     EditorDialogFileName.clear();
