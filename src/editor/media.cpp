@@ -228,11 +228,9 @@ void frmEditor::UsePictureFile(const QString& path) {
     m_document.setKind(CurrentSquare(), MediaKind::Picture, path);
     DisPlayPicture(path);
 
-    ShowAttachedMedia(MediaKind::Picture, path);
-    for (QLabel* choice : lblAnswerChoices) {
-        choice->hide();
+    ShowAttachedMedia(MediaKind::Picture, path); // hides the choice labels: none are kept
+    for (QLabel* choice : lblAnswerChoices)
         choice->setText(QString());
-    }
 
     LastMediaFolder = FolderOfPath(path);
     EditorDialogFileName.clear();
@@ -249,7 +247,6 @@ void frmEditor::UseSoundFile(const QString& path) {
 
     // The final question takes a sound like any other question.
     m_document.setKind(CurrentSquare(), MediaKind::Sound, path);
-    // The labels already show the answers the question keeps.
     ShowAttachedMedia(MediaKind::Sound, path);
 
     LastMediaFolder = FolderOfPath(path);
