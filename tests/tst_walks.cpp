@@ -1,0 +1,291 @@
+// Walks through the real window as an author does. Each tests/walks/*.walk file
+// lists steps ("> click btnNext") and, under each, what the step changed: in
+// the window's controls, in the saved file's lines, and what the author was
+// told or asked. Run with QZ_UPDATE_WALKS=1 to rewrite the files from a run;
+// read the diff before committing it.
+#include "editorharness.h"
+#include "testdata.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+using State = QMap<QString, QString>;
+const QString Source = QStringLiteral(QZ_SOURCE_DIR);
+
+QString Quoted(QString text) {
+    return u'"' + text.replace(u'\n', u"\\n"_s) + u'"';
+}
+
+QString Yes(bool value) {
+    return value ? u"yes"_s : u"no"_s;
+}
+
+void AddControl(State& state, const QString& name, const QWidget* widget) {
+    const auto put = [&](const QString& property, const QString& value) {
+        state.insert(name + u'.' + property, value);
+    };
+    put(u"shown"_s, Yes(!widget->isHidden()));
+    put(u"enabled"_s, Yes(widget->isEnabled()));
+    put(u"colours"_s, widget->palette().color(widget->foregroundRole()).name() + u" on "_s +
+                          widget->palette().color(widget->backgroundRole()).name());
+    const QFont font = widget->font();
+    // The preview's size is fitted with the installed fonts' metrics.
+    const bool fitted = name == u"lblDisPlayQuestion"_s;
+    put(u"font"_s, font.family() + (fitted ? QString() : u' ' + QString::number(font.pointSize())) +
+                       (font.bold() ? u" bold"_s : QString()) +
+                       (font.italic() ? u" italic"_s : QString()));
+    if (widget->isWindow())
+        put(u"title"_s, Quoted(widget->windowTitle()));
+    else if (!widget->parentWidget()->layout()) {
+        const QRect box = widget->geometry();
+        put(u"box"_s,
+            u"%1,%2 %3x%4"_s.arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height()));
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        put(u"text"_s, Quoted(label->text()));
+        put(u"picture"_s, Yes(!label->pixmap().isNull()));
+    } else if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+        put(u"text"_s, Quoted(edit->text()));
+        put(u"readOnly"_s, Yes(edit->isReadOnly()));
+        put(u"selected"_s, Quoted(edit->selectedText()));
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        put(u"text"_s, Quoted(button->text()));
+        if (button->isCheckable())
+            put(u"checked"_s, Yes(button->isChecked()));
+    } else if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
+        put(u"text"_s, Quoted(list->currentText()));
+    } else if (const auto* table = qobject_cast<const QTableWidget*>(widget)) {
+        // Rows by their text, so that one row more or less is one line of change.
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < table->columnCount(); ++column)
+                cells << (table->item(row, column) ? table->item(row, column)->text() : QString());
+            put(Quoted(cells.join(u" | "_s)), u"listed"_s);
+        }
+    }
+}
+
+// What the author can see of the window and of the set, keyed so that the
+// set's own lines sort first.
+State Snapshot(const EditorHarness& editor) {
+    State state;
+    const QStringList lines = FileLines(editor.savedBytes());
+    for (int index = 0; index < lines.size(); ++index)
+        state.insert(u"File %1"_s.arg(index + 1, 3, 10, QLatin1Char('0')), Quoted(lines.at(index)));
+    state.insert(u"Modified"_s, Yes(editor.document.isModified()));
+    const auto& lists = editor.services.editorLists;
+    for (auto it = lists.begin(); it != lists.end(); ++it)
+        state.insert(u"Kept "_s + it.key(), Quoted(it.value().join(u" | "_s)));
+    const auto [category, question] = editor.selection();
+    state.insert(u"Square"_s, u"%1,%2"_s.arg(category).arg(question));
+    const QWidget* focus = QApplication::focusWidget();
+    state.insert(u"Focus"_s, focus ? focus->objectName() : QString());
+    QMap<QString, int> seen;
+    QList<QWidget*> widgets = editor.window->findChildren<QWidget*>();
+    widgets.prepend(editor.window.get());
+    for (const QWidget* widget : widgets) {
+        const QString name = widget->objectName();
+        // The preview's hidden twin only measures it.
+        if (!name.isEmpty() && !name.startsWith(u"qt_"_s) && name != u"lblQuestionAutoResize"_s)
+            AddControl(state, name + (seen[name]++ ? u"#%1"_s.arg(seen[name]) : QString()), widget);
+    }
+    for (const QAction* command : editor.window->findChildren<QAction*>()) {
+        const QString name = command->objectName();
+        if (name.isEmpty() || name.startsWith(u"qt_"_s))
+            continue;
+        state.insert(name + u".text"_s, Quoted(command->text()));
+        state.insert(name + u".enabled"_s, Yes(command->isEnabled()));
+        state.insert(name + u".shown"_s, Yes(command->isVisible()));
+        state.insert(name + u".tip"_s, Quoted(command->toolTip()));
+        if (command->isCheckable())
+            state.insert(name + u".checked"_s, Yes(command->isChecked()));
+    }
+    return state;
+}
+
+QImage Picture() {
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    return image;
+}
+
+// Runs one walk and returns what it printed: its own lines, each step followed
+// by what the step changed.
+class Walker {
+public:
+    QStringList run(const QStringList& script) {
+        for (const QString& line : script) {
+            if (line.startsWith(u"  "_s))
+                continue; // what an earlier run printed
+            m_out << line;
+            if (line.startsWith(u"> "_s))
+                step(line.mid(2).split(u' '));
+        }
+        return m_out;
+    }
+
+private:
+    QString expand(QString text) const {
+        return text.replace(u"$TMP"_s, m_folder.path()).replace(u"$SRC"_s, Source);
+    }
+    QString shorten(QString text) const {
+        return text.replace(m_folder.path(), u"$TMP"_s)
+            .replace(Source, u"$SRC"_s)
+            .replace(QDir::homePath(), u"$HOME"_s);
+    }
+    void print(const QString& line) { m_out << u"  "_s + shorten(line); }
+
+    void step(QStringList words) {
+        const QString verb = words.takeFirst();
+        const QString name = words.value(0);
+        const QString rest = expand(words.mid(1).join(u' '));
+        if (verb == u"start"_s) {
+            m_editor.reset(); // the old window goes before the new one starts
+            m_editor =
+                std::make_unique<EditorHarness>(QMap<QString, QString>{}, expand(words.join(u' ')));
+        } else if (verb == u"click"_s) {
+            m_editor->click(name);
+        } else if (verb == u"type"_s) {
+            m_editor->type(name, rest);
+        } else if (verb == u"paste"_s) {
+            m_editor->lineEdit(name)->insert(rest);
+        } else if (verb == u"focus"_s) {
+            m_editor->find<QWidget>(name)->setFocus(Qt::OtherFocusReason);
+        } else if (verb == u"close"_s) {
+            print(m_editor->window->close() ? u"closed"_s : u"stays open"_s);
+        } else if (verb == u"leave"_s) {
+            m_editor->leave(name);
+        } else if (verb == u"key"_s) {
+            QTest::keySequence(m_editor->find<QWidget>(name), QKeySequence(rest));
+        } else if (verb == u"select"_s) {
+            m_editor->select(name.toInt(), words.value(1, u"1"_s).toInt());
+        } else if (verb == u"reply"_s) {
+            const QStringList replies{u"Ok"_s, u"Yes"_s, u"No"_s, u"Cancel"_s, u"SaveAnyway"_s};
+            m_editor->services.setNextAnswer(static_cast<MessageAnswer>(replies.indexOf(name)));
+        } else if (verb == u"choose"_s) {
+            m_editor->services.setNextFileName(expand(words.join(u' ')));
+        } else if (verb == u"font"_s) {
+            m_editor->services.setNextFont(
+                FontChoice{name, words.contains(u"bold"_s), words.contains(u"italic"_s)});
+        } else if (verb == u"colour"_s) {
+            m_editor->services.setNextColor(QColor(name));
+        } else if (verb == u"random"_s) {
+            for (const QString& draw : words)
+                m_editor->services.setNextRandom(draw.toFloat());
+        } else if (verb == u"write"_s) {
+            const QString path = m_folder.filePath(name);
+            if (path.endsWith(u".png"_s) || path.endsWith(u".jpg"_s))
+                QVERIFY(Picture().save(path));
+            else
+                QVERIFY(!WriteFile(m_folder, name, rest.toUtf8()).isEmpty());
+        } else if (verb == u"remove"_s) {
+            QVERIFY(QFile::remove(m_folder.filePath(name)));
+        } else if (verb == u"disk"_s) {
+            const QByteArray bytes = FileContents(m_folder.filePath(name));
+            print(name + (bytes == m_editor->savedBytes() ? u" holds the set"_s
+                                                          : u" differs from the set"_s));
+        } else {
+            QFAIL(qPrintable(u"unknown step: "_s + verb));
+        }
+        settle();
+        report();
+    }
+
+    // Lets the window finish what a step started, such as a check on a timer.
+    void settle() {
+        for (int round = 0; round < 100; ++round) {
+            QCoreApplication::processEvents();
+            const auto timers = m_editor->window->findChildren<QTimer*>();
+            if (std::none_of(timers.begin(), timers.end(), [](const QTimer* timer) {
+                    return timer->isActive() && timer->interval() < 1000;
+                }))
+                return;
+            QTest::qWait(20);
+        }
+    }
+
+    void report() {
+        const ScriptedServices& services = m_editor->services;
+        for (qsizetype index = m_said; index < services.messages.size(); ++index)
+            print(u"said "_s + Quoted(services.messages.at(index).text));
+        for (qsizetype index = m_asked; index < services.chooserCalls.size(); ++index) {
+            const auto& call = services.chooserCalls.at(index);
+            print(u"asked %1 in %2"_s.arg(call.kind, Quoted(call.folder)));
+        }
+        for (qsizetype index = m_unanswered; index < services.unanswered.size(); ++index)
+            print(u"unanswered "_s + services.unanswered.at(index));
+        for (int player = 0; player < services.players.size(); ++player) {
+            const QStringList calls = services.players.at(player)->calls;
+            for (qsizetype index = m_played.value(player); index < calls.size(); ++index)
+                print(u"player %1 %2"_s.arg(player + 1).arg(calls.at(index)));
+            m_played[player] = calls.size();
+        }
+        m_said = services.messages.size();
+        m_asked = services.chooserCalls.size();
+        m_unanswered = services.unanswered.size();
+
+        const State now = Snapshot(*m_editor);
+        for (auto it = now.begin(); it != now.end(); ++it) {
+            if (m_state.value(it.key()) != it.value() && !m_state.isEmpty())
+                print(it.key() + u" = "_s + it.value());
+        }
+        for (auto it = m_state.begin(); it != m_state.end(); ++it) {
+            if (!now.contains(it.key()))
+                print(it.key() + u" gone"_s);
+        }
+        m_state = now;
+    }
+
+    QTemporaryDir m_folder;
+    std::unique_ptr<EditorHarness> m_editor;
+    State m_state;
+    QStringList m_out;
+    qsizetype m_said = 0, m_asked = 0, m_unanswered = 0;
+    QMap<int, qsizetype> m_played;
+};
+
+} // namespace
+
+class TestWalks : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QStandardPaths::setTestModeEnabled(true); }
+
+    void walks_data() {
+        QTest::addColumn<QString>("path");
+        const QDir folder(Source + u"/tests/walks"_s);
+        for (const QString& name : folder.entryList({u"*.walk"_s}))
+            QTest::newRow(qPrintable(name)) << folder.filePath(name);
+    }
+
+    void walks() {
+        QFETCH(QString, path);
+        const QStringList expected =
+            QString::fromUtf8(FileContents(path)).split(u'\n', Qt::SkipEmptyParts);
+        const QStringList printed = Walker().run(expected);
+        if (qEnvironmentVariableIsSet("QZ_UPDATE_WALKS")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(printed.join(u'\n').toUtf8() + '\n');
+            return;
+        }
+        QCOMPARE(printed, expected); // names the first line that differs
+    }
+};
+
+QTEST_MAIN(TestWalks)
+#include "tst_walks.moc"
