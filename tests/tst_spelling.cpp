@@ -219,34 +219,6 @@ private slots:
         QCOMPARE(document.game().question(1, 2).QuestionText.trimmed(), u"Teh city"_s);
     }
 
-    void checkSpellingDialog() {
-        EditorHarness editor; // the box stays unticked: the command works all the same
-        GameSet game = editor.document.game();
-        game.question(2, 3).QuestionText.set(u"Teh city"_s);
-        game.Final.QuestionText.set(u"Frnace"_s);
-        editor.load(game);
-        editor.click(u"btnMultipleChoice"_s);
-        editor.click(u"mnuEditCheckSpelling"_s);
-        QCOMPARE(editor.services.messageTexts(), QStringList{MultipleChoiceGuardText});
-        editor.click(u"btnCancel"_s);
-
-        editor.click(u"mnuEditCheckSpelling"_s);
-        auto* dialog = editor.find<QDialog>(u"dlgCheckSpelling"_s);
-        QVERIFY(dialog && dialog->isVisible());
-        QCOMPARE(editor.selection(), qMakePair(2, 3));
-        QCOMPARE(editor.lineEdit(u"txtEnterQuestion"_s)->selectedText(), u"Teh"_s);
-        QCOMPARE(dialog->findChild<QLineEdit*>(u"txtSpellChangeTo"_s)->text(), u"The"_s);
-        const auto* suggestions = dialog->findChild<QListWidget*>(u"lstSpellSuggestions"_s);
-        QVERIFY(suggestions && suggestions->isVisible() &&
-                suggestions->item(0)->text() == u"The"_s);
-        QTest::mouseClick(dialog->findChild<QPushButton*>(u"btnSpellChange"_s), Qt::LeftButton);
-        QCOMPARE(editor.record(2, 3).QuestionText.trimmed(), u"The city"_s);
-        QCOMPARE(editor.selection(), qMakePair(7, 1));
-        QTest::mouseClick(dialog->findChild<QPushButton*>(u"btnSpellIgnore"_s), Qt::LeftButton);
-        QCOMPARE(editor.services.messageTexts().last(), u"The spelling check is complete."_s);
-        QTRY_VERIFY(!editor.find<QDialog>(u"dlgCheckSpelling"_s));
-    }
-
     // Another language chosen while checking loads in the background.
     void switchesLanguage() {
         QTemporaryDir folder;

@@ -6,16 +6,22 @@
 #include "editorharness.h"
 #include "testdata.h"
 
+#include "spell/dictionaries.h"
+#include "spell/spellchecker.h"
+
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -67,13 +73,16 @@ void AddControl(State& state, const QString& name, const QWidget* widget) {
             put(u"checked"_s, Yes(button->isChecked()));
     } else if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
         put(u"text"_s, Quoted(list->currentText()));
-    } else if (const auto* table = qobject_cast<const QTableWidget*>(widget)) {
-        // Rows by their text, so that one row more or less is one line of change.
-        for (int row = 0; row < table->rowCount(); ++row) {
+    } else if (const auto* view = qobject_cast<const QAbstractItemView*>(widget)) {
+        // Rows by their text, so that a row more or less is a line of change, not a shift.
+        const QAbstractItemModel* rows = view->model();
+        for (int row = 0; row < rows->rowCount(); ++row) {
             QStringList cells;
-            for (int column = 0; column < table->columnCount(); ++column)
-                cells << (table->item(row, column) ? table->item(row, column)->text() : QString());
-            put(Quoted(cells.join(u" | "_s)), u"listed"_s);
+            for (int column = 0; column < rows->columnCount(); ++column)
+                cells << rows->index(row, column).data().toString();
+            put(Quoted(cells.join(u" | "_s)),
+                u"row %1%2"_s.arg(row + 1).arg(view->currentIndex().row() == row ? u" current"_s
+                                                                                 : QString()));
         }
     }
 }
@@ -191,6 +200,13 @@ private:
                 QVERIFY(Picture().save(path));
             else
                 QVERIFY(!WriteFile(m_folder, name, rest.toUtf8()).isEmpty());
+        } else if (verb == u"activate"_s) {
+            auto* view = m_editor->find<QAbstractItemView>(name);
+            view->setCurrentIndex(view->model()->index(words.value(1).toInt() - 1, 0));
+            QTest::keyClick(view, Qt::Key_Return);
+        } else if (verb == u"show"_s) {
+            for (const QByteArray& line : FileContents(m_folder.filePath(name)).split('\n'))
+                print(name + u": "_s + QString::fromUtf8(line).replace(u'\t', u" | "_s).trimmed());
         } else if (verb == u"remove"_s) {
             QVERIFY(QFile::remove(m_folder.filePath(name)));
         } else if (verb == u"disk"_s) {
@@ -209,7 +225,9 @@ private:
         for (int round = 0; round < 100; ++round) {
             QCoreApplication::processEvents();
             const auto timers = m_editor->window->findChildren<QTimer*>();
-            if (std::none_of(timers.begin(), timers.end(), [](const QTimer* timer) {
+            const bool loading = m_editor->checkBox(u"chkSpellChecker"_s)->isChecked() &&
+                                 !m_editor->window->m_spellChecker->isReady();
+            if (!loading && std::none_of(timers.begin(), timers.end(), [](const QTimer* timer) {
                     return timer->isActive() && timer->interval() < 1000;
                 }))
                 return;
@@ -238,8 +256,11 @@ private:
         m_unanswered = services.unanswered.size();
 
         const State now = Snapshot(*m_editor);
+        static const QRegularExpression looks(u"\\.(colours|font|box|enabled|picture)$"_s);
         for (auto it = now.begin(); it != now.end(); ++it) {
-            if (m_state.value(it.key()) != it.value() && !m_state.isEmpty())
+            // A control that comes into being is told by what it says, not how it looks.
+            const bool appears = !m_state.contains(it.key()) && it.key().contains(looks);
+            if (m_state.value(it.key()) != it.value() && !m_state.isEmpty() && !appears)
                 print(it.key() + u" = "_s + it.value());
         }
         for (auto it = m_state.begin(); it != m_state.end(); ++it) {
@@ -263,7 +284,11 @@ class TestWalks : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QStandardPaths::setTestModeEnabled(true); }
+    void init() {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(u"Quizmora"_s, u"Quizmora Editor"_s).clear();
+        OverrideDictionaryFolders({Source + u"/tests/data"_s});
+    }
 
     void walks_data() {
         QTest::addColumn<QString>("path");
