@@ -8,9 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
-#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
