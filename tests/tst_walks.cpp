@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
@@ -87,10 +88,36 @@ void AddControl(State& state, const QString& name, const QWidget* widget) {
     }
 }
 
+// The window's controls and commands as the author sees them.
+State Controls(QWidget* window) {
+    State state;
+    QMap<QString, int> seen;
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (const QWidget* widget : widgets) {
+        const QString name = widget->objectName();
+        // The preview's hidden twin only measures it.
+        if (!name.isEmpty() && !name.startsWith(u"qt_"_s) && name != u"lblQuestionAutoResize"_s)
+            AddControl(state, name + (seen[name]++ ? u"#%1"_s.arg(seen[name]) : QString()), widget);
+    }
+    for (const QAction* command : window->findChildren<QAction*>()) {
+        const QString name = command->objectName();
+        if (name.isEmpty() || name.startsWith(u"qt_"_s))
+            continue;
+        state.insert(name + u".text"_s, Quoted(command->text()));
+        state.insert(name + u".enabled"_s, Yes(command->isEnabled()));
+        state.insert(name + u".shown"_s, Yes(command->isVisible()));
+        state.insert(name + u".tip"_s, Quoted(command->toolTip()));
+        if (command->isCheckable())
+            state.insert(name + u".checked"_s, Yes(command->isChecked()));
+    }
+    return state;
+}
+
 // What the author can see of the window and of the set, keyed so that the
 // set's own lines sort first.
 State Snapshot(const EditorHarness& editor) {
-    State state;
+    State state = Controls(editor.window.get());
     const QStringList lines = FileLines(editor.savedBytes());
     for (int index = 0; index < lines.size(); ++index)
         state.insert(u"File %1"_s.arg(index + 1, 3, 10, QLatin1Char('0')), Quoted(lines.at(index)));
@@ -102,26 +129,6 @@ State Snapshot(const EditorHarness& editor) {
     state.insert(u"Square"_s, u"%1,%2"_s.arg(category).arg(question));
     const QWidget* focus = QApplication::focusWidget();
     state.insert(u"Focus"_s, focus ? focus->objectName() : QString());
-    QMap<QString, int> seen;
-    QList<QWidget*> widgets = editor.window->findChildren<QWidget*>();
-    widgets.prepend(editor.window.get());
-    for (const QWidget* widget : widgets) {
-        const QString name = widget->objectName();
-        // The preview's hidden twin only measures it.
-        if (!name.isEmpty() && !name.startsWith(u"qt_"_s) && name != u"lblQuestionAutoResize"_s)
-            AddControl(state, name + (seen[name]++ ? u"#%1"_s.arg(seen[name]) : QString()), widget);
-    }
-    for (const QAction* command : editor.window->findChildren<QAction*>()) {
-        const QString name = command->objectName();
-        if (name.isEmpty() || name.startsWith(u"qt_"_s))
-            continue;
-        state.insert(name + u".text"_s, Quoted(command->text()));
-        state.insert(name + u".enabled"_s, Yes(command->isEnabled()));
-        state.insert(name + u".shown"_s, Yes(command->isVisible()));
-        state.insert(name + u".tip"_s, Quoted(command->toolTip()));
-        if (command->isCheckable())
-            state.insert(name + u".checked"_s, Yes(command->isChecked()));
-    }
     return state;
 }
 
@@ -163,6 +170,10 @@ private:
         const QString rest = expand(words.mid(1).join(u' '));
         if (verb == u"start"_s) {
             m_editor.reset(); // the old window goes before the new one starts
+            // Start-up is told by what it changes in the window as designed.
+            QMainWindow designed;
+            Ui::frmEditor().setupUi(&designed);
+            m_state = Controls(&designed);
             m_editor =
                 std::make_unique<EditorHarness>(QMap<QString, QString>{}, expand(words.join(u' ')));
         } else if (verb == u"click"_s) {
@@ -260,7 +271,7 @@ private:
         for (auto it = now.begin(); it != now.end(); ++it) {
             // A control that comes into being is told by what it says, not how it looks.
             const bool appears = !m_state.contains(it.key()) && it.key().contains(looks);
-            if (m_state.value(it.key()) != it.value() && !m_state.isEmpty() && !appears)
+            if (m_state.value(it.key()) != it.value() && !appears)
                 print(it.key() + u" = "_s + it.value());
         }
         for (auto it = m_state.begin(); it != m_state.end(); ++it) {
