@@ -202,6 +202,8 @@ private:
                 FontChoice{name, words.contains(u"bold"_s), words.contains(u"italic"_s)});
         } else if (verb == u"colour"_s) {
             m_editor->services.setNextColor(QColor(name));
+        } else if (verb == u"filter"_s) {
+            m_editor->services.setNextFilterIndex(name.toInt());
         } else if (verb == u"random"_s) {
             for (const QString& draw : words)
                 m_editor->services.setNextRandom(draw.toFloat());
@@ -211,10 +213,14 @@ private:
                 QVERIFY(Picture().save(path));
             else
                 QVERIFY(!WriteFile(m_folder, name, rest.toUtf8()).isEmpty());
-        } else if (verb == u"activate"_s) {
+        } else if (verb == u"row"_s || verb == u"activate"_s) {
+            // A click on a list's row; a double click comes after the click it starts with.
             auto* view = m_editor->find<QAbstractItemView>(name);
-            view->setCurrentIndex(view->model()->index(words.value(1).toInt() - 1, 0));
-            QTest::keyClick(view, Qt::Key_Return);
+            const QPoint middle =
+                view->visualRect(view->model()->index(words.value(1).toInt() - 1, 1)).center();
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middle);
+            if (verb == u"activate"_s)
+                QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, middle);
         } else if (verb == u"show"_s) {
             for (const QByteArray& line : FileContents(m_folder.filePath(name)).split('\n'))
                 print(name + u": "_s + QString::fromUtf8(line).replace(u'\t', u" | "_s).trimmed());
@@ -252,7 +258,7 @@ private:
             print(u"said "_s + Quoted(services.messages.at(index).text));
         for (qsizetype index = m_asked; index < services.chooserCalls.size(); ++index) {
             const auto& call = services.chooserCalls.at(index);
-            print(u"asked %1 in %2"_s.arg(call.kind, Quoted(call.folder)));
+            print(u"asked %1 in %2 for %3"_s.arg(call.kind, Quoted(call.folder), call.filter));
         }
         for (qsizetype index = m_unanswered; index < services.unanswered.size(); ++index)
             print(u"unanswered "_s + services.unanswered.at(index));
