@@ -15,11 +15,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
@@ -202,6 +204,21 @@ private:
                 FontChoice{name, words.contains(u"bold"_s), words.contains(u"italic"_s)});
         } else if (verb == u"colour"_s) {
             m_editor->services.setNextColor(QColor(name));
+        } else if (verb == u"pick"_s) {
+            auto* list = m_editor->find<QComboBox>(name);
+            list->setCurrentIndex(list->findText(rest));
+        } else if (verb == u"drop"_s) {
+            QMimeData files;
+            QList<QUrl> urls;
+            for (const QString& word : words)
+                urls << QUrl::fromLocalFile(expand(word));
+            files.setUrls(urls);
+            // As a drag delivers it: the drop comes only after an accepted enter.
+            QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &files, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(m_editor->window.get(), &enter);
+            QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &files, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(m_editor->window.get(), &drop);
+            print(drop.isAccepted() ? u"taken"_s : u"refused"_s);
         } else if (verb == u"filter"_s) {
             m_editor->services.setNextFilterIndex(name.toInt());
         } else if (verb == u"random"_s) {

@@ -189,7 +189,9 @@ void GameSetDocument::setChoices(Square square, const std::array<QString, 4>& ch
     editRecord(square, DocumentPart::Choices, tr("Multiple Choice"), [&](QuestionRecord& record) {
         for (int k = 1; k <= 4; ++k)
             record.Answers[k].set(TrimSpaces(choices[k - 1]));
-        if (rightLetter >= 0 && rightLetter <= 3)
+        // A letter on an empty choice (one left over from another question,
+        // or a choice just emptied) would wipe the typed answer: it stays.
+        if (rightLetter >= 0 && rightLetter <= 3 && !record.Answers[rightLetter + 1].isBlank())
             record.Answers[0] = record.Answers[rightLetter + 1];
     });
 }
