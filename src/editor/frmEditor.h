@@ -268,7 +268,7 @@ private:
     void SetUpRecentFiles();
     void ShowRecentFiles();
     // Media helpers (media.cpp).
-    QString ChooseMediaFile(const QString& lastFolder, const QString& filter);
+    QString ChooseMediaFile(MediaKind kind);
     void ShowMediaControls(MediaKind kind);
     void ShowAttachedMedia(MediaKind kind, const QString& path);
     // File command helpers (filecommands.cpp).

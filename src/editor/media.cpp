@@ -118,10 +118,27 @@ void frmEditor::SetUpMediaPreview() {
 
 // The chooser's file name is cleared before use and then holds the choice
 // (a Save's error report names it) until the command has used the file.
-QString frmEditor::ChooseMediaFile(const QString& lastFolder, const QString& filter) {
+// A name typed into the chooser may have any ending, but the game tells a
+// question's kind by its file's ending: another ending would make the
+// question a text question showing the path, so it is refused.
+QString frmEditor::ChooseMediaFile(MediaKind kind) {
+    const bool video = kind == MediaKind::Video;
+    const bool picture = kind == MediaKind::Picture;
     EditorDialogFileName.clear();
-    EditorDialogFileName = m_services.getOpenFileName(ChooserStartFolder(lastFolder), filter);
-    return TrimSpaces(EditorDialogFileName);
+    EditorDialogFileName =
+        m_services.getOpenFileName(ChooserStartFolder(video ? LastVideoFolder : LastMediaFolder),
+                                   picture ? PictureFilter : (video ? VideoFilter : SoundFilter));
+    const QString path = TrimSpaces(EditorDialogFileName);
+    if (path.isEmpty() || MediaKindOfFileName(path) == kind)
+        return path;
+    ShowOkMessage(path + QStringLiteral("\r\ncannot be used here: the game takes only %1.")
+                             .arg(picture ? QStringLiteral("a picture ending in .bmp or .jpg")
+                                  : video ? QStringLiteral("a video clip ending in .avi, .mov, "
+                                                           ".wmv, .mpg, .mpeg or .mp4")
+                                          : QStringLiteral("a sound clip ending in .wav, .mp3 or "
+                                                           ".wma")));
+    EditorDialogFileName.clear();
+    return QString();
 }
 
 // Shows the preview of one kind of media (the picture box, the video player,
@@ -172,13 +189,13 @@ void frmEditor::ShowAttachedMedia(MediaKind kind, const QString& path) {
 void frmEditor::btnPicture_Click() {
     if (MultipleChoiceGuard())
         return;
-    UsePictureFile(ChooseMediaFile(LastMediaFolder, PictureFilter));
+    UsePictureFile(ChooseMediaFile(MediaKind::Picture));
 }
 
 void frmEditor::btnSound_Click() {
     if (MultipleChoiceGuard())
         return;
-    const QString path = ChooseMediaFile(LastMediaFolder, SoundFilter);
+    const QString path = ChooseMediaFile(MediaKind::Sound);
     // Taken before the checks: a cancelled choice leaves nothing to play.
     CurrentSoundPath = path;
     UseSoundFile(path);
@@ -187,7 +204,7 @@ void frmEditor::btnSound_Click() {
 void frmEditor::btnVideo_Click() {
     if (MultipleChoiceGuard())
         return;
-    UseVideoFile(ChooseMediaFile(LastVideoFolder, VideoFilter));
+    UseVideoFile(ChooseMediaFile(MediaKind::Video));
 }
 
 bool frmEditor::AcceptMediaPath(const QString& path) {
