@@ -170,7 +170,19 @@ private:
         const QString verb = words.takeFirst();
         const QString name = words.value(0);
         const QString rest = expand(words.mid(1).join(u' '));
-        if (verb == u"start"_s) {
+        // What a window-modal dialog blocks, the author cannot reach either.
+        const QWidget* modal = QApplication::activeModalWidget();
+        const QWidget* target = m_editor ? m_editor->find<QWidget>(name) : nullptr;
+        const bool onControl =
+            QStringList{u"click"_s, u"type"_s, u"key"_s,      u"leave"_s, u"paste"_s,
+                        u"focus"_s, u"row"_s,  u"activate"_s, u"pick"_s}
+                .contains(verb);
+        if (onControl && !target && !m_editor->find<QAction>(name)) {
+            print(u"no control "_s + name);
+        } else if (modal && (!target || !modal->isAncestorOf(target)) &&
+                   (onControl || verb == u"select"_s)) {
+            print(u"blocked by "_s + modal->objectName());
+        } else if (verb == u"start"_s) {
             m_editor.reset(); // the old window goes before the new one starts
             // Start-up is told by what it changes in the window as designed.
             QMainWindow designed;
@@ -320,7 +332,9 @@ class TestWalks : public QObject {
 private slots:
     void init() {
         QStandardPaths::setTestModeEnabled(true);
+        // Nothing a walk keeps (settings, personal words, recovery copies) reaches the next.
         QSettings(u"Quizmora"_s, u"Quizmora Editor"_s).clear();
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
         OverrideDictionaryFolders({Source + u"/tests/data"_s});
     }
 
