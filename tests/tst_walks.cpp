@@ -23,6 +23,7 @@
 #include <QMainWindow>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -47,9 +48,12 @@ void AddControl(State& state, const QString& name, const QWidget* widget) {
         state.insert(name + u'.' + property, value);
     };
     put(u"shown"_s, Yes(!widget->isHidden()));
-    put(u"enabled"_s, Yes(widget->isEnabled()));
-    put(u"colours"_s, widget->palette().color(widget->foregroundRole()).name() + u" on "_s +
-                          widget->palette().color(widget->backgroundRole()).name());
+    // A control's own settings: what it takes from a disabled parent follows from the parent's.
+    const bool disabled = widget->testAttribute(Qt::WA_ForceDisabled);
+    put(u"enabled"_s, Yes(!disabled));
+    const QPalette::ColorGroup group = disabled ? QPalette::Disabled : QPalette::Active;
+    put(u"colours"_s, widget->palette().color(group, widget->foregroundRole()).name() + u" on "_s +
+                          widget->palette().color(group, widget->backgroundRole()).name());
     const QFont font = widget->font();
     // The preview's size is fitted with the installed fonts' metrics.
     const bool fitted = name == u"lblDisPlayQuestion"_s;
@@ -120,6 +124,10 @@ State Controls(QWidget* window) {
 // set's own lines sort first.
 State Snapshot(const EditorHarness& editor) {
     State state = Controls(editor.window.get());
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->parentWidget() && window != editor.window.get() && window->isVisible())
+            state.insert(Controls(window));
+    }
     const QStringList lines = FileLines(editor.savedBytes());
     for (int index = 0; index < lines.size(); ++index)
         state.insert(u"File %1"_s.arg(index + 1, 3, 10, QLatin1Char('0')), Quoted(lines.at(index)));
@@ -309,10 +317,18 @@ private:
             if (m_state.value(it.key()) != it.value() && !appears)
                 print(it.key() + u" = "_s + it.value());
         }
+        // A control that goes is one line; a row that goes from a list that stays is one.
+        QSet<QString> gone;
         for (auto it = m_state.begin(); it != m_state.end(); ++it) {
+            const QString control = it.key().section(u'.', 0, 0);
+            const bool stays = now.contains(control + u".shown"_s);
             if (!now.contains(it.key()))
-                print(it.key() + u" gone"_s);
+                gone.insert(stays || !it.key().contains(u'.') ? it.key() : control);
         }
+        QStringList goneLines = gone.values();
+        goneLines.sort();
+        for (const QString& key : goneLines)
+            print(key + u" gone"_s);
         m_state = now;
     }
 

@@ -3,6 +3,7 @@
 #include "editor/frmEditor.h"
 #include "scriptedservices.h"
 
+#include <QApplication>
 #include <QMap>
 #include <QString>
 #include <memory>
@@ -26,7 +27,17 @@ public:
     ScriptedServices services;
     std::unique_ptr<frmEditor> window;
 
-    template <class T> T* find(const QString& name) const { return window->findChild<T*>(name); }
+    // In the window, or in a window of its own (as the Revision window is).
+    template <class T> T* find(const QString& name) const {
+        if (T* inWindow = window->findChild<T*>(name))
+            return inWindow;
+        for (QWidget* other : QApplication::topLevelWidgets()) {
+            if (T* found = other->objectName() == name ? qobject_cast<T*>(other)
+                                                       : other->findChild<T*>(name))
+                return found;
+        }
+        return nullptr;
+    }
     QLineEdit* lineEdit(const QString& name) const;
     QLabel* label(const QString& name) const;
     QCheckBox* checkBox(const QString& name) const;
