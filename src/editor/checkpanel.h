@@ -51,7 +51,7 @@ private:
     std::array<bool, 31> m_squareStale{};
     QList<Finding> m_findings;
     bool m_counted = false; // the count has been shown once
-    QTimer m_timer{this}; // a child, so that tests can wait for it
+    QTimer m_timer{this};   // a child, so that tests can wait for it
     QLabel* m_summary = nullptr;
     QTableWidget* m_list = nullptr;
 };
