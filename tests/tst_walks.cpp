@@ -167,10 +167,15 @@ private:
     QString expand(QString text) const {
         return text.replace(u"$TMP"_s, m_folder.path()).replace(u"$SRC"_s, Source);
     }
+    // The folders by name, the deepest first: one may lie inside another.
     QString shorten(QString text) const {
-        return text.replace(m_folder.path(), u"$TMP"_s)
-            .replace(QDir::homePath(), u"$HOME"_s)
-            .replace(Source, u"$SRC"_s);
+        QList<std::pair<QString, QString>> folders{
+            {m_folder.path(), u"$TMP"_s}, {QDir::homePath(), u"$HOME"_s}, {Source, u"$SRC"_s}};
+        std::sort(folders.begin(), folders.end(),
+                  [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+        for (const auto& [path, name] : folders)
+            text.replace(path, name);
+        return text;
     }
     void print(const QString& line) { m_out << u"  "_s + shorten(line); }
 
