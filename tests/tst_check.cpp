@@ -74,6 +74,9 @@ private slots:
                "Ω cannot be stored in a game set; it would be saved as ?");
         AddRow("emoji in a choice", "answers", 5, 2, "x|x|🎲||", "choice error",
                "🎲 cannot be stored");
+        AddRow("name outside the code page", "name", 2, 1, "Ωmega", "name error", "Ω cannot be");
+        AddRow("question outside the code page", "text", 2, 2, "Ω?", "question error",
+               "Ω cannot be stored");
         AddRow("one Daily Double", "dd", 4, 2, "1", "daily-double warning", "the only Daily");
         AddRow("seven Daily Doubles", "dd", 3, 0, "7", "daily-double warning", "7 Daily Doubles");
         AddRow("no category name", "name", 4, 1, " ", "name warning", "the category has no name");

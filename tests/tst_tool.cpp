@@ -174,6 +174,9 @@ private slots:
         AddRow("long category name", 22, QString(40, 'n'), 0, "", "line 22: the category name");
         AddRow("long question", 6, QString(260, 'q'), 0, "", "line 6: the question line is 260");
         AddRow("long answer", 7, QString(310, 'a'), 0, "", "line 7: the answer is 310 char");
+        AddRow(
+            "long sound text", 9, "S" + QString(258, 's'), 0, "",
+            "258 characters long; only the first 256 are read\nline 9: the question does not fit");
         AddRow("one line too many", 0, "", 130, "extra", "the file has 130 lines, not 129");
         AddRow("file cut short", 0, "", -100, "", "the file has 100 lines, not 129");
         AddRow("no answer, on its line", 24, "^^^^", 0, "", "line 24: the question has no answer");
