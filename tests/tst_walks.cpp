@@ -1,8 +1,9 @@
 // Walks through the real window as an author does. Each tests/walks/*.walk file
 // lists steps ("> click btnNext") and, under each, what the step changed: in
 // the window's controls, in the saved file's lines, and what the author was
-// told or asked. Run with QZ_UPDATE_WALKS=1 to rewrite the files from a run;
-// read the diff before committing it.
+// told or asked. tests/walks/README.md lists the steps. Run with
+// QZ_UPDATE_WALKS=1 to rewrite the files from a run; read the diff before
+// committing it.
 #include "editorharness.h"
 #include "testdata.h"
 
