@@ -98,6 +98,9 @@ void frmEditor::btnText_Click() {
     // The emptied boxes above belong to the old kind; the question becomes
     // a text question as one step.
     m_document.setKind(CurrentSquare(), MediaKind::None);
+    // Ready for the text; the focus must not fall to whatever control
+    // follows a hidden one (the spelling language, whose letters switch it).
+    m_ui.txtEnterQuestion->setFocus();
 }
 
 void frmEditor::chkFilenameAnswer_Click() {
