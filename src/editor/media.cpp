@@ -420,10 +420,16 @@ void frmEditor::btnVideoStop_Click() {
 
 namespace {
 
-// The answer box: the file's name when "Make File Name the Answer" is
-// ticked, else the stored answer.
-QString ShownAnswer(bool fileNameIsAnswer, const QString& path, const FixedText<300>& answer) {
-    return fileNameIsAnswer ? MediaFileAnswer(path) : answer.trimmed();
+// The answer box: the stored answer, or the file's name when "Make File Name
+// the Answer" is ticked and that takes nothing. Showing a question must not
+// replace an answer the author typed, nor the right choice of a question
+// with choices, just because the box stayed ticked from another question.
+QString ShownAnswer(bool fileNameIsAnswer, const QString& path, const QuestionRecord& record) {
+    const QString answer = record.Answers[0].trimmed();
+    const bool choices =
+        std::any_of(record.Answers.begin() + 1, record.Answers.end(),
+                    [](const FixedText<300>& choice) { return !choice.isBlank(); });
+    return fileNameIsAnswer && answer.isEmpty() && !choices ? MediaFileAnswer(path) : answer;
 }
 
 } // namespace
@@ -440,8 +446,7 @@ void frmEditor::ShowPictureQuestion() {
     if (!final)
         DisPlayPicture(path);
     lblCArrow[CurrentCategory - 1]->show();
-    m_ui.txtAnswer->setText(
-        ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, record.Answers[0]));
+    m_ui.txtAnswer->setText(ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, record));
     const bool choiceExists = ShowAnswerChoices();
     EmptyQuietly(m_ui.txtEnterQuestion);
     if (final)
@@ -464,8 +469,7 @@ void frmEditor::ShowSoundQuestion() {
     m_ui.lblDisPlayQuestion->setText(text);
     m_ui.txtEnterQuestion->setText(text);
     const bool choiceExists = ShowAnswerChoices();
-    m_ui.txtAnswer->setText(
-        ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, record.Answers[0]));
+    m_ui.txtAnswer->setText(ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, record));
     m_ui.txtPath->setText(path);
     CurrentSoundPath = path;
     MediaPlayer1->stop();
@@ -485,8 +489,7 @@ void frmEditor::ShowVideoQuestion() {
 
     MediaPlayer1->open(path);
     m_ui.txtPath->setText(path);
-    m_ui.txtAnswer->setText(
-        ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, record.Answers[0]));
+    m_ui.txtAnswer->setText(ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, record));
     lblCArrow[CurrentCategory - 1]->show();
     if (!path.isEmpty())
         m_ui.lblDisPlayQuestion->setText(path);
