@@ -154,7 +154,14 @@ private slots:
 
     void unsavedChangesSurviveACrash() {
         QTemporaryDir home;
-        const QString board = WriteGameSetFile(ResetGame(), home.path(), u"board.txt"_s);
+        GameSet game = ResetGame(); // with a picture and a sound question: kinds come back too
+        QuestionRecord &picture = game.question(2, 1), &sound = game.question(3, 2);
+        picture.QuestionText.set(u"C:\\Pics\\tower.jpg"_s);
+        picture.QuestionType = u"P"_s;
+        sound.MediaPath.set(u"C:\\Clips\\bell.wav"_s);
+        sound.QuestionText.set(u"Listen"_s);
+        sound.QuestionType = u"S"_s;
+        const QString board = WriteGameSetFile(game, home.path(), u"board.txt"_s);
         const QByteArray onDisk = FileContents(board);
         const QString folder = home.filePath(u"data/QuizmoraEditor/recovery"_s);
         const QString answer = u"Ohm's "_s + Omega;
@@ -180,6 +187,9 @@ private slots:
             Said(editor, u"could not be read; it was left as it is:\r\n"_s + damaged.fileName()));
         QVERIFY(Said(editor, u"Recover unsaved changes to board.txt from "_s));
         QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), answer);
+        GameSet opened = ReadGameSet(onDisk); // the set as the child had it
+        opened.question(1, 1).Answers[0].set(answer);
+        QCOMPARE(FileLines(editor.savedBytes()), FileLines(WriteGameSet(opened)));
         QVERIFY(editor.document.isModified() && editor.document.fileName() == board);
         QCOMPARE(copies(),
                  (QStringList{u"recovery-1.json"_s, QFileInfo(autosave->copyPath()).fileName()}));
