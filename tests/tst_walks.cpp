@@ -184,6 +184,8 @@ private:
         const QString verb = words.takeFirst();
         const QString name = words.value(0);
         const QString rest = expand(words.mid(1).join(u' '));
+        if (!m_editor && verb != u"start"_s)
+            QFAIL("a walk begins with start");
         // What a window-modal dialog blocks, the author cannot reach either.
         const QWidget* modal = QApplication::activeModalWidget();
         const QWidget* target = m_editor ? m_editor->find<QWidget>(name) : nullptr;
