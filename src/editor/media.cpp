@@ -122,21 +122,23 @@ void frmEditor::SetUpMediaPreview() {
 // question's kind by its file's ending: another ending would make the
 // question a text question showing the path, so it is refused.
 QString frmEditor::ChooseMediaFile(MediaKind kind) {
-    const bool video = kind == MediaKind::Video;
-    const bool picture = kind == MediaKind::Picture;
+    QString filter = SoundFilter;
+    QString taken = QStringLiteral("a sound clip ending in .wav, .mp3 or .wma");
+    if (kind == MediaKind::Picture) {
+        filter = PictureFilter;
+        taken = QStringLiteral("a picture ending in .bmp or .jpg");
+    } else if (kind == MediaKind::Video) {
+        filter = VideoFilter;
+        taken = QStringLiteral("a video clip ending in .avi, .mov, .wmv, .mpg, .mpeg or .mp4");
+    }
+    const QString& lastFolder = kind == MediaKind::Video ? LastVideoFolder : LastMediaFolder;
     EditorDialogFileName.clear();
-    EditorDialogFileName =
-        m_services.getOpenFileName(ChooserStartFolder(video ? LastVideoFolder : LastMediaFolder),
-                                   picture ? PictureFilter : (video ? VideoFilter : SoundFilter));
+    EditorDialogFileName = m_services.getOpenFileName(ChooserStartFolder(lastFolder), filter);
     const QString path = TrimSpaces(EditorDialogFileName);
     if (path.isEmpty() || MediaKindOfFileName(path) == kind)
         return path;
-    ShowOkMessage(path + QStringLiteral("\r\ncannot be used here: the game takes only %1.")
-                             .arg(picture ? QStringLiteral("a picture ending in .bmp or .jpg")
-                                  : video ? QStringLiteral("a video clip ending in .avi, .mov, "
-                                                           ".wmv, .mpg, .mpeg or .mp4")
-                                          : QStringLiteral("a sound clip ending in .wav, .mp3 or "
-                                                           ".wma")));
+    ShowOkMessage(path +
+                  QStringLiteral("\r\ncannot be used here: the game takes only %1.").arg(taken));
     EditorDialogFileName.clear();
     return QString();
 }
@@ -174,9 +176,7 @@ void frmEditor::ShowAttachedMedia(MediaKind kind, const QString& path) {
     m_ui.txtPath->setText(path);
     // The answer box and the choice labels follow the choices the question keeps (a picture
     // or a video keeps none), as when the question is shown again.
-    bool choiceExists = false;
-    for (int k = 1; k <= 4; ++k)
-        choiceExists = choiceExists || !CurrentRecord().Answers[k].isBlank();
+    const bool choiceExists = CurrentRecord().hasChoices();
     m_ui.lblAnswer->setVisible(!choiceExists);
     m_ui.txtAnswer->setVisible(!choiceExists);
     for (QLabel* choice : lblAnswerChoices)
@@ -426,10 +426,8 @@ namespace {
 // with choices, just because the box stayed ticked from another question.
 QString ShownAnswer(bool fileNameIsAnswer, const QString& path, const QuestionRecord& record) {
     const QString answer = record.Answers[0].trimmed();
-    const bool choices =
-        std::any_of(record.Answers.begin() + 1, record.Answers.end(),
-                    [](const FixedText<300>& choice) { return !choice.isBlank(); });
-    return fileNameIsAnswer && answer.isEmpty() && !choices ? MediaFileAnswer(path) : answer;
+    return fileNameIsAnswer && answer.isEmpty() && !record.hasChoices() ? MediaFileAnswer(path)
+                                                                        : answer;
 }
 
 } // namespace

@@ -1,5 +1,12 @@
 #include "model/gameset.h"
 
+#include <algorithm>
+
+bool QuestionRecord::hasChoices() const {
+    return std::any_of(Answers.begin() + 1, Answers.end(),
+                       [](const FixedText<300>& choice) { return !choice.isBlank(); });
+}
+
 bool QuestionRecord::operator==(const QuestionRecord& other) const {
     return QuestionType == other.QuestionType && DailyDouble == other.DailyDouble &&
            QuestionText == other.QuestionText && FontName == other.FontName &&

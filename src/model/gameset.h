@@ -18,6 +18,9 @@ struct QuestionRecord {
     std::array<FixedText<300>, 5> Answers; // 0: the answer, 1..4: choices A..D
     FixedText<256> MediaPath;              // sound file of an "S" question
 
+    // Whether any of the choices A to D has text.
+    bool hasChoices() const;
+
     bool operator==(const QuestionRecord& other) const;
     bool operator!=(const QuestionRecord& other) const { return !(*this == other); }
 };
