@@ -168,46 +168,19 @@ void frmEditor::mnuFileNew_Click() {
     if (!SaveChangesPrompt(DefaultGameSetFolder()))
         return;
 
-    for (QPushButton* button : btnQuestion)
-        button->show();
-    m_ui.btnPicture->setVisible(true);
-    m_ui.btnSound->setVisible(true);
-    m_ui.btnVideo->setVisible(true);
-    m_ui.chkDailyDouble->setChecked(false);
-
     m_document.newSet();
-    for (QLabel* choice : lblAnswerChoices)
-        choice->hide();
-    ClearDailyDoubleMap();
-    CurrentCategory = 1;
-
-    for (int index = 0; index < 6; ++index) {
-        lblCategory[index]->setEnabled(true);
-        lblCategory[index]->setText(DefaultCategoryName(index + 1));
-    }
-
-    HideArrows();
-    lblCategory[0]->setEnabled(false);
-    m_ui.lblC1Arrow->show();
-    m_ui.lblQ1Arrow->show();
+    ShowWholeBoard();
     {
-        // A new set keeps all six names blank; the box only shows the
-        // default caption, so its change handler must not store it.
+        // A new set keeps all six names blank; the board and the name box
+        // only show the default captions, so nothing is stored.
         const QSignalBlocker quiet(m_ui.txtCategoryName);
         m_ui.txtCategoryName->setText(DefaultCategoryName(1));
+        for (int index = 0; index < 6; ++index)
+            lblCategory[index]->setText(DefaultCategoryName(index + 1));
     }
-    CurrentQuestion = 1;
-    CurrentCategory = 1;
-    m_ui.txtCategoryName->setReadOnly(false);
-    DisPlayQuestion();
     // Showing the new set stored nothing the author made.
     m_document.undoStack().clear();
     m_document.undoStack().setClean();
-
-    m_ui.btnCopy->show();
-    m_ui.lblCopyFont->show();
-    m_ui.btnMultipleChoice->show();
-    m_ui.btnSingleChoice->show();
     SetFileCaption(*this, QStringLiteral("untitled"));
     m_ui.txtCategoryName->setFocus();
 }
@@ -242,38 +215,27 @@ void frmEditor::OpenChosenGameSet(const QString& path) {
 
 void frmEditor::ShowWholeBoard() {
     const GameSet& game = m_document.game();
-    PaintDailyDoubleMap();
-    for (QLabel* choice : lblAnswerChoices)
-        choice->hide();
-    for (int index = 0; index < 6; ++index)
+    // All six captions clickable again, the first one greyed as selected.
+    for (int index = 0; index < 6; ++index) {
         lblCategory[index]->setText(game.CategoryNames[index].trimmed());
+        lblCategory[index]->setEnabled(index != 0);
+    }
     CurrentQuestion = 1;
     CurrentCategory = 1;
     // Category 1 is selected: its name box is editable even when the final
     // question was shown before.
     m_ui.txtCategoryName->setReadOnly(false);
-    DisPlayQuestion();
-
-    for (QPushButton* button : btnQuestion)
-        button->show();
-    // All six captions become clickable again, the first one greyed as selected.
-    for (ClickableLabel* caption : lblCategory)
-        caption->setEnabled(true);
-    HideArrows();
-    lblCategory[0]->setEnabled(false);
-    m_ui.lblQ1Arrow->show();
-    m_ui.lblC1Arrow->show();
-    m_ui.btnPicture->setVisible(true);
-    m_ui.btnSound->setVisible(true);
-    m_ui.btnVideo->setVisible(true);
-    m_ui.btnMultipleChoice->show();
-    m_ui.btnSingleChoice->show();
     {
         // The name box shows category 1 without storing it back.
         const QSignalBlocker quiet(m_ui.txtCategoryName);
-        const QString name = game.CategoryNames[0].trimmed();
-        m_ui.txtCategoryName->setText(name);
+        m_ui.txtCategoryName->setText(game.CategoryNames[0].trimmed());
     }
+    DisPlayQuestion();
+    for (QPushButton* button : btnQuestion)
+        button->show();
+    m_ui.btnVideo->setVisible(true);
+    m_ui.btnMultipleChoice->show();
+    m_ui.btnSingleChoice->show();
 }
 
 // ---- Save and Save As

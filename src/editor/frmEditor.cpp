@@ -407,34 +407,15 @@ void frmEditor::Form_Load(const QString& startFile) {
     // The random generator is seeded from the clock when the services are
     // created, before this window exists.
 
-    // The question panel's neutral state.
-    m_ui.chkFilenameAnswer->hide();
-    m_ui.lblFilenameAnswer->hide();
+    // The question panel's neutral state; showing the first square below
+    // sets the rest.
     m_ui.cboABCD->setCurrentIndex(0);
-    for (QLabel* choice : lblAnswerChoices) {
-        choice->hide();
-        choice->setText(QString());
-    }
     for (QLineEdit* edit : txtEditAnswer)
         edit->setText(QString());
-    m_ui.btnCopy->show();
-    m_ui.lblCopyFont->show();
     for (QWidget* widget : std::initializer_list<QWidget*>{
              m_ui.picVideo, m_ui.btnVideoPlay, m_ui.btnVideoPause, m_ui.btnVideoStop,
-             m_ui.fraMultipleAnswers, m_ui.fraSoundButtons})
+             m_ui.fraMultipleAnswers})
         widget->hide();
-    for (QPushButton* button : btnQuestion)
-        button->show();
-    m_ui.btnPicture->setVisible(true);
-    m_ui.btnVideo->setVisible(true);
-    m_ui.btnSound->setVisible(true);
-    m_ui.chkDailyDouble->setChecked(false);
-    m_ui.lblPath->hide();
-    m_ui.txtPath->hide();
-
-    CurrentCategory = 1;
-    CurrentQuestion = 1;
-    m_ui.txtCategoryName->setReadOnly(false);
 
     if (startFile.isEmpty() && m_services.readSetting(QStringLiteral("EditCurrentGame"),
                                                       QStringLiteral("0")) == QLatin1String("1"))
@@ -446,29 +427,16 @@ void frmEditor::Form_Load(const QString& startFile) {
         // The game's current file is not the set's file: Save asks where to
         // write, so the game's copy is never replaced unasked.
         m_document.replace(m_document.game(), QString(), false);
-        // The board shows the names read, not the design-time captions.
-        for (int index = 0; index < 6; ++index)
-            lblCategory[index]->setText(m_document.game().CategoryNames[index].trimmed());
-        m_ui.txtCategoryName->setText(m_document.game().CategoryNames[0].trimmed());
-        DisPlayQuestion();
         setWindowTitle(AppTitle);
     } else {
-        ResetBoardDisplay();
         GameSet game = m_document.game();
         ResetGameSet(game);
         for (int index = 0; index < 6; ++index)
             game.CategoryNames[index].set(DefaultCategoryName(index + 1));
         m_document.replace(game, QString(), false);
-        m_ui.txtCategoryName->setText(DefaultCategoryName(1));
         SetUntitledCaption();
     }
-
-    lblCategory[0]->setEnabled(false);
-    HideArrows();
-    m_ui.lblC1Arrow->show();
-    m_ui.lblQ1Arrow->show();
-    for (int index = 1; index < 6; ++index)
-        lblCategory[index]->setEnabled(true);
+    ShowWholeBoard();
     // Start-up's own writes are not the author's changes.
     m_document.undoStack().clear();
     m_document.undoStack().setClean();
