@@ -124,6 +124,45 @@ private slots:
         QVERIFY(question > 0 || PlaceOfFinding(finding) == "the board");
     }
 
+    // The first bytes of a media file against the format its ending names.
+    void mediaContent_data() {
+        Columns<QString, QByteArray, QString>("name", "head", "problem");
+        using B = QByteArray;
+        AddRow("WAV", "a.wav", B("RIFF\0\0\0\0WAVEfmt ", 16), "");
+        AddRow("AVI named .WAV", "a.WAV", B("RIFF\0\0\0\0AVI LIST", 16), "like a WAV file");
+        AddRow("AVI", "a.avi", B("RIFF\0\0\0\0AVI LIST", 16), "");
+        AddRow("MP3 with a tag", "a.mp3", B("ID3\3"), "");
+        AddRow("MP3 frame", "a.mp3", B("\xFF\xFB\x90"), "");
+        AddRow("MP3 without the sync bits", "a.mp3", B("\xFF\x1B\x90"), "like an MP3 file");
+        AddRow("one byte of MP3", "a.mp3", B("\xFF"), "like an MP3 file");
+        AddRow("WMA", "a.wma", B::fromHex("3026B2758E66CF11A6D900AA0062CE6C00"), "");
+        AddRow("WAV named .wmv", "a.wmv", B("RIFF\0\0\0\0WAVE", 12), "a Windows Media file");
+        AddRow("QuickTime", "a.mov", B("\0\0\0\x14moov", 8), "");
+        AddRow("MP4", "a.mp4",
+               B("\0\0\0\x18"
+                 "ftypisom",
+                 12),
+               "");
+        AddRow("MP4 without an atom", "a.mp4",
+               B("\0\0\0\x18"
+                 "junkisom",
+                 12),
+               "an MP4 file");
+        AddRow("MPEG program stream", "a.mpg", B("\0\0\1\xBA\x44", 5), "");
+        AddRow("MPEG video", "a.mpeg", B("\0\0\1\xB3", 4), "");
+        AddRow("other start code", "a.mpg", B("\0\0\1\xB5", 4), "like an MPEG file");
+        AddRow("empty", "a.wav", B(), "is empty");
+        AddRow("ending not looked into", "a.jpg", B("junk"), "");
+        AddRow("missing", "", B(), "cannot be opened");
+    }
+    void mediaContent() {
+        auto [name, head, problem] = Fetch<QString, QByteArray, QString>("name", "head", "problem");
+        QTemporaryDir dir;
+        const QString path = name.isEmpty() ? dir.filePath("none.wav") : WriteFile(dir, name, head);
+        const QString found = MediaContentProblem(path);
+        QVERIFY2(problem.isEmpty() ? found.isEmpty() : found.endsWith(problem), qPrintable(found));
+    }
+
     void exportLayout_data() {
         Columns<bool>("utf8");
         QTest::newRow("Windows-1252") << false;

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QStandardPaths>
 
 #include <csignal>
@@ -204,6 +205,47 @@ private slots:
         editor.services.setNextAnswer(MessageAnswer::No);
         editor.click(u"mnuFileExit"_s);
         QTRY_COMPARE(copies(), QStringList{u"recovery-1.json"_s});
+    }
+
+    // The copy follows the unsaved changes: written after a pause, written again after
+    // the next change, gone once nothing is unsaved; a copy that cannot be written is
+    // reported once.
+    void recoveryCopyFollowsTheDocument() {
+        QTemporaryDir folder;
+        GameSetDocument document;
+        document.newSet();
+        Autosave autosave(document, folder.path());
+        const QString& copy = autosave.copyPath();
+        const auto held = [&] {
+            return Autosave::DecodeCopy(FileContents(copy))
+                .game.question(2, 3)
+                .Answers[0]
+                .trimmed();
+        };
+        document.setAnswer({2, 3}, u"one"_s);
+        QVERIFY(!QFile::exists(copy)); // not on every keystroke
+        QTRY_COMPARE_WITH_TIMEOUT(held(), u"one"_s, 8000);
+        document.endTyping();
+        document.setAnswer({2, 3}, u"two"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(held(), u"two"_s, 8000);
+        while (document.isModified())
+            document.undoStack().undo();
+        QTRY_VERIFY(!QFile::exists(copy));
+        document.replace(document.game(), QString(), true); // an import: unsaved from the start
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(copy), 8000);
+        QVERIFY(!document.save(folder.filePath(u"set.txt"_s)).failed());
+        QTRY_VERIFY(!QFile::exists(copy));
+
+        Autosave blocked(document, folder.filePath(u"set.txt/recovery"_s)); // under a file
+        QSignalSpy failures(&blocked, &Autosave::failed);
+        for (const QString& answer : {u"three"_s, u"four"_s}) {
+            document.setAnswer({2, 3}, answer);
+            blocked.writeNow();
+        }
+        QTRY_COMPARE(failures.size(), 1);
+        QTest::qWait(200);
+        QCOMPARE(failures.size(), 1);
+        QVERIFY(failures.first().first().toString().contains(blocked.copyPath()));
     }
 
     void savingInAwkwardPlaces_data() {

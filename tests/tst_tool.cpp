@@ -177,6 +177,10 @@ private slots:
         AddRow(
             "long sound text", 9, "S" + QString(258, 's'), 0, "",
             "258 characters long; only the first 256 are read\nline 9: the question does not fit");
+        AddRow("carriage return alone ends a line", 2, "one\rtwo", 0, "", "has 130 lines, not");
+        AddRow("answers line past 4 KiB", 3, QString(5000, 'a') + "^^^^^", 0, "",
+               "line 3: 5 \"^\" in the answers line");
+        AddRow("question line past 4 KiB", 2, QString(5000, 'q'), 0, "", "line is 5000 char");
         AddRow("one line too many", 0, "", 130, "extra", "the file has 130 lines, not 129");
         AddRow("file cut short", 0, "", -100, "", "the file has 100 lines, not 129");
         AddRow("no answer, on its line", 24, "^^^^", 0, "", "line 24: the question has no answer");
