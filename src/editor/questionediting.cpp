@@ -64,40 +64,10 @@ void frmEditor::txtAnswer_LostFocus() {
 void frmEditor::btnText_Click() {
     if (MultipleChoiceGuard())
         return;
-    m_ui.chkFilenameAnswer->hide();
-    m_ui.lblFilenameAnswer->hide();
-    m_ui.btnMultipleChoice->show();
-    m_ui.btnSingleChoice->show();
-    SetVideoControlsVisible(false);
-    m_ui.picQuestionPicture->hide();
-    m_ui.lblPath->hide();
-    m_ui.txtPath->hide();
-    {
-        // The boxes are emptied along with the question, in one step below.
-        const QSignalBlocker quietQuestion(m_ui.txtEnterQuestion);
-        const QSignalBlocker quietAnswer(m_ui.txtAnswer);
-        m_ui.txtEnterQuestion->setText(QString());
-        m_ui.txtAnswer->setText(QString());
-    }
-    m_ui.txtEnterQuestion->show();
-    m_ui.lblDisPlayQuestion->setText(QString());
-    m_ui.lblDisPlayQuestion->show();
-    m_ui.lblQuestionPrompt->show();
-    m_ui.btnFont->show();
-    m_ui.btnFontColor->show();
-    m_ui.btnDefault->show();
-    m_ui.fraSoundButtons->hide();
-    MediaPlayer2->stop();
-    MediaPlayer1->stop();
-    // The final question's font is its own: nothing to copy it to.
-    m_ui.btnCopy->setVisible(!IsFinalQuestion());
-    m_ui.lblCopyFont->setVisible(!IsFinalQuestion());
-    for (QLabel* choice : lblAnswerChoices)
-        choice->hide();
-
-    // The emptied boxes above belong to the old kind; the question becomes
-    // a text question as one step.
+    // The question becomes an empty text question as one step, and the panel
+    // shows it as showing the square does.
     m_document.setKind(CurrentSquare(), MediaKind::None);
+    DisPlayQuestion();
     // Ready for the text; the focus must not fall to whatever control
     // follows a hidden one (the spelling language, whose letters switch it).
     m_ui.txtEnterQuestion->setFocus();
