@@ -122,9 +122,7 @@ public:
     void SetUpMediaPreview();
     // What each command does once a file was chosen (or dropped): the path
     // checks, the record writes, the panel and the chooser's last folder.
-    void UsePictureFile(const QString& path);
-    void UseSoundFile(const QString& path);
-    void UseVideoFile(const QString& path);
+    void UseMediaFile(MediaKind kind, const QString& path);
     // False, after the message when too long, for a path the record cannot take.
     bool AcceptMediaPath(const QString& path);
     // Files dropped on the window: one picture, sound or video file is
@@ -270,7 +268,6 @@ private:
     // Media helpers (media.cpp).
     QString ChooseMediaFile(MediaKind kind);
     void ShowMediaControls(MediaKind kind);
-    void ShowAttachedMedia(MediaKind kind, const QString& path);
     // File command helpers (filecommands.cpp).
     bool SaveGameSetTo(const QString& path);
     bool SaveChangesPrompt(const QString& dialogFolder);

@@ -165,31 +165,12 @@ void frmEditor::ShowMediaControls(MediaKind kind) {
     m_ui.btnSingleChoice->show();
 }
 
-// What the three commands do alike once the record holds the file: the
-// file's name becomes the answer when that is asked for, and the controls
-// of its kind are shown.
-void frmEditor::ShowAttachedMedia(MediaKind kind, const QString& path) {
-    if (m_ui.chkFilenameAnswer->isChecked())
-        m_ui.txtAnswer->setText(MediaFileAnswer(path));
-    m_ui.chkFilenameAnswer->show();
-    m_ui.lblFilenameAnswer->show();
-    m_ui.txtPath->setText(path);
-    // The answer box and the choice labels follow the choices the question keeps (a picture
-    // or a video keeps none), as when the question is shown again.
-    const bool choiceExists = CurrentRecord().hasChoices();
-    m_ui.lblAnswer->setVisible(!choiceExists);
-    m_ui.txtAnswer->setVisible(!choiceExists);
-    for (QLabel* choice : lblAnswerChoices)
-        choice->setVisible(choiceExists);
-    ShowMediaControls(kind);
-}
-
 // ---- the three commands
 
 void frmEditor::btnPicture_Click() {
     if (MultipleChoiceGuard())
         return;
-    UsePictureFile(ChooseMediaFile(MediaKind::Picture));
+    UseMediaFile(MediaKind::Picture, ChooseMediaFile(MediaKind::Picture));
 }
 
 void frmEditor::btnSound_Click() {
@@ -198,13 +179,13 @@ void frmEditor::btnSound_Click() {
     const QString path = ChooseMediaFile(MediaKind::Sound);
     // Taken before the checks: a cancelled choice leaves nothing to play.
     CurrentSoundPath = path;
-    UseSoundFile(path);
+    UseMediaFile(MediaKind::Sound, path);
 }
 
 void frmEditor::btnVideo_Click() {
     if (MultipleChoiceGuard())
         return;
-    UseVideoFile(ChooseMediaFile(MediaKind::Video));
+    UseMediaFile(MediaKind::Video, ChooseMediaFile(MediaKind::Video));
 }
 
 bool frmEditor::AcceptMediaPath(const QString& path) {
@@ -235,55 +216,16 @@ void EmptyQuietly(QLineEdit* box) {
 
 } // namespace
 
-void frmEditor::UsePictureFile(const QString& path) {
+// The chosen or dropped file becomes the question, and the panel shows it as
+// showing the square does.
+void frmEditor::UseMediaFile(MediaKind kind, const QString& path) {
     if (!AcceptMediaPath(path))
         return;
-
-    EmptyQuietly(m_ui.txtEnterQuestion);
-    m_ui.txtEnterQuestion->hide();
-    EmptyQuietly(m_ui.txtAnswer);
-    m_document.setKind(CurrentSquare(), MediaKind::Picture, path);
-    DisPlayPicture(path);
-
-    ShowAttachedMedia(MediaKind::Picture, path); // hides the choice labels: none are kept
-    for (QLabel* choice : lblAnswerChoices)
-        choice->setText(QString());
-
-    LastMediaFolder = FolderOfPath(path);
-    EditorDialogFileName.clear();
-}
-
-void frmEditor::UseSoundFile(const QString& path) {
-    if (!AcceptMediaPath(path))
-        return;
-
-    EmptyQuietly(m_ui.txtEnterQuestion);
-    EmptyQuietly(m_ui.txtAnswer);
-    m_ui.txtPath->setText(QString());
-    m_ui.lblDisPlayQuestion->setText(QString());
-
-    // The final question takes a sound like any other question.
-    m_document.setKind(CurrentSquare(), MediaKind::Sound, path);
-    ShowAttachedMedia(MediaKind::Sound, path);
-
-    LastMediaFolder = FolderOfPath(path);
-    EditorDialogFileName.clear();
-    m_ui.picImageResize->clear();
-}
-
-void frmEditor::UseVideoFile(const QString& path) {
-    if (!AcceptMediaPath(path))
-        return;
-
-    EmptyQuietly(m_ui.txtEnterQuestion);
-    m_ui.txtEnterQuestion->hide();
-    EmptyQuietly(m_ui.txtAnswer);
-    m_document.setKind(CurrentSquare(), MediaKind::Video, path);
-    MediaPlayer1->open(path);
-
-    ShowAttachedMedia(MediaKind::Video, path);
-
-    LastVideoFolder = FolderOfPath(path);
+    m_document.setKind(CurrentSquare(), kind, path);
+    if (m_ui.chkFilenameAnswer->isChecked())
+        m_document.setAnswer(CurrentSquare(), MediaFileAnswer(path));
+    DisPlayQuestion();
+    (kind == MediaKind::Video ? LastVideoFolder : LastMediaFolder) = FolderOfPath(path);
     EditorDialogFileName.clear();
 }
 
@@ -303,20 +245,7 @@ void frmEditor::DropMediaFiles(const QList<QUrl>& urls) {
         ShowOkMessage(NotMediaMessage);
         return;
     }
-    switch (kind) {
-    case MediaKind::Picture:
-        UsePictureFile(path);
-        break;
-    case MediaKind::Sound:
-        CurrentSoundPath = path;
-        UseSoundFile(path);
-        break;
-    case MediaKind::Video:
-        UseVideoFile(path);
-        break;
-    case MediaKind::None:
-        break;
-    }
+    UseMediaFile(kind, path);
 }
 
 // ---- the picture preview
