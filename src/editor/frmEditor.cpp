@@ -412,9 +412,9 @@ void frmEditor::Form_Load(const QString& startFile) {
     m_ui.cboABCD->setCurrentIndex(0);
     for (QLineEdit* edit : txtEditAnswer)
         edit->setText(QString());
-    for (QWidget* widget : std::initializer_list<QWidget*>{
-             m_ui.picVideo, m_ui.btnVideoPlay, m_ui.btnVideoPause, m_ui.btnVideoStop,
-             m_ui.fraMultipleAnswers})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{m_ui.picVideo, m_ui.btnVideoPlay, m_ui.btnVideoPause,
+                                         m_ui.btnVideoStop, m_ui.fraMultipleAnswers})
         widget->hide();
 
     if (startFile.isEmpty() && m_services.readSetting(QStringLiteral("EditCurrentGame"),
