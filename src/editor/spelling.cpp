@@ -138,6 +138,13 @@ void frmEditor::mnuEditCheckSpelling_Click() {
                                MessageButtons::Ok, MessageIcon::Information, QString());
         return;
     }
+    // A change from the dialog is not typed into the boxes of the square shown:
+    // once it closes they are filled again, or the next keystroke there would
+    // store the old word back.
+    connect(dialog, &QDialog::finished, this, [this] {
+        SelectSquare(CurrentSquare());
+        DisPlayQuestion();
+    });
     dialog->setWindowModality(Qt::WindowModal);
     dialog->show();
 }
