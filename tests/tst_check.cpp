@@ -52,8 +52,6 @@ private slots:
         QVERIFY(QImage(4, 3, QImage::Format_RGB32).save(m_media.filePath("good.bmp")));
         WriteFile(m_media, "bad.jpg", "jpeg");
         WriteFile(m_media, "empty.wav", "");
-        WriteFile(m_media, "ok.wav", QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16));
-        WriteFile(m_media, "avi.mp4", QByteArray("RIFF\x24\0\0\0AVI LIST", 16));
         QVERIFY(CheckGameSet(CleanBoard(), PreviewCheckProbes()).isEmpty());
     }
 
@@ -84,9 +82,7 @@ private slots:
                "picture file \"/no/such.jpg\" does not exist");
         AddRow("undecodable picture", "P", 1, 3, "bad.jpg", "media error", "\" cannot be read");
         AddRow("empty sound", "S", 1, 4, "empty.wav", "media error", "\" is empty");
-        AddRow("AVI named .mp4", "V", 1, 5, "avi.mp4", "media error", "not look like an MP4");
         AddRow("readable picture", "P", 1, 3, "good.bmp", "", "");
-        AddRow("WAV sound", "S", 1, 4, "ok.wav", "", "");
     }
     void findings() {
         auto [field, category, question, value] =

@@ -139,8 +139,6 @@ private slots:
 
     void neutralStart() {
         EditorHarness editor;
-        QCOMPARE(editor.find<QComboBox>(u"cboABCD"_s)->currentIndex(), 0);
-        QVERIFY(!editor.checkBox(u"chkDailyDouble"_s)->isChecked());
         // The settings are read once each, and start-up draws no random numbers.
         QCOMPARE(editor.services.settingsRead, QStringList{u"EditCurrentGame"_s});
         QCOMPARE(editor.services.randomDraws, 0);
