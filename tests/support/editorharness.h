@@ -29,6 +29,9 @@ public:
 
     // In the window, or in a window of its own (as the Revision window is).
     template <class T> T* find(const QString& name) const {
+        // A modal dialog's own control first: it is the one in front.
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->findChild<T*>(name))
+            return modal->findChild<T*>(name);
         if (T* inWindow = window->findChild<T*>(name))
             return inWindow;
         for (QWidget* other : QApplication::topLevelWidgets()) {
