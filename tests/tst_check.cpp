@@ -134,16 +134,8 @@ private slots:
         AddRow("WMA", "a.wma", B::fromHex("3026B2758E66CF11A6D900AA0062CE6C00"), "");
         AddRow("WAV named .wmv", "a.wmv", B("RIFF\0\0\0\0WAVE", 12), "a Windows Media file");
         AddRow("QuickTime", "a.mov", B("\0\0\0\x14moov", 8), "");
-        AddRow("MP4", "a.mp4",
-               B("\0\0\0\x18"
-                 "ftypisom",
-                 12),
-               "");
-        AddRow("MP4 without an atom", "a.mp4",
-               B("\0\0\0\x18"
-                 "junkisom",
-                 12),
-               "an MP4 file");
+        AddRow("MP4", "a.mp4", B::fromHex("00000018") + "ftypisom", "");
+        AddRow("MP4 without an atom", "a.mp4", B::fromHex("00000018") + "junkisom", "an MP4 file");
         AddRow("MPEG program stream", "a.mpg", B("\0\0\1\xBA\x44", 5), "");
         AddRow("MPEG video", "a.mpeg", B("\0\0\1\xB3", 4), "");
         AddRow("other start code", "a.mpg", B("\0\0\1\xB5", 4), "like an MPEG file");

@@ -217,10 +217,8 @@ private slots:
         Autosave autosave(document, folder.path());
         const QString& copy = autosave.copyPath();
         const auto held = [&] {
-            return Autosave::DecodeCopy(FileContents(copy))
-                .game.question(2, 3)
-                .Answers[0]
-                .trimmed();
+            const GameSet kept = Autosave::DecodeCopy(FileContents(copy)).game;
+            return kept.question(2, 3).Answers[0].trimmed();
         };
         document.setAnswer({2, 3}, u"one"_s);
         QVERIFY(!QFile::exists(copy)); // not on every keystroke
