@@ -207,6 +207,22 @@ private slots:
         QTRY_COMPARE(copies(), QStringList{u"recovery-1.json"_s});
     }
 
+    // Discard deletes an abandoned copy; closing the question keeps it for a later start.
+    void recoveryDeclined() {
+        QTemporaryDir folder;
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        for (const QString& name : {u"recovery-1.json"_s, u"recovery-2.json"_s})
+            WriteFile(folder, name, Autosave::EncodeCopy(ResetGame(), QString(), now));
+        EditorHarness editor;
+        editor.services.setNextAnswer(MessageAnswer::Discard);
+        editor.services.setNextAnswer(MessageAnswer::Cancel);
+        const auto autosave = StartRecovery(*editor.window, editor.document, folder.path());
+        QVERIFY(Said(editor, u"Recover unsaved changes to untitled from "_s));
+        QVERIFY(!editor.document.isModified());
+        GameSetDocument later;
+        QTRY_COMPARE(Autosave(later, folder.path()).claimAbandonedCopies().size(), 1);
+    }
+
     // The copy follows the unsaved changes: written after a pause, written again after
     // the next change, gone once nothing is unsaved; a copy that cannot be written is
     // reported once.
