@@ -162,6 +162,7 @@ private slots:
         sound.MediaPath.set(u"C:\\Clips\\bell.wav"_s);
         sound.QuestionText.set(u"Listen"_s);
         sound.QuestionType = u"S"_s;
+        sound.DailyDouble = u"Y"_s;
         const QString board = WriteGameSetFile(game, home.path(), u"board.txt"_s);
         const QByteArray onDisk = FileContents(board);
         const QString folder = home.filePath(u"data/QuizmoraEditor/recovery"_s);

@@ -3,6 +3,8 @@
 
 #include "services/gamefontdialog.h"
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -50,6 +52,8 @@ private slots:
         const GameFontDialog courier(u"Courier New"_s, true, false);
         QCOMPARE(courier.family(), u"Courier New"_s);
         QVERIFY(courier.bold() && !courier.italic());
+        courier.findChildren<QCheckBox*>().constFirst()->setChecked(false); // the preview follows
+        QVERIFY(!courier.findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly)->font().bold());
         const GameFontDialog other(u"DejaVu Sans"_s, false, true);
         QCOMPARE(other.family(), u"DejaVu Sans"_s);
         QVERIFY(IsGameSetFontFamily(u"times new roman"_s));
