@@ -199,18 +199,19 @@ void frmEditor::mnuFileOpen_Click() {
     OpenChosenGameSet(path);
 }
 
-void frmEditor::OpenChosenGameSet(const QString& path) {
+bool frmEditor::OpenChosenGameSet(const QString& path) {
     EditorDialogFileName = path;
     // A file that cannot be read leaves the set, its caption and its
     // changes as they were: nothing of the author's is replaced by an empty board.
     if (OpenGameSetFile(path).failed())
-        return;
+        return false;
     CurrentFilePath = path;
     AddRecentFile(path);
     ShowWholeBoard();
     FileTitle = FileNameOfPath(path);
     SetFileCaption(*this, FileTitle);
     m_ui.txtCategoryName->setFocus();
+    return true;
 }
 
 void frmEditor::ShowWholeBoard() {

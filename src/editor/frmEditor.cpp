@@ -436,12 +436,13 @@ void frmEditor::Form_Load(const QString& startFile) {
         m_document.replace(game, QString(), false);
         SetUntitledCaption();
     }
-    ShowWholeBoard();
+    // A file named at start-up shows itself once opened; the set above is
+    // shown when there is none or it cannot be read.
+    if (startFile.isEmpty() || !OpenChosenGameSet(startFile))
+        ShowWholeBoard();
     // Start-up's own writes are not the author's changes.
     m_document.undoStack().clear();
     m_document.undoStack().setClean();
-    if (!startFile.isEmpty())
-        OpenChosenGameSet(startFile);
 }
 
 void frmEditor::FitToScreen() {

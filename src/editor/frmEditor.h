@@ -47,7 +47,7 @@ public:
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
     // What Open does once a file was chosen; start-up uses it for a file named on the command line.
-    void OpenChosenGameSet(const QString& path);
+    bool OpenChosenGameSet(const QString& path);
     void mnuFileSave_Click();
     void mnuSaveAs_Click();
     void mnuFileExit_Click();

@@ -208,7 +208,7 @@ bool frmEditor::AcceptMediaPath(const QString& path) {
 
 namespace {
 
-// Empties a box the new kind does not use, without its handler storing that.
+// Empties a box the question's kind does not use, without its handler storing that.
 void EmptyQuietly(QLineEdit* box) {
     const QSignalBlocker quiet(box);
     box->setText(QString());
