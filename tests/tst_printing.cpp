@@ -2,7 +2,6 @@
 #include "print/frmEditorPrintOptions.h"
 #include "print/printout.h"
 #include "scriptedservices.h"
-#include "services/qtservices.h"
 #include "testdata.h"
 
 #include <QPointer>
@@ -126,23 +125,6 @@ private slots:
                                                "$100 - A: " + u"Water"_s.leftJustified(300),
                                                QString(10, ' ') + u"Ice"_s.leftJustified(300)}));
         QCOMPARE(lines.at(15), u" "_s); // after the category
-    }
-
-    // The real print chooser: Cancel cancels the printing, OK gives the copies asked for.
-    void realPrinterChooser() {
-        QTemporaryDir folder;
-        QtServices services;
-        QPrinter printer;
-        printer.setOutputFileName(folder.filePath("chooser.pdf"));
-        printer.setCopyCount(3);
-        for (const bool ok : {false, true}) {
-            QTimer::singleShot(0, [ok] {
-                auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-                ok ? dialog->accept() : dialog->reject();
-            });
-            const PrinterChoice choice = services.choosePrinter(printer, nullptr);
-            QVERIFY(choice.cancelled != ok && choice.copies == (ok ? 3 : 0));
-        }
     }
 
     // What each option button chooses: the print mode, or the dollar multiplier.

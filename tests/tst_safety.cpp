@@ -5,15 +5,11 @@
 #include "app/startup.h"
 #include "document/autosave.h"
 #include "model/textloss.h"
-#include "print/frmEditorPrintOptions.h"
 #include "tool/commands.h"
 #include "util/pathhelpers.h"
 
 #include <QDir>
-#include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
 
@@ -100,57 +96,6 @@ private slots:
         const bool unstorable = !FindTextLoss(editor.document.game()).isEmpty();
         QCOMPARE(run.exitCode, unstorable ? CheckFindingsStatus : 0);
         QCOMPARE(run.err.count(u"warning: Category 1, question 1: "_s + Omega), int(unstorable));
-    }
-
-    void textTheGameSetCannotHold_data() {
-        // warning: what the box's warning says; or the length kept
-        Columns<QString, QString, QString>("box", "typed", "warning");
-        const QString notStored = u" cannot be stored in a game set; it would be saved as ?"_s;
-        AddRow("question", "txtEnterQuestion", Omega, u"Question: "_s + Omega + notStored);
-        AddRow("answer", "txtAnswer", u"\u65E5\u672C"_s, u"Answer: \u65E5, \u672C cannot be"_s);
-        AddRow("emoji in a name", "txtCategoryName", u"\U0001F389"_s, u"\U0001F389"_s + notStored);
-        AddRow("choice", "txtEditAnswer2", u"\u2260"_s, u"Choice B: \u2260"_s + notStored);
-        AddRow("answer with a caret", "txtAnswer", u"A ^ B"_s, u"Answer: "_s + CaretInAnswerText());
-        AddRow("name stops at 32", "txtCategoryName", QString(40, 'N'), "32");
-        AddRow("choice stops at 300", "txtEditAnswer1", QString(310, 'c'), "300");
-        AddRow("dropped picture", "drop", Omega + u".jpg"_s, "Rename the file, or move it");
-    }
-
-    void textTheGameSetCannotHold() {
-        auto [box, typed, warning] = Fetch<QString, QString, QString>("box", "typed", "warning");
-        EditorHarness editor;
-        if (box == u"drop"_s) {
-            QTemporaryDir folder;
-            editor.window->DropMediaFiles({QUrl::fromLocalFile(WriteFile(folder, typed, "x"))});
-            QVERIFY(Said(editor, warning));
-            QVERIFY(editor.record(1).QuestionText.isBlank());
-            return;
-        }
-        const bool choice = box.startsWith(u"txtEditAnswer"_s);
-        if (choice)
-            editor.click(u"btnMultipleChoice"_s);
-        editor.type(box, QString());
-        QInputMethodEvent typing; // as an input method types what no key has
-        typing.setCommitString(typed);
-        QCoreApplication::sendEvent(editor.lineEdit(box), &typing);
-        const int kept = warning.toInt();
-        QCOMPARE(editor.lineEdit(box)->text(), kept ? typed.left(kept) : typed);
-        if (kept)
-            return;
-        // Flagged as typed, beside the box.
-        const bool name = box == u"txtCategoryName"_s;
-        const QLabel* label = editor.label(name ? u"lblNameWarning"_s : u"lblTextWarning"_s);
-        QVERIFY(!label->isHidden());
-        QVERIFY2(label->text().contains(warning), qPrintable(label->text()));
-        if (choice)
-            editor.click(u"btnDone"_s);
-        // Saving asks first, naming the square; Cancel writes nothing.
-        editor.services.setNextAnswer(MessageAnswer::Cancel);
-        editor.click(u"mnuSaveAs"_s);
-        QCOMPARE(editor.services.messages.value(0).buttons, MessageButtons::SaveAnywayCancel);
-        QVERIFY(Said(editor, (name ? u"Category 1 name: "_s : u"Category 1, question 1: "_s) +
-                                 warning.section(u": "_s, 1)));
-        QVERIFY(editor.services.chooserCalls.isEmpty() && editor.document.isModified());
     }
 
     void unsavedChangesSurviveACrash() {
@@ -346,25 +291,6 @@ private slots:
         QVERIFY(!message.isEmpty() || preview->pixmap().size() == preview->size());
         QVERIFY2(extraKiB < 64 * 1024, qPrintable(QString::number(extraKiB)));
         qInfo("showing %s took %lld KiB more memory at its peak", qPrintable(name), extraKiB);
-    }
-
-    void printerChooserOpensInFront() {
-        EditorHarness editor;
-        editor.click(u"btnPrint"_s);
-        auto* options = editor.window->findChild<frmEditorPrintOptions*>();
-        QVERIFY(options && options->isVisible() && options->isModal());
-        options->findChild<QRadioButton*>(u"optPrintField_2"_s)->click();
-        options->findChild<QPushButton*>(u"btnCancel"_s)->click();
-        editor.click(u"mnuFilePrint"_s); // after Cancel, the choices start again
-        options = editor.window->findChild<frmEditorPrintOptions*>();
-        QVERIFY(options->findChild<QRadioButton*>(u"optPrintField_0"_s)->isChecked());
-        editor.services.setNextPrinter({true, 0});
-        options->findChild<QPushButton*>(u"btnPrint"_s)->click();
-        // As a child of the options window it opens in front of it, on top as that one is.
-        QCOMPARE(editor.services.lastPrinterParent, options);
-        options->findChild<QPushButton*>(u"btnCancel"_s)->click(); // and it still answers
-        QTRY_VERIFY(!editor.window->findChild<frmEditorPrintOptions*>() &&
-                    editor.window->centralWidget()->isEnabled());
     }
 };
 

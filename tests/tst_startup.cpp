@@ -110,11 +110,9 @@ private slots:
                  opens ? QFileInfo(file).fileName() : u"Quizmora Editor - untitled"_s);
         QCOMPARE(editor.selection(), qMakePair(1, 1));
         QVERIFY(!editor.document.isModified());
-        if (opens) {
+        if (opens) { // the board shown is in the walks that start on a file
             QCOMPARE(editor.services.messageTexts(), QStringList());
             QCOMPARE(editor.categoryCaptions(), Names);
-            QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), u"The Nile"_s);
-            QCOMPARE(SquareColour(editor, 2, 3), 255u);
         } else {
             // Open's error report, then the new board of a start without a file.
             QCOMPARE(editor.services.messages.size(), 1);

@@ -115,6 +115,8 @@ State Controls(QWidget* window) {
         state.insert(name + u".enabled"_s, Yes(command->isEnabled()));
         state.insert(name + u".shown"_s, Yes(command->isVisible()));
         state.insert(name + u".tip"_s, Quoted(command->toolTip()));
+        if (!command->shortcuts().isEmpty())
+            state.insert(name + u".keys"_s, QKeySequence::listToString(command->shortcuts()));
         if (command->isCheckable())
             state.insert(name + u".checked"_s, Yes(command->isChecked()));
     }

@@ -1,17 +1,11 @@
-// The real window on scripted services: its fit to the screen, its colours, the font chooser.
+// The real window on scripted services: its fit to the screen and its colours.
 #include "editorharness.h"
 
-#include "services/gamefontdialog.h"
-
-#include <QCheckBox>
-#include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
-
-namespace {} // namespace
 
 class TestWindow : public QObject {
     Q_OBJECT
@@ -45,19 +39,6 @@ private slots:
         for (const auto& [name, colour] : {std::pair{u"lblDisPlayQuestion"_s, QColor(6, 18, 140)},
                                            {u"lblDailyDoublePadding"_s, QColor(22, 44, 150)}})
             QCOMPARE(editor.find<QWidget>(name)->grab().toImage().pixelColor(2, 2), colour);
-    }
-
-    // The font chooser opens at the question's font; other families only when asked for.
-    void fontChooserStart() {
-        const GameFontDialog courier(u"Courier New"_s, true, false);
-        QCOMPARE(courier.family(), u"Courier New"_s);
-        QVERIFY(courier.bold() && !courier.italic());
-        courier.findChildren<QCheckBox*>().constFirst()->setChecked(false); // the preview follows
-        QVERIFY(!courier.findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly)->font().bold());
-        const GameFontDialog other(u"DejaVu Sans"_s, false, true);
-        QCOMPARE(other.family(), u"DejaVu Sans"_s);
-        QVERIFY(IsGameSetFontFamily(u"times new roman"_s));
-        QVERIFY(!IsGameSetFontFamily(u"DejaVu Sans"_s));
     }
 };
 

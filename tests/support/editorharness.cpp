@@ -74,14 +74,6 @@ void EditorHarness::leave(const QString& name) {
     QCoreApplication::sendEvent(widget, &focusOut);
 }
 
-bool EditorHarness::shown(const QString& name) const {
-    if (const QWidget* widget = find<QWidget>(name))
-        return !widget->isHidden();
-    if (const QAction* command = action(name))
-        return command->isVisible();
-    qFatal("EditorHarness: no control named %s", qPrintable(name));
-}
-
 void EditorHarness::select(int category, int question) {
     if (category == 7) {
         click(u"picFinalQuestion"_s);
@@ -91,24 +83,9 @@ void EditorHarness::select(int category, int question) {
     click(u"btnQuestion_%1"_s.arg(question - 1));
 }
 
-void EditorHarness::load(const GameSet& game) {
-    document.replace(game, u"/tmp/loaded.txt"_s, false);
-    window->ShowWholeBoard();
-    document.undoStack().clear();
-}
-
 QByteArray EditorHarness::savedBytes() const {
     GameSet copy = document.game();
     return WriteGameSet(copy);
-}
-
-QStringList EditorHarness::shownAmong(const QStringList& names) const {
-    QStringList visible;
-    for (const QString& name : names) {
-        if (shown(name))
-            visible.append(name);
-    }
-    return visible;
 }
 
 QStringList EditorHarness::categoryCaptions() const {

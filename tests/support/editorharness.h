@@ -55,8 +55,6 @@ public:
 
     // The selected board square as (category, question).
     QPair<int, int> selection() const { return {window->CurrentCategory, window->CurrentQuestion}; }
-    // Whether a control's own Visible flag is set.
-    bool shown(const QString& name) const;
 
     // Selects board question (1..6, 1..5) by its category and button; category 7 is the final.
     void select(int category, int question = 1);
@@ -64,12 +62,8 @@ public:
     const QuestionRecord& record(int category, int question = 1) const {
         return document.game().question(category, question);
     }
-    // Replaces the set as an opened file would, and shows it.
-    void load(const GameSet& game);
     // The bytes a save of the set writes.
     QByteArray savedBytes() const;
-    // Those of the named controls whose Visible flag is set, in the order given.
-    QStringList shownAmong(const QStringList& names) const;
     // Captions of the six category labels.
     QStringList categoryCaptions() const;
 };

@@ -1,6 +1,7 @@
 #include "scriptedservices.h"
 
 #include <QDebug>
+#include <QWidget>
 
 namespace {
 
@@ -47,8 +48,9 @@ std::optional<QColor> ScriptedServices::chooseColor(const QColor& initial) {
 }
 
 PrinterChoice ScriptedServices::choosePrinter(QPrinter&, QWidget* parent) {
-    lastPrinterParent = parent;
-    chooserCalls.append({QStringLiteral("printer"), QString(), QString(), QString()});
+    // The chooser opens in front of the window that asked: its parent stands for the folder.
+    chooserCalls.append({QStringLiteral("printer"), parent ? parent->objectName() : QString(),
+                         QString(), QString()});
     return Next(m_printers, unanswered, QStringLiteral("printer chooser"), PrinterChoice{true, 0});
 }
 

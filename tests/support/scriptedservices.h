@@ -80,7 +80,6 @@ public:
     int randomDraws = 0;
     QStringList unanswered;          // questions asked with nothing queued
     QList<FakeMediaPlayer*> players; // in creation order; owned by their window
-    QWidget* lastPrinterParent = nullptr;
 
     // The texts of the messages shown so far.
     QStringList messageTexts() const;
