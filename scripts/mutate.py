@@ -26,7 +26,7 @@ included). "killed" means a test failed or the run passed --run-timeout;
 The build directory is configured once: Debug, -g0, lld if present, no
 benchmarks, ccache as launcher (export CCACHE_DIR/CCACHE_BASEDIR to share).
 """
-import argparse, os, random, re, shutil, signal, subprocess, sys, time
+import argparse, os, random, re, resource, shutil, signal, subprocess, sys, time
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
@@ -148,11 +148,18 @@ def apply(text, no, mut):
     return "\n".join(lines), line.strip(), lines[no].strip()
 
 
+def limit_file_size():
+    """A mutant that writes without end (a dropped "written += count") fails at 2 GiB a file
+    instead of filling the disk under every other run until its time is up."""
+    resource.setrlimit(resource.RLIMIT_FSIZE, (2 << 30, 2 << 30))
+
+
 def run(cmd, timeout):
     """(exit status or None on timeout, seconds); the whole process group goes on timeout or Ctrl-C."""
     t0 = time.monotonic()
     p = subprocess.Popen(cmd, cwd=ROOT, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                         start_new_session=True, env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+                         start_new_session=True, env=dict(os.environ, QT_QPA_PLATFORM="offscreen"),
+                         preexec_fn=limit_file_size)
     try:
         return p.wait(timeout=timeout), time.monotonic() - t0
     except subprocess.TimeoutExpired:

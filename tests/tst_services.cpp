@@ -171,8 +171,7 @@ private slots:
 
         // The video fills its box: in the box's own layout, or in one without margins.
         QWidget bare, laidOut;
-        auto* layout = new QVBoxLayout(&laidOut);
-        layout->setContentsMargins(5, 5, 5, 5);
+        (new QVBoxLayout(&laidOut))->setContentsMargins(5, 5, 5, 5);
         std::unique_ptr<MediaPlayer> players[] = {services.createMediaPlayer(&bare),
                                                   services.createMediaPlayer(&laidOut)};
         for (QWidget* box : {&bare, &laidOut}) {

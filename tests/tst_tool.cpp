@@ -171,12 +171,13 @@ private slots:
         AddRow("blank type in category 1 is text", 5, " #Arial#28#True#True#", 0, "", "");
         AddRow("Daily Double word", 4, "Yes", 0, "", "line 4: Daily Double mark \"Yes\"");
         AddRow("lower-case Daily Double is fine", 4, "y", 0, "", "");
-        AddRow("long category name", 22, QString(40, 'n'), 0, "", "line 22: the category name");
-        AddRow("long question", 6, QString(260, 'q'), 0, "", "line 6: the question line is 260");
-        AddRow("long answer", 7, QString(310, 'a'), 0, "", "line 7: the answer is 310 char");
+        AddRow("long category name", 22, QString(33, 'n'), 0, "", "line 22: the category name");
+        AddRow("long question", 6, QString(257, 'q'), 0, "", "line 6: the question line is 257");
+        AddRow("long answer", 7, QString(301, 'a'), 0, "", "line 7: the answer is 301 char");
+        AddRow("long choice", 7, "a^" + QString(301, 'c') + "^^^", 0, "", "answer 2 is 301");
         AddRow(
-            "long sound text", 9, "S" + QString(258, 's'), 0, "",
-            "258 characters long; only the first 256 are read\nline 9: the question does not fit");
+            "long sound text", 9, "S" + QString(257, 's'), 0, "",
+            "257 characters long; only the first 256 are read\nline 9: the question does not fit");
         AddRow("carriage return alone ends a line", 2, "one\rtwo", 0, "", "has 130 lines, not");
         AddRow("answers line past 4 KiB", 3, QString(5000, 'a') + "^^^^^", 0, "",
                "line 3: 5 \"^\" in the answers line");
