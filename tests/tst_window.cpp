@@ -4,15 +4,12 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTest>
 
 class TestWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QStandardPaths::setTestModeEnabled(true); }
-
     // Every control can be scrolled to on a small screen; where the board fits, it is exact.
     void fitsAnyScreen() {
         EditorHarness editor;
