@@ -136,13 +136,13 @@ private slots:
     }
 
     void listingToPdf() {
-        // No platform named: the tool must pick one that needs no display.
+        // No platform named: the tool must pick one that needs no display, with --pdf anywhere.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
             environment.remove(name);
         QTemporaryDir dir;
         const QString pdf = dir.filePath("listing.pdf");
-        const ToolRun run = RunTool({"listing", Example, "--pdf", pdf}, environment);
+        const ToolRun run = RunTool({"listing", "--pdf", pdf, Example}, environment);
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.isEmpty());
         QVERIFY(FileContents(pdf).startsWith("%PDF-"));
@@ -159,7 +159,8 @@ private slots:
         AddRow("line feed in a text", 2, "two\nlines", 0, "", "line 2: line feed inside the text");
         AddRow("undefined byte", 23, "caf\u0081", 0, "", "line 23: byte 0x81 has no character");
         AddRow("UTF-8 text", 1, "Caf\u00c3\u00a9s", 0, "", "line 1: looks like UTF-8");
-        AddRow("no picture", 2, "C:\\t.jpg", 5, "P", "line 2: picture file \"C:\\t.jpg\" does not");
+        const QString longPath = "C:\\" + QString(54, 't'); // 61 characters with ".jpg"
+        AddRow("no picture", 2, longPath + ".jpg", 5, "P", "file \"" + longPath + "...\" does not");
         AddRow("no sound", 2, "/no/t.wav", 5, "SName it", "line 2: sound file \"/no/t.wav\" does");
         AddRow("missing video in the final", 127, "D:\\l.mpg", 129, "V", "line 127: video file");
         AddRow("existing picture", 2, "@MEDIA@", 5, "P", "");
@@ -169,7 +170,7 @@ private slots:
         AddRow("colour-only form is fine", 9, "T#255#", 0, "", "");
         AddRow("blank type in category 3", 47, " #Arial#", 0, "", "line 47: type line starts");
         AddRow("blank type in category 1 is text", 5, " #Arial#28#True#True#", 0, "", "");
-        AddRow("Daily Double word", 4, "Yes", 0, "", "line 4: Daily Double mark \"Yes\"");
+        AddRow("Daily Double word", 4, "Ye\ns", 0, "", "line 4: Daily Double mark \"Ye\\ns\"");
         AddRow("lower-case Daily Double is fine", 4, "y", 0, "", "");
         AddRow("long category name", 22, QString(33, 'n'), 0, "", "line 22: the category name");
         AddRow("long question", 6, QString(257, 'q'), 0, "", "line 6: the question line is 257");
