@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary folder as the Debian package does (prefix
 # /usr), then checks that the files a desktop looks for are there and valid,
-# and that the installed programs answer --help and --version.
-# Usage: install_test.sh CMAKE BUILD_DIR VERSION
+# that the installed programs answer --help and --version, and that the editor
+# opens the game set named on its command line.
+# Usage: install_test.sh CMAKE BUILD_DIR VERSION GAME_SET
 set -uo pipefail
-cmake=$1 build=$2 version=$3
+cmake=$1 build=$2 version=$3 game_set=$4
 dest=$(mktemp -d)
 trap 'rm -rf "$dest"' EXIT
 usr=$dest/usr
@@ -89,6 +90,13 @@ grep -q "^Usage: .*quizmora-editor \[options\] \[file\]" <<<"$output" ||
 run 1 "$editor" --no-such-option
 grep -q "no-such-option" <<<"$errors" || fail "editor did not name the unknown option: $errors"
 run 1 "$editor" one.txt two.txt
+# A game set named on the command line opens: the editor, leaving once its
+# window is shown, keeps the file among its recent files.
+home=$dest/home
+mkdir -p "$home"
+HOME=$home XDG_CONFIG_HOME=$home/.config QZ_QUIT_AFTER_SHOW=1 run 0 "$editor" "$game_set"
+grep -qF "$game_set" "$home/.config/Quizmora/Quizmora Editor.ini" 2>/dev/null ||
+  fail "the editor did not open the game set named on its command line"
 run 0 "$usr/bin/quizmora-tool" --version
 [ "$output" = "quizmora-tool $version" ] || fail "tool --version printed: $output"
 run 0 "$usr/bin/quizmora-tool" --help
