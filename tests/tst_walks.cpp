@@ -56,9 +56,8 @@ void AddControl(State& state, const QString& name, const QWidget* widget) {
     put(u"colours"_s, widget->palette().color(group, widget->foregroundRole()).name() + u" on "_s +
                           widget->palette().color(group, widget->backgroundRole()).name());
     const QFont font = widget->font();
-    // The preview's size is fitted with the installed fonts' metrics.
-    const bool fitted = name == u"lblDisPlayQuestion"_s;
-    put(u"font"_s, font.family() + (fitted ? QString() : u' ' + QString::number(font.pointSize())) +
+    // The preview's fitted size follows the metrics of the fonts the build installs.
+    put(u"font"_s, font.family() + u' ' + QString::number(font.pointSize()) +
                        (font.bold() ? u" bold"_s : QString()) +
                        (font.italic() ? u" italic"_s : QString()));
     if (widget->isWindow())
