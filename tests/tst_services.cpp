@@ -117,8 +117,10 @@ private slots:
     void choosers() {
         QtServices services;
         for (const bool ok : {true, false}) {
-            WhenOpen<QDialog>(
-                [ok](QDialog* chooser) { ok ? chooser->accept() : chooser->reject(); });
+            const auto answer = [ok](QDialog* chooser) {
+                ok ? chooser->accept() : chooser->reject();
+            };
+            WhenOpen<QDialog>(answer);
             QCOMPARE(services.chooseColor(Qt::cyan),
                      ok ? std::optional(QColor(Qt::cyan)) : std::nullopt);
             WhenOpen<GameFontDialog>([ok](GameFontDialog* chooser) {
@@ -132,8 +134,7 @@ private slots:
             QVERIFY(ok ? font->faceName == u"Courier New"_s && !font->bold && font->italic : !font);
             QPrinter printer;
             printer.setCopyCount(3);
-            WhenOpen<QDialog>(
-                [ok](QDialog* chooser) { ok ? chooser->accept() : chooser->reject(); });
+            WhenOpen<QDialog>(answer);
             const PrinterChoice choice = services.choosePrinter(printer, nullptr);
             QVERIFY(choice.cancelled != ok && choice.copies == (ok ? 3 : 0));
         }
