@@ -1,5 +1,5 @@
 // The real platform behind the window, answered as a user would: Qt's message
-// boxes and choosers, the players (the video needs GStreamer), the settings
+// boxes and choosers, the sound player (it needs GStreamer), the settings
 // files and the random draws.
 #include "services/gamefontdialog.h"
 #include "services/qtservices.h"
@@ -159,7 +159,9 @@ private slots:
         int errors = 0;
         player->onError = [&](const QString&) { ++errors; };
         player->setPosition(0);
-        for (int opening = 1; opening <= 2; ++opening) {
+        // A bad file is reported again when opened again; a good one is opened once, as
+        // opening a playing clip anew can stall the media backend.
+        for (int opening = 1; opening <= (reported ? 2 : 1); ++opening) {
             player->open(path);
             player->play();
             if (reported)
@@ -169,18 +171,6 @@ private slots:
             QTest::qWait(3000);
         QCOMPARE(errors, reported ? 2 : 0);
         player->stop();
-
-        // The video fills its box: in the box's own layout, or in one without margins.
-        QWidget bare, laidOut;
-        (new QVBoxLayout(&laidOut))->setContentsMargins(5, 5, 5, 5);
-        std::unique_ptr<MediaPlayer> players[] = {services.createMediaPlayer(&bare),
-                                                  services.createMediaPlayer(&laidOut)};
-        for (QWidget* box : {&bare, &laidOut}) {
-            players[box == &laidOut]->open(path);
-            QVERIFY(box->layout() && box->layout()->count() == 1);
-            QVERIFY(box->layout()->itemAt(0)->widget()->inherits("QVideoWidget"));
-            QCOMPARE(box->layout()->contentsMargins().left(), box == &bare ? 0 : 5);
-        }
     }
 
     // The game's settings are read where the game writes them; the editor's own are apart.
