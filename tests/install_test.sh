@@ -82,9 +82,11 @@ run() {
   [ "$status" = "$expected" ] || fail "$* exited $status, not $expected: $output $errors"
 }
 editor=$usr/bin/quizmora-editor
-run 0 "$editor" --version
+# --help and --version answer without any display to open.
+nodisplay="env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY"
+run 0 $nodisplay "$editor" --version
 [ "$output" = "quizmora-editor $version" ] || fail "editor --version printed: $output"
-run 0 "$editor" --help
+run 0 $nodisplay "$editor" --help
 grep -q "^Usage: .*quizmora-editor \[options\] \[file\]" <<<"$output" ||
   fail "editor --help printed: $output"
 run 1 "$editor" --no-such-option

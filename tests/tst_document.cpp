@@ -190,12 +190,15 @@ private slots:
         QCOMPARE(document.undoStack().count(), 0);
         QVERIFY(document.fileName().isEmpty());
 
-        // New keeps the final question's type, as a reset does.
-        document.setKind(Final, MediaKind::Video, u"C:\\v.mp4"_s);
+        // The next board's final question is a text question again: typed
+        // text after a sound final question is saved as text, not as a sound.
+        document.setKind(Final, MediaKind::Sound, u"C:\\bell.wav"_s);
         document.newSet();
         QVERIFY(!document.isModified());
-        QCOMPARE(document.record(Final).QuestionType, u"V"_s);
-        QCOMPARE(FileLines(Saved(document)).at(128), u"V"_s);
+        document.setQuestionText(Final, u"The capital of Peru."_s);
+        const QStringList lines = FileLines(Saved(document));
+        QCOMPARE(lines.mid(126), (QStringList{u"The capital of Peru."_s, u"^^^^"_s,
+                                              u"T#Courier New#28#True#True#16777215#"_s}));
     }
 
     // Save's two random Daily Doubles, drawn half to even over the board.

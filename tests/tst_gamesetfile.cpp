@@ -100,10 +100,10 @@ private slots:
         AddRow("two letters", "TX", "28.5", "Final?", "TX");
     }
     void savedLines() {
-        // Every field filled before the reset, which clears them all but the final type.
+        // Every field filled before the reset, which clears them all.
         GameSet game = ReadGameSet(FileBytes(QStringList(129, "T#Arial#9#False#False#1#")));
-        game.Final.QuestionType = Data<QString>("finalType");
         ResetGameSet(game);
+        game.Final.QuestionType = Data<QString>("finalType");
         game.Final.QuestionText.set("  Final?  ");
         game.Final.MediaPath.set(" f.wav");
         game.Final.FontSize = Data<QString>("size");

@@ -71,14 +71,13 @@ private slots:
         }
         QCOMPARE(editor.lineEdit(u"txtCategoryName"_s)->text(),
                  opensCurrent ? Names[0] : u"CATEGORY 1"_s);
-        QCOMPARE(editor.window->windowTitle(),
-                 opensCurrent ? u"Quizmora Editor"_s : u"Quizmora Editor - untitled"_s);
+        QCOMPARE(editor.window->windowTitle(), u"Quizmora Editor - untitled[*]"_s);
         // Start-up keeps the game's file apart: Save asks where to write.
         QCOMPARE(editor.document.fileName(), QString());
         QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), opensCurrent ? u"The Nile"_s : QString());
-        // The map shows the marks read, a lower-case y included.
+        // The map shows the marks read; a lower-case y is no Daily Double.
         QCOMPARE(SquareColour(editor, 2, 3), opensCurrent ? 255u : 0u);
-        QCOMPARE(SquareColour(editor, 6, 4), opensCurrent ? 255u : 0u);
+        QCOMPARE(SquareColour(editor, 6, 4), 0u);
         // The file is remembered for the open-file chooser, not as the saved file.
         QCOMPARE(editor.window->EditorDialogFileName, opensCurrent ? m_gamePath : QString());
     }
@@ -107,7 +106,8 @@ private slots:
         QCOMPARE(editor.services.settingsRead, QStringList());
         QCOMPARE(editor.document.fileName(), opens ? file : QString());
         QCOMPARE(editor.window->windowTitle(),
-                 opens ? QFileInfo(file).fileName() : u"Quizmora Editor - untitled"_s);
+                 u"Quizmora Editor - "_s + (opens ? QFileInfo(file).fileName() : u"untitled"_s) +
+                     u"[*]"_s);
         QCOMPARE(editor.selection(), qMakePair(1, 1));
         QVERIFY(!editor.document.isModified());
         if (opens) { // the board shown is in the walks that start on a file

@@ -171,7 +171,8 @@ private slots:
         AddRow("blank type in category 3", 47, " #Arial#", 0, "", "line 47: type line starts");
         AddRow("blank type in category 1 is text", 5, " #Arial#28#True#True#", 0, "", "");
         AddRow("Daily Double word", 4, "Ye\ns", 0, "", "line 4: Daily Double mark \"Ye\\ns\"");
-        AddRow("lower-case Daily Double is fine", 4, "y", 0, "", "");
+        AddRow("lower-case Daily Double", 4, "y", 0, "",
+               "line 4: Daily Double mark \"y\" is not \"Y\"");
         AddRow("long category name", 22, QString(33, 'n'), 0, "", "line 22: the category name");
         AddRow("long question", 6, QString(257, 'q'), 0, "", "line 6: the question line is 257");
         AddRow("long answer", 7, QString(301, 'a'), 0, "", "line 7: the answer is 301 char");
@@ -186,7 +187,7 @@ private slots:
         AddRow("one line too many", 0, "", 130, "extra", "the file has 130 lines, not 129");
         AddRow("file cut short", 0, "", -100, "", "the file has 100 lines, not 129");
         AddRow("no answer, on its line", 24, "^^^^", 0, "", "line 24: the question has no answer");
-        AddRow("lone Daily Double", 4, "N", 0, "", "line 33: the only Daily Double");
+        AddRow("lone Daily Double", 100, "N", 0, "", "line 33: the only Daily Double");
     }
     void checkFindings() {
         auto [lineNumber, replacement, secondLine, secondReplacement, finding] =
@@ -196,7 +197,6 @@ private slots:
         const QString media = dir.filePath("tower.bmp");
         QVERIFY(QImage(2, 2, QImage::Format_RGB32).save(media));
         QStringList lines = FileLines(FileContents(Example));
-        lines[3] = "Y";
         auto place = [&](int number, QString text) {
             text.replace("@MEDIA@", media);
             if (number > lines.size())

@@ -40,6 +40,14 @@ QString Quoted(QString text) {
     return u'"' + text.replace(u'\n', u"\\n"_s) + u'"';
 }
 
+// The title as the window manager shows it: "[*]" is the unsaved-changes mark.
+QString ShownTitle(const QWidget* window) {
+    QString title = window->windowTitle();
+    title.replace(u"[*][*]"_s, QChar(0xFFFC));
+    title.replace(u"[*]"_s, window->isWindowModified() ? u"*"_s : QString());
+    return title.replace(QChar(0xFFFC), u"[*]"_s);
+}
+
 QString Yes(bool value) {
     return value ? u"yes"_s : u"no"_s;
 }
@@ -61,7 +69,7 @@ void AddControl(State& state, const QString& name, const QWidget* widget) {
                        (font.bold() ? u" bold"_s : QString()) +
                        (font.italic() ? u" italic"_s : QString()));
     if (widget->isWindow())
-        put(u"title"_s, Quoted(widget->windowTitle()));
+        put(u"title"_s, Quoted(ShownTitle(widget)));
     else if (!widget->parentWidget()->layout()) {
         const QRect box = widget->geometry();
         put(u"box"_s,

@@ -36,7 +36,28 @@ std::unique_ptr<Program> StartProgram(const QString& startFile) {
 
 Program::~Program() = default;
 
+namespace {
+
+// --help and --version are answered before the GUI exists: a terminal without
+// a display (ssh, a package build running help2man) must get them too.
+bool AsksOnlyToPrint(int argc, char** argv) {
+    for (int index = 1; index < argc; ++index) {
+        const QByteArray argument(argv[index]);
+        if (argument == "-h" || argument == "--help" || argument == "-v" || argument == "--version")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 int Main(int& argc, char** argv) {
+    if (AsksOnlyToPrint(argc, argv)) {
+        QCoreApplication printer(argc, argv);
+        QCoreApplication::setApplicationVersion(QStringLiteral(QZ_VERSION));
+        const EditorCommandLine commandLine = ReadEditorCommandLine(QCoreApplication::arguments());
+        return commandLine.exitStatus.value_or(1);
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuizmoraEditor"));
     QApplication::setApplicationVersion(QStringLiteral(QZ_VERSION));

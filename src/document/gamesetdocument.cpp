@@ -83,7 +83,7 @@ GameSetDocument::GameSetDocument(QObject* parent) : QObject(parent) {
 // ---- the set as a whole
 
 void GameSetDocument::newSet() {
-    GameSet game = m_game; // the final question's type survives a reset
+    GameSet game;
     ResetGameSet(game);
     replace(game, QString(), false);
 }
@@ -160,7 +160,7 @@ void GameSetDocument::apply(const QList<RecordChange>& records, const QList<Name
 void GameSetDocument::setCategoryName(int category, const QString& name) {
     const QString before = m_game.CategoryNames.at(category - 1).trimmed();
     FixedText<32> stored;
-    stored.set(TrimSpaces(name));
+    stored.set(TrimSpaces(OneLineText(name)));
     if (stored.trimmed() == before)
         return;
     push(tr("Typing in Category Name"), DocumentPart::Name, {},
@@ -173,7 +173,8 @@ void GameSetDocument::setQuestionText(Square square, const QString& text) {
         return;
     editRecord(
         square, DocumentPart::Question, tr("Typing in Question"),
-        [&](QuestionRecord& record) { record.QuestionText.set(TrimSpaces(text)); }, true);
+        [&](QuestionRecord& record) { record.QuestionText.set(TrimSpaces(OneLineText(text))); },
+        true);
 }
 
 void GameSetDocument::setAnswer(Square square, const QString& answer) {
@@ -181,14 +182,15 @@ void GameSetDocument::setAnswer(Square square, const QString& answer) {
         return;
     editRecord(
         square, DocumentPart::Answer, tr("Typing in Answer"),
-        [&](QuestionRecord& record) { record.Answers[0].set(TrimSpaces(answer)); }, true);
+        [&](QuestionRecord& record) { record.Answers[0].set(TrimSpaces(OneLineText(answer))); },
+        true);
 }
 
 void GameSetDocument::setChoices(Square square, const std::array<QString, 4>& choices,
                                  int rightLetter) {
     editRecord(square, DocumentPart::Choices, tr("Multiple Choice"), [&](QuestionRecord& record) {
         for (int k = 1; k <= 4; ++k)
-            record.Answers[k].set(TrimSpaces(choices[k - 1]));
+            record.Answers[k].set(TrimSpaces(OneLineText(choices[k - 1])));
         // A letter on an empty choice (one left over from another question,
         // or a choice just emptied) would wipe the typed answer: it stays.
         if (rightLetter >= 0 && rightLetter <= 3 && !record.Answers[rightLetter + 1].isBlank())
@@ -267,41 +269,46 @@ void GameSetDocument::copyLookToBoard(Square source) {
 
 void GameSetDocument::setKind(Square square, MediaKind kind, const QString& path) {
     static const QString labels[] = {tr("Insert Text"), tr("Picture"), tr("Sound"), tr("Video")};
-    editRecord(square, DocumentPart::Kind, labels[static_cast<int>(kind)],
-               [&](QuestionRecord& record) {
-                   // Whatever the old kind kept in the other field goes, so the
-                   // question is shown and saved as its new kind.
-                   switch (kind) {
-                   case MediaKind::None:
-                       record.QuestionType = QStringLiteral("T");
-                       record.QuestionText.clear();
-                       for (auto& answer : record.Answers)
-                           answer.clear();
-                       record.MediaPath.clear();
-                       if (!square.isFinal())
-                           record.DailyDouble = UnmarkedFlag;
-                       break;
-                   case MediaKind::Picture:
-                   case MediaKind::Video:
-                       record.QuestionType =
-                           kind == MediaKind::Picture ? QStringLiteral("P") : QStringLiteral("V");
-                       record.QuestionText.set(path);
-                       record.MediaPath.clear();
-                       for (auto& answer : record.Answers)
-                           answer.clear();
-                       break;
-                   case MediaKind::Sound:
-                       // A sound question keeps its choices, trimmed; its text is
-                       // typed afterwards.
-                       record.QuestionType = QStringLiteral("S");
-                       record.MediaPath.set(path);
-                       record.QuestionText.clear();
-                       record.Answers[0].clear();
-                       for (int k = 1; k <= 4; ++k)
-                           record.Answers[k].set(record.Answers[k].trimmed());
-                       break;
-                   }
-               });
+    editRecord(
+        square, DocumentPart::Kind, labels[static_cast<int>(kind)], [&](QuestionRecord& record) {
+            // A new file for a question of the same kind (a broken path
+            // being fixed) keeps the question's words.
+            if (kind != MediaKind::None && record.QuestionType == TypeLetter(kind)) {
+                (kind == MediaKind::Sound ? record.MediaPath : record.QuestionText).set(path);
+                return;
+            }
+            // Whatever the old kind kept in the other field goes, so the
+            // question is shown and saved as its new kind.
+            switch (kind) {
+            case MediaKind::None:
+                record.QuestionType = TypeLetter(kind);
+                record.QuestionText.clear();
+                for (auto& answer : record.Answers)
+                    answer.clear();
+                record.MediaPath.clear();
+                if (!square.isFinal())
+                    record.DailyDouble = UnmarkedFlag;
+                break;
+            case MediaKind::Picture:
+            case MediaKind::Video:
+                record.QuestionType = TypeLetter(kind);
+                record.QuestionText.set(path);
+                record.MediaPath.clear();
+                for (auto& answer : record.Answers)
+                    answer.clear();
+                break;
+            case MediaKind::Sound:
+                // A sound question keeps its choices, trimmed; its text is
+                // typed afterwards.
+                record.QuestionType = TypeLetter(kind);
+                record.MediaPath.set(path);
+                record.QuestionText.clear();
+                record.Answers[0].clear();
+                for (int k = 1; k <= 4; ++k)
+                    record.Answers[k].set(record.Answers[k].trimmed());
+                break;
+            }
+        });
 }
 
 void GameSetDocument::editTexts(const QString& label, const std::function<void(GameSet&)>& edit) {
@@ -311,13 +318,16 @@ void GameSetDocument::editTexts(const QString& label, const std::function<void(G
     squares.append(Square::finalQuestion());
     QList<RecordChange> records;
     for (const Square square : squares) {
-        if (edited.record(square) != m_game.record(square))
-            records.append({square, m_game.record(square), edited.record(square)});
+        QuestionRecord& after = edited.record(square);
+        if (after == m_game.record(square))
+            continue;
+        KeepOnOneLine(after);
+        records.append({square, m_game.record(square), after});
     }
     QList<NameChange> names;
     for (int category = 1; category <= 6; ++category) {
         const QString before = m_game.CategoryNames[category - 1].trimmed();
-        const QString after = edited.CategoryNames[category - 1].trimmed();
+        const QString after = OneLineText(edited.CategoryNames[category - 1].trimmed());
         if (after != before)
             names.append({category, before, after});
     }
@@ -326,7 +336,7 @@ void GameSetDocument::editTexts(const QString& label, const std::function<void(G
 
 void GameSetDocument::ensureDailyDoubles(const std::function<float()>& nextRandom) {
     for (const Square square : BoardSquares()) {
-        if (m_game.record(square).DailyDouble == MarkedFlag)
+        if (m_game.record(square).isDailyDouble())
             return;
     }
     // Scaled draws rounded half to even: the end columns and rows come up

@@ -23,7 +23,7 @@ void frmEditor::ShowDailyDoubleMark() {
     // Showing stores nothing: the box's handler would write the mark back.
     if (IsFinalQuestion())
         return;
-    const bool marked = CurrentRecord().DailyDouble == QLatin1String("Y");
+    const bool marked = CurrentRecord().isDailyDouble();
     const QSignalBlocker blocker(m_ui.chkDailyDouble);
     m_ui.chkDailyDouble->setChecked(marked);
 }
@@ -38,9 +38,9 @@ void frmEditor::ClearDailyDoubleMap() {
 void frmEditor::PaintDailyDoubleMap() {
     for (int category = 1; category <= 6; ++category) {
         for (int question = 1; question <= 5; ++question) {
-            const QString flag = m_document.game().question(category, question).DailyDouble;
-            lblCat[category - 1][question - 1]->setBackColor(
-                flag.toUpper() == QLatin1String("Y") ? SquareMarked : SquareUnmarked);
+            const bool marked = m_document.game().question(category, question).isDailyDouble();
+            lblCat[category - 1][question - 1]->setBackColor(marked ? SquareMarked
+                                                                    : SquareUnmarked);
         }
     }
 }

@@ -59,7 +59,24 @@ void frmEditor::SetUpFileCommands() {
     SetShortcut(m_ui.mnuFilePrint, QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
     SetShortcut(m_ui.mnuFileExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
     // A set that replaces a recovered one has its own file.
-    connect(&m_document, &GameSetDocument::reset, this, [this] { RecoveredFileName.clear(); });
+    connect(&m_document, &GameSetDocument::reset, this, [this] {
+        RecoveredFileName.clear();
+        ShowingRecovered = false;
+        ShowCaption();
+    });
+    connect(&m_document, &GameSetDocument::modifiedChanged, this, &QWidget::setWindowModified);
+}
+
+// "Quizmora Editor - NAME.txt" for a set with a file, "... - untitled"
+// without one; "[*]" is where Qt shows the unsaved-changes mark.
+void frmEditor::ShowCaption() {
+    const QString name = m_document.fileName().isEmpty()
+                             ? QStringLiteral("untitled")
+                             : LiteralTitle(FileNameOfPath(m_document.fileName()));
+    setWindowTitle(AppTitle + QStringLiteral(" - ") + name +
+                   (ShowingRecovered ? QStringLiteral(" (recovered)") : QString()) +
+                   QStringLiteral("[*]"));
+    setWindowModified(m_document.isModified());
 }
 
 // Writes the set to `path`. A failure is reported as the writer reports it,
@@ -70,6 +87,8 @@ bool frmEditor::SaveGameSetTo(const QString& path) {
     if (!error.failed()) {
         AddRecentFile(path);
         RecoveredFileName.clear();
+        ShowingRecovered = false;
+        ShowCaption();
         return true;
     }
     if (error.number == ErrorNumber::PathFileAccess) {
@@ -123,14 +142,6 @@ bool frmEditor::SaveChangesPrompt(const QString& dialogFolder) {
     return true;
 }
 
-namespace {
-
-void SetFileCaption(QWidget& window, const QString& caption) {
-    window.setWindowTitle(LiteralTitle(caption));
-}
-
-} // namespace
-
 // Exit's question and clean-up. True when the program is to end, false
 // when the author stays in the editor.
 bool frmEditor::ExitCommand() {
@@ -181,7 +192,6 @@ void frmEditor::mnuFileNew_Click() {
     // Showing the new set stored nothing the author made.
     m_document.undoStack().clear();
     m_document.undoStack().setClean();
-    SetFileCaption(*this, QStringLiteral("untitled"));
     m_ui.txtCategoryName->setFocus();
 }
 
@@ -208,8 +218,6 @@ bool frmEditor::OpenChosenGameSet(const QString& path) {
     CurrentFilePath = path;
     AddRecentFile(path);
     ShowWholeBoard();
-    FileTitle = FileNameOfPath(path);
-    SetFileCaption(*this, FileTitle);
     m_ui.txtCategoryName->setFocus();
     return true;
 }
@@ -270,24 +278,13 @@ void frmEditor::mnuFileSave_Click() {
         SaveGameSetTo(m_document.fileName());
         return;
     }
-    const QString path =
-        SaveToChosenFile(QStringLiteral("Filename Already Exists. Overwrite Existing File?"));
-    if (path.isEmpty())
-        return;
-    // Cut at the first "." of the whole path, folders included.
-    FileTitle = StripExtension(path);
-    SetFileCaption(*this, AppTitle + QStringLiteral(" - ") + FileTitle);
+    SaveToChosenFile(QStringLiteral("Filename Already Exists. Overwrite Existing File?"));
 }
 
 void frmEditor::mnuSaveAs_Click() {
     if (MultipleChoiceGuard() || !ConfirmTextLoss())
         return;
-    const QString path =
-        SaveToChosenFile(QStringLiteral("File already exists. Select Yes to overwrite"));
-    if (path.isEmpty())
-        return;
-    FileTitle = FileNameOfPath(path);
-    SetFileCaption(*this, AppTitle + QStringLiteral(" - ") + TrimSpaces(FileTitle));
+    SaveToChosenFile(QStringLiteral("File already exists. Select Yes to overwrite"));
 }
 
 // ---- Exit and closing the window
@@ -361,13 +358,13 @@ void frmEditor::OfferRecovery(Autosave& autosave) {
             autosave.releaseCopy(copy);
             continue;
         }
-        m_document.replace(copy.game, copy.originalFileName, true);
+        GameSet recoveredGame = copy.game;
+        KeepOnOneLine(recoveredGame);
+        m_document.replace(recoveredGame, copy.originalFileName, true);
         ShowWholeBoard();
         RecoveredFileName = copy.originalFileName;
-        FileTitle = copy.originalFileName.isEmpty() ? QString() : name;
-        SetFileCaption(*this, AppTitle + QStringLiteral(" - ") +
-                                  (FileTitle.isEmpty() ? QStringLiteral("untitled") : FileTitle) +
-                                  QStringLiteral(" (recovered)"));
+        ShowingRecovered = true;
+        ShowCaption();
         // This editor's own copy is on disk before the old one goes.
         autosave.writeNow();
         autosave.discardCopy(copy);

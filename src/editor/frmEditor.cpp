@@ -427,14 +427,12 @@ void frmEditor::Form_Load(const QString& startFile) {
         // The game's current file is not the set's file: Save asks where to
         // write, so the game's copy is never replaced unasked.
         m_document.replace(m_document.game(), QString(), false);
-        setWindowTitle(AppTitle);
     } else {
         GameSet game = m_document.game();
         ResetGameSet(game);
         for (int index = 0; index < 6; ++index)
             game.CategoryNames[index].set(DefaultCategoryName(index + 1));
         m_document.replace(game, QString(), false);
-        SetUntitledCaption();
     }
     // A file named at start-up shows itself once opened; the set above is
     // shown when there is none or it cannot be read.
@@ -553,9 +551,8 @@ void frmEditor::onDocumentChanged(Square square, DocumentPart part) {
         return;
     }
     if (!square.isFinal()) {
-        const QString flag = m_document.record(square).DailyDouble;
         lblCat[square.category - 1][square.question - 1]->setBackColor(
-            flag.toUpper() == QLatin1String("Y") ? SquareMarked : SquareUnmarked);
+            m_document.record(square).isDailyDouble() ? SquareMarked : SquareUnmarked);
     }
     if (!m_document.isReplaying()) {
         // Edits made here have drawn themselves; a mark placed or cleared by
@@ -580,10 +577,6 @@ void frmEditor::SetVideoControlsVisible(bool visible) {
     m_ui.btnVideoPlay->setVisible(visible);
     m_ui.btnVideoPause->setVisible(visible);
     m_ui.btnVideoStop->setVisible(visible);
-}
-
-void frmEditor::SetUntitledCaption() {
-    setWindowTitle(AppTitle + QStringLiteral(" - untitled"));
 }
 
 void frmEditor::ShowOkMessage(const QString& text) {

@@ -151,7 +151,7 @@ public:
     void chkDailyDouble_Click();
     void EnsureDailyDoubles();
     void ClearDailyDoubleMap();
-    // Paints every square from its record's mark (red for "Y" in any case).
+    // Paints every square from its record's mark (red for a Daily Double).
     void PaintDailyDoubleMap();
 
     // Opens a game-set file as the editor's Open does: a failure is reported
@@ -193,8 +193,8 @@ public:
     static inline const QString FinalQuestionCaption = QStringLiteral("FINAL QUESTION");
     // picVideo with its play, pause and stop buttons.
     void SetVideoControlsVisible(bool visible);
-    // The window caption for an untitled set.
-    void SetUntitledCaption();
+    // The window caption from the set's file name, with the unsaved-changes mark.
+    void ShowCaption();
     // Shows a message with OK only and the program's default title.
     void ShowOkMessage(const QString& text);
     // Colours of the map squares, in the game's 0x00BBGGRR form.
@@ -215,7 +215,8 @@ public:
     qint16 CurrentCategory = 1;
     qint16 CurrentQuestion = 1;
     QString CurrentSoundPath;
-    QString FileTitle;
+    // A recovered set shows so in the caption until it is saved.
+    bool ShowingRecovered = false;
     // Set once Exit has decided to end the program, so closing the window
     // then does not ask again.
     bool ProgramEnding = false;

@@ -57,7 +57,6 @@ void frmEditor::mnuImportTabDelimited_Click() {
     // asks for a name, and New and Exit ask before dropping it.
     m_document.replace(imported, QString(), true);
     ShowWholeBoard();
-    SetUntitledCaption();
 }
 
 void frmEditor::mnuFilePrint_Click() {

@@ -1,5 +1,7 @@
 #include "editor/lengthlimit.h"
 
+#include "util/textrules.h"
+
 #include <QLineEdit>
 
 #include <algorithm>
@@ -14,8 +16,14 @@ LengthLimit::LengthLimit(int limit, QLineEdit* box) : QValidator(box), m_box(box
 QValidator::State LengthLimit::validate(QString& input, int& position) const {
     // The box counts as modified only while the user edits it; a text set
     // by code is always taken, and then stands as the length to keep to.
+    m_notice.clear();
     if (!m_box->isModified())
         return Acceptable;
+    m_notice = OneLineNotice(input);
+    if (!m_notice.isEmpty()) {
+        position = static_cast<int>(OneLineText(input.left(position)).size());
+        input = OneLineText(input);
+    }
     // What was typed or pasted ends at the cursor: keep as much of it as fits.
     const int allowed = std::max(m_limit, m_acceptedLength);
     const int excess = static_cast<int>(input.size()) - allowed;

@@ -3,6 +3,7 @@
 
 #include "editor/frmEditor.h"
 
+#include "editor/lengthlimit.h"
 #include "model/textloss.h"
 
 namespace {
@@ -22,6 +23,12 @@ QLabel* WarningLabel(QWidget* parent, const QString& name, const QRect& place) {
     label->setPalette(colours);
     label->hide();
     return label;
+}
+
+// What the box's last edit replaced ("A line break was replaced by a space.").
+QString InputNotice(const QLineEdit* box) {
+    const auto* rule = qobject_cast<const LengthLimit*>(box->validator());
+    return rule ? rule->notice() : QString();
 }
 
 void ShowWarning(QLabel* label, const QStringList& lines) {
@@ -47,8 +54,10 @@ void frmEditor::ShowTextWarnings() {
     if (!lblNameWarning)
         return; // the boxes are filled before the warnings exist
     QStringList nameLines;
-    if (!m_ui.txtCategoryName->isReadOnly())
+    if (!m_ui.txtCategoryName->isReadOnly()) {
+        nameLines << InputNotice(m_ui.txtCategoryName);
         nameLines << UnstorableCharactersText(UnstorableCharacters(m_ui.txtCategoryName->text()));
+    }
     nameLines.removeAll(QString());
     ShowWarning(lblNameWarning, nameLines);
 
@@ -68,6 +77,9 @@ void frmEditor::ShowTextWarnings() {
         if (!IsShown(entry.box))
             continue;
         const QString text = entry.box->text();
+        const QString notice = InputNotice(entry.box);
+        if (!notice.isEmpty())
+            lines << entry.label + QStringLiteral(": ") + notice;
         const QString characters = UnstorableCharactersText(UnstorableCharacters(text));
         if (!characters.isEmpty())
             lines << entry.label + QStringLiteral(": ") + characters;

@@ -8,6 +8,7 @@ class QFile;
 // Error numbers as the game's reports show them.
 namespace ErrorNumber {
 constexpr int None = 0;
+constexpr int InvalidArgument = 5; // a set the file format cannot hold
 constexpr int Overflow = 6;
 constexpr int FileNotFound = 53;
 constexpr int DiskFull = 61;

@@ -45,9 +45,36 @@ void ResetGameSet(GameSet& game) {
         for (QuestionRecord& record : category)
             ResetRecord(record);
     }
-    // The final question's type survives a reset on purpose: it is only
-    // replaced when a file is read or a type button is pressed.
-    const QString finalType = game.Final.QuestionType;
+    // The next board starts with a text final question: a kind left over
+    // from the last board would save typed text as a sound without a file.
     ResetRecord(game.Final);
-    game.Final.QuestionType = finalType;
+    game.Final.QuestionType = QStringLiteral("T");
+}
+
+namespace {
+
+template <int Width> void KeepFieldOnOneLine(FixedText<Width>& field) {
+    const QString text = field.padded(); // a leading blank is kept
+    const QString oneLine = OneLineText(text);
+    if (oneLine != text)
+        field.set(oneLine);
+}
+
+} // namespace
+
+void KeepOnOneLine(QuestionRecord& record) {
+    KeepFieldOnOneLine(record.QuestionText);
+    for (auto& answer : record.Answers)
+        KeepFieldOnOneLine(answer);
+    KeepFieldOnOneLine(record.MediaPath);
+}
+
+void KeepOnOneLine(GameSet& game) {
+    for (auto& name : game.CategoryNames)
+        KeepFieldOnOneLine(name);
+    for (auto& category : game.Categories) {
+        for (QuestionRecord& record : category)
+            KeepOnOneLine(record);
+    }
+    KeepOnOneLine(game.Final);
 }

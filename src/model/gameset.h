@@ -20,6 +20,10 @@ struct QuestionRecord {
 
     // Whether any of the choices A to D has text.
     bool hasChoices() const;
+    // Only the exact capital "Y" makes a Daily Double: the game reads "y" as
+    // an ordinary square, so the map, the box, the listing, Save and the
+    // check agree.
+    bool isDailyDouble() const { return DailyDouble == QLatin1String("Y"); }
 
     bool operator==(const QuestionRecord& other) const;
     bool operator!=(const QuestionRecord& other) const { return !(*this == other); }
@@ -71,5 +75,11 @@ inline const QString DefaultFontName = QStringLiteral("Courier New");
 inline const QString DefaultFontSize = QStringLiteral("28");
 inline const QString DefaultFontColor = QStringLiteral("16777215"); // white
 
-// Every field back to its default; the final question keeps its type.
+// The texts of a record (question, answers, choices, sound path) on one line
+// each: what arrives from outside the window's boxes passes here.
+void KeepOnOneLine(QuestionRecord& record);
+// The same for every record and name of the set.
+void KeepOnOneLine(GameSet& game);
+
+// Every field back to its default; the final question becomes a text question.
 void ResetGameSet(GameSet& game);

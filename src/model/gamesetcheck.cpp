@@ -147,7 +147,6 @@ public:
         case LineRole::DailyDouble:
             m_part = CheckPart::DailyDouble;
             checkEncoding(number, line);
-            checkDailyDouble(number, line);
             break;
         case LineRole::Type:
             // A sound question's text follows its "S" on this line.
@@ -227,14 +226,6 @@ private:
                 checkWidth(number, QStringLiteral("answer %1").arg(index + 1), fields.at(index),
                            300);
         }
-    }
-
-    void checkDailyDouble(int number, const QString& line) {
-        const QString mark = line.toUpper();
-        if (mark != QLatin1String("Y") && mark != QLatin1String("N") && !line.isEmpty())
-            add(number, QStringLiteral("Daily Double mark %1 is neither \"Y\" nor \"N\": the "
-                                       "game does not treat it as a Daily Double")
-                            .arg(Quoted(line)));
     }
 
     void checkTextType(int number, const QString& workingLine) {
@@ -433,6 +424,15 @@ QList<Finding> CheckSquare(const GameSet& game, Square square, const CheckProbes
                          QStringLiteral("the question does not fit the preview even at 6 points"));
     CheckCharacters(findings, square, CheckPart::Question, text);
 
+    // A mark typed in another program ("y", "X") looks meant, but only "Y" counts.
+    const QString mark = TrimSpaces(record.DailyDouble);
+    if (!square.isFinal() && !record.isDailyDouble() && !mark.isEmpty() &&
+        record.DailyDouble != QLatin1String("N"))
+        findings << Make(square, CheckPart::DailyDouble, Severity::Warning,
+                         QStringLiteral("Daily Double mark %1 is not \"Y\": the game does not "
+                                        "treat this square as a Daily Double")
+                             .arg(Quoted(record.DailyDouble)));
+
     if (withChoices && !answerIsAChoice)
         findings << Make(square, CheckPart::Choice, Severity::Error,
                          QStringLiteral("the right letter points at an empty choice: the answer "
@@ -481,7 +481,7 @@ QList<Finding> CheckAcrossBoard(const GameSet& game) {
     int marked = 0;
     Square lastMarked;
     for (const Square square : AllSquares()) {
-        if (!square.isFinal() && game.record(square).DailyDouble.toUpper() == QLatin1String("Y")) {
+        if (!square.isFinal() && game.record(square).isDailyDouble()) {
             ++marked;
             lastMarked = square;
         }

@@ -13,9 +13,11 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringList>
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -524,7 +526,46 @@ QByteArray WriteGameSet(GameSet& game) {
     return bytes;
 }
 
+namespace {
+
+bool HasCarriageReturn(const QString& text) {
+    return text.contains(QLatin1Char('\r'));
+}
+
+bool HasCarriageReturn(const QuestionRecord& record) {
+    const QString fields[] = {
+        record.QuestionType, record.DailyDouble, record.QuestionText.padded(), record.FontName,
+        record.FontSize,     record.FontColor,   record.MediaPath.padded()};
+    return std::any_of(std::begin(fields), std::end(fields),
+                       [](const QString& field) { return HasCarriageReturn(field); }) ||
+           std::any_of(
+               record.Answers.begin(), record.Answers.end(),
+               [](const FixedText<300>& answer) { return HasCarriageReturn(answer.padded()); });
+}
+
+// Where a field holds a CR, which always ends a line of the file: every line
+// after it would be read one place late. "" when none does.
+QString PlaceOfLineBreak(const GameSet& game) {
+    for (int category = 1; category <= 6; ++category) {
+        if (HasCarriageReturn(game.CategoryNames[category - 1].padded()))
+            return QStringLiteral("category %1 name").arg(category);
+        for (int question = 1; question <= 5; ++question) {
+            if (HasCarriageReturn(game.question(category, question)))
+                return QStringLiteral("category %1 question %2").arg(category).arg(question);
+        }
+    }
+    return HasCarriageReturn(game.Final) ? QStringLiteral("the final question") : QString();
+}
+
+} // namespace
+
 FileError WriteGameSet(GameSet& game, QIODevice& device) {
+    const QString lineBreak = PlaceOfLineBreak(game);
+    if (!lineBreak.isEmpty())
+        return {ErrorNumber::InvalidArgument,
+                QStringLiteral("A line break in %1 would shift every following line of the "
+                               "file; nothing was written")
+                    .arg(lineBreak)};
     const QByteArray bytes = WriteGameSet(game);
     qint64 written = 0;
     // A short write is retried so that the failing call reports the reason.

@@ -68,3 +68,9 @@ QString MediaFileAnswer(const QString& path) {
     const qsizetype last = path.lastIndexOf(SeparatorOf(path));
     return last < 0 ? QString() : StripExtension(path.mid(last + 1));
 }
+
+QString TypeLetter(MediaKind kind) {
+    static const QString letters[] = {QStringLiteral("T"), QStringLiteral("P"), QStringLiteral("S"),
+                                      QStringLiteral("V")};
+    return letters[static_cast<int>(kind)];
+}

@@ -11,6 +11,9 @@ enum class MediaKind { None, Picture, Sound, Video };
 
 struct QuestionRecord;
 
+// The question type letter of a kind: "T" (None), "P", "S" or "V".
+QString TypeLetter(MediaKind kind);
+
 bool IsPictureFileName(const QString& name); // ".bmp", ".jpg"
 bool IsSoundFileName(const QString& name);   // ".wav", ".mp3", ".wma"
 bool IsVideoFileName(const QString& name);   // ".avi", ".mov", ".wmv", ".mpg", ".mpeg", ".mp4"

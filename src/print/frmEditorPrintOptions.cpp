@@ -4,8 +4,12 @@
 #include "services/services.h"
 #include "ui_frmEditorPrintOptions.h"
 
+#include "util/pathhelpers.h"
+
+#include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 frmEditorPrintOptions::frmEditorPrintOptions(Services& services, const GameSetDocument& document,
                                              std::function<void()> enableEditor, QWidget* parent)
@@ -53,6 +57,7 @@ DollarValues frmEditorPrintOptions::dollarValues() const {
 void frmEditorPrintOptions::btnPrint_Click() {
     const QStringList lines = BuildListing(m_document.game(), printMode(), dollarValues(),
                                            ListingTitle(m_document.fileName()));
+    SuggestOutputFile();
     const PrinterChoice choice = m_services.choosePrinter(*m_printer, this);
     if (choice.cancelled)
         return;
@@ -62,10 +67,13 @@ void frmEditorPrintOptions::btnPrint_Click() {
     m_printer->setCopyCount(1);
     const QString outputFile = m_printer->outputFileName();
     FileError error;
+    QStringList written;
     for (int copy = 1; copy <= choice.copies && !error.failed(); ++copy) {
         if (!outputFile.isEmpty())
             m_printer->setOutputFileName(CopyFileName(outputFile, copy));
         error = PrintLines(*m_printer, lines);
+        if (!error.failed() && !outputFile.isEmpty())
+            written << QDir::toNativeSeparators(m_printer->outputFileName());
     }
     m_printer->setOutputFileName(outputFile);
     m_printer->setCopyCount(qMax(1, chosenCopies));
@@ -77,7 +85,27 @@ void frmEditorPrintOptions::btnPrint_Click() {
         // The dialog stays loaded with its choices for the next print command.
         m_enableEditor();
         hide();
+        return;
     }
+    // A file printed to is only useful once the author knows where it went.
+    if (!written.isEmpty())
+        m_services.showMessage(QStringLiteral("The listing was saved to:\r\n") +
+                                   written.join(QStringLiteral("\r\n")),
+                               MessageButtons::Ok, MessageIcon::Information, QString());
+}
+
+void frmEditorPrintOptions::SuggestOutputFile() {
+    const QString setFile = m_document.fileName();
+    const QString stem =
+        setFile.isEmpty() ? QStringLiteral("untitled") : QFileInfo(setFile).completeBaseName();
+    m_printer->setDocName(stem);
+    // With a real printer to offer, the chooser keeps it as the default; a
+    // name chosen before is kept.
+    if (!m_printer->outputFileName().isEmpty() || !QPrinterInfo::availablePrinters().isEmpty())
+        return;
+    const QString folder = setFile.isEmpty() ? ReadyChooserFolder(DefaultGameSetFolder())
+                                             : QFileInfo(setFile).absolutePath();
+    m_printer->setOutputFileName(QDir(folder).filePath(stem + QStringLiteral(".pdf")));
 }
 
 void frmEditorPrintOptions::btnCancel_Click() {

@@ -51,6 +51,9 @@ private:
     // The file a PDF copy goes to: copies after the first get "-2", "-3", ...
     // before the extension, so that every copy is kept as its own document.
     static QString CopyFileName(const QString& fileName, int copy);
+    // Names the printout after the set, and where only a PDF can be written,
+    // puts it beside the set rather than in the home folder.
+    void SuggestOutputFile();
 
     std::unique_ptr<Ui::frmEditorPrintOptions> m_ui;
     std::unique_ptr<QPrinter> m_printer;

@@ -17,7 +17,7 @@ QString AnswerPrefix(int dollars) {
 }
 
 QString DailyDoubleMark(const QuestionRecord& record) {
-    return record.DailyDouble == QLatin1String("Y") ? QStringLiteral("*") : OneSpace;
+    return record.isDailyDouble() ? QStringLiteral("*") : OneSpace;
 }
 
 // The multiple-choice answers A to D that are not blank, each on its own line.

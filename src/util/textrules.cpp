@@ -1,5 +1,7 @@
 #include "util/textrules.h"
 
+#include <algorithm>
+
 QString LTrimSpaces(const QString& text) {
     qsizetype start = 0;
     while (start < text.size() && text.at(start) == QLatin1Char(' '))
@@ -16,4 +18,49 @@ QString RTrimSpaces(const QString& text) {
 
 QString TrimSpaces(const QString& text) {
     return LTrimSpaces(RTrimSpaces(text));
+}
+
+namespace {
+
+bool IsDroppedControl(QChar character) {
+    return (character.unicode() < 0x20 || character.unicode() == 0x7F) &&
+           character != QLatin1Char('\r') && character != QLatin1Char('\n') &&
+           character != QLatin1Char('\t');
+}
+
+} // namespace
+
+QString OneLineText(const QString& text) {
+    // Nearly every keystroke brings no control character: no copy then.
+    if (std::none_of(text.begin(), text.end(), [](QChar character) {
+            return character.unicode() < 0x20 || character.unicode() == 0x7F;
+        }))
+        return text;
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        const QChar character = text.at(index);
+        if (character == QLatin1Char('\r')) {
+            result += QLatin1Char(' ');
+            if (index + 1 < text.size() && text.at(index + 1) == QLatin1Char('\n'))
+                ++index;
+        } else if (character == QLatin1Char('\n') || character == QLatin1Char('\t')) {
+            result += QLatin1Char(' ');
+        } else if (!IsDroppedControl(character)) {
+            result += character;
+        }
+    }
+    return result;
+}
+
+QString OneLineNotice(const QString& text) {
+    if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
+        return QStringLiteral("A line break was replaced by a space.");
+    if (text.contains(QLatin1Char('\t')))
+        return QStringLiteral("A tab was replaced by a space.");
+    for (const QChar character : text) {
+        if (IsDroppedControl(character))
+            return QStringLiteral("A control character was removed.");
+    }
+    return QString();
 }

@@ -7,3 +7,12 @@
 QString TrimSpaces(const QString& text);  // leading and trailing ' ' removed
 QString LTrimSpaces(const QString& text); // leading ' ' removed
 QString RTrimSpaces(const QString& text); // trailing ' ' removed
+
+// A game-set file holds one field a line, so text entering a one-line field
+// keeps to one line: CR LF, CR, LF and Tab become one space each, and other
+// control characters go. The C1 range stays: it is how the file's five bytes
+// that Windows-1252 leaves undefined are read and written back.
+QString OneLineText(const QString& text);
+// What OneLineText changed in `text`, in words for the author ("A line break
+// was replaced by a space."); "" when it changes nothing.
+QString OneLineNotice(const QString& text);
