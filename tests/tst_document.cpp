@@ -95,6 +95,34 @@ private slots:
                 d.setKind(Final, MediaKind::None);
                 d.setQuestionText(Final, u"Typed"_s);
             });
+        row("line breaks and tabs from outside become spaces, controls go", 5,
+            {{2, u"First line second line"_s},
+             {CategoryNameLine(2), u"Two words"_s},
+             {LineOf({1, 2}, 1), u"a b^^^^"_s},
+             {LineOf({1, 3}, 1), u"x^x^y^z^w"_s},
+             {LineOf({2, 1}, 0), u"Spelt right"_s}},
+            [](auto& d) {
+                d.setQuestionText(First, u"First line\r\nsecond line"_s);
+                d.setCategoryName(2, u"Two\nwords"_s);
+                d.setAnswer({1, 2}, u"a\tb\x07"_s);
+                d.setChoices({1, 3}, {u"x\r"_s, u"y"_s, u"z"_s, u"w"_s}, 0);
+                d.editTexts(u"Spelling"_s, [](GameSet& game) {
+                    game.question(2, 1).QuestionText.set(u"Spelt\rright"_s);
+                });
+            });
+        row("a new file of the same kind keeps the words", 6,
+            {{2, u"C:\\Pics\\b.jpg"_s},
+             {3, u"Eiffel^^^^"_s},
+             {LineOf({1, 2}, 0), u"C:\\Clips\\b.wav"_s},
+             {LineOf({1, 2}, 3), u"SName it"_s}},
+            [](auto& d) {
+                d.setKind(First, MediaKind::Picture, u"C:\\Pics\\a.jpg"_s);
+                d.setAnswer(First, u"Eiffel"_s);
+                d.setKind(First, MediaKind::Picture, u"C:\\Pics\\b.jpg"_s);
+                d.setKind({1, 2}, MediaKind::Sound, u"C:\\Clips\\a.wav"_s);
+                d.setQuestionText({1, 2}, u"Name it"_s);
+                d.setKind({1, 2}, MediaKind::Sound, u"C:\\Clips\\b.wav"_s);
+            });
         row("final look keeps its size a whole number", 1, {{129, u"T#Arial#36#False#True#255#"_s}},
             [](auto& d) {
                 d.setLook(Final, u"Font"_s, u"Arial"_s, u"36"_s, false, true, u"255"_s);

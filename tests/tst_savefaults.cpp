@@ -31,7 +31,16 @@ GameSet BigGame() {
     return ReadGameSet(FileBytes(QStringList(129, QString(300, 'a'))));
 }
 
-enum Fault { NoFault, FileSize, DiskFull, TargetFolder, ParentFile, NoFolder, Protected };
+enum Fault {
+    NoFault,
+    FileSize,
+    DiskFull,
+    TargetFolder,
+    ParentFile,
+    NoFolder,
+    Protected,
+    LineBreak
+};
 // Exit codes of the child besides the save's error number.
 enum Outcome { Damaged = 97, LeftOver = 98, Skipped = 99 };
 
@@ -91,6 +100,7 @@ bool WriteText(const QString& path, const QByteArray& text) {
             Skip("root writes into protected folders");
         break;
     case NoFault:
+    case LineBreak:
         break;
     }
     if (!WriteText(kept, previous))
@@ -98,6 +108,8 @@ bool WriteText(const QString& path, const QByteArray& text) {
     if (fault == Protected)
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
     GameSet game = BigGame();
+    if (fault == LineBreak) // a CR ends a line of the file: the rest would shift
+        game.question(2, 3).QuestionText.set("First line\rsecond line");
     const int number = SaveFile(game, target).number;
     const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
                                                        QDir::Hidden | QDir::System);
@@ -155,6 +167,7 @@ private slots:
         AddRow("parent is a file", int(ParentFile), ErrorNumber::PathFileAccess);
         AddRow("missing folder", int(NoFolder), ErrorNumber::PathNotFound);
         AddRow("write-protected folder", int(Protected), ErrorNumber::PathFileAccess);
+        AddRow("a line break in a text", int(LineBreak), ErrorNumber::InvalidArgument);
     }
     void saveFault() {
         QTemporaryDir dir;

@@ -14,6 +14,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
@@ -221,6 +222,10 @@ private:
             m_editor->type(name, rest);
         } else if (verb == u"paste"_s) {
             m_editor->lineEdit(name)->insert(rest);
+        } else if (verb == u"clipboard"_s) {
+            // What another program copied: "\r" and "\n" stand for its line breaks.
+            QGuiApplication::clipboard()->setText(
+                expand(words.join(u' ')).replace(u"\\r"_s, u"\r"_s).replace(u"\\n"_s, u"\n"_s));
         } else if (verb == u"focus"_s) {
             m_editor->find<QWidget>(name)->setFocus(Qt::OtherFocusReason);
         } else if (verb == u"close"_s) {

@@ -16,6 +16,9 @@ LengthLimit::LengthLimit(int limit, QLineEdit* box) : QValidator(box), m_box(box
 QValidator::State LengthLimit::validate(QString& input, int& position) const {
     // The box counts as modified only while the user edits it; a text set
     // by code is always taken, and then stands as the length to keep to.
+    // The box validates the text this produced once more: the notice stays.
+    if (!m_notice.isEmpty() && input == m_replacedText)
+        return Acceptable;
     m_notice.clear();
     if (!m_box->isModified())
         return Acceptable;
@@ -23,6 +26,7 @@ QValidator::State LengthLimit::validate(QString& input, int& position) const {
     if (!m_notice.isEmpty()) {
         position = static_cast<int>(OneLineText(input.left(position)).size());
         input = OneLineText(input);
+        m_replacedText = input;
     }
     // What was typed or pasted ends at the cursor: keep as much of it as fits.
     const int allowed = std::max(m_limit, m_acceptedLength);

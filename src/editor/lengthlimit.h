@@ -27,4 +27,5 @@ private:
     int m_limit;
     int m_acceptedLength = 0; // length of the box's text after its last change
     mutable QString m_notice;
+    mutable QString m_replacedText; // the box's text after the replacement
 };

@@ -298,7 +298,9 @@ bool frmEditor::DisPlayPicture(const QString& path) {
             error = FileError::of(ErrorNumber::InvalidPicture);
             break;
         }
-        return fail(ErrorReportText(ReportStyle::Period, error, windowTitle(),
+        // The caption as shown, without the unsaved-changes placeholder.
+        const QString caption = QString(windowTitle()).remove(QStringLiteral("[*]"));
+        return fail(ErrorReportText(ReportStyle::Period, error, caption,
                                     QStringLiteral("Procedure: DisPlayPicture"),
                                     {QStringLiteral("Filename: ") + path, reader.errorString()}));
     }
