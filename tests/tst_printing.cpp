@@ -186,9 +186,9 @@ private slots:
                                      "note of the following information.\r\n\r\n"
                                      "Error Number: 482\r\nDescription: Printer error\r\n"
                                      "Location: frmEditorPrintOptions\r\nProcedure: mnuFilePrint"}
-                 : written.isEmpty() ? QStringList()
-                                     : QStringList{"The listing was saved to:\r\n" +
-                                                   shown.join("\r\n")});
+                 : written.isEmpty()
+                     ? QStringList()
+                     : QStringList{"The listing was saved to:\r\n" + shown.join("\r\n")});
         for (const auto& message : d.services.messages)
             QCOMPARE(message.buttons, MessageButtons::Ok);
         QCOMPARE(d.editorEnabled, int(error));
