@@ -116,7 +116,9 @@ private slots:
         } else {
             // Open's error report, then the new board of a start without a file.
             QCOMPARE(editor.services.messages.size(), 1);
-            QVERIFY(editor.services.messages.first().text.endsWith("Filename: "_L1 + file));
+            // The file named, then why it cannot be opened.
+            const QString said = editor.services.messages.first().text;
+            QVERIFY2(said.contains("Filename: "_L1 + file + "\r\nIt is a "_L1), qPrintable(said));
             QCOMPARE(editor.categoryCaptions().value(5), u"CATEGORY 6"_s);
             QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), QString());
         }

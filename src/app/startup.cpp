@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <csignal>
+
 std::unique_ptr<frmEditor> StartEditor(GameSetDocument& document, Services& services,
                                        const QString& startFile) {
     auto window = std::make_unique<frmEditor>(document, services);
@@ -52,6 +54,9 @@ bool AsksOnlyToPrint(int argc, char** argv) {
 } // namespace
 
 int Main(int& argc, char** argv) {
+    // Over a file-size limit a write fails with "File too large" and is
+    // reported, instead of the signal ending the program unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (AsksOnlyToPrint(argc, argv)) {
         QCoreApplication printer(argc, argv);
         QCoreApplication::setApplicationVersion(QStringLiteral(QZ_VERSION));

@@ -1,5 +1,6 @@
 #include "document/autosave.h"
 
+#include "model/safewrite.h"
 #include "util/textrules.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -76,8 +76,27 @@ bool DecodeRecord(const QJsonValue& value, QuestionRecord& record) {
 } // namespace
 
 QString DefaultRecoveryFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/recovery");
+    // Named so that the tool, which keeps old versions there too, finds the
+    // same folder as the editor.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/QuizmoraEditor/recovery");
+}
+
+void MakeFolderPrivate(const QString& folder) {
+    QDir().mkpath(folder);
+    const auto owner = QFile::ReadOwner | QFile::WriteOwner;
+    QFile::setPermissions(folder, owner | QFile::ExeOwner);
+    // Whatever the umask or an older version left: copies hold unsaved boards.
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        if (entry.isSymLink())
+            continue; // its target is not ours to change
+        if (entry.isDir())
+            MakeFolderPrivate(entry.absoluteFilePath());
+        else if (entry.isFile())
+            QFile::setPermissions(entry.absoluteFilePath(), owner);
+    }
 }
 
 QByteArray Autosave::EncodeCopy(const GameSet& game, const QString& originalFileName,
@@ -126,10 +145,15 @@ RecoveryCopy Autosave::DecodeCopy(const QByteArray& bytes) {
 Autosave::Autosave(GameSetDocument& document, const QString& folder, QObject* parent)
     : QObject(parent), m_document(document), m_folder(folder), m_copyPath(OwnCopyPath(folder)),
       m_lock(LockPathOf(m_copyPath)) {
-    QDir().mkpath(folder);
+    MakeFolderPrivate(folder);
     // Held while this editor runs: the next start knows the copy is not abandoned.
-    if (!m_lock.tryLock(0))
-        qWarning("Autosave: cannot lock %s", qPrintable(m_lock.fileName()));
+    if (m_lock.tryLock(0))
+        QFile::setPermissions(m_lock.fileName(), QFile::ReadOwner | QFile::WriteOwner);
+    else
+        m_problem = QStringLiteral("Unsaved changes cannot be kept for recovery: %1 cannot be "
+                                   "locked (error %2).")
+                        .arg(QDir::toNativeSeparators(m_lock.fileName()))
+                        .arg(static_cast<int>(m_lock.error()));
     m_writer.setMaxThreadCount(1);
     // The thread is started here and kept, so a write only hands the bytes over.
     m_writer.setExpiryTimeout(-1);
@@ -181,19 +205,23 @@ void Autosave::writeNow() {
         EncodeCopy(m_document.game(), m_document.fileName(), QDateTime::currentDateTimeUtc());
     m_copyWritten = true;
     m_writer.start([this, bytes, path = m_copyPath] {
-        QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-            return;
-        const QString message =
-            QStringLiteral("Unsaved changes cannot be kept in a recovery copy:\r\n%1\r\n%2")
-                .arg(QDir::toNativeSeparators(path), file.errorString());
+        SafeWriteOptions options;
+        options.newFileMode = 0600;
+        const FileError error = SafeWriteBytes(path, bytes, options);
+        // A copy that could not be written whole is never put in place.
+        const QString problem =
+            error.failed() ? QStringLiteral("Unsaved changes cannot be kept for recovery: %1 (%2)")
+                                 .arg(error.reason.isEmpty() ? error.description : error.reason,
+                                      QDir::toNativeSeparators(path))
+                           : QString();
         QMetaObject::invokeMethod(
             this,
-            [this, message] {
-                // Once a session: the author is told, not interrupted at every pause.
-                if (!m_failureReported)
-                    emit failed(message);
-                m_failureReported = true;
+            [this, problem] {
+                // Told once when it starts and once when it ends, not at every pause.
+                if (problem == m_problem)
+                    return;
+                m_problem = problem;
+                emit problemChanged(problem);
             },
             Qt::QueuedConnection);
     });
@@ -210,8 +238,9 @@ void Autosave::drop() {
 }
 
 QList<RecoveryCopy> Autosave::claimAbandonedCopies() {
-    const QFileInfoList files = QDir(m_folder).entryInfoList(
-        {CopyPrefix + QLatin1Char('*') + CopySuffix}, QDir::Files, QDir::Time | QDir::Reversed);
+    const QFileInfoList files =
+        QDir(m_folder).entryInfoList({CopyPrefix + QLatin1Char('*') + CopySuffix},
+                                     QDir::Files | QDir::System, QDir::Time | QDir::Reversed);
     QList<RecoveryCopy> copies;
     for (const QFileInfo& file : files) {
         const QString path = file.absoluteFilePath();
@@ -222,10 +251,13 @@ QList<RecoveryCopy> Autosave::claimAbandonedCopies() {
         lock->setStaleLockTime(0);
         if (!lock->tryLock(0))
             continue;
+        // Only a regular file of a size a copy can have: a link to /dev/zero
+        // or a huge file is listed as unreadable rather than read without end.
         QFile source(path);
         RecoveryCopy copy;
-        if (source.open(QIODevice::ReadOnly))
-            copy = DecodeCopy(source.readAll());
+        if (!file.isSymLink() && file.isFile() && file.size() <= LargestCopy &&
+            source.open(QIODevice::ReadOnly))
+            copy = DecodeCopy(source.read(LargestCopy));
         copy.path = path;
         m_claimed[path] = std::move(lock);
         copies << copy;
@@ -236,7 +268,12 @@ QList<RecoveryCopy> Autosave::claimAbandonedCopies() {
 void Autosave::discardCopy(const RecoveryCopy& copy) {
     // After this editor's own copy of a recovered set is on disk.
     m_writer.waitForDone();
-    QFile::remove(copy.path);
+    const QDir damaged(QDir(m_folder).filePath(QStringLiteral("damaged")));
+    QDir().mkpath(damaged.path());
+    const QString target = damaged.filePath(QFileInfo(copy.path).fileName());
+    QFile::remove(target);
+    if (!QFile::rename(copy.path, target))
+        QFile::remove(copy.path);
     m_claimed.erase(copy.path);
 }
 

@@ -50,7 +50,8 @@ public:
     // The copies of editors no longer running, oldest first. Each is claimed
     // for this editor until it is discarded or released.
     QList<RecoveryCopy> claimAbandonedCopies();
-    // Deletes a claimed copy.
+    // Moves a claimed copy into the folder's "damaged" folder, where it is
+    // never offered again (and can still be looked at).
     void discardCopy(const RecoveryCopy& copy);
     // Gives a claimed copy up, keeping it for a later start.
     void releaseCopy(const RecoveryCopy& copy);
@@ -60,9 +61,18 @@ public:
                                  const QDateTime& savedAt);
     static RecoveryCopy DecodeCopy(const QByteArray& bytes);
 
+    // What keeps unsaved changes from being kept ("" when nothing does):
+    // the lock or the last copy that could not be written.
+    const QString& problem() const { return m_problem; }
+
+    // The largest recovery copy read: far above what a set can make (under
+    // 1 MB, every field full of escaped characters).
+    static constexpr qint64 LargestCopy = 8 * 1024 * 1024;
+
 signals:
-    // A copy could not be written; `message` names the file and the reason.
-    void failed(const QString& message);
+    // The problem() changed: a copy could not be written (the message names
+    // the file and the reason), or a later one could ("").
+    void problemChanged(const QString& problem);
 
 private:
     void schedule();
@@ -77,7 +87,7 @@ private:
     // One thread, so writes and removals reach the disk in the order given.
     QThreadPool m_writer;
     bool m_copyWritten = false;
-    bool m_failureReported = false;
+    QString m_problem;
     qint64 m_lastWriteNanoseconds = 0;
     std::map<QString, std::unique_ptr<QLockFile>> m_claimed;
 };

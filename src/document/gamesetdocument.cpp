@@ -1,5 +1,6 @@
 #include "document/gamesetdocument.h"
 
+#include "document/autosave.h"
 #include "model/gamesetfile.h"
 #include "util/rounding.h"
 #include "util/textrules.h"
@@ -114,7 +115,9 @@ FileError GameSetDocument::open(const QString& path) {
 
 FileError GameSetDocument::save(const QString& path) {
     // The writer stores trimmed values back, as the saved file holds them.
-    const FileError error = SaveFile(m_game, path);
+    // Where the set can only be rewritten in place, its old bytes are kept
+    // with the recovery copies first.
+    const FileError error = SaveFile(m_game, path, DefaultRecoveryFolder());
     if (error.failed())
         return error;
     m_fileName = path;

@@ -92,9 +92,10 @@ bool frmEditor::SaveGameSetTo(const QString& path) {
         return true;
     }
     if (error.number == ErrorNumber::PathFileAccess) {
-        m_services.showMessage(SaveAccessErrorText() + QStringLiteral("\r\n\r\nFile: ") + path,
-                               MessageButtons::Ok, MessageIcon::Exclamation,
-                               QStringLiteral("Quizmora"));
+        m_services.showMessage(
+            SaveAccessErrorText() + QStringLiteral("\r\n\r\nFile: ") + path +
+                (error.reason.isEmpty() ? QString() : QStringLiteral("\r\n") + error.reason),
+            MessageButtons::Ok, MessageIcon::Exclamation, QStringLiteral("Quizmora"));
     } else {
         ShowOkMessage(ErrorReportText(ReportStyle::Colon, error, objectName(),
                                       QStringLiteral("Procedure: SaveFile"),
@@ -327,7 +328,8 @@ void frmEditor::mnuFileRevision_Click() {
 // ---- recovery after a crash
 
 void frmEditor::OfferRecovery(Autosave& autosave) {
-    connect(&autosave, &Autosave::failed, this, &frmEditor::ShowOkMessage);
+    connect(&autosave, &Autosave::problemChanged, this, &frmEditor::ShowRecoveryProblem);
+    ShowRecoveryProblem(autosave.problem());
     const QList<RecoveryCopy> copies = autosave.claimAbandonedCopies();
     bool recovered = false;
     for (const RecoveryCopy& copy : copies) {

@@ -94,6 +94,8 @@ public:
     void ShowTextWarnings();
     // Before a save that would change the author's text: true to write.
     bool ConfirmTextLoss();
+    // Why unsaved changes cannot be kept for recovery; "" hides the notice.
+    void ShowRecoveryProblem(const QString& problem);
 
     // ---- question editing (questionediting.cpp)
     void FitQuestionPreview();
@@ -250,7 +252,8 @@ public:
     std::array<QLineEdit*, 4> txtEditAnswer{};
     std::array<std::array<ClickableLabel*, 5>, 6> lblCat{}; // [category-1][question-1]
     QLabel* lblNameWarning = nullptr;                       // under the category name box
-    QLabel* lblTextWarning = nullptr; // beside the question, answer and choice boxes
+    QLabel* lblTextWarning = nullptr;     // beside the question, answer and choice boxes
+    QLabel* lblRecoveryProblem = nullptr; // why unsaved changes are not kept for recovery
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -43,6 +43,8 @@ void frmEditor::SetUpTextWarnings() {
         WarningLabel(m_ui.centralwidget, QStringLiteral("lblNameWarning"), {20, 166, 222, 42});
     lblTextWarning =
         WarningLabel(m_ui.centralwidget, QStringLiteral("lblTextWarning"), {450, 616, 560, 36});
+    lblRecoveryProblem =
+        WarningLabel(m_ui.centralwidget, QStringLiteral("lblRecoveryProblem"), {20, 616, 420, 60});
     QList<QLineEdit*> boxes{m_ui.txtCategoryName, m_ui.txtEnterQuestion, m_ui.txtAnswer};
     for (QLineEdit* box : txtEditAnswer)
         boxes << box;
@@ -105,4 +107,10 @@ bool frmEditor::ConfirmTextLoss() {
                          QStringLiteral("\r\n\r\nSave anyway?");
     return m_services.showMessage(text, MessageButtons::SaveAnywayCancel, MessageIcon::Exclamation,
                                   QString()) == MessageAnswer::SaveAnyway;
+}
+
+void frmEditor::ShowRecoveryProblem(const QString& problem) {
+    // Stays until a later copy is written: the author knows a crash would
+    // lose the changes made since.
+    ShowWarning(lblRecoveryProblem, problem.isEmpty() ? QStringList() : QStringList{problem});
 }

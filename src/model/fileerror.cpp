@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 #include <map>
 
 namespace {
@@ -20,7 +22,7 @@ FileError FileError::of(int number) {
         {ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture")},
     };
     const auto found = descriptions.find(number);
-    return {number, found == descriptions.end() ? QString() : found->second};
+    return {number, found == descriptions.end() ? QString() : found->second, QString()};
 }
 
 QString ErrorReportText(ReportStyle style, const FileError& error, const QString& location,
@@ -36,6 +38,8 @@ QString ErrorReportText(ReportStyle style, const FileError& error, const QString
           << QStringLiteral("Description: ") + error.description
           << QStringLiteral("Location: ") + location << procedureLine;
     lines << trailingLines;
+    if (!error.reason.isEmpty())
+        lines << error.reason;
     return lines.join(LineEnd);
 }
 
@@ -53,8 +57,36 @@ FileError OpenForReading(QFile& file) {
     const QFileInfo info(file.fileName());
     if (file.fileName().isEmpty() || !info.exists())
         return FileError::of(ErrorNumber::FileNotFound);
+    FileError error = FileError::of(ErrorNumber::PathFileAccess);
     // Only regular files: a device or a pipe (/dev/zero, say) may never end.
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        return FileError::of(ErrorNumber::PathFileAccess);
-    return FileError::ok();
+    if (info.isDir()) {
+        error.reason = QStringLiteral("It is a folder.");
+    } else if (!info.isFile()) {
+        error.reason = QStringLiteral("It is a device or a pipe, not a file.");
+    } else if (!file.open(QIODevice::ReadOnly)) {
+        error.reason = file.errorString();
+    } else {
+        return FileError::ok();
+    }
+    return error;
+}
+
+FileError ErrorOfDevice(const QFileDevice& file) {
+    if (file.error() == QFileDevice::NoError)
+        return FileError::ok();
+    // Qt tells a full disk apart only as a resource error, and a file over
+    // the size limit only by its message: the system's text for EFBIG.
+    const QString message = file.errorString();
+    const auto is = [&message](int number) {
+        return message == QString::fromLocal8Bit(std::strerror(number));
+    };
+    FileError error;
+    if (file.error() == QFileDevice::ResourceError || is(ENOSPC) || is(EFBIG) || is(EDQUOT))
+        error = FileError::of(ErrorNumber::DiskFull);
+    else if (is(EIO))
+        error = FileError::of(ErrorNumber::DeviceIo);
+    else
+        error = FileError::of(ErrorNumber::PathFileAccess);
+    error.reason = message;
+    return error;
 }

@@ -1,4 +1,5 @@
 #include "model/gamesetfile.h"
+#include "model/safewrite.h"
 
 #include "util/linereader.h"
 #include "util/rounding.h"
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
 #include <cerrno>
@@ -160,45 +160,6 @@ template <int Width> void ReadInto(LineReader& reader, FixedText<Width>& target)
     QString line;
     if (reader.readLine(line))
         target.set(line);
-}
-
-FileError ErrorOf(const QFileDevice& file) {
-    // Qt reports a full disk as a resource error but a file over the size
-    // limit only through its message, which is the system's text for EFBIG.
-    const QString message = file.errorString();
-    const bool full = file.error() == QFileDevice::ResourceError ||
-                      message == QString::fromLocal8Bit(std::strerror(EFBIG)) ||
-                      message == QString::fromLocal8Bit(std::strerror(ENOSPC));
-    if (file.error() == QFileDevice::NoError)
-        return FileError::ok();
-    if (full)
-        return FileError::of(ErrorNumber::DiskFull);
-    return FileError::of(ErrorNumber::PathFileAccess);
-}
-
-// Game-set files are a few kilobytes; a larger target is not a game set
-// worth keeping in memory for a rewrite in place.
-constexpr qint64 LargestRewrittenFile = 16 * 1024 * 1024;
-
-// Writes over the existing file at `path` without a temporary file, for a
-// folder where no new file can be created. That costs the atomic replace:
-// the old contents are overwritten where they are. QSaveFile's own direct
-// write fallback would leave them half written when the write fails; here
-// they are kept in memory and written back instead.
-FileError RewriteInPlace(GameSet& game, const QString& path) {
-    QFile file(path);
-    if (QFileInfo(path).size() > LargestRewrittenFile ||
-        !file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return FileError::of(ErrorNumber::PathFileAccess);
-    const QByteArray previous = file.readAll();
-    if (file.error() != QFileDevice::NoError || !file.seek(0))
-        return FileError::of(ErrorNumber::PathFileAccess);
-    FileError written = WriteGameSet(game, file);
-    if (!written.failed() && !file.resize(file.pos()))
-        written = FileError::of(ErrorNumber::PathFileAccess);
-    if (written.failed() && file.seek(0) && file.write(previous) == previous.size())
-        file.resize(previous.size());
-    return written;
 }
 
 } // namespace
@@ -565,7 +526,8 @@ FileError WriteGameSet(GameSet& game, QIODevice& device) {
         return {ErrorNumber::InvalidArgument,
                 QStringLiteral("A line break in %1 would shift every following line of the "
                                "file; nothing was written")
-                    .arg(lineBreak)};
+                    .arg(lineBreak),
+                QString()};
     const QByteArray bytes = WriteGameSet(game);
     qint64 written = 0;
     // A short write is retried so that the failing call reports the reason.
@@ -580,39 +542,16 @@ FileError WriteGameSet(GameSet& game, QIODevice& device) {
     if (written == bytes.size() && (!file || file->flush()))
         return FileError::ok();
     if (file) {
-        const FileError error = ErrorOf(*file);
+        const FileError error = ErrorOfDevice(*file);
         if (error.failed())
             return error;
     }
     return FileError::of(ErrorNumber::PathFileAccess);
 }
 
-FileError SaveFile(GameSet& game, const QString& path) {
-    const QFileInfo target(path);
-    if (path.isEmpty() || target.isDir())
-        return FileError::of(ErrorNumber::PathFileAccess);
-    const QFileInfo folder(target.absolutePath());
-    if (!folder.exists())
-        return FileError::of(ErrorNumber::PathNotFound);
-    if (!folder.isDir())
-        return FileError::of(ErrorNumber::PathFileAccess);
-
-    QSaveFile file(path);
-    // Unbuffered, so a failing write is seen (with its reason) before commit()
-    // replaces the old file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        // No temporary file beside the target (a full or locked-down folder)
-        // while the target itself can still be written.
-        if (target.isFile() && target.isWritable())
-            return RewriteInPlace(game, path);
-        return ErrorOf(file).failed() ? ErrorOf(file) : FileError::of(ErrorNumber::PathFileAccess);
-    }
-    const FileError written = WriteGameSet(game, file);
-    if (written.failed()) {
-        file.cancelWriting();
-        return written;
-    }
-    if (!file.commit())
-        return ErrorOf(file).failed() ? ErrorOf(file) : FileError::of(ErrorNumber::PathFileAccess);
-    return FileError::ok();
+FileError SaveFile(GameSet& game, const QString& path, const QString& keepFolder) {
+    SafeWriteOptions options;
+    options.keepFolder = keepFolder;
+    return SafeWriteFile(
+        path, [&game](QFile& file, const QString&) { return WriteGameSet(game, file); }, options);
 }

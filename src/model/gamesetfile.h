@@ -54,9 +54,10 @@ FileError WriteGameSet(GameSet& game, QIODevice& device);
 // Writes the game set to `path` through a temporary file that replaces the
 // old one only when everything was written, so a failed save never damages
 // the previous file. Where no temporary file can be created but the file
-// itself can be written, it is rewritten in place, and its previous contents
-// are written back when that fails. The caller clears DataChanged on success.
-FileError SaveFile(GameSet& game, const QString& path);
+// itself can be written, it is rewritten in place once its previous contents
+// are kept in `keepFolder` (never, when that is ""). The caller clears
+// DataChanged on success.
+FileError SaveFile(GameSet& game, const QString& path, const QString& keepFolder = QString());
 
 // Type line of a text question ("T#face#size#bold#italic#colour#" and its
 // shorter forms) from a record's font fields.

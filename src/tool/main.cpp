@@ -41,6 +41,8 @@ int ReportFailure(QTextStream& err, const char* action, const QString& path,
                   const FileError& error) {
     err << "quizmora-tool: cannot " << action << ' ' << path << ": error " << error.number << ", "
         << error.description << '\n';
+    if (!error.reason.isEmpty())
+        err << error.reason << '\n';
     return 1;
 }
 

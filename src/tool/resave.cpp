@@ -1,3 +1,4 @@
+#include "document/autosave.h"
 #include "model/gamesetfile.h"
 #include "tool/commands.h"
 
@@ -15,7 +16,9 @@ int Resave(const QString& in, const QString& out, QTextStream& err) {
     const FileError opened = OpenFile(game, in);
     if (opened.failed())
         return ReportFailure(err, "read", in, opened);
-    const FileError saved = SaveFile(game, out);
+    // Where the set can only be rewritten in place, its old bytes are kept
+    // with the editor's recovery copies first.
+    const FileError saved = SaveFile(game, out, DefaultRecoveryFolder());
     return saved.failed() ? ReportFailure(err, "write", out, saved) : 0;
 }
 
