@@ -168,8 +168,6 @@ private slots:
         const QString set = folder.filePath("pub.quiz.txt");
         QVERIFY(QFile::copy(QZ_SOURCE_DIR "/examples/world-tour.txt", set));
         QVERIFY(!d.document.open(set).failed());
-        if (error)
-            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         const QString file = Data<QString>("file");
         d.print(file.isEmpty() ? file : folder.filePath(file),
                 PrinterChoice{Data<bool>("cancelled"), Data<int>("copies")});
@@ -184,8 +182,11 @@ private slots:
         QCOMPARE(d.services.messageTexts(),
                  error ? QStringList{"An untrapped error has occurred. Please make a \r\n"
                                      "note of the following information.\r\n\r\n"
-                                     "Error Number: 482\r\nDescription: Printer error\r\n"
-                                     "Location: frmEditorPrintOptions\r\nProcedure: mnuFilePrint"}
+                                     "Error Number: 76\r\nDescription: Path not found\r\n"
+                                     "Location: frmEditorPrintOptions\r\nProcedure: mnuFilePrint"
+                                     "\r\nThe folder " +
+                                     QDir::toNativeSeparators(folder.filePath("no/such/folder")) +
+                                     " does not exist."}
                  : written.isEmpty()
                      ? QStringList()
                      : QStringList{"The listing was saved to:\r\n" + shown.join("\r\n")});

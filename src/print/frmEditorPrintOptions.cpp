@@ -69,10 +69,14 @@ void frmEditorPrintOptions::btnPrint_Click() {
     FileError error;
     QStringList written;
     for (int copy = 1; copy <= choice.copies && !error.failed(); ++copy) {
-        if (!outputFile.isEmpty())
-            m_printer->setOutputFileName(CopyFileName(outputFile, copy));
-        error = PrintLines(*m_printer, lines);
-        if (!error.failed() && !outputFile.isEmpty())
+        if (outputFile.isEmpty()) {
+            error = PrintLines(*m_printer, lines);
+            continue;
+        }
+        // A file is written whole or not at all, and never over the set itself.
+        error = PrintLinesToPdf(*m_printer, lines, CopyFileName(outputFile, copy),
+                                m_document.fileName());
+        if (!error.failed())
             written << QDir::toNativeSeparators(m_printer->outputFileName());
     }
     m_printer->setOutputFileName(outputFile);

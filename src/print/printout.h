@@ -11,5 +11,12 @@ class QPrinter;
 // is full, no wrapping. Ending the document sends it to the printer.
 FileError PrintLines(QPrinter& printer, const QStringList& lines);
 
+// Prints `lines` into the PDF file `path` through the program's safe write:
+// rendered into a new file beside it, which replaces `path` only once it is
+// whole (it ends with "%%EOF"); a failure leaves the old file. `input` is the
+// set the listing was made of, which is never written over.
+FileError PrintLinesToPdf(QPrinter& printer, const QStringList& lines, const QString& path,
+                          const QString& input);
+
 // The number of lines PrintLines puts on one page of `printer`.
 int LinesPerPage(QPrinter& printer);

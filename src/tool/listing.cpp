@@ -105,8 +105,6 @@ int runListing(const QStringList& args, QTextStream& out, QTextStream& err) {
         return 1;
     }
     QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-    const FileError printed = PrintLines(printer, lines);
+    const FileError printed = PrintLinesToPdf(printer, lines, pdf, file);
     return printed.failed() ? ReportFailure(err, "print to", pdf, printed) : 0;
 }
