@@ -123,25 +123,30 @@ private slots:
         QVERIFY(Autosave(bystander, folder).claimAbandonedCopies().isEmpty());
         kill(static_cast<pid_t>(child.processId()), SIGKILL);
         QVERIFY(child.waitForFinished(10000));
-        QFile damaged(QDir(folder).filePath(u"recovery-1.json"_s)); // older, and left as it is
+        QFile damaged(QDir(folder).filePath(u"recovery-1.json"_s)); // older, and put aside
         QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("{") == 1 && damaged.flush());
         QVERIFY(damaged.setFileTime(QDateTime(QDate(2020, 1, 1), QTime(0, 0)),
                                     QFileDevice::FileModificationTime));
         damaged.close();
+        // A copy that never ends is not read at all.
+        QVERIFY(QFile::link(u"/dev/zero"_s, QDir(folder).filePath(u"recovery-0.json"_s)));
 
         EditorHarness editor({{u"EditCurrentGame"_s, u"1"_s}, {u"Game"_s, board}});
+        editor.services.setNextAnswer(MessageAnswer::Discard);
+        editor.services.setNextAnswer(MessageAnswer::Discard);
         editor.services.setNextAnswer(MessageAnswer::Recover);
         const auto autosave = StartRecovery(*editor.window, editor.document, folder);
-        QVERIFY(
-            Said(editor, u"could not be read; it was left as it is:\r\n"_s + damaged.fileName()));
+        QVERIFY(Said(editor, u"A recovery copy could not be read:\r\n"_s + damaged.fileName()));
+        QCOMPARE(QDir(folder + u"/damaged"_s)
+                     .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 (QStringList{u"recovery-0.json"_s, u"recovery-1.json"_s}));
         QVERIFY(Said(editor, u"Recover unsaved changes to board.txt from "_s));
         QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), answer);
         GameSet opened = ReadGameSet(onDisk); // the set as the child had it
         opened.question(1, 1).Answers[0].set(answer);
         QCOMPARE(FileLines(editor.savedBytes()), FileLines(WriteGameSet(opened)));
         QVERIFY(editor.document.isModified() && editor.document.fileName() == board);
-        QCOMPARE(copies(),
-                 (QStringList{u"recovery-1.json"_s, QFileInfo(autosave->copyPath()).fileName()}));
+        QCOMPARE(copies(), QStringList{QFileInfo(autosave->copyPath()).fileName()});
 
         // Save asks before writing over the file the set came from.
         editor.services.setNextAnswer(MessageAnswer::SaveAnyway);
@@ -152,7 +157,7 @@ private slots:
         // Leaving without saving, on purpose, leaves no copy.
         editor.services.setNextAnswer(MessageAnswer::No);
         editor.click(u"mnuFileExit"_s);
-        QTRY_COMPARE(copies(), QStringList{u"recovery-1.json"_s});
+        QTRY_COMPARE(copies(), QStringList());
     }
 
     // Discard deletes an abandoned copy; closing the question keeps it for a later start.

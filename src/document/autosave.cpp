@@ -268,15 +268,57 @@ QList<RecoveryCopy> Autosave::claimAbandonedCopies() {
 void Autosave::discardCopy(const RecoveryCopy& copy) {
     // After this editor's own copy of a recovered set is on disk.
     m_writer.waitForDone();
-    const QDir damaged(QDir(m_folder).filePath(QStringLiteral("damaged")));
-    QDir().mkpath(damaged.path());
-    const QString target = damaged.filePath(QFileInfo(copy.path).fileName());
-    QFile::remove(target);
-    if (!QFile::rename(copy.path, target))
-        QFile::remove(copy.path);
+    moveAside(copy.path);
+    m_claimed.erase(copy.path);
+}
+
+void Autosave::removeRecoveredCopy(const RecoveryCopy& copy) {
+    // After this editor's own copy of the recovered set is on disk.
+    m_writer.waitForDone();
+    QFile::remove(copy.path);
     m_claimed.erase(copy.path);
 }
 
 void Autosave::releaseCopy(const RecoveryCopy& copy) {
     m_claimed.erase(copy.path);
+}
+
+void Autosave::moveAside(const QString& path) {
+    const QDir damaged(QDir(m_folder).filePath(QStringLiteral("damaged")));
+    QDir().mkpath(damaged.path());
+    const QString target = damaged.filePath(QFileInfo(path).fileName());
+    QFile::remove(target);
+    if (!QFile::rename(path, target))
+        QFile::remove(path);
+}
+
+QList<KeptVersion> Autosave::keptVersions() const {
+    const QFileInfoList files = QDir(m_folder).entryInfoList(
+        {QStringLiteral("previous-*")}, QDir::Files | QDir::System, QDir::Time | QDir::Reversed);
+    QList<KeptVersion> versions;
+    for (const QFileInfo& file : files) {
+        const QString path = file.absoluteFilePath();
+        QFile sidecar(path + QStringLiteral(".path"));
+        if (path.endsWith(QStringLiteral(".path")) || !sidecar.open(QIODevice::ReadOnly))
+            continue;
+        versions.append({path, QString::fromUtf8(sidecar.read(64 * 1024))});
+    }
+    return versions;
+}
+
+FileError Autosave::restoreKeptVersion(const KeptVersion& version) {
+    QFile kept(version.path);
+    if (!kept.open(QIODevice::ReadOnly))
+        return ErrorOfDevice(kept);
+    const FileError error = SafeWriteBytes(version.originalPath, kept.readAll());
+    if (!error.failed()) {
+        QFile::remove(version.path);
+        QFile::remove(version.path + QStringLiteral(".path"));
+    }
+    return error;
+}
+
+void Autosave::discardKeptVersion(const KeptVersion& version) {
+    moveAside(version.path);
+    moveAside(version.path + QStringLiteral(".path"));
 }

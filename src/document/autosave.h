@@ -20,6 +20,13 @@ struct RecoveryCopy {
     QDateTime savedAt;        // when the copy was written (UTC)
 };
 
+// The previous version of a set kept while it was rewritten in place, left
+// behind when the program ended before the rewrite was done.
+struct KeptVersion {
+    QString path;
+    QString originalPath; // the set it was kept for
+};
+
 // Keeps the document's unsaved changes in a recovery copy of this editor's
 // own in `folder`, so a crash loses at most the last few seconds of work, and
 // finds the copies of editors that are no longer running. Each editor holds a
@@ -53,6 +60,9 @@ public:
     // Moves a claimed copy into the folder's "damaged" folder, where it is
     // never offered again (and can still be looked at).
     void discardCopy(const RecoveryCopy& copy);
+    // Deletes a claimed copy that was recovered: its changes live on in this
+    // editor's own copy.
+    void removeRecoveredCopy(const RecoveryCopy& copy);
     // Gives a claimed copy up, keeping it for a later start.
     void releaseCopy(const RecoveryCopy& copy);
 
@@ -60,6 +70,14 @@ public:
     static QByteArray EncodeCopy(const GameSet& game, const QString& originalFileName,
                                  const QDateTime& savedAt);
     static RecoveryCopy DecodeCopy(const QByteArray& bytes);
+
+    // Previous versions of sets kept before a rewrite in place that never
+    // finished, oldest first.
+    QList<KeptVersion> keptVersions() const;
+    // Writes a kept version back over its set, then drops it.
+    FileError restoreKeptVersion(const KeptVersion& version);
+    // Moves a kept version into the "damaged" folder.
+    void discardKeptVersion(const KeptVersion& version);
 
     // What keeps unsaved changes from being kept ("" when nothing does):
     // the lock or the last copy that could not be written.
@@ -77,6 +95,9 @@ signals:
 private:
     void schedule();
     void drop();
+    // Moves a file of the folder into its "damaged" folder, where it is
+    // never offered again.
+    void moveAside(const QString& path);
 
     GameSetDocument& m_document;
     QString m_folder;

@@ -330,6 +330,25 @@ void frmEditor::mnuFileRevision_Click() {
 void frmEditor::OfferRecovery(Autosave& autosave) {
     connect(&autosave, &Autosave::problemChanged, this, &frmEditor::ShowRecoveryProblem);
     ShowRecoveryProblem(autosave.problem());
+    // A save that ended while rewriting a set in place comes first: the set
+    // itself may be broken.
+    for (const KeptVersion& version : autosave.keptVersions()) {
+        const MessageAnswer answer = m_services.showMessage(
+            QStringLiteral("Restore the previous version of %1?\r\nThe editor ended while "
+                           "saving %2; the version before that save was kept.")
+                .arg(FileNameOfPath(version.originalPath),
+                     QDir::toNativeSeparators(version.originalPath)),
+            MessageButtons::RecoverDiscard, MessageIcon::Question, QString());
+        if (answer == MessageAnswer::Discard) {
+            autosave.discardKeptVersion(version);
+        } else if (answer == MessageAnswer::Recover) {
+            const FileError error = autosave.restoreKeptVersion(version);
+            if (error.failed())
+                ShowOkMessage(ErrorReportText(
+                    ReportStyle::Colon, error, objectName(), QStringLiteral("Procedure: SaveFile"),
+                    {QStringLiteral("Filename: ") + version.originalPath}));
+        }
+    }
     const QList<RecoveryCopy> copies = autosave.claimAbandonedCopies();
     bool recovered = false;
     for (const RecoveryCopy& copy : copies) {
@@ -339,10 +358,17 @@ void frmEditor::OfferRecovery(Autosave& autosave) {
             continue;
         }
         if (!copy.readable) {
-            ShowOkMessage(QStringLiteral("A recovery copy could not be read; it was left as it "
-                                         "is:\r\n") +
-                          QDir::toNativeSeparators(copy.path));
-            autosave.releaseCopy(copy);
+            // Discard puts it aside for good; Keep offers it again next time.
+            if (m_services.showMessage(
+                    QStringLiteral("A recovery copy could not be read:\r\n%1\r\n\r\nDiscard "
+                                   "moves it to the \"damaged\" folder beside it, where it is "
+                                   "not offered again.")
+                        .arg(QDir::toNativeSeparators(copy.path)),
+                    MessageButtons::DiscardKeep, MessageIcon::Exclamation,
+                    QString()) == MessageAnswer::Discard)
+                autosave.discardCopy(copy);
+            else
+                autosave.releaseCopy(copy);
             continue;
         }
         const QString name = copy.originalFileName.isEmpty()
@@ -369,7 +395,7 @@ void frmEditor::OfferRecovery(Autosave& autosave) {
         ShowCaption();
         // This editor's own copy is on disk before the old one goes.
         autosave.writeNow();
-        autosave.discardCopy(copy);
+        autosave.removeRecoveredCopy(copy);
         recovered = true;
     }
 }

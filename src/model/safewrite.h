@@ -44,6 +44,6 @@ FileError CheckWriteTarget(const QString& path);
 FileError ErrorFromErrno(int number);
 
 // Copies of old files kept before a rewrite in place are named so:
-// ".previous-<name>" in the keep folder, with the original path in a
-// sidecar "<copy>.path".
+// "previous-<hash of the path>-<name>" in the keep folder, with the original
+// path in a sidecar "<copy>.path".
 QString KeptCopyName(const QString& path);

@@ -148,6 +148,13 @@ MessageAnswer QtServices::showMessage(const QString& text, MessageButtons button
             return MessageAnswer::Recover;
         return box.clickedButton() == discard ? MessageAnswer::Discard : MessageAnswer::Cancel;
     }
+    case MessageButtons::DiscardKeep: {
+        QPushButton* discard =
+            box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+        box.setDefaultButton(box.addButton(QStringLiteral("Keep"), QMessageBox::RejectRole));
+        box.exec();
+        return box.clickedButton() == discard ? MessageAnswer::Discard : MessageAnswer::Cancel;
+    }
     }
     switch (box.exec()) {
     case QMessageBox::Yes:

@@ -14,8 +14,9 @@ class QWidget;
 // through Services, so tests can answer dialogs and fix the random draws.
 
 // SaveAnywayCancel answers SaveAnyway or Cancel; RecoverDiscard answers
-// Recover or Discard, and Cancel when closed without a choice.
-enum class MessageButtons { Ok, YesNo, YesNoCancel, SaveAnywayCancel, RecoverDiscard };
+// Recover or Discard, and Cancel when closed without a choice; DiscardKeep
+// answers Discard, or Cancel to keep.
+enum class MessageButtons { Ok, YesNo, YesNoCancel, SaveAnywayCancel, RecoverDiscard, DiscardKeep };
 enum class MessageIcon { None, Exclamation, Information, Critical, Question };
 enum class MessageAnswer { Ok, Yes, No, Cancel, SaveAnyway, Recover, Discard };
 
