@@ -14,10 +14,18 @@ class QWidget;
 // through Services, so tests can answer dialogs and fix the random draws.
 
 // SaveAnywayCancel answers SaveAnyway or Cancel; RecoverDiscard answers
-// Recover or Discard, and Cancel when closed without a choice.
-enum class MessageButtons { Ok, YesNo, YesNoCancel, SaveAnywayCancel, RecoverDiscard };
+// Recover or Discard, and Cancel when closed without a choice;
+// ImportAnywayCancel answers ImportAnyway or Cancel.
+enum class MessageButtons {
+    Ok,
+    YesNo,
+    YesNoCancel,
+    SaveAnywayCancel,
+    RecoverDiscard,
+    ImportAnywayCancel
+};
 enum class MessageIcon { None, Exclamation, Information, Critical, Question };
-enum class MessageAnswer { Ok, Yes, No, Cancel, SaveAnyway, Recover, Discard };
+enum class MessageAnswer { Ok, Yes, No, Cancel, SaveAnyway, Recover, Discard, ImportAnyway };
 
 struct FontChoice {
     QString faceName;
