@@ -26,7 +26,7 @@ int runImport(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (imported.error.failed()) {
         const QString where =
             imported.errorLine > 0
-                ? QStringLiteral("%1, line %2").arg(args.at(0)).arg(imported.errorLine)
+                ? QStringLiteral("%1, row %2").arg(args.at(0)).arg(imported.errorLine)
                 : args.at(0);
         return ReportFailure(err, "import", where, imported.error);
     }
