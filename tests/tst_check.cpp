@@ -23,6 +23,7 @@ GameSet CleanBoard() {
 QString Travelled(QString text) {
     for (const char separator : {'\t', '\r', '\n'})
         text.replace(QLatin1Char(separator), QLatin1Char(' '));
+    text.removeIf([](QChar character) { return character.category() == QChar::Other_Control; });
     return TrimSpaces(text);
 }
 
