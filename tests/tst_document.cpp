@@ -198,41 +198,6 @@ private slots:
         QCOMPARE(FileLines(Saved(document)).at(128), u"V"_s);
     }
 
-    // An import is one step: Undo brings back the set, its file and its
-    // modified state, and hands the view back what it kept for that set.
-    void importIsOneStep_data() {
-        Columns<bool>("changedBefore");
-        AddRow("from a saved file", false);
-        AddRow("over unsaved changes", true);
-    }
-    void importIsOneStep() {
-        GameSetDocument document;
-        QVERIFY(!document.open(Example).failed());
-        if (Data<bool>("changedBefore"))
-            document.setAnswer(First, u"changed"_s);
-        const GameSet before = document.game();
-        const bool wasModified = document.isModified();
-        QStringList views; // what the view got back, on each undo and redo
-        connect(&document, &GameSetDocument::wholeSetSwapped, [&views](QVariant& state) {
-            views << state.toString();
-            state = u"view %1"_s.arg(views.size());
-        });
-        GameSet imported = before;
-        imported.CategoryNames[0].set(u"IMPORTED"_s);
-        document.replaceUndoably(imported, u"Import"_s, u"view before"_s);
-        QVERIFY(document.isModified() && document.fileName().isEmpty());
-        QCOMPARE(document.undoStack().undoText(), u"Import"_s);
-        document.undoStack().undo();
-        QVERIFY(document.game().CategoryNames == before.CategoryNames &&
-                document.game().question(1, 1) == before.question(1, 1));
-        QCOMPARE(document.fileName(), Example);
-        QCOMPARE(document.isModified(), wasModified);
-        document.undoStack().redo();
-        QCOMPARE(document.game().CategoryNames[0].trimmed(), u"IMPORTED"_s);
-        QVERIFY(document.isModified() && document.fileName().isEmpty());
-        QCOMPARE(views, (QStringList{u"view before"_s, u"view 1"_s}));
-    }
-
     // Save's two random Daily Doubles, drawn half to even over the board.
     // Draws that keep hitting the first square give up; with one there, none is added.
     void dailyDoublesOnlyWhenNone() {

@@ -98,6 +98,11 @@ private slots:
         QCOMPARE(run.exitCode, CheckFindingsStatus);
         QCOMPARE(run.out.join('\n').count(u"Category 1, question 1, in the question: "_s + Omega),
                  int(unstorable));
+        QVERIFY(QFile::exists(folder.filePath(u"out.txt"_s)));
+        // Undo Import brings back the board and its unsaved change.
+        editor.action(u"mnuEditUndo"_s)->trigger();
+        QVERIFY(editor.record(1).Answers[0].trimmed() == u"typed"_s &&
+                editor.document.isModified());
     }
 
     void unsavedChangesSurviveACrash() {

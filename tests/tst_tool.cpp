@@ -105,19 +105,6 @@ private slots:
         QVERIFY(QDir(dir.filePath("FOLDER")).isEmpty());
     }
 
-    // import prints what does not fit the board, as check prints, and writes the set all the same.
-    void importFindings() {
-        QTemporaryDir dir;
-        const QString tsv = WriteFile(dir, "short.tsv", "C\r\n\"Q\r\nA\r\n");
-        const ToolRun run = RunTool({"import", tsv, dir.filePath("set.txt")});
-        QCOMPARE(run.exitCode, 3);
-        QCOMPARE(run.out, (QStringList{"3 rows, 68 expected",
-                                       "row 2: Category 1, question 1: a quote opens column A but "
-                                       "never closes; it was read as a character"}));
-        QCOMPARE(FileLines(FileContents(dir.filePath("set.txt"))).mid(0, 3),
-                 (QStringList{"C", "\"Q", "A^^^^"}));
-    }
-
     void listingOptions_data() {
         Columns<QStringList, int, int>("options", "mode", "multiplier");
         using L = QStringList;

@@ -56,7 +56,8 @@ private slots:
         undo->trigger();
         QCOMPARE(editor.categoryCaptions(), names);
         QCOMPARE(editor.window->windowTitle(), caption);
-        QVERIFY(!editor.document.isModified());
+        QVERIFY(!editor.document.isModified() &&
+                editor.document.fileName().endsWith(u"tour.txt"_s));
         editor.action(u"mnuEditRedo"_s)->trigger();
         QCOMPARE(editor.categoryCaptions().first(), u"SHORT"_s);
         QCOMPARE(editor.window->windowTitle(), u"Quizmora Editor - untitled"_s);
