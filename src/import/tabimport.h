@@ -32,9 +32,11 @@ QString UpperCaseName(const QString& name);
 // given) receives the number of the row it stopped at, counted from 1; else 0.
 FileError ImportTabDelimited(GameSet& game, QByteArrayView data, int* errorLine = nullptr);
 
-// The same, reading from a device open for reading. Reads no further than the
-// 68th line and keeps only what can reach the game set, so any input size
-// reads in bounded memory.
+// The same, reading from a device open for reading. The encoding and where
+// quotes close are decided over the whole input before the rows are read, so
+// the device is read up to three times; only what can reach the game set is
+// kept, so any input size reads in bounded memory. A device that cannot seek
+// (a pipe) is read into memory first.
 FileError ImportTabDelimited(GameSet& game, QIODevice& device, int* errorLine = nullptr);
 
 // The same from the file at `path`: 53 "File not found" when it does not
