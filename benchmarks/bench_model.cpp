@@ -68,6 +68,26 @@ void BM_ImportTabDelimited(benchmark::State& state) {
 }
 BENCHMARK(BM_ImportTabDelimited)->Unit(benchmark::kMicrosecond);
 
+// A board as Calc writes it with quotes on: every cell quoted, with doubled
+// quotes and a line break inside, LF line ends; the shape check included.
+void BM_ImportQuotedBoard(benchmark::State& state) {
+    QByteArray bytes;
+    const QByteArray question = "\"Which \"\"city\"\" on the river\nis the capital?\"";
+    for (int row = 1; row <= 68; ++row) {
+        const bool answers =
+            (row <= 66 && (row - 1) % 11 != 0 && (row - 1) % 11 % 2 == 0) || row == 68;
+        bytes += answers ? "\"Paris\"\t\"\"\"A\"\" Rome\"\t\"Paris\"\t\"Oslo\"\t\"Bern\"\n"
+                         : question + "\t\t\t\t\n";
+    }
+    for (auto _ : state) {
+        GameSet game;
+        ResetGameSet(game);
+        benchmark::DoNotOptimize(ImportTabDelimitedChecked(game, QByteArrayView(bytes)));
+    }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(BM_ImportQuotedBoard)->Unit(benchmark::kMicrosecond);
+
 void BM_BuildListing(benchmark::State& state) {
     const GameSet game = ReadGameSet(ExampleGameSetBytes());
     const DollarValues dollars = DollarValuesFor(100);

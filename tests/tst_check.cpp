@@ -23,6 +23,8 @@ GameSet CleanBoard() {
 QString Travelled(QString text) {
     for (const char separator : {'\t', '\r', '\n'})
         text.replace(QLatin1Char(separator), QLatin1Char(' '));
+    // C1 characters stay: they are how the file's undefined Windows-1252 bytes read.
+    text.removeIf([](QChar character) { return character < u' ' || character == u'\x7f'; });
     return TrimSpaces(text);
 }
 

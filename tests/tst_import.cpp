@@ -1,4 +1,6 @@
+#include "import/tabexport.h"
 #include "import/tabimport.h"
+#include "model/textloss.h"
 #include "testdata.h"
 
 #include <QStringEncoder>
@@ -19,6 +21,16 @@ QStringList FullBoard() {
     }
     return lines << u"Final question"_s << u"Final\tFA\tFB\tFC\tFD"_s;
 }
+
+// A board that fits: column A only on name and question rows, five cells on answers rows.
+QStringList FittingBoard() {
+    QStringList lines = FullBoard();
+    for (QString& line : lines)
+        line = line.endsWith("ignored") ? FirstField(line) : line.section('\t', 0, 4);
+    return lines;
+}
+
+const QString Calc = QStringLiteral(QZ_SOURCE_DIR "/tests/data/calc/");
 
 } // namespace
 
@@ -73,8 +85,16 @@ private slots:
         AddRow("answers: fields trimmed", 2, "  Paris  \t  London \t   \tRome",
                "Paris|London||Rome|old");
         AddRow("answers: leading tab kept", 2, "  \tLondon", "|London|old|old|old");
-        AddRow("answers: quotes kept", 2, "\"Paris, France\"\t\"A\"",
-               "\"Paris, France\"|\"A\"|old|old|old");
+        AddRow("answers: quoted cells", 2, "\"Paris, France\"\t\"A\"",
+               "Paris, France|A|old|old|old");
+        AddRow("answers: doubled quotes, text after the closing one", 2,
+               "\"say \"\"hi\"\"\"!\t\"\"\"\"", "say \"hi\"!|\"|old|old|old");
+        AddRow("answers: a quote that never closes", 2, "\"Paris\tB", "\"Paris|B|old|old|old");
+        AddRow("question: quotes inside a cell kept", 1, "5\" floppy \"disk\"",
+               "5\" floppy \"disk\"");
+        AddRow("question: quoted breaks and tabs", 1, "\"a\tb\r\nc\rd\ne\"\tx", "a b c d e");
+        AddRow("question: control characters dropped, C1 kept", 1, "a\u0001b\u007f\u0081c",
+               "ab\u0081c");
         AddRow("answers: cut to 300", 2, QString(400, 'a') + "\tB",
                QString(300, 'a') + "|B|old|old|old");
         AddRow("answers: long leading spaces of a field", 2, "x\t" + QString(500, ' ') + "B",
@@ -108,7 +128,9 @@ private slots:
                QByteArray("abcdefghij\nklmnopqrst\nuvwxyz0123\n"), "ABCDEFGHIJ", "klmnopqrst",
                "uvwxyz0123||||", "");
         AddRow("lone LF inside a line", QByteArray("Cat\r\nWho\nwhat?\r\nA\nB\tC\r\n"), "CAT",
-               "Who\nwhat?", "A\nB|C|||", "");
+               "Who what?", "A B|C|||", "");
+        AddRow("quoted LF line ends", QByteArray("Cat\n\"Who\nwhat?\"\nA\n"), "CAT", "Who what?",
+               "A||||", "");
         const QString text = u"Caf\u00e9 \u20ac\r\nQ\r\nA\tna\u00efve\r\n"_s;
         AddRow("Windows-1252", QByteArray("Caf\xe9 \x80\r\nQ\r\nA\tna\xefve\r\n"), cafe, "Q", naive,
                "");
@@ -117,6 +139,9 @@ private slots:
         AddRow("UTF-8 past the first 64 KiB",
                (text.chopped(2) + QString(70000, u' ') + u"\r\nQ\u00fc"_s).toUtf8(), cafe, "Q",
                naive, u"Q\u00fc"_s);
+        AddRow("UTF-8 until a stray byte past 64 KiB",
+               text.toUtf8() + "Q\r\n" + QByteArray(70000, ' ') + "\xfc",
+               u"CAF\u00c3\u00a9 \u00c2\u201a\u00ac"_s, "Q", u"A|na\u00c3\u00afve|||"_s, "Q");
         AddRow("UTF-16 LE mark",
                QByteArray("\xFF\xFE") + QStringEncoder(QStringConverter::Utf16LE).encode(text),
                cafe, "Q", naive, "");
@@ -132,6 +157,89 @@ private slots:
         QTEST(Joined(game.question(1, 1).Answers), "answers");
         QTEST(game.question(1, 2).QuestionText.trimmed(), "question2");
         QVERIFY(game.CategoryNames[1].isBlank() && game.Final.QuestionText.isBlank());
+    }
+
+    // What does not fit the board, one "row: message" each, in file order.
+    void findings_data() {
+        Columns<QStringList, QStringList>("lines", "findings");
+        using L = QStringList;
+        const auto with = [](int row, const QString& line) {
+            QStringList lines = FittingBoard();
+            lines[row - 1] = line;
+            return lines;
+        };
+        AddRow("a board that fits", FittingBoard(), L{});
+        AddRow("69 rows", FittingBoard() << "", L{"0: 69 rows, 68 expected"});
+        AddRow("3 rows", L{"C", "Q", "A"}, L{"0: 3 rows, 68 expected"});
+        QStringList shifted = FittingBoard();
+        shifted.removeAt(3);
+        AddRow("a row missing", shifted,
+               L{"0: 67 rows, 68 expected",
+                 "4: Category 1, question 2: the question row has text in column B; a row may be "
+                 "missing or extra above it"});
+        AddRow("answers rows with 6 cells", with(5, "A\tB\tC\tD\tE\tF") << "x\t\t\t\t\t\tF",
+               L{"0: 69 rows, 68 expected",
+                 "5: Category 1, question 2: the answers row has 6 cells, five expected; a row "
+                 "may be missing or extra above it"});
+        QStringList choices = with(3, "A\t\t\t\t\tF");
+        choices[67] = "F\tA\tB\tC\tD\tE\t\tG";
+        AddRow("more choices after the first misfit", choices,
+               L{"3: Category 1, question 1: the answers row has 6 cells, five expected; a row "
+                 "may be missing or extra above it",
+                 "68: Final question: 7 choices; only A to D were imported"});
+        AddRow("name too long", with(12, QString(40, 'n')),
+               L{"12: Category 2 name: the name is 8 characters too long (40 characters, 32 fit); "
+                 "the end was cut"});
+        AddRow("question too long, trailing spaces free", with(2, QString(257, 'q') + "   "),
+               L{"2: Category 1, question 1: the question is 1 character too long (257 characters, "
+                 "256 fit); the end was cut"});
+        AddRow("choice too long, quoted", with(68, "F\t\"" + QString(310, 'c') + "\""),
+               L{"68: Final question: the choice A is 10 characters too long (310 characters, 300 "
+                 "fit); the end was cut"});
+        AddRow("a character a set cannot store", with(3, u"\u03a9\tA\tB^C"_s),
+               L{u"3: Category 1, question 1, in the answer: \u03a9 cannot be stored in a game "
+                 u"set; it "
+                 u"would be saved as ?"_s,
+                 "3: Category 1, question 1, in the choice B: " + CaretInAnswerText()});
+        AddRow("a quote that never closes", with(2, "\"Who?"),
+               L{"2: Category 1, question 1: a quote opens column A but never closes; it was "
+                 "read as a character"});
+    }
+    void findings() {
+        const QByteArray bytes = (Data<QStringList>("lines").join("\r\n") + "\r\n").toUtf8();
+        const TabImport imported = ImportTabDelimitedChecked(ResetGame(), bytes);
+        QVERIFY(!imported.error.failed());
+        QStringList findings;
+        for (const Finding& finding : imported.findings)
+            findings << QString::number(finding.line) + ": " + finding.message;
+        QTEST(findings, "findings");
+    }
+
+    // LibreOffice Calc's own exports of board.fods (see the README beside
+    // them): quoted cells, a line break in a cell, "ü" in both encodings.
+    // Both save as the same set, and the set's own export reads back as it.
+    void calcExports_data() {
+        Columns<QString>("file");
+        AddRow("UTF-8", Calc + "board-utf8.csv");
+        AddRow("Windows-1252", Calc + "board-1252.csv");
+    }
+    void calcExports() {
+        const TabImport imported =
+            ImportTabDelimitedChecked(ResetGame(), FileContents(Data<QString>("file")));
+        QVERIFY(!imported.error.failed());
+        QVERIFY(imported.findings.isEmpty());
+        GameSet game = imported.game;
+        const QStringList lines = FileLines(WriteGameSet(game));
+        QCOMPARE(lines.mid(0, 3), (QStringList{"RIVERS", "Which river flows through Vienna?",
+                                               "Danube^\"Blue\" Danube^Rhine^Danube^Elbe"}));
+        QCOMPARE(lines.at(5), u"Who wrote \"Faust\"?"_s);
+        QCOMPARE(lines.mid(21, 3),
+                 (QStringList{u"K\u00dcCHE"_s, u"Was ist ein Gl\u00fchwein?"_s,
+                              u"Hei\u00dfer Wein^Bier^Hei\u00dfer Wein^Saft^Tee"_s}));
+        GameSet again = ImportTabDelimitedChecked(
+                            ResetGame(), ExportTabDelimited(game, TextEncoding::Windows1252).bytes)
+                            .game;
+        QCOMPARE(WriteGameSet(again), WriteGameSet(game));
     }
 
     void overflow_data() {

@@ -55,7 +55,7 @@ private slots:
         // expectedText: name 1|question 1|answer 1, or message lines
         Columns<QByteArray, QString>("bytes", "expectedText");
         AddRow("LF only", Bytes("Caf\xe9\nWho?\nParis\tA\n"), u"CAF\u00C9|Who?|Paris"_s);
-        AddRow("CR LF, LF in a cell", Bytes("Cat\r\nWho\nwhat?\r\nA\r\n"), u"CAT|Who\nwhat?|A"_s);
+        AddRow("CR LF, LF in a cell", Bytes("Cat\r\nWho\nwhat?\r\nA\r\n"), u"CAT|Who what?|A"_s);
         AddRow("UTF-8, no mark", Bytes("Caf\xc3\xa9\nQ \xce\xa9\nA\n"), u"CAF\u00C9|Q \u03A9|A"_s);
         AddRow("not UTF-8", Bytes("\xc3\xa9 \xe9\rQ\rA\r"), u"\u00C3\u00A9 \u00C9|Q|A"_s);
         AddRow("error names file and line", "C\nQ\n" + Bytes(40000, 'a') + "\tB\n",
@@ -71,6 +71,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = bytes.isNull() ? QString() : WriteFile(folder, u"b.csv"_s, bytes);
         editor.services.setNextFileName(path);
+        editor.services.setNextAnswer(MessageAnswer::ImportAnyway); // three rows of 68
         editor.click(u"mnuImportTabDelimited"_s);
         const QString filter = ToQtFileFilter(editor.services.chooserCalls.value(0).filter);
         QVERIFY(filter.endsWith(u"(*.txt);;Spreadsheet text (*.tsv *.tab *.csv);;All files (*)"_s));
@@ -86,18 +87,24 @@ private slots:
         const QuestionRecord& first = editor.record(1);
         QCOMPARE((QStringList{name, first.QuestionText.trimmed(), first.Answers[0].trimmed()}),
                  expected);
-        // A new, unsaved board with a history of its own.
-        QVERIFY(editor.document.isModified() && editor.document.undoStack().count() == 0);
+        // A new, unsaved board, one Undo away from the board it replaced.
+        QVERIFY(editor.document.isModified() && editor.document.undoStack().count() == 2);
         QVERIFY(editor.document.fileName().isEmpty() &&
                 editor.window->windowTitle().endsWith(u"untitled[*]"_s));
 
-        // The tool never writes over its input, and warns once a square.
+        // The tool never writes over its input, and names the square once.
         QCOMPARE(RunTool({u"import"_s, path, folder.filePath(u"./b.csv"_s)}).exitCode, 1);
         QCOMPARE(FileContents(path), bytes);
         const ToolRun run = RunTool({u"import"_s, path, folder.filePath(u"out.txt"_s)});
         const bool unstorable = !FindTextLoss(editor.document.game()).isEmpty();
-        QCOMPARE(run.exitCode, unstorable ? CheckFindingsStatus : 0);
-        QCOMPARE(run.err.count(u"warning: Category 1, question 1: "_s + Omega), int(unstorable));
+        QCOMPARE(run.exitCode, CheckFindingsStatus);
+        QCOMPARE(run.out.join('\n').count(u"Category 1, question 1, in the question: "_s + Omega),
+                 int(unstorable));
+        QVERIFY(QFile::exists(folder.filePath(u"out.txt"_s)));
+        // Undo Import brings back the board and its unsaved change.
+        editor.action(u"mnuEditUndo"_s)->trigger();
+        QVERIFY(editor.record(1).Answers[0].trimmed() == u"typed"_s &&
+                editor.document.isModified());
     }
 
     void unsavedChangesSurviveACrash() {

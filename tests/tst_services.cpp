@@ -51,6 +51,10 @@ private slots:
                Q::NoIcon);
         AddRow("Escape over Save anyway", B::SaveAnywayCancel, I::None, "", "Escape", A::Cancel,
                Q::NoIcon);
+        AddRow("Import Anyway", B::ImportAnywayCancel, I::Exclamation, "", "Import Anyway",
+               A::ImportAnyway, Q::Warning);
+        AddRow("Cancel over Import Anyway", B::ImportAnywayCancel, I::Exclamation, "", "Cancel",
+               A::Cancel, Q::Warning);
         AddRow("Recover", B::RecoverDiscard, I::Question, "", "Recover", A::Recover, Q::Question);
         AddRow("Discard", B::RecoverDiscard, I::Question, "", "Discard", A::Discard, Q::Question);
     }

@@ -367,3 +367,50 @@ void GameSetDocument::ensureDailyDoubles(const std::function<float()>& nextRando
     }
     push(tr("Daily Doubles"), DocumentPart::DailyDouble, changes, {}, false);
 }
+
+// ---- a whole set replaced as one undoable step
+
+namespace {
+
+// Holds the set that is not shown, with its file name and the view's state
+// for it; undo and redo exchange it with the document's.
+class ReplaceSetCommand : public QUndoCommand {
+public:
+    ReplaceSetCommand(GameSetDocument& document, const QString& label, const GameSet& game,
+                      const QVariant& viewState)
+        : QUndoCommand(label), m_document(document), m_game(game), m_viewState(viewState) {}
+
+    void redo() override { swap(); }
+    void undo() override { swap(); }
+
+private:
+    void swap() {
+        m_document.swapWholeSet(m_game, m_fileName, m_viewState, m_applied);
+        m_applied = true;
+    }
+
+    GameSetDocument& m_document;
+    GameSet m_game;
+    QString m_fileName; // an imported set is untitled
+    QVariant m_viewState;
+    bool m_applied = false;
+};
+
+} // namespace
+
+void GameSetDocument::replaceUndoably(const GameSet& game, const QString& label,
+                                      const QVariant& viewState) {
+    m_undoStack.push(new ReplaceSetCommand(*this, label, game, viewState));
+}
+
+void GameSetDocument::swapWholeSet(GameSet& game, QString& fileName, QVariant& viewState,
+                                   bool replaying) {
+    std::swap(m_game, game);
+    std::swap(m_fileName, fileName);
+    // The step's first application leaves the view to the caller.
+    m_replaying = replaying;
+    emit reset();
+    if (replaying)
+        emit wholeSetSwapped(viewState);
+    m_replaying = false;
+}

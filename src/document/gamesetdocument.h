@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QUndoStack>
+#include <QVariant>
 
 #include <functional>
 #include <optional>
@@ -92,11 +93,25 @@ public:
     void apply(const QList<RecordChange>& records, const QList<NameChange>& names,
                DocumentPart part, bool forward, bool replaying);
 
+    // ---- a whole set replaced as one undoable step (Import)
+    // Replaces the set with `game`, untitled, as one step labelled `label`.
+    // Undo brings back the previous set, its file name and, through the
+    // undo stack's clean state, its modified state. `viewState` is what the
+    // view keeps for the set being replaced (its caption, say): it comes back
+    // through wholeSetSwapped when that set does.
+    void replaceUndoably(const GameSet& game, const QString& label, const QVariant& viewState);
+    // Exchanges the set and its file name with the given ones; used by that step.
+    void swapWholeSet(GameSet& game, QString& fileName, QVariant& viewState, bool replaying);
+
 signals:
     void changed(Square square, DocumentPart part);
     // The whole set was replaced (New, Open, Import).
     void reset();
     void modifiedChanged(bool modified);
+    // An undo or redo of replaceUndoably brought another set back, after
+    // reset(): `viewState` holds what the view kept for it, and the view
+    // puts its own state for the set leaving in its place.
+    void wholeSetSwapped(QVariant& viewState);
 
 private:
     // Pushes one step that turns `square`'s record into the result of `edit`.

@@ -58,10 +58,13 @@ void frmEditor::SetUpFileCommands() {
                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     SetShortcut(m_ui.mnuFilePrint, QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
     SetShortcut(m_ui.mnuFileExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
-    // A set that replaces a recovered one has its own file.
+    // A set that replaces a recovered one has its own file; an undone or
+    // redone import brings the name back with its set.
     connect(&m_document, &GameSetDocument::reset, this, [this] {
-        RecoveredFileName.clear();
-        ShowingRecovered = false;
+        if (!m_document.isReplaying()) {
+            RecoveredFileName.clear();
+            ShowingRecovered = false;
+        }
         ShowCaption();
     });
     connect(&m_document, &GameSetDocument::modifiedChanged, this, &QWidget::setWindowModified);

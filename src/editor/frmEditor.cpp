@@ -109,6 +109,7 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     SetUpCheckPanel();
     SetUpExportCommand();
     SetUpSpelling();
+    SetUpImport();
     connect(&m_document, &GameSetDocument::changed, this, &frmEditor::onDocumentChanged);
     // A whole new set (opened, imported, new) repaints the map at once.
     connect(&m_document, &GameSetDocument::reset, this, &frmEditor::PaintDailyDoubleMap);

@@ -3,6 +3,7 @@
 #include "document/gamesetdocument.h"
 #include "model/fileerror.h"
 #include "model/gameset.h"
+#include "model/gamesetcheck.h"
 #include "services/services.h"
 #include "ui_frmEditor.h"
 
@@ -64,6 +65,8 @@ public:
     // ---- import and print (importprint.cpp)
     void mnuImportTabDelimited_Click();
     void mnuFilePrint_Click();
+    // Undo and Redo of an import show the set they bring back, with its caption.
+    void SetUpImport();
 
     // ---- board navigation (navigation.cpp)
     void lblCategory_Click(int index);
@@ -284,6 +287,10 @@ private:
     void StoreCurrentLook(const QString& label, const QString& fontName, bool bold, bool italic,
                           const std::optional<QString>& fontColor);
     void SetEditorInputEnabled(bool enabled);
+    // Import helpers (importprint.cpp).
+    bool ConfirmImportFindings(const QList<Finding>& findings);
+    QVariant ImportViewState() const;
+    void RestoreImportViewState(QVariant& state);
     void SetUpTextWarnings();
     void collectControlArrays();
     void applyDesignFonts();

@@ -35,28 +35,75 @@ void frmEditor::mnuImportTabDelimited_Click() {
     if (path.isEmpty())
         return;
 
-    GameSet imported = m_document.game();
-    ResetGameSet(imported);
-    int line = 0;
-    const FileError error = ImportTabDelimitedFile(imported, path, &line);
+    GameSet start = m_document.game();
+    ResetGameSet(start);
+    const TabImport imported = ImportTabDelimitedCheckedFile(start, path);
+    const FileError& error = imported.error;
     if (error.number == ErrorNumber::FileNotFound) {
         ShowOkMessage(QStringLiteral("File not found:\r\n") + path);
         return;
     }
     if (error.failed()) {
         QStringList where{QStringLiteral("Filename: ") + path};
-        if (line > 0)
-            where << QStringLiteral("Line: ") + QString::number(line);
+        if (imported.errorLine > 0)
+            where << QStringLiteral("Line: ") + QString::number(imported.errorLine);
         ShowOkMessage(ErrorReportText(ReportStyle::Period, error, objectName(),
                                       QStringLiteral("Prodecure: Import Excel Tab Delimited File"),
                                       where));
         return;
     }
+    if (!imported.findings.isEmpty() && !ConfirmImportFindings(imported.findings))
+        return;
 
     // The imported board is a new set that has not been saved anywhere: Save
-    // asks for a name, and New and Exit ask before dropping it.
-    m_document.replace(imported, QString(), true);
+    // asks for a name, and New and Exit ask before dropping it. One Undo
+    // brings back the board it replaced.
+    m_document.replaceUndoably(imported.game, tr("Import"), ImportViewState());
     ShowWholeBoard();
+}
+
+// The list of what does not fit, and the question whether to import all the same.
+bool frmEditor::ConfirmImportFindings(const QList<Finding>& findings) {
+    // A badly shifted file can give a finding for nearly every field.
+    constexpr qsizetype Shown = 12;
+    QStringList lines;
+    for (const Finding& finding : findings.mid(0, Shown))
+        lines << (finding.line > 0 ? QStringLiteral("Row %1: ").arg(finding.line) : QString()) +
+                     finding.message;
+    if (findings.size() > Shown)
+        lines << QStringLiteral("... and %1 more").arg(findings.size() - Shown);
+    const QString text =
+        QStringLiteral("This file does not fit the board as expected:\r\n\r\n") +
+        lines.join(QStringLiteral("\r\n")) +
+        QStringLiteral("\r\n\r\nImport it anyway? Undo brings back the current board.");
+    return m_services.showMessage(text, MessageButtons::ImportAnywayCancel,
+                                  MessageIcon::Exclamation,
+                                  QString()) == MessageAnswer::ImportAnyway;
+}
+
+void frmEditor::SetUpImport() {
+    connect(&m_document, &GameSetDocument::wholeSetSwapped, this, [this](QVariant& state) {
+        RestoreImportViewState(state);
+        ShowWholeBoard();
+    });
+}
+
+// What the window keeps of a set beside the set itself: the file a recovered
+// set came from, and whether the caption says it was recovered.
+QVariant frmEditor::ImportViewState() const {
+    return QVariantList{RecoveredFileName, ShowingRecovered};
+}
+
+// Puts `state` back and leaves the state of the set going away in its place.
+void frmEditor::RestoreImportViewState(QVariant& state) {
+    const QVariant leaving = ImportViewState();
+    const QVariantList values = state.toList();
+    if (values.size() == 2) {
+        RecoveredFileName = values.at(0).toString();
+        ShowingRecovered = values.at(1).toBool();
+    }
+    state = leaving;
+    ShowCaption();
 }
 
 void frmEditor::mnuFilePrint_Click() {

@@ -50,7 +50,13 @@ private:
                  QStringLiteral("a line break in the %1 was written as a space").arg(where));
         if (m_encoding == TextEncoding::Windows1252)
             noteOutsideCodePage(square, part, value);
-        return TrimSpaces(value);
+        value = TrimSpaces(value);
+        // The import reads a cell that starts with a quote as a quoted cell,
+        // so such a text travels quoted, its quotes doubled.
+        if (value.startsWith(QLatin1Char('"')))
+            value = QLatin1Char('"') + value.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+                    QLatin1Char('"');
+        return value;
     }
 
     void noteOutsideCodePage(Square square, CheckPart part, const QString& text) {

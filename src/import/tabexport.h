@@ -21,7 +21,8 @@ struct TabExport {
 // answers. Lines end in CR LF; the text is Windows-1252, or UTF-8 after a
 // byte-order mark. A tab, CR or LF inside a text would break the layout and
 // is written as a space; in Windows-1252 a character outside the code page is
-// written as "?". Each such change is reported.
+// written as "?". Each such change is reported. A text that starts with a
+// quote is written quoted, its quotes doubled, as the import reads it back.
 //
 // Only texts travel: a picture or video question gives its file's path as
 // stored, a sound question its text (not its sound file); question kinds,

@@ -137,6 +137,13 @@ MessageAnswer QtServices::showMessage(const QString& text, MessageButtons button
         box.exec();
         return box.clickedButton() == save ? MessageAnswer::SaveAnyway : MessageAnswer::Cancel;
     }
+    case MessageButtons::ImportAnywayCancel: {
+        QPushButton* import =
+            box.addButton(QStringLiteral("Import Anyway"), QMessageBox::AcceptRole);
+        box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+        box.exec();
+        return box.clickedButton() == import ? MessageAnswer::ImportAnyway : MessageAnswer::Cancel;
+    }
     case MessageButtons::RecoverDiscard: {
         // Neither is the Escape key's: closing the box keeps the copy for later.
         QPushButton* recover = box.addButton(QStringLiteral("Recover"), QMessageBox::AcceptRole);

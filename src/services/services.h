@@ -15,10 +15,19 @@ class QWidget;
 
 // SaveAnywayCancel answers SaveAnyway or Cancel; RecoverDiscard answers
 // Recover or Discard, and Cancel when closed without a choice; DiscardKeep
-// answers Discard, or Cancel to keep.
-enum class MessageButtons { Ok, YesNo, YesNoCancel, SaveAnywayCancel, RecoverDiscard, DiscardKeep };
+// answers Discard, or Cancel to keep; ImportAnywayCancel answers
+// ImportAnyway or Cancel.
+enum class MessageButtons {
+    Ok,
+    YesNo,
+    YesNoCancel,
+    SaveAnywayCancel,
+    RecoverDiscard,
+    DiscardKeep,
+    ImportAnywayCancel
+};
 enum class MessageIcon { None, Exclamation, Information, Critical, Question };
-enum class MessageAnswer { Ok, Yes, No, Cancel, SaveAnyway, Recover, Discard };
+enum class MessageAnswer { Ok, Yes, No, Cancel, SaveAnyway, Recover, Discard, ImportAnyway };
 
 struct FontChoice {
     QString faceName;

@@ -20,15 +20,14 @@ QString TrimSpaces(const QString& text) {
     return LTrimSpaces(RTrimSpaces(text));
 }
 
-namespace {
-
-bool IsDroppedControl(QChar character) {
-    return (character.unicode() < 0x20 || character.unicode() == 0x7F) &&
-           character != QLatin1Char('\r') && character != QLatin1Char('\n') &&
-           character != QLatin1Char('\t');
+OneLineChar OneLineCharOf(QChar character) {
+    if (character == QLatin1Char('\r') || character == QLatin1Char('\n') ||
+        character == QLatin1Char('\t'))
+        return OneLineChar::Space;
+    if (character.unicode() < 0x20 || character.unicode() == 0x7F)
+        return OneLineChar::Drop;
+    return OneLineChar::Keep;
 }
-
-} // namespace
 
 QString OneLineText(const QString& text) {
     // Nearly every keystroke brings no control character: no copy then.
@@ -40,14 +39,18 @@ QString OneLineText(const QString& text) {
     result.reserve(text.size());
     for (qsizetype index = 0; index < text.size(); ++index) {
         const QChar character = text.at(index);
-        if (character == QLatin1Char('\r')) {
+        switch (OneLineCharOf(character)) {
+        case OneLineChar::Space:
             result += QLatin1Char(' ');
-            if (index + 1 < text.size() && text.at(index + 1) == QLatin1Char('\n'))
+            if (character == QLatin1Char('\r') && index + 1 < text.size() &&
+                text.at(index + 1) == QLatin1Char('\n'))
                 ++index;
-        } else if (character == QLatin1Char('\n') || character == QLatin1Char('\t')) {
-            result += QLatin1Char(' ');
-        } else if (!IsDroppedControl(character)) {
+            break;
+        case OneLineChar::Keep:
             result += character;
+            break;
+        case OneLineChar::Drop:
+            break;
         }
     }
     return result;
@@ -59,7 +62,7 @@ QString OneLineNotice(const QString& text) {
     if (text.contains(QLatin1Char('\t')))
         return QStringLiteral("A tab was replaced by a space.");
     for (const QChar character : text) {
-        if (IsDroppedControl(character))
+        if (OneLineCharOf(character) == OneLineChar::Drop)
             return QStringLiteral("A control character was removed.");
     }
     return QString();

@@ -13,6 +13,10 @@ QString RTrimSpaces(const QString& text); // trailing ' ' removed
 // control characters go. The C1 range stays: it is how the file's five bytes
 // that Windows-1252 leaves undefined are read and written back.
 QString OneLineText(const QString& text);
+// The same rule for one character: kept, made a space, or dropped (a CR LF
+// pair is one break: its LF is the caller's to skip).
+enum class OneLineChar { Keep, Space, Drop };
+OneLineChar OneLineCharOf(QChar character);
 // What OneLineText changed in `text`, in words for the author ("A line break
 // was replaced by a space."); "" when it changes nothing.
 QString OneLineNotice(const QString& text);

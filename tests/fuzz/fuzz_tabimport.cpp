@@ -1,4 +1,4 @@
-// Import on arbitrary bytes: only the 68 lines' names, questions and answers
+// Import on arbitrary bytes: only the 68 rows' names, questions and answers
 // change; the result is a completion or the 16-bit overflow.
 #include "fuzzcheck.h"
 
@@ -36,21 +36,38 @@ qsizetype EndOfLine(const QByteArray& bytes, int count) {
     return -1;
 }
 
-// The column rules written out plainly: names, five question and answer lines, the final's two.
+// A line feed left in a value is a space; other C0 control characters go (C1
+// ones stay: they are the undefined Windows-1252 bytes).
+QString OneLine(QString text) {
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.removeIf([](QChar character) { return character < u' ' || character == u'\x7f'; });
+    return text;
+}
+
+// Whether unmarked input reads as UTF-8: valid and not plain ASCII.
+bool ReadsAsUtf8(const QByteArray& input) {
+    QStringDecoder utf8(QStringConverter::Utf8);
+    [[maybe_unused]] const QString decoded = utf8.decode(input); // decodes on conversion
+    const bool ascii = std::all_of(input.begin(), input.end(), [](char c) { return c >= 0; });
+    return !utf8.hasError() && !ascii;
+}
+
+// The column rules written out plainly, for input without quotes: names,
+// five question and answer lines, the final's two.
 GameSet ByColumnRules(QStringList lines) {
     GameSet game = ResetWithFinalType();
     auto question = [&lines](FixedText<256>& text) {
-        const QString first = lines.takeFirst().section('\t', 0, 0);
+        const QString first = OneLine(lines.takeFirst().section('\t', 0, 0));
         text.set(TrimSpaces(first).isEmpty() ? QString() : first);
     };
     auto answers = [&lines](std::array<FixedText<300>, 5>& into) {
         const QStringList fields = TrimSpaces(lines.takeFirst()).split('\t');
         for (int n = 0; n < 5 && n < fields.size(); ++n)
-            into[std::size_t(n)].set(TrimSpaces(fields.at(n)));
+            into[std::size_t(n)].set(TrimSpaces(OneLine(fields.at(n))));
     };
     for (int k = 1; k <= 6 && !lines.isEmpty(); ++k) {
         game.CategoryNames[std::size_t(k - 1)].set(
-            UpperCaseName(lines.takeFirst().section('\t', 0, 0)));
+            UpperCaseName(OneLine(lines.takeFirst().section('\t', 0, 0))));
         for (int j = 1; j <= 5 && !lines.isEmpty(); ++j) {
             question(game.question(k, j).QuestionText);
             if (!lines.isEmpty())
@@ -83,27 +100,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     Check(imported == game, "import changes only names, question texts and answers");
 
-    // Nothing after line 68 is read. Lines are counted on the bytes, which
-    // only works where a CR byte is a CR character: not in UTF-16.
+    // Nothing after line 68 is stored. Lines are counted on the bytes, which
+    // only works where a CR byte is a CR character: not in UTF-16. A quote
+    // may run past line 68, and the encoding is chosen over the whole input.
     const bool utf16 = input.startsWith("\xFF\xFE") || input.startsWith("\xFE\xFF");
-    const qsizetype end = utf16 ? -1 : EndOfLine(input, 68);
-    if (end >= 0 && end < input.size()) {
+    const bool quotes = input.contains('"');
+    const qsizetype end = utf16 || quotes ? -1 : EndOfLine(input, 68);
+    if (end >= 0 && end < input.size() && ReadsAsUtf8(input.left(end)) == ReadsAsUtf8(input)) {
         GameSet shorter = ResetWithFinalType();
         Check(ImportTabDelimited(shorter, input.left(end)).number == error && shorter == game,
               "lines after 68 change nothing");
     }
-    if (utf16 || input.startsWith("\xEF\xBB\xBF"))
+    if (utf16 || quotes || input.startsWith("\xEF\xBB\xBF"))
         return 0;
 
     // Unmarked input: UTF-8 when valid with non-ASCII, else the code page; lines
-    // end at CR or CR LF (a lone LF stays in the line) unless there is no CR.
+    // end at CR or CR LF (a lone LF is a space in the line) unless there is no CR.
     if (input.size() > 65536)
         return 0;
-    QStringDecoder utf8(QStringConverter::Utf8);
-    QString text = utf8.decode(input);
-    const bool ascii = std::all_of(input.begin(), input.end(), [](char c) { return c >= 0; });
-    if (utf8.hasError() || ascii)
-        text = DecodeWindows1252(input);
+    QString text = ReadsAsUtf8(input) ? QString::fromUtf8(input) : DecodeWindows1252(input);
     const QChar lineEnd = text.contains(u'\r') ? u'\r' : u'\n';
     QStringList lines = text.replace("\r\n", "\r").split(lineEnd);
     if (lines.constLast().isEmpty())
