@@ -137,6 +137,21 @@ MessageAnswer QtServices::showMessage(const QString& text, MessageButtons button
         box.exec();
         return box.clickedButton() == save ? MessageAnswer::SaveAnyway : MessageAnswer::Cancel;
     }
+    case MessageButtons::SaveAnywaySaveAsCancel: {
+        QPushButton* save = box.addButton(QStringLiteral("Save Anyway"), QMessageBox::AcceptRole);
+        QPushButton* saveAs = box.addButton(QStringLiteral("Save As…"), QMessageBox::ActionRole);
+        box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+        box.exec();
+        if (box.clickedButton() == save)
+            return MessageAnswer::SaveAnyway;
+        return box.clickedButton() == saveAs ? MessageAnswer::SaveAs : MessageAnswer::Cancel;
+    }
+    case MessageButtons::OpenAnywayCancel: {
+        QPushButton* open = box.addButton(QStringLiteral("Open Anyway"), QMessageBox::AcceptRole);
+        box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+        box.exec();
+        return box.clickedButton() == open ? MessageAnswer::OpenAnyway : MessageAnswer::Cancel;
+    }
     case MessageButtons::RecoverDiscard: {
         // Neither is the Escape key's: closing the box keeps the copy for later.
         QPushButton* recover = box.addButton(QStringLiteral("Recover"), QMessageBox::AcceptRole);

@@ -13,11 +13,20 @@ class QWidget;
 // Everything the program asks the user or takes from the platform goes
 // through Services, so tests can answer dialogs and fix the random draws.
 
-// SaveAnywayCancel answers SaveAnyway or Cancel; RecoverDiscard answers
-// Recover or Discard, and Cancel when closed without a choice.
-enum class MessageButtons { Ok, YesNo, YesNoCancel, SaveAnywayCancel, RecoverDiscard };
+// SaveAnywayCancel answers SaveAnyway or Cancel; SaveAnywaySaveAsCancel also
+// SaveAs; OpenAnywayCancel answers OpenAnyway or Cancel; RecoverDiscard
+// answers Recover or Discard, and Cancel when closed without a choice.
+enum class MessageButtons {
+    Ok,
+    YesNo,
+    YesNoCancel,
+    SaveAnywayCancel,
+    SaveAnywaySaveAsCancel,
+    OpenAnywayCancel,
+    RecoverDiscard
+};
 enum class MessageIcon { None, Exclamation, Information, Critical, Question };
-enum class MessageAnswer { Ok, Yes, No, Cancel, SaveAnyway, Recover, Discard };
+enum class MessageAnswer { Ok, Yes, No, Cancel, SaveAnyway, SaveAs, OpenAnyway, Recover, Discard };
 
 struct FontChoice {
     QString faceName;
