@@ -10,12 +10,14 @@
 #include "util/textrules.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLocale>
 #include <QSignalBlocker>
+#include <QTimer>
 
 namespace {
 
@@ -59,7 +61,70 @@ void frmEditor::SetUpFileCommands() {
     SetShortcut(m_ui.mnuFilePrint, QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
     SetShortcut(m_ui.mnuFileExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
     // A set that replaces a recovered one has its own file.
-    connect(&m_document, &GameSetDocument::reset, this, [this] { RecoveredFileName.clear(); });
+    connect(&m_document, &GameSetDocument::reset, this, [this] {
+        RecoveredFileName.clear();
+        m_ui.lblChangedOnDisk->hide();
+        FollowSetFileLock();
+    });
+    connect(&m_document, &GameSetDocument::fileChangedElsewhere, this,
+            &frmEditor::SetFileChangedElsewhere);
+}
+
+void frmEditor::FollowSetFileLock() {
+    if (m_setLock.setPath() != m_document.fileName())
+        m_setLock = SetFileLock(m_document.fileName());
+}
+
+bool frmEditor::ConfirmLockedOpen(const QString& path, const SetFileLock::Holder& holder) {
+    return m_services.showMessage(
+               QStringLiteral("%1 is open in another editor: %2, process %3 on %4.\r\nChanges "
+                              "saved in one editor can be lost when the other saves.")
+                   .arg(FileNameOfPath(path), holder.program, QString::number(holder.pid),
+                        holder.host),
+               MessageButtons::OpenAnywayCancel, MessageIcon::Exclamation,
+               QString()) == MessageAnswer::OpenAnyway;
+}
+
+frmEditor::OwnFileAnswer frmEditor::ConfirmOwnFileUnchanged(const QString& path) {
+    if (m_document.fileName().isEmpty() || QFileInfo(path) != QFileInfo(m_document.fileName()) ||
+        !m_document.fileChangedOnDisk())
+        return OwnFileAnswer::Write;
+    switch (m_services.showMessage(
+        QStringLiteral("%1 was changed by another program since you opened it.")
+            .arg(FileNameOfPath(path)),
+        MessageButtons::SaveAnywaySaveAsCancel, MessageIcon::Exclamation, QString())) {
+    case MessageAnswer::SaveAnyway:
+        return OwnFileAnswer::Write;
+    case MessageAnswer::SaveAs:
+        return OwnFileAnswer::SaveAs;
+    default:
+        return OwnFileAnswer::Stop;
+    }
+}
+
+void frmEditor::SetFileChangedElsewhere() {
+    const QString path = m_document.fileName();
+    // Written back as it was, or already answered for.
+    if (!m_document.fileChangedOnDisk())
+        return;
+    // Not on top of another question: asked once that one is answered.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(500, this, &frmEditor::SetFileChangedElsewhere);
+        return;
+    }
+    const QString name = FileNameOfPath(path);
+    if (!m_document.isModified() && !IsShown(m_ui.fraMultipleAnswers) && QFileInfo(path).isFile() &&
+        m_services.showMessage(
+            QStringLiteral("%1 was changed by another program. Reload it?").arg(name),
+            MessageButtons::YesNo, MessageIcon::Question, QString()) == MessageAnswer::Yes &&
+        OpenChosenGameSet(path))
+        return;
+    // The author's version stays; the next Save asks before writing over the file.
+    m_ui.lblChangedOnDisk->setText(
+        QStringLiteral("%1 was changed by another program. This board keeps your version; "
+                       "Save asks before writing over the file.")
+            .arg(name));
+    m_ui.lblChangedOnDisk->show();
 }
 
 // Writes the set to `path`. A failure is reported as the writer reports it,
@@ -70,6 +135,8 @@ bool frmEditor::SaveGameSetTo(const QString& path) {
     if (!error.failed()) {
         AddRecentFile(path);
         RecoveredFileName.clear();
+        m_ui.lblChangedOnDisk->hide();
+        FollowSetFileLock();
         return true;
     }
     if (error.number == ErrorNumber::PathFileAccess) {
@@ -115,6 +182,18 @@ bool frmEditor::SaveChangesPrompt(const QString& dialogFolder) {
             return false;
     } else if (!ConfirmRecoveredTarget(path)) {
         return false;
+    } else {
+        switch (ConfirmOwnFileUnchanged(path)) {
+        case OwnFileAnswer::Stop:
+            return false;
+        case OwnFileAnswer::SaveAs:
+            if (!SaveAsCommand())
+                return false;
+            CurrentFilePath = FolderOfPath(m_document.fileName());
+            return true;
+        case OwnFileAnswer::Write:
+            break;
+        }
     }
     // A failed save has been reported; going on would drop the changes.
     if (!SaveGameSetTo(path))
@@ -145,8 +224,11 @@ bool frmEditor::ExitCommand() {
                                                             m_document.fileName().left(256));
             if (path.isEmpty())
                 return false;
+            const OwnFileAnswer own = ConfirmOwnFileUnchanged(path);
+            if (own == OwnFileAnswer::Stop || (own == OwnFileAnswer::SaveAs && !SaveAsCommand()))
+                return false;
             // The failure has been reported; the author stays with the changes.
-            if (!SaveGameSetTo(path))
+            if (own == OwnFileAnswer::Write && !SaveGameSetTo(path))
                 return false;
         } else if (answer != MessageAnswer::No) {
             return false;
@@ -203,7 +285,7 @@ bool frmEditor::OpenChosenGameSet(const QString& path) {
     EditorDialogFileName = path;
     // A file that cannot be read leaves the set, its caption and its
     // changes as they were: nothing of the author's is replaced by an empty board.
-    if (OpenGameSetFile(path).failed())
+    if (!OpenGameSetFile(path))
         return false;
     CurrentFilePath = path;
     AddRecentFile(path);
@@ -245,14 +327,23 @@ void frmEditor::ShowWholeBoard() {
 // when the file exists, the Daily Double rule and the write. The path
 // written, or "" when the command stopped or the write failed.
 QString frmEditor::SaveToChosenFile(const QString& overwriteQuestion) {
-    const QString path = m_services.getSaveFileName(ChooserStartFolder(CurrentFilePath),
-                                                    GameSetSaveFilter(), QString());
-    if (path.isEmpty())
-        return QString();
-    if (FileExists(path) &&
-        m_services.showMessage(overwriteQuestion, MessageButtons::YesNo, MessageIcon::None,
-                               QString()) != MessageAnswer::Yes)
-        return QString();
+    QString path;
+    for (;;) {
+        path = m_services.getSaveFileName(ChooserStartFolder(CurrentFilePath), GameSetSaveFilter(),
+                                          QString());
+        if (path.isEmpty())
+            return QString();
+        if (FileExists(path) &&
+            m_services.showMessage(overwriteQuestion, MessageButtons::YesNo, MessageIcon::None,
+                                   QString()) != MessageAnswer::Yes)
+            return QString();
+        // The set's own file, chosen again, may hold another program's work by now.
+        const OwnFileAnswer own = ConfirmOwnFileUnchanged(path);
+        if (own == OwnFileAnswer::Stop)
+            return QString();
+        if (own == OwnFileAnswer::Write)
+            break;
+    }
     EnsureDailyDoubles();
     // A file that could not be written does not become the set's file.
     if (!SaveGameSetTo(path))
@@ -266,6 +357,15 @@ void frmEditor::mnuFileSave_Click() {
     if (!TrimSpaces(m_document.fileName()).isEmpty()) {
         if (!ConfirmRecoveredTarget(m_document.fileName()))
             return;
+        switch (ConfirmOwnFileUnchanged(m_document.fileName())) {
+        case OwnFileAnswer::Stop:
+            return;
+        case OwnFileAnswer::SaveAs:
+            SaveAsCommand();
+            return;
+        case OwnFileAnswer::Write:
+            break;
+        }
         EnsureDailyDoubles();
         SaveGameSetTo(m_document.fileName());
         return;
@@ -282,12 +382,18 @@ void frmEditor::mnuFileSave_Click() {
 void frmEditor::mnuSaveAs_Click() {
     if (MultipleChoiceGuard() || !ConfirmTextLoss())
         return;
+    SaveAsCommand();
+}
+
+// Save As after its guard: true when the set was written to the chosen file.
+bool frmEditor::SaveAsCommand() {
     const QString path =
         SaveToChosenFile(QStringLiteral("File already exists. Select Yes to overwrite"));
     if (path.isEmpty())
-        return;
+        return false;
     FileTitle = FileNameOfPath(path);
     SetFileCaption(*this, AppTitle + QStringLiteral(" - ") + TrimSpaces(FileTitle));
+    return true;
 }
 
 // ---- Exit and closing the window

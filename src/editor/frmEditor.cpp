@@ -8,6 +8,7 @@
 #include "util/textrules.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
@@ -470,17 +471,31 @@ bool frmEditor::LoadCurrentGame() {
     if (trimmed.isEmpty() || trimmed == QLatin1String("0") || !FileExists(game))
         return false;
     EditorDialogFileName = game;
-    return !OpenGameSetFile(game).failed();
+    return OpenGameSetFile(game);
 }
 
-FileError frmEditor::OpenGameSetFile(const QString& path) {
-    const FileError error = m_document.open(path);
-    if (error.failed()) {
-        ShowOkMessage(ErrorReportText(ReportStyle::Colon, error, objectName(),
-                                      QStringLiteral("Procedure: OpenFile"),
-                                      {QStringLiteral("Filename: ") + path}));
+bool frmEditor::OpenGameSetFile(const QString& path) {
+    // The set's new mark is taken before reading; the old one goes only
+    // once the new set is in.
+    const bool alreadyOurs = m_setLock.state() == SetFileLock::State::Held &&
+                             QFileInfo(m_setLock.setPath()) == QFileInfo(path);
+    SetFileLock other;
+    if (!alreadyOurs) {
+        other = SetFileLock(path);
+        if (other.state() == SetFileLock::State::HeldElsewhere &&
+            !ConfirmLockedOpen(path, other.holder()))
+            return false;
+        std::swap(m_setLock, other);
     }
-    return error;
+    const FileError error = m_document.open(path);
+    if (!error.failed())
+        return true;
+    if (!alreadyOurs)
+        std::swap(m_setLock, other);
+    ShowOkMessage(ErrorReportText(ReportStyle::Colon, error, objectName(),
+                                  QStringLiteral("Procedure: OpenFile"),
+                                  {QStringLiteral("Filename: ") + path}));
+    return false;
 }
 
 // ---- undo and redo
