@@ -75,7 +75,7 @@ QList<Square> BoardSquares() {
 
 } // namespace
 
-GameSetDocument::GameSetDocument(QObject* parent) : QObject(parent) {
+GameSetDocument::GameSetDocument(QObject* parent) : QObject(parent), m_watchDelay(this) {
     ResetGameSet(m_game);
     m_undoStack.setUndoLimit(1000);
     connect(&m_undoStack, &QUndoStack::cleanChanged, this,

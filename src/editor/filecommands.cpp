@@ -121,8 +121,11 @@ void frmEditor::SetFileChangedElsewhere() {
         return;
     // The author's version stays; the next Save asks before writing over the file.
     m_ui.lblChangedOnDisk->setText(
-        QStringLiteral("%1 was changed by another program. This board keeps your version; "
-                       "Save asks before writing over the file.")
+        (QFileInfo::exists(path)
+             ? QStringLiteral("%1 was changed by another program. This board keeps your version; "
+                              "Save asks before writing over the file.")
+             : QStringLiteral("%1 was removed or renamed by another program. This board keeps "
+                              "your version; Save asks before writing it again."))
             .arg(name));
     m_ui.lblChangedOnDisk->show();
 }

@@ -221,6 +221,10 @@ void frmEditor::paintArtwork() {
     for (QLabel* arrow : lblQArrow)
         SetTextColour(arrow, Gold);
 
+    // The board's colours would reach the notice of a change on disk; it
+    // keeps the ones it was designed with.
+    FillBackground(m_ui.lblChangedOnDisk, QColor(255, 241, 184));
+    SetTextColour(m_ui.lblChangedOnDisk, Qt::black);
     FillBackground(m_ui.lblDisPlayQuestion, PreviewBlue);
     for (QLabel* choice : lblAnswerChoices) {
         FillBackground(choice, PreviewBlue);
