@@ -209,6 +209,157 @@ private slots:
         QVERIFY(failures.first().first().toString().contains(blocked.copyPath()));
     }
 
+    void anotherProgramWroteTheSet_data() {
+        // change: made to the file after it was opened; answer: to the question, Ok when none
+        // is asked; onDisk: the answer the set's file then holds ("" when it is gone).
+        Columns<QString, QString, MessageAnswer, QString>("change", "command", "answer", "onDisk");
+        using A = MessageAnswer;
+        AddRow("unchanged", "", "mnuFileSave", A::Ok, "ours");
+        AddRow("our own save before", "own save", "mnuFileSave", A::Ok, "ours");
+        AddRow("rewritten, Cancel", "rewrite", "mnuFileSave", A::Cancel, "theirs");
+        AddRow("rewritten, Save Anyway", "rewrite", "mnuFileSave", A::SaveAnyway, "ours");
+        AddRow("same size and time", "same size", "mnuFileSave", A::SaveAnyway, "ours");
+        AddRow("removed, Cancel", "remove", "mnuFileSave", A::Cancel, "");
+        AddRow("rewritten, Save As", "rewrite", "mnuFileSave", A::SaveAs, "theirs");
+        AddRow("New's prompt, Cancel", "rewrite", "mnuFileNew", A::Cancel, "theirs");
+        AddRow("Exit's prompt, Save Anyway", "rewrite", "mnuFileExit", A::SaveAnyway, "ours");
+    }
+
+    void anotherProgramWroteTheSet() {
+        auto [change, command, answer, onDisk] = Fetch<QString, QString, MessageAnswer, QString>(
+            "change", "command", "answer", "onDisk");
+        QTemporaryDir folder;
+        GameSet game = ResetGame();
+        game.question(1, 1).Answers[0].set(u"first"_s);
+        const QString path = WriteGameSetFile(game, folder.path(), u"set.txt"_s);
+        const QString other = folder.filePath(u"other.txt"_s);
+        EditorHarness editor({}, path);
+        if (change == u"own save"_s)
+            editor.click(u"mnuFileSave"_s);
+        editor.document.setAnswer({1, 1}, u"ours"_s);
+        const QDateTime opened = QFileInfo(path).lastModified();
+        game.question(1, 1).Answers[0].set(change == u"same size"_s ? u"fir5t"_s : u"theirs"_s);
+        if (change == u"remove"_s)
+            QVERIFY(QFile::remove(path));
+        else if (change == u"rewrite"_s || change == u"same size"_s)
+            QVERIFY(!WriteFile(folder, u"set.txt"_s, WriteGameSet(game)).isEmpty());
+        QFile written(path);
+        if (change == u"same size"_s) // only the bytes tell
+            QVERIFY(written.open(QIODevice::ReadWrite) &&
+                    written.setFileTime(opened, QFileDevice::FileModificationTime));
+        if (command != u"mnuFileSave"_s)
+            editor.services.setNextAnswer(MessageAnswer::Yes); // save the changes
+        if (command == u"mnuFileExit"_s)
+            editor.services.setNextFileName(path);
+        if (answer != MessageAnswer::Ok)
+            editor.services.setNextAnswer(answer);
+        if (answer == MessageAnswer::SaveAs)
+            editor.services.setNextFileName(other);
+        editor.click(command);
+
+        const QString question = u"set.txt was changed by another program since you opened it."_s;
+        QCOMPARE(editor.services.messageTexts().count(question), int(answer != MessageAnswer::Ok));
+        const auto answerIn = [](const QString& file) {
+            return QFile::exists(file) ? FileLines(FileContents(file)).value(2).section('^', 0, 0)
+                                       : QString();
+        };
+        QCOMPARE(answerIn(path),
+                 change == u"same size"_s && onDisk == u"theirs"_s ? u"fir5t"_s : onDisk);
+        QCOMPARE(answerIn(other), answer == MessageAnswer::SaveAs ? u"ours"_s : QString());
+        QVERIFY(editor.services.unanswered.isEmpty());
+        // What we saved ourselves is no news at the next save.
+        if (onDisk != u"ours"_s || command != u"mnuFileSave"_s)
+            return;
+        editor.document.setAnswer({1, 1}, u"again"_s);
+        editor.click(u"mnuFileSave"_s);
+        QCOMPARE(answerIn(path), u"again"_s);
+        QCOMPARE(editor.services.messageTexts().count(question), int(answer != MessageAnswer::Ok));
+    }
+
+    void setChangedWhileOpen_data() {
+        // reply: to the offer to reload, "" when none is expected.
+        Columns<bool, QString, bool>("unsaved", "reply", "reloads");
+        AddRow("no changes, reload", false, "Yes", true);
+        AddRow("no changes, keep", false, "No", false);
+        AddRow("unsaved changes", true, "", false);
+    }
+
+    void setChangedWhileOpen() {
+        auto [unsaved, reply, reloads] = Fetch<bool, QString, bool>("unsaved", "reply", "reloads");
+        QTemporaryDir folder;
+        GameSet game = ResetGame();
+        const QString path = WriteGameSetFile(game, folder.path(), u"set.txt"_s);
+        EditorHarness editor({}, path);
+        editor.click(u"mnuFileSave"_s); // our own save is no news
+        if (unsaved)
+            editor.document.setAnswer({1, 1}, u"ours"_s);
+        QTest::qWait(400);
+        QVERIFY(editor.services.messages.isEmpty());
+        if (!reply.isEmpty())
+            editor.services.setNextAnswer(reply == u"Yes"_s ? MessageAnswer::Yes
+                                                            : MessageAnswer::No);
+        game.question(1, 1).Answers[0].set(u"theirs"_s);
+        QVERIFY(!WriteFile(folder, u"set.txt"_s, WriteGameSet(game)).isEmpty());
+        const QLabel* notice = editor.label(u"lblChangedOnDisk"_s);
+        QTRY_VERIFY(!editor.services.messages.isEmpty() || !notice->isHidden());
+        QTRY_COMPARE(notice->isHidden(), reloads);
+        QCOMPARE(Said(editor, u"set.txt was changed by another program. Reload it?"_s), !unsaved);
+        QCOMPARE(editor.record(1).Answers[0].trimmed(), reloads   ? u"theirs"_s
+                                                        : unsaved ? u"ours"_s
+                                                                  : QString());
+        // The next save asks, unless the board was reloaded; a save ends the notice.
+        if (!reloads)
+            editor.services.setNextAnswer(MessageAnswer::SaveAnyway);
+        editor.click(u"mnuFileSave"_s);
+        QCOMPARE(Said(editor, u"since you opened it."_s), !reloads);
+        QVERIFY(notice->isHidden() && editor.services.unanswered.isEmpty());
+    }
+
+    // Two real editors on one set: the second is told who has it open. A crashed
+    // editor's lock is taken over; the lock follows Save As and goes with New.
+    void lockedByAnotherEditor() {
+        QTemporaryDir folder;
+        const QString path = WriteGameSetFile(ResetGame(), folder.path(), u"set.txt"_s);
+        const QString lock = folder.filePath(u".set.txt.lock"_s);
+        QProcessEnvironment environment = PrivateEnvironment(folder, u"0"_s);
+        environment.remove(u"QZ_QUIT_AFTER_SHOW"_s);
+        QProcess first;
+        first.setProcessEnvironment(environment);
+        first.start(QStringLiteral(QZ_EDITOR_PATH), {path});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock), 20000);
+        const QString holder =
+            u"set.txt is open in another editor: quizmora-editor, process %1 on %2."_s
+                .arg(first.processId())
+                .arg(QSysInfo::machineHostName());
+        {
+            EditorHarness second;
+            for (MessageAnswer answer : {MessageAnswer::Cancel, MessageAnswer::OpenAnyway}) {
+                second.services.setNextAnswer(answer);
+                second.services.setNextFileName(path);
+                second.click(u"mnuFileOpen"_s);
+                QCOMPARE(second.document.fileName(),
+                         answer == MessageAnswer::Cancel ? QString() : path);
+            }
+            QCOMPARE(second.services.messageTexts().filter(holder).size(), 2);
+            second.click(u"mnuFileNew"_s); // the first editor's lock stays
+        }
+        QVERIFY(QFile::exists(lock));
+        kill(static_cast<pid_t>(first.processId()), SIGKILL);
+        QVERIFY(first.waitForFinished(10000));
+        QVERIFY(QFile::exists(lock));
+
+        EditorHarness third({}, path);
+        QCOMPARE(third.services.messageTexts(), QStringList());
+        QCOMPARE(FileContents(lock).split('\n').value(0).toLongLong(),
+                 QCoreApplication::applicationPid());
+        third.services.setNextFileName(folder.filePath(u"moved.txt"_s));
+        third.click(u"mnuSaveAs"_s);
+        const QString moved = folder.filePath(u".moved.txt.lock"_s);
+        QVERIFY(!QFile::exists(lock) && QFile::exists(moved));
+        third.click(u"mnuFileNew"_s);
+        QVERIFY(!QFile::exists(moved));
+    }
+
     void savingInAwkwardPlaces_data() {
         Columns<QString, int>("fault", "exitCode");
         AddRow("no room for a temporary file", "inodes", 0);
