@@ -53,8 +53,6 @@ private slots:
                Q::NoIcon);
         AddRow("Save As of three", B::SaveAnywaySaveAsCancel, I::Exclamation, "", "Save As…",
                A::SaveAs, Q::Warning);
-        AddRow("Escape over Save As", B::SaveAnywaySaveAsCancel, I::None, "", "Escape", A::Cancel,
-               Q::NoIcon);
         AddRow("Open anyway", B::OpenAnywayCancel, I::Question, "", "Open Anyway", A::OpenAnyway,
                Q::Question);
         AddRow("Recover", B::RecoverDiscard, I::Question, "", "Recover", A::Recover, Q::Question);

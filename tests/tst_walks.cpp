@@ -40,15 +40,13 @@ const QString Source = QStringLiteral(QZ_SOURCE_DIR);
 // and an editor marks the set it has open for the others.
 QString SetsCopy() {
     static QTemporaryDir copy;
-    static const bool copied = [] {
+    if (!QDir(copy.filePath(u"examples"_s)).exists()) {
         for (const QString& folder : {u"examples"_s, u"tests/data"_s}) {
             QDir(copy.path()).mkpath(folder);
             for (const QFileInfo& file : QDir(Source + u'/' + folder).entryInfoList(QDir::Files))
                 QFile::copy(file.filePath(), copy.filePath(folder + u'/' + file.fileName()));
         }
-        return true;
-    }();
-    Q_UNUSED(copied);
+    }
     return copy.path();
 }
 
