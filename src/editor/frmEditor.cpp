@@ -480,13 +480,15 @@ bool frmEditor::LoadCurrentGame() {
 
 bool frmEditor::OpenGameSetFile(const QString& path) {
     // The set's new mark is taken before reading; the old one goes only
-    // once the new set is in.
-    const bool alreadyOurs = m_setLock.state() == SetFileLock::State::Held &&
-                             QFileInfo(m_setLock.setPath()) == QFileInfo(path);
+    // once the new set is in. Opening the set already open (a reload) asks
+    // nothing more.
+    const bool sameSet =
+        !m_setLock.setPath().isEmpty() && QFileInfo(m_setLock.setPath()) == QFileInfo(path);
+    const bool alreadyOurs = sameSet && m_setLock.state() == SetFileLock::State::Held;
     SetFileLock other;
     if (!alreadyOurs) {
         other = SetFileLock(path);
-        if (other.state() == SetFileLock::State::HeldElsewhere &&
+        if (other.state() == SetFileLock::State::HeldElsewhere && !sameSet &&
             !ConfirmLockedOpen(path, other.holder()))
             return false;
         std::swap(m_setLock, other);
