@@ -104,7 +104,7 @@ frmEditor::OwnFileAnswer frmEditor::ConfirmOwnFileUnchanged(const QString& path)
 
 void frmEditor::SetFileChangedElsewhere() {
     const QString path = m_document.fileName();
-    // Written back as it was, or already answered for.
+    // Written back as it was meanwhile: nothing to tell.
     if (!m_document.fileChangedOnDisk())
         return;
     // Not on top of another question: asked once that one is answered.
