@@ -122,10 +122,10 @@ void frmEditor::SetFileChangedElsewhere() {
     // The author's version stays; the next Save asks before writing over the file.
     m_ui.lblChangedOnDisk->setText(
         (QFileInfo::exists(path)
-             ? QStringLiteral("%1 was changed by another program. This board keeps your version; "
-                              "Save asks before writing over the file.")
-             : QStringLiteral("%1 was removed or renamed by another program. This board keeps "
-                              "your version; Save asks before writing it again."))
+             ? QStringLiteral("%1 was changed by another program. Your version is kept; "
+                              "Save will ask first.")
+             : QStringLiteral("%1 was removed or renamed. Your version is kept; Save will ask "
+                              "first."))
             .arg(name));
     m_ui.lblChangedOnDisk->show();
 }
