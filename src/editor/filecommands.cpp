@@ -86,7 +86,7 @@ bool frmEditor::ConfirmLockedOpen(const QString& path, const SetFileLock::Holder
 }
 
 frmEditor::OwnFileAnswer frmEditor::ConfirmOwnFileUnchanged(const QString& path) {
-    if (m_document.fileName().isEmpty() || QFileInfo(path) != QFileInfo(m_document.fileName()) ||
+    if (m_document.fileName().isEmpty() || !SameFile(path, m_document.fileName()) ||
         !m_document.fileChangedOnDisk())
         return OwnFileAnswer::Write;
     switch (m_services.showMessage(

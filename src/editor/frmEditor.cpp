@@ -8,7 +8,6 @@
 #include "util/textrules.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
@@ -482,8 +481,7 @@ bool frmEditor::OpenGameSetFile(const QString& path) {
     // The set's new mark is taken before reading; the old one goes only
     // once the new set is in. Opening the set already open (a reload) asks
     // nothing more.
-    const bool sameSet =
-        !m_setLock.setPath().isEmpty() && QFileInfo(m_setLock.setPath()) == QFileInfo(path);
+    const bool sameSet = !m_setLock.setPath().isEmpty() && SameFile(m_setLock.setPath(), path);
     const bool alreadyOurs = sameSet && m_setLock.state() == SetFileLock::State::Held;
     SetFileLock other;
     if (!alreadyOurs) {
