@@ -61,6 +61,9 @@ private slots:
         for (const QString& path :
              {dir.path(), dir.path() + "\\", dir.filePath("x.txt"), QString()})
             QVERIFY2(!FileExists(path), qPrintable(path));
+        // Two paths with no file behind them are not one file.
+        QVERIFY(SameFile(file, dir.path() + "/./game.txt") && SameFile("/no/a", "/no/a"));
+        QVERIFY(!SameFile(dir.filePath("x.txt"), dir.filePath("y.txt")));
     }
 
     void mediaFile_data() {

@@ -234,6 +234,141 @@ private slots:
         QCOMPARE(problems.last().first().toString(), QString());
     }
 
+    void anotherProgramWroteTheSet_data() {
+        // answer: to the question (Ok: none asked); onDisk: the file's answer then ("": gone).
+        Columns<QString, QString, MessageAnswer, QString>("change", "command", "answer", "onDisk");
+        using A = MessageAnswer;
+        AddRow("unchanged", "", "mnuFileSave", A::Ok, "ours");
+        AddRow("our own save before", "own save", "mnuFileSave", A::Ok, "ours");
+        AddRow("rewritten, Cancel", "rewrite", "mnuFileSave", A::Cancel, "theirs");
+        AddRow("rewritten, Save Anyway", "rewrite", "mnuFileSave", A::SaveAnyway, "ours");
+        AddRow("same size and time", "same size", "mnuFileSave", A::SaveAnyway, "ours");
+        AddRow("removed, Cancel", "remove", "mnuFileSave", A::Cancel, "");
+        AddRow("rewritten, Save As", "rewrite", "mnuFileSave", A::SaveAs, "theirs");
+        AddRow("New's prompt, Cancel", "rewrite", "mnuFileNew", A::Cancel, "theirs");
+        AddRow("Exit's prompt, Save Anyway", "rewrite", "mnuFileExit", A::SaveAnyway, "ours");
+    }
+
+    void anotherProgramWroteTheSet() {
+        auto [change, command, answer, onDisk] = Fetch<QString, QString, MessageAnswer, QString>(
+            "change", "command", "answer", "onDisk");
+        QTemporaryDir folder;
+        GameSet game = ResetGame();
+        game.question(1, 1).Answers[0].set(u"first"_s);
+        const QString path = WriteGameSetFile(game, folder.path(), u"set.txt"_s);
+        EditorHarness editor({}, path);
+        if (change == u"own save"_s)
+            editor.click(u"mnuFileSave"_s);
+        editor.document.setAnswer({1, 1}, u"ours"_s);
+        const QDateTime opened = QFileInfo(path).lastModified();
+        game.question(1, 1).Answers[0].set(change == u"same size"_s ? u"fir5t"_s : u"theirs"_s);
+        if (change == u"remove"_s)
+            QVERIFY(QFile::remove(path));
+        else if (change == u"rewrite"_s || change == u"same size"_s)
+            QVERIFY(!WriteFile(folder, u"set.txt"_s, WriteGameSet(game)).isEmpty());
+        QFile written(path); // the same size and time: only the bytes tell
+        QVERIFY(change != u"same size"_s ||
+                (written.open(QIODevice::ReadWrite) &&
+                 written.setFileTime(opened, QFileDevice::FileModificationTime)));
+        if (command != u"mnuFileSave"_s)
+            editor.services.setNextAnswer(MessageAnswer::Yes); // save the changes
+        if (command == u"mnuFileExit"_s)
+            editor.services.setNextFileName(path);
+        if (answer != MessageAnswer::Ok)
+            editor.services.setNextAnswer(answer);
+        if (answer == MessageAnswer::SaveAs)
+            editor.services.setNextFileName(folder.filePath(u"other.txt"_s));
+        editor.click(command);
+
+        const QString question = u"set.txt was changed by another program since you opened it."_s;
+        QCOMPARE(editor.services.messageTexts().count(question), int(answer != MessageAnswer::Ok));
+        const auto answerIn = [](const QString& file) {
+            return QFile::exists(file) ? FileLines(FileContents(file)).value(2).section('^', 0, 0)
+                                       : QString();
+        };
+        QCOMPARE(answerIn(path), onDisk);
+        QCOMPARE(answerIn(folder.filePath(u"other.txt"_s)),
+                 answer == MessageAnswer::SaveAs ? u"ours"_s : QString());
+    }
+
+    void setChangedWhileOpen_data() {
+        // reply: to the offer to reload, Ok when none is expected; answer: the board's after.
+        Columns<bool, MessageAnswer, QString>("unsaved", "reply", "answer");
+        AddRow("no changes, reload", false, MessageAnswer::Yes, "theirs");
+        AddRow("no changes, keep", false, MessageAnswer::No, "");
+        AddRow("unsaved changes", true, MessageAnswer::Ok, "ours");
+    }
+
+    void setChangedWhileOpen() {
+        auto [unsaved, reply, answer] =
+            Fetch<bool, MessageAnswer, QString>("unsaved", "reply", "answer");
+        const bool reloads = answer == u"theirs"_s;
+        QTemporaryDir folder;
+        GameSet game = ResetGame();
+        const QString path = WriteGameSetFile(game, folder.path(), u"set.txt"_s);
+        EditorHarness editor({}, path);
+        editor.click(u"mnuFileSave"_s); // our own save is no news
+        if (unsaved)
+            editor.document.setAnswer({1, 1}, u"ours"_s);
+        QTest::qWait(400);
+        QVERIFY(editor.services.messages.isEmpty());
+        if (reply != MessageAnswer::Ok)
+            editor.services.setNextAnswer(reply);
+        game.question(1, 1).Answers[0].set(u"theirs"_s);
+        QVERIFY(!WriteFile(folder, u"set.txt"_s, WriteGameSet(game)).isEmpty());
+        const QLabel* notice = editor.label(u"lblChangedOnDisk"_s);
+        QTRY_VERIFY(!editor.services.messages.isEmpty() || !notice->isHidden());
+        QTRY_COMPARE(notice->isHidden(), reloads);
+        QCOMPARE(Said(editor, u"set.txt was changed by another program. Reload it?"_s), !unsaved);
+        QCOMPARE(editor.record(1).Answers[0].trimmed(), answer);
+        // The next save asks, unless the board was reloaded; a save ends the notice.
+        if (!reloads)
+            editor.services.setNextAnswer(MessageAnswer::SaveAnyway);
+        editor.click(u"mnuFileSave"_s);
+        QCOMPARE(Said(editor, u"since you opened it."_s), !reloads);
+        QVERIFY(notice->isHidden() && editor.services.unanswered.isEmpty());
+    }
+
+    // Two real editors on one set; a crashed one's lock is taken over, moved by Save As.
+    void lockedByAnotherEditor() {
+        QTemporaryDir folder;
+        const QString path = WriteGameSetFile(ResetGame(), folder.path(), u"set.txt"_s);
+        const QString lock = folder.filePath(u".set.txt.lock"_s);
+        QProcess first; // in this test's own home
+        first.start(QStringLiteral(QZ_EDITOR_PATH), {path});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock), 20000);
+        const QString holder =
+            u"set.txt is open in another editor: quizmora-editor, process %1 on %2."_s
+                .arg(first.processId())
+                .arg(QSysInfo::machineHostName());
+        {
+            EditorHarness second;
+            for (MessageAnswer answer : {MessageAnswer::Cancel, MessageAnswer::OpenAnyway}) {
+                second.services.setNextAnswer(answer);
+                second.services.setNextFileName(path);
+                second.click(u"mnuFileOpen"_s);
+                QCOMPARE(second.document.fileName(),
+                         answer == MessageAnswer::Cancel ? QString() : path);
+            }
+            QCOMPARE(second.services.messageTexts().filter(holder).size(), 2);
+            second.click(u"mnuFileNew"_s); // the first editor's lock stays
+        }
+        kill(static_cast<pid_t>(first.processId()), SIGKILL);
+        QVERIFY(first.waitForFinished(10000));
+        QVERIFY(QFile::exists(lock)); // neither the second editor nor the crash removed it
+
+        EditorHarness third({}, path);
+        QCOMPARE(third.services.messageTexts(), QStringList());
+        QCOMPARE(FileContents(lock).split('\n').value(0).toLongLong(),
+                 QCoreApplication::applicationPid());
+        third.services.setNextFileName(folder.filePath(u"moved.txt"_s));
+        third.click(u"mnuSaveAs"_s);
+        const QString moved = folder.filePath(u".moved.txt.lock"_s);
+        QVERIFY(!QFile::exists(lock) && QFile::exists(moved));
+        third.click(u"mnuFileNew"_s);
+        QVERIFY(!QFile::exists(moved));
+    }
+
     void savingInAwkwardPlaces_data() {
         Columns<QString, int>("fault", "exitCode");
         AddRow("no room for a temporary file", "inodes", 0);

@@ -55,6 +55,10 @@ private slots:
                A::ImportAnyway, Q::Warning);
         AddRow("Cancel over Import Anyway", B::ImportAnywayCancel, I::Exclamation, "", "Cancel",
                A::Cancel, Q::Warning);
+        AddRow("Save As of three", B::SaveAnywaySaveAsCancel, I::Exclamation, "", "Save As…",
+               A::SaveAs, Q::Warning);
+        AddRow("Open anyway", B::OpenAnywayCancel, I::Question, "", "Open Anyway", A::OpenAnyway,
+               Q::Question);
         AddRow("Recover", B::RecoverDiscard, I::Question, "", "Recover", A::Recover, Q::Question);
         AddRow("Discard", B::RecoverDiscard, I::Question, "", "Discard", A::Discard, Q::Question);
     }

@@ -37,6 +37,20 @@ namespace {
 using State = QMap<QString, QString>;
 const QString Source = QStringLiteral(QZ_SOURCE_DIR);
 
+// The sets a walk opens ($SRC), copied for this run: walks run side by side,
+// and an editor marks the set it has open for the others.
+QString SetsCopy() {
+    static QTemporaryDir copy;
+    if (!QDir(copy.filePath(u"examples"_s)).exists()) {
+        for (const QString& folder : {u"examples"_s, u"tests/data"_s}) {
+            QDir(copy.path()).mkpath(folder);
+            for (const QFileInfo& file : QDir(Source + u'/' + folder).entryInfoList(QDir::Files))
+                QFile::copy(file.filePath(), copy.filePath(folder + u'/' + file.fileName()));
+        }
+    }
+    return copy.path();
+}
+
 QString Quoted(QString text) {
     return u'"' + text.replace(u'\n', u"\\n"_s) + u'"';
 }
@@ -176,12 +190,12 @@ public:
 
 private:
     QString expand(QString text) const {
-        return text.replace(u"$TMP"_s, m_folder.path()).replace(u"$SRC"_s, Source);
+        return text.replace(u"$TMP"_s, m_folder.path()).replace(u"$SRC"_s, SetsCopy());
     }
     // The folders by name, the deepest first: one may lie inside another.
     QString shorten(QString text) const {
         QList<std::pair<QString, QString>> folders{
-            {m_folder.path(), u"$TMP"_s}, {QDir::homePath(), u"$HOME"_s}, {Source, u"$SRC"_s}};
+            {m_folder.path(), u"$TMP"_s}, {QDir::homePath(), u"$HOME"_s}, {SetsCopy(), u"$SRC"_s}};
         std::sort(folders.begin(), folders.end(),
                   [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
         for (const auto& [path, name] : folders)
@@ -238,9 +252,9 @@ private:
             m_editor->select(name.toInt(), words.value(1, u"1"_s).toInt());
         } else if (verb == u"reply"_s) {
             // In the order of MessageAnswer.
-            const QStringList replies{u"Ok"_s,      u"Yes"_s,         u"No"_s,
-                                      u"Cancel"_s,  u"SaveAnyway"_s,  u"Recover"_s,
-                                      u"Discard"_s, u"ImportAnyway"_s};
+            const QStringList replies{
+                u"Ok"_s,     u"Yes"_s,        u"No"_s,      u"Cancel"_s,  u"SaveAnyway"_s,
+                u"SaveAs"_s, u"OpenAnyway"_s, u"Recover"_s, u"Discard"_s, u"ImportAnyway"_s};
             m_editor->services.setNextAnswer(static_cast<MessageAnswer>(replies.indexOf(name)));
         } else if (verb == u"choose"_s) {
             m_editor->services.setNextFileName(expand(words.join(u' ')));
@@ -303,7 +317,9 @@ private:
     void settle() {
         for (int round = 0; round < 100; ++round) {
             QCoreApplication::processEvents();
-            const auto timers = m_editor->window->findChildren<QTimer*>();
+            // The document's own: it looks at the set's file once writes to it settle.
+            const auto timers = m_editor->window->findChildren<QTimer*>() +
+                                m_editor->document.findChildren<QTimer*>();
             const bool loading = m_editor->checkBox(u"chkSpellChecker"_s)->isChecked() &&
                                  !m_editor->window->m_spellChecker->isReady();
             if (!loading && std::none_of(timers.begin(), timers.end(), [](const QTimer* timer) {

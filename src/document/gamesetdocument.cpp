@@ -6,6 +6,8 @@
 #include "util/textrules.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -74,11 +76,58 @@ QList<Square> BoardSquares() {
 
 } // namespace
 
-GameSetDocument::GameSetDocument(QObject* parent) : QObject(parent) {
+GameSetDocument::GameSetDocument(QObject* parent) : QObject(parent), m_watchDelay(this) {
     ResetGameSet(m_game);
     m_undoStack.setUndoLimit(1000);
     connect(&m_undoStack, &QUndoStack::cleanChanged, this,
             [this](bool clean) { emit modifiedChanged(!clean); });
+    // Another program's save comes as several events (truncate, writes,
+    // rename); the file is looked at once they have settled.
+    m_watchDelay.setSingleShot(true);
+    m_watchDelay.setInterval(150);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_watchDelay,
+            qOverload<>(&QTimer::start));
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_watchDelay,
+            qOverload<>(&QTimer::start));
+    connect(&m_watchDelay, &QTimer::timeout, this, &GameSetDocument::watchedFileTouched);
+}
+
+bool GameSetDocument::fileChangedOnDisk() const {
+    return !m_fileName.isEmpty() && DiskState::of(m_fileName) != m_diskState;
+}
+
+void GameSetDocument::takeDiskState(const DiskState& state) {
+    m_diskState = state;
+    m_reportedState = state;
+    watchFile();
+}
+
+void GameSetDocument::watchFile() {
+    // A rename over the file ends the watch on it: it is watched anew.
+    if (!m_watcher.files().isEmpty())
+        m_watcher.removePaths(m_watcher.files());
+    if (!m_watcher.directories().isEmpty())
+        m_watcher.removePaths(m_watcher.directories());
+    if (m_fileName.isEmpty())
+        return;
+    const QFileInfo file(m_fileName);
+    if (file.isFile())
+        m_watcher.addPath(m_fileName);
+    if (file.absoluteDir().exists())
+        m_watcher.addPath(file.absolutePath());
+}
+
+void GameSetDocument::watchedFileTouched() {
+    if (m_fileName.isEmpty())
+        return;
+    const DiskState now = DiskState::of(m_fileName);
+    // Our own saves and temporary files beside the set leave the recorded
+    // state as it is.
+    watchFile();
+    if (now == m_diskState || now == m_reportedState)
+        return;
+    m_reportedState = now;
+    emit fileChangedElsewhere();
 }
 
 // ---- the set as a whole
@@ -93,6 +142,7 @@ void GameSetDocument::replace(const GameSet& game, const QString& fileName, bool
     const bool wasModified = isModified();
     m_game = game;
     m_fileName = fileName;
+    takeDiskState(DiskState::of(fileName));
     m_undoStack.clear();
     // clear() leaves an empty stack as it was; after an unsaved set (an
     // import, a recovered set) the new one would count as changed.
@@ -106,10 +156,15 @@ void GameSetDocument::replace(const GameSet& game, const QString& fileName, bool
 }
 
 FileError GameSetDocument::open(const QString& path) {
+    // Taken before reading: a write in between makes Save ask rather than
+    // pass unseen.
+    const DiskState before = DiskState::of(path);
     GameSet game = m_game;
     const FileError error = OpenFile(game, path);
-    if (!error.failed())
+    if (!error.failed()) {
         replace(game, path, false);
+        takeDiskState(before);
+    }
     return error;
 }
 
@@ -121,6 +176,7 @@ FileError GameSetDocument::save(const QString& path) {
     if (error.failed())
         return error;
     m_fileName = path;
+    takeDiskState(DiskState::of(path));
     m_undoStack.setClean();
     return error;
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "document/diskstate.h"
 #include "model/fileerror.h"
 #include "model/gameset.h"
 #include "model/mediakind.h"
 
+#include <QFileSystemWatcher>
 #include <QObject>
+#include <QTimer>
 #include <QUndoStack>
 #include <QVariant>
 
@@ -34,6 +37,10 @@ public:
     // True while an undo or redo applies its change, so a view can show the
     // square that changed.
     bool isReplaying() const { return m_replaying; }
+    // True when the set's file is no longer as this editor opened or last
+    // saved it: another program wrote, replaced, removed or created it.
+    // Always false for an untitled set.
+    bool fileChangedOnDisk() const;
 
     // ---- the set as a whole; each starts a fresh history
     // A new untitled set: every field at its default, names blank.
@@ -112,6 +119,9 @@ signals:
     // reset(): `viewState` holds what the view kept for it, and the view
     // puts its own state for the set leaving in its place.
     void wholeSetSwapped(QVariant& viewState);
+    // The set's file changed on disk, not by a save of this document. Told
+    // once for each new state of the file.
+    void fileChangedElsewhere();
 
 private:
     // Pushes one step that turns `square`'s record into the result of `edit`.
@@ -120,8 +130,18 @@ private:
     void push(const QString& label, DocumentPart part, QList<RecordChange> records,
               QList<NameChange> names, bool typing);
 
+    // Records the file as it is now as the one this set matches, and
+    // watches it (and its folder, where a replacing rename shows).
+    void takeDiskState(const DiskState& state);
+    void watchFile();
+    void watchedFileTouched();
+
     GameSet m_game;
     QString m_fileName;
+    DiskState m_diskState;     // the file as last opened or saved here
+    DiskState m_reportedState; // the last state told by fileChangedElsewhere
+    QFileSystemWatcher m_watcher;
+    QTimer m_watchDelay; // one look after a burst of writes
     QUndoStack m_undoStack;
     bool m_replaying = false;
     int m_typingBurst = 0;

@@ -10,12 +10,14 @@
 #include "util/textrules.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLocale>
 #include <QSignalBlocker>
+#include <QTimer>
 
 namespace {
 
@@ -65,9 +67,13 @@ void frmEditor::SetUpFileCommands() {
             RecoveredFileName.clear();
             ShowingRecovered = false;
         }
+        m_ui.lblChangedOnDisk->hide();
+        FollowSetFileLock();
         ShowCaption();
     });
     connect(&m_document, &GameSetDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(&m_document, &GameSetDocument::fileChangedElsewhere, this,
+            &frmEditor::SetFileChangedElsewhere);
 }
 
 // "Quizmora Editor - NAME.txt" for a set with a file, "... - untitled"
@@ -82,6 +88,66 @@ void frmEditor::ShowCaption() {
     setWindowModified(m_document.isModified());
 }
 
+void frmEditor::FollowSetFileLock() {
+    if (m_setLock.setPath() != m_document.fileName())
+        m_setLock = SetFileLock(m_document.fileName());
+}
+
+bool frmEditor::ConfirmLockedOpen(const QString& path, const SetFileLock::Holder& holder) {
+    return m_services.showMessage(
+               QStringLiteral("%1 is open in another editor: %2, process %3 on %4.\r\nChanges "
+                              "saved in one editor can be lost when the other saves.")
+                   .arg(FileNameOfPath(path), holder.program, QString::number(holder.pid),
+                        holder.host),
+               MessageButtons::OpenAnywayCancel, MessageIcon::Exclamation,
+               QString()) == MessageAnswer::OpenAnyway;
+}
+
+frmEditor::OwnFileAnswer frmEditor::ConfirmOwnFileUnchanged(const QString& path) {
+    if (m_document.fileName().isEmpty() || !SameFile(path, m_document.fileName()) ||
+        !m_document.fileChangedOnDisk())
+        return OwnFileAnswer::Write;
+    switch (m_services.showMessage(
+        QStringLiteral("%1 was changed by another program since you opened it.")
+            .arg(FileNameOfPath(path)),
+        MessageButtons::SaveAnywaySaveAsCancel, MessageIcon::Exclamation, QString())) {
+    case MessageAnswer::SaveAnyway:
+        return OwnFileAnswer::Write;
+    case MessageAnswer::SaveAs:
+        return OwnFileAnswer::SaveAs;
+    default:
+        return OwnFileAnswer::Stop;
+    }
+}
+
+void frmEditor::SetFileChangedElsewhere() {
+    const QString path = m_document.fileName();
+    // Written back as it was meanwhile: nothing to tell.
+    if (!m_document.fileChangedOnDisk())
+        return;
+    // Not on top of another question: asked once that one is answered.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(500, this, &frmEditor::SetFileChangedElsewhere);
+        return;
+    }
+    const QString name = FileNameOfPath(path);
+    if (!m_document.isModified() && !IsShown(m_ui.fraMultipleAnswers) && QFileInfo(path).isFile() &&
+        m_services.showMessage(
+            QStringLiteral("%1 was changed by another program. Reload it?").arg(name),
+            MessageButtons::YesNo, MessageIcon::Question, QString()) == MessageAnswer::Yes &&
+        OpenChosenGameSet(path))
+        return;
+    // The author's version stays; the next Save asks before writing over the file.
+    m_ui.lblChangedOnDisk->setText(
+        (QFileInfo::exists(path)
+             ? QStringLiteral("%1 was changed by another program. Your version is kept; "
+                              "Save will ask first.")
+             : QStringLiteral("%1 was removed or renamed. Your version is kept; Save will ask "
+                              "first."))
+            .arg(name));
+    m_ui.lblChangedOnDisk->show();
+}
+
 // Writes the set to `path`. A failure is reported as the writer reports it,
 // naming the file written, and the set stays marked as changed so nothing is
 // dropped without asking.
@@ -91,6 +157,8 @@ bool frmEditor::SaveGameSetTo(const QString& path) {
         AddRecentFile(path);
         RecoveredFileName.clear();
         ShowingRecovered = false;
+        m_ui.lblChangedOnDisk->hide();
+        FollowSetFileLock();
         ShowCaption();
         return true;
     }
@@ -138,6 +206,18 @@ bool frmEditor::SaveChangesPrompt(const QString& dialogFolder) {
             return false;
     } else if (!ConfirmRecoveredTarget(path)) {
         return false;
+    } else {
+        switch (ConfirmOwnFileUnchanged(path)) {
+        case OwnFileAnswer::Stop:
+            return false;
+        case OwnFileAnswer::SaveAs:
+            if (!SaveAsCommand())
+                return false;
+            CurrentFilePath = FolderOfPath(m_document.fileName());
+            return true;
+        case OwnFileAnswer::Write:
+            break;
+        }
     }
     // A failed save has been reported; going on would drop the changes.
     if (!SaveGameSetTo(path))
@@ -160,8 +240,11 @@ bool frmEditor::ExitCommand() {
                                                             m_document.fileName().left(256));
             if (path.isEmpty())
                 return false;
+            const OwnFileAnswer own = ConfirmOwnFileUnchanged(path);
+            if (own == OwnFileAnswer::Stop || (own == OwnFileAnswer::SaveAs && !SaveAsCommand()))
+                return false;
             // The failure has been reported; the author stays with the changes.
-            if (!SaveGameSetTo(path))
+            if (own == OwnFileAnswer::Write && !SaveGameSetTo(path))
                 return false;
         } else if (answer != MessageAnswer::No) {
             return false;
@@ -217,7 +300,7 @@ bool frmEditor::OpenChosenGameSet(const QString& path) {
     EditorDialogFileName = path;
     // A file that cannot be read leaves the set, its caption and its
     // changes as they were: nothing of the author's is replaced by an empty board.
-    if (OpenGameSetFile(path).failed())
+    if (!OpenGameSetFile(path))
         return false;
     CurrentFilePath = path;
     AddRecentFile(path);
@@ -257,14 +340,23 @@ void frmEditor::ShowWholeBoard() {
 // when the file exists, the Daily Double rule and the write. The path
 // written, or "" when the command stopped or the write failed.
 QString frmEditor::SaveToChosenFile(const QString& overwriteQuestion) {
-    const QString path = m_services.getSaveFileName(ChooserStartFolder(CurrentFilePath),
-                                                    GameSetSaveFilter(), QString());
-    if (path.isEmpty())
-        return QString();
-    if (FileExists(path) &&
-        m_services.showMessage(overwriteQuestion, MessageButtons::YesNo, MessageIcon::None,
-                               QString()) != MessageAnswer::Yes)
-        return QString();
+    QString path;
+    for (;;) {
+        path = m_services.getSaveFileName(ChooserStartFolder(CurrentFilePath), GameSetSaveFilter(),
+                                          QString());
+        if (path.isEmpty())
+            return QString();
+        if (FileExists(path) &&
+            m_services.showMessage(overwriteQuestion, MessageButtons::YesNo, MessageIcon::None,
+                                   QString()) != MessageAnswer::Yes)
+            return QString();
+        // The set's own file, chosen again, may hold another program's work by now.
+        const OwnFileAnswer own = ConfirmOwnFileUnchanged(path);
+        if (own == OwnFileAnswer::Stop)
+            return QString();
+        if (own == OwnFileAnswer::Write)
+            break;
+    }
     EnsureDailyDoubles();
     // A file that could not be written does not become the set's file.
     if (!SaveGameSetTo(path))
@@ -278,6 +370,15 @@ void frmEditor::mnuFileSave_Click() {
     if (!TrimSpaces(m_document.fileName()).isEmpty()) {
         if (!ConfirmRecoveredTarget(m_document.fileName()))
             return;
+        switch (ConfirmOwnFileUnchanged(m_document.fileName())) {
+        case OwnFileAnswer::Stop:
+            return;
+        case OwnFileAnswer::SaveAs:
+            SaveAsCommand();
+            return;
+        case OwnFileAnswer::Write:
+            break;
+        }
         EnsureDailyDoubles();
         SaveGameSetTo(m_document.fileName());
         return;
@@ -288,7 +389,13 @@ void frmEditor::mnuFileSave_Click() {
 void frmEditor::mnuSaveAs_Click() {
     if (MultipleChoiceGuard() || !ConfirmTextLoss())
         return;
-    SaveToChosenFile(QStringLiteral("File already exists. Select Yes to overwrite"));
+    SaveAsCommand();
+}
+
+// Save As after its guard: true when the set was written to the chosen file.
+bool frmEditor::SaveAsCommand() {
+    return !SaveToChosenFile(QStringLiteral("File already exists. Select Yes to overwrite"))
+                .isEmpty();
 }
 
 // ---- Exit and closing the window

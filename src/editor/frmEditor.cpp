@@ -221,6 +221,10 @@ void frmEditor::paintArtwork() {
     for (QLabel* arrow : lblQArrow)
         SetTextColour(arrow, Gold);
 
+    // The board's colours would reach the notice of a change on disk; it
+    // keeps the ones it was designed with.
+    FillBackground(m_ui.lblChangedOnDisk, QColor(255, 241, 184));
+    SetTextColour(m_ui.lblChangedOnDisk, Qt::black);
     FillBackground(m_ui.lblDisPlayQuestion, PreviewBlue);
     for (QLabel* choice : lblAnswerChoices) {
         FillBackground(choice, PreviewBlue);
@@ -469,17 +473,32 @@ bool frmEditor::LoadCurrentGame() {
     if (trimmed.isEmpty() || trimmed == QLatin1String("0") || !FileExists(game))
         return false;
     EditorDialogFileName = game;
-    return !OpenGameSetFile(game).failed();
+    return OpenGameSetFile(game);
 }
 
-FileError frmEditor::OpenGameSetFile(const QString& path) {
-    const FileError error = m_document.open(path);
-    if (error.failed()) {
-        ShowOkMessage(ErrorReportText(ReportStyle::Colon, error, objectName(),
-                                      QStringLiteral("Procedure: OpenFile"),
-                                      {QStringLiteral("Filename: ") + path}));
+bool frmEditor::OpenGameSetFile(const QString& path) {
+    // The set's new mark is taken before reading; the old one goes only
+    // once the new set is in. Opening the set already open (a reload) asks
+    // nothing more.
+    const bool sameSet = !m_setLock.setPath().isEmpty() && SameFile(m_setLock.setPath(), path);
+    const bool alreadyOurs = sameSet && m_setLock.state() == SetFileLock::State::Held;
+    SetFileLock other;
+    if (!alreadyOurs) {
+        other = SetFileLock(path);
+        if (other.state() == SetFileLock::State::HeldElsewhere && !sameSet &&
+            !ConfirmLockedOpen(path, other.holder()))
+            return false;
+        std::swap(m_setLock, other);
     }
-    return error;
+    const FileError error = m_document.open(path);
+    if (!error.failed())
+        return true;
+    if (!alreadyOurs)
+        std::swap(m_setLock, other);
+    ShowOkMessage(ErrorReportText(ReportStyle::Colon, error, objectName(),
+                                  QStringLiteral("Procedure: OpenFile"),
+                                  {QStringLiteral("Filename: ") + path}));
+    return false;
 }
 
 // ---- undo and redo

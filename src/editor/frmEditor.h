@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/gamesetdocument.h"
+#include "document/setfilelock.h"
 #include "model/fileerror.h"
 #include "model/gameset.h"
 #include "model/gamesetcheck.h"
@@ -49,6 +50,9 @@ public:
     void mnuFileOpen_Click();
     // What Open does once a file was chosen; start-up uses it for a file named on the command line.
     bool OpenChosenGameSet(const QString& path);
+    // The set's file changed on disk: reloads it when the author agrees and
+    // has nothing unsaved, and otherwise says so above the question panel.
+    void SetFileChangedElsewhere();
     void mnuFileSave_Click();
     void mnuSaveAs_Click();
     void mnuFileExit_Click();
@@ -161,7 +165,9 @@ public:
 
     // Opens a game-set file as the editor's Open does: a failure is reported
     // with the error report and leaves the set as it was.
-    FileError OpenGameSetFile(const QString& path);
+    // Reads the set at `path`, asking first when another editor has it open.
+    // False when it was not read (a failure is reported).
+    bool OpenGameSetFile(const QString& path);
 
     // ---- recent files (recentfiles.cpp)
     void mnuFileRecent_Click(int index);
@@ -230,6 +236,8 @@ public:
     QString EditorDialogFileName;
     // The file a recovered set came from: Save asks before writing over it.
     QString RecoveredFileName;
+    // The mark beside the set's file telling other editors it is open here.
+    SetFileLock m_setLock;
     std::unique_ptr<MediaPlayer> MediaPlayer1; // video, shown in picVideo
     std::unique_ptr<MediaPlayer> MediaPlayer2; // sound, never shown
 
@@ -281,6 +289,14 @@ private:
     bool ExitCommand();
     bool ConfirmRecoveredTarget(const QString& path);
     QString SaveToChosenFile(const QString& overwriteQuestion);
+    bool SaveAsCommand();
+    // Before writing over the set's own file, which another program may have
+    // written since: write, choose another file, or stop.
+    enum class OwnFileAnswer { Write, SaveAs, Stop };
+    OwnFileAnswer ConfirmOwnFileUnchanged(const QString& path);
+    bool ConfirmLockedOpen(const QString& path, const SetFileLock::Holder& holder);
+    // Takes the mark of the set's current file, dropping the one held before.
+    void FollowSetFileLock();
     // Multiple choice helper (multiplechoice.cpp).
     void LayOutAnswerChoices();
     // Fonts helper (fontscolours.cpp).

@@ -94,6 +94,28 @@ private:
     bool m_errorReported = false;
 };
 
+// A button of a box with answers of its own.
+struct Choice {
+    QString text;
+    QMessageBox::ButtonRole role;
+    MessageAnswer answer;
+};
+constexpr QMessageBox::ButtonRole Accept = QMessageBox::AcceptRole;
+
+// Shows `box` with the choices and, when `defaultChoice` is -1, a Cancel
+// button that is the default; the answer of the button clicked, Cancel when
+// the box was closed otherwise.
+MessageAnswer Ask(QMessageBox& box, const QList<Choice>& choices, int defaultChoice = -1) {
+    QList<QPushButton*> buttons;
+    for (const Choice& choice : choices)
+        buttons << box.addButton(choice.text, choice.role);
+    box.setDefaultButton(defaultChoice < 0 ? box.addButton(QMessageBox::Cancel)
+                                           : buttons.at(defaultChoice));
+    box.exec();
+    const qsizetype clicked = buttons.indexOf(box.clickedButton());
+    return clicked < 0 ? MessageAnswer::Cancel : choices.at(clicked).answer;
+}
+
 } // namespace
 
 QtServices::QtServices()
@@ -131,37 +153,29 @@ MessageAnswer QtServices::showMessage(const QString& text, MessageButtons button
     case MessageButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
-    case MessageButtons::SaveAnywayCancel: {
-        QPushButton* save = box.addButton(QStringLiteral("Save anyway"), QMessageBox::AcceptRole);
-        box.setDefaultButton(box.addButton(QMessageBox::Cancel));
-        box.exec();
-        return box.clickedButton() == save ? MessageAnswer::SaveAnyway : MessageAnswer::Cancel;
-    }
-    case MessageButtons::ImportAnywayCancel: {
-        QPushButton* import =
-            box.addButton(QStringLiteral("Import Anyway"), QMessageBox::AcceptRole);
-        box.setDefaultButton(box.addButton(QMessageBox::Cancel));
-        box.exec();
-        return box.clickedButton() == import ? MessageAnswer::ImportAnyway : MessageAnswer::Cancel;
-    }
-    case MessageButtons::RecoverDiscard: {
+    case MessageButtons::SaveAnywayCancel:
+        return Ask(box, {{QStringLiteral("Save anyway"), Accept, MessageAnswer::SaveAnyway}});
+    case MessageButtons::ImportAnywayCancel:
+        return Ask(box, {{QStringLiteral("Import Anyway"), Accept, MessageAnswer::ImportAnyway}});
+    case MessageButtons::SaveAnywaySaveAsCancel:
+        return Ask(box,
+                   {{QStringLiteral("Save Anyway"), Accept, MessageAnswer::SaveAnyway},
+                    {QStringLiteral("Save As…"), QMessageBox::ActionRole, MessageAnswer::SaveAs}});
+    case MessageButtons::OpenAnywayCancel:
+        return Ask(box, {{QStringLiteral("Open Anyway"), Accept, MessageAnswer::OpenAnyway}});
+    case MessageButtons::RecoverDiscard:
         // Neither is the Escape key's: closing the box keeps the copy for later.
-        QPushButton* recover = box.addButton(QStringLiteral("Recover"), QMessageBox::AcceptRole);
-        QPushButton* discard =
-            box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
-        box.setDefaultButton(recover);
-        box.exec();
-        if (box.clickedButton() == recover)
-            return MessageAnswer::Recover;
-        return box.clickedButton() == discard ? MessageAnswer::Discard : MessageAnswer::Cancel;
-    }
-    case MessageButtons::DiscardKeep: {
-        QPushButton* discard =
-            box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
-        box.setDefaultButton(box.addButton(QStringLiteral("Keep"), QMessageBox::RejectRole));
-        box.exec();
-        return box.clickedButton() == discard ? MessageAnswer::Discard : MessageAnswer::Cancel;
-    }
+        return Ask(
+            box,
+            {{QStringLiteral("Recover"), Accept, MessageAnswer::Recover},
+             {QStringLiteral("Discard"), QMessageBox::DestructiveRole, MessageAnswer::Discard}},
+            0);
+    case MessageButtons::DiscardKeep:
+        return Ask(
+            box,
+            {{QStringLiteral("Discard"), QMessageBox::DestructiveRole, MessageAnswer::Discard},
+             {QStringLiteral("Keep"), QMessageBox::RejectRole, MessageAnswer::Cancel}},
+            1);
     }
     switch (box.exec()) {
     case QMessageBox::Yes:

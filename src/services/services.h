@@ -13,21 +13,35 @@ class QWidget;
 // Everything the program asks the user or takes from the platform goes
 // through Services, so tests can answer dialogs and fix the random draws.
 
-// SaveAnywayCancel answers SaveAnyway or Cancel; RecoverDiscard answers
-// Recover or Discard, and Cancel when closed without a choice; DiscardKeep
-// answers Discard, or Cancel to keep; ImportAnywayCancel answers
+// SaveAnywayCancel answers SaveAnyway or Cancel; SaveAnywaySaveAsCancel also
+// SaveAs; OpenAnywayCancel answers OpenAnyway or Cancel; RecoverDiscard
+// answers Recover or Discard, and Cancel when closed without a choice;
+// DiscardKeep answers Discard, or Cancel to keep; ImportAnywayCancel answers
 // ImportAnyway or Cancel.
 enum class MessageButtons {
     Ok,
     YesNo,
     YesNoCancel,
     SaveAnywayCancel,
+    SaveAnywaySaveAsCancel,
+    OpenAnywayCancel,
     RecoverDiscard,
     DiscardKeep,
     ImportAnywayCancel
 };
 enum class MessageIcon { None, Exclamation, Information, Critical, Question };
-enum class MessageAnswer { Ok, Yes, No, Cancel, SaveAnyway, Recover, Discard, ImportAnyway };
+enum class MessageAnswer {
+    Ok,
+    Yes,
+    No,
+    Cancel,
+    SaveAnyway,
+    SaveAs,
+    OpenAnyway,
+    Recover,
+    Discard,
+    ImportAnyway
+};
 
 struct FontChoice {
     QString faceName;

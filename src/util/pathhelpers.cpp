@@ -114,3 +114,10 @@ QString FolderOfPath(const QString& path) {
     const qsizetype last = path.lastIndexOf(QLatin1Char('/'));
     return last < 0 ? QString() : path.left(last + 1);
 }
+
+bool SameFile(const QString& one, const QString& other) {
+    const QFileInfo first(one), second(other);
+    if (first.absoluteFilePath() == second.absoluteFilePath())
+        return true;
+    return first.exists() && second.exists() && first == second;
+}
