@@ -2,6 +2,7 @@
 // targets): the error is reported and the previous file stays as it was.
 #include "testdata.h"
 
+#include "import/tabexport.h"
 #include "model/safewrite.h"
 
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,8 +44,15 @@ enum Fault {
     ParentFile,
     NoFolder,
     Protected,
-    LineBreak
+    LineBreak,
+    Fifo,
+    Device,
+    OwnInput,
+    HardLinkedInput,
+    ForeignOwner
 };
+// What is written: the game set, the board as a spreadsheet's file, the listing as a PDF.
+enum Output { SetFile, ExportFile, PdfFile };
 // Exit codes of the child besides the save's error number.
 enum Outcome { Damaged = 97, LeftOver = 98, Skipped = 99 };
 
@@ -56,15 +66,73 @@ bool WriteText(const QString& path, const QByteArray& text) {
     return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
 }
 
+// The error number of writing `kind` to `target`, made from `input`; a PDF is
+// written by the tool, whose exit status stands for the number.
+int WriteOutput(Output kind, GameSet& game, const QString& target, const QString& input) {
+    switch (kind) {
+    case SetFile:
+        return SaveFile(game, target).number;
+    case ExportFile:
+        return WriteExportFile(target, ExportTabDelimited(game, TextEncoding::Utf8).bytes, input)
+            .number;
+    case PdfFile:
+        break;
+    }
+    const pid_t tool = fork();
+    if (tool == 0) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        execl(QZ_TOOL_PATH, "quizmora-tool", "listing", qPrintable(input), "--pdf",
+              qPrintable(target), nullptr);
+        _exit(Skipped);
+    }
+    int status = 0;
+    waitpid(tool, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : Damaged;
+}
+
+// What the output holds once written.
+QByteArray Written(Output kind, GameSet& game, const QString& target) {
+    if (kind == SetFile)
+        return WriteGameSet(game);
+    if (kind == ExportFile)
+        return ExportTabDelimited(game, TextEncoding::Utf8).bytes;
+    const QByteArray pdf = FileContents(target);
+    return pdf.startsWith("%PDF") ? pdf : QByteArray();
+}
+
 // In a child process, as the fault may change process-wide state: stages the
-// fault in `folder`, saves over set.txt there and exits with the save's error
+// fault in `folder`, writes `kind` over set.txt there and exits with the error
 // number, or with Damaged when the previous file changed, LeftOver when the
 // folder holds anything else afterwards, Skipped when the fault cannot be staged.
-[[noreturn]] void StageAndSave(Fault fault, const QString& folder) {
+[[noreturn]] void StageAndSave(Output kind, Fault fault, const QString& folder) {
     const QByteArray previous = "the previous game set\r\n";
     QString target = folder + "/set.txt", kept = target;
+    // The set an export or a listing is made from lives beside the folder.
+    QString input = folder + ".input.txt";
+    GameSet game = BigGame();
     rlimit limit{};
+    struct stat before {};
     switch (fault) {
+    case Fifo:
+        if (mkfifo(QFile::encodeName(target).constData(), 0600) != 0)
+            Skip("no FIFO");
+        break;
+    case Device: // a node of our own, never one of /dev: a fault would replace it
+        if (mknod(QFile::encodeName(target).constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+            Skip("no device node without root");
+        break;
+    case OwnInput:
+        input = target;
+        break;
+    case HardLinkedInput:
+        input = folder + "/set.txt";
+        target = folder + "/other-name.txt";
+        kept = input;
+        break;
+    case ForeignOwner:
+        if (geteuid() != 0)
+            Skip("only root can give a file to another user");
+        break;
     case TargetFolder:
         QDir(folder).mkdir("set.txt");
         kept = target + "/inside.txt";
@@ -87,15 +155,10 @@ bool WriteText(const QString& path, const QByteArray& text) {
                 Skip("no user namespace");
         }
         mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
-        if (mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=16k") != 0)
+        if (mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=8k") != 0)
             Skip("cannot mount a tmpfs");
         break;
-    case FileSize:
-        getrlimit(RLIMIT_FSIZE, &limit);
-        limit.rlim_cur = 4096;
-        signal(SIGXFSZ, SIG_IGN);
-        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
-            Skip("cannot limit the file size");
+    case FileSize: // set once the files the fault needs are written
         break;
     case Protected:
         if (geteuid() == 0)
@@ -105,20 +168,43 @@ bool WriteText(const QString& path, const QByteArray& text) {
     case LineBreak:
         break;
     }
-    if (!WriteText(kept, previous))
+    if (fault != Fifo && fault != Device && !WriteText(kept, previous))
         Skip("cannot write the previous file");
+    if (fault == HardLinkedInput && link(QFile::encodeName(kept), QFile::encodeName(target)) != 0)
+        Skip("no hard link");
+    if (fault == ForeignOwner && (chown(QFile::encodeName(kept), 1000, 1000) != 0 ||
+                                  chmod(QFile::encodeName(kept), 0640) != 0))
+        Skip("cannot give the file away");
+    if (fault != OwnInput && fault != HardLinkedInput && !WriteText(input, WriteGameSet(game)))
+        Skip("cannot write the input");
     if (fault == Protected)
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-    GameSet game = BigGame();
     if (fault == LineBreak) // a CR ends a line of the file: the rest would shift
         game.question(2, 3).QuestionText.set("First line\rsecond line");
-    const int number = SaveFile(game, target).number;
+    stat(QFile::encodeName(kept).constData(), &before);
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = 4096;
+    if (fault == FileSize &&
+        (signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &limit) != 0))
+        Skip("cannot limit the file size");
+    const int number = WriteOutput(kind, game, target, input);
+    struct stat after {};
+    stat(QFile::encodeName(kept).constData(), &after);
     const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
                                                        QDir::Hidden | QDir::System);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (FileContents(kept) != (number == 0 ? WriteGameSet(game) : previous))
+    // A device or a pipe stays what it was; a file holds the output or its old bytes,
+    // with its owner, group and mode.
+    if ((after.st_mode & S_IFMT) != (before.st_mode & S_IFMT) ||
+        ((fault == Fifo || fault == Device)
+             ? number == 0
+             : FileContents(kept) != (number == 0 ? Written(kind, game, kept) : previous)) ||
+        after.st_uid != before.st_uid || after.st_gid != before.st_gid ||
+        (after.st_mode & 07777) != (before.st_mode & 07777))
         _exit(Damaged);
-    _exit(entries == QStringList{"set.txt"} ? number : LeftOver);
+    const QStringList expected = fault == HardLinkedInput ? QStringList{"other-name.txt", "set.txt"}
+                                                          : QStringList{"set.txt"};
+    _exit(entries == expected ? number : LeftOver);
 }
 
 } // namespace
@@ -161,66 +247,39 @@ private slots:
     }
 
     void saveFault_data() {
-        Columns<int, int>("fault", "number");
-        AddRow("no fault: the file is replaced", int(NoFault), 0);
-        AddRow("file size limit", int(FileSize), ErrorNumber::DiskFull);
-        AddRow("disk full", int(DiskFull), ErrorNumber::DiskFull);
-        AddRow("target is a folder", int(TargetFolder), ErrorNumber::PathFileAccess);
-        AddRow("parent is a file", int(ParentFile), ErrorNumber::PathFileAccess);
-        AddRow("missing folder", int(NoFolder), ErrorNumber::PathNotFound);
-        AddRow("write-protected folder", int(Protected), ErrorNumber::PathFileAccess);
-        AddRow("a line break in a text", int(LineBreak), ErrorNumber::InvalidArgument);
+        Columns<int, int, int>("output", "fault", "number");
+        const int set = SetFile, tsv = ExportFile, pdf = PdfFile;
+        const int access = ErrorNumber::PathFileAccess, full = ErrorNumber::DiskFull;
+        AddRow("set: no fault, the file is replaced", set, int(NoFault), 0);
+        AddRow("set: file size limit", set, int(FileSize), full);
+        AddRow("set: disk full", set, int(DiskFull), full);
+        AddRow("set: target is a folder", set, int(TargetFolder), access);
+        AddRow("set: parent is a file", set, int(ParentFile), access);
+        AddRow("set: missing folder", set, int(NoFolder), ErrorNumber::PathNotFound);
+        AddRow("set: write-protected folder", set, int(Protected), access);
+        AddRow("set: a line break in a text", set, int(LineBreak), ErrorNumber::InvalidArgument);
+        AddRow("set: a FIFO", set, int(Fifo), access);
+        AddRow("set: a device", set, int(Device), access);
+        AddRow("set: another user's file keeps its owner", set, int(ForeignOwner), 0);
+        AddRow("export: no fault", tsv, int(NoFault), 0);
+        AddRow("export: file size limit", tsv, int(FileSize), full);
+        AddRow("export: disk full", tsv, int(DiskFull), full);
+        AddRow("export: a FIFO", tsv, int(Fifo), access);
+        AddRow("export: a device", tsv, int(Device), access);
+        AddRow("export: onto the set itself", tsv, int(OwnInput), access);
+        AddRow("export: onto a hard link of the set", tsv, int(HardLinkedInput), access);
+        AddRow("export: another user's file keeps its owner", tsv, int(ForeignOwner), 0);
+        AddRow("PDF: no fault", pdf, int(NoFault), 0);
+        AddRow("PDF: disk full", pdf, int(DiskFull), 1);
+        AddRow("PDF: file size limit", pdf, int(FileSize), 1);
+        AddRow("PDF: a FIFO", pdf, int(Fifo), 1);
+        AddRow("PDF: onto the set itself", pdf, int(OwnInput), 1);
     }
-    // A save that can only rewrite the file in place (no inode left for a new
-    // file), killed at every point where its writes reach a file-size limit:
-    // the file is the old set or the new one, or the old one is kept whole.
-    void inPlaceSaveSurvivesAKill() {
-        QTemporaryDir dir;
-        const QString target = dir.filePath("full/set.txt"), keep = dir.filePath("kept");
-        const QByteArray previous = "the previous game set\r\n";
-        GameSet game = BigGame();
-        const qint64 whole = WriteGameSet(game).size();
-        QVERIFY(QDir(dir.path()).mkdir("full"));
-        for (const rlim_t limit : {rlim_t(0), rlim_t(5), rlim_t(previous.size()), rlim_t(64),
-                                   rlim_t(4096), rlim_t(whole - 1)}) {
-            // The child holds the small file system; its own child saves and may be killed.
-            const pid_t child = fork();
-            if (child == 0) {
-                if (unshare(CLONE_NEWNS) != 0 ||
-                    mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-                    mount("tmpfs", QFile::encodeName(dir.filePath("full")).constData(), "tmpfs", 0,
-                          "size=1m,nr_inodes=2") != 0 ||
-                    !WriteText(target, previous))
-                    _exit(Skipped);
-                const pid_t saver = fork();
-                if (saver == 0) {
-                    const rlimit size{limit, RLIM_INFINITY};
-                    setrlimit(RLIMIT_FSIZE, &size); // SIGXFSZ left to end the process
-                    _exit(SaveFile(game, target, keep).number);
-                }
-                int saved = 0;
-                waitpid(saver, &saved, 0);
-                const QByteArray now = FileContents(target);
-                const QString kept = QDir(keep).filePath(KeptCopyName(target));
-                const bool whole = now == previous || now == WriteGameSet(game) ||
-                                   (QFile::exists(kept) && FileContents(kept) == previous);
-                _exit(whole ? 0 : Damaged);
-            }
-            int status = 0;
-            QCOMPARE(waitpid(child, &status, 0), child);
-            if (WIFEXITED(status) && WEXITSTATUS(status) == Skipped)
-                QSKIP("no mount namespace for a small file system here");
-            QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0,
-                     qPrintable(u"size limit %1"_s.arg(limit)));
-            QDir(keep).removeRecursively();
-        }
-    }
-
     void saveFault() {
         QTemporaryDir dir;
         const pid_t child = fork();
         if (child == 0)
-            StageAndSave(Fault(Data<int>("fault")), dir.path());
+            StageAndSave(Output(Data<int>("output")), Fault(Data<int>("fault")), dir.path());
         int status = 0;
         QCOMPARE(waitpid(child, &status, 0), child);
         QVERIFY(WIFEXITED(status));

@@ -53,12 +53,13 @@ void frmEditor::mnuExportTabDelimited_Click() {
     const TabExport exported =
         ExportTabDelimited(m_document.game(), choice.filterIndex == 1 ? TextEncoding::Utf8
                                                                       : TextEncoding::Windows1252);
-    const FileError error = WriteExportFile(choice.path, exported.bytes);
+    const FileError error = WriteExportFile(choice.path, exported.bytes, m_document.fileName());
     if (error.failed()) {
         ShowOkMessage(QStringLiteral("The board could not be exported to\r\n%1\r\nError %2: %3")
                           .arg(choice.path)
                           .arg(error.number)
-                          .arg(error.description));
+                          .arg(error.description) +
+                      (error.reason.isEmpty() ? QString() : QStringLiteral("\r\n") + error.reason));
         return;
     }
     if (exported.changes.isEmpty())

@@ -1,10 +1,11 @@
 #include "import/tabexport.h"
 
+#include "model/safewrite.h"
+
 #include "util/textrules.h"
 #include "util/windows1252.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace {
@@ -119,15 +120,8 @@ TabExport ExportTabDelimited(const GameSet& game, TextEncoding encoding) {
     return exporter.result();
 }
 
-FileError WriteExportFile(const QString& path, const QByteArray& bytes) {
-    const QFileInfo target(path);
-    if (path.isEmpty() || target.isDir())
-        return FileError::of(ErrorNumber::PathFileAccess);
-    if (!QFileInfo(target.absolutePath()).isDir())
-        return FileError::of(ErrorNumber::PathNotFound);
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return FileError::ok();
-    return FileError::of(file.error() == QFileDevice::ResourceError ? ErrorNumber::DiskFull
-                                                                    : ErrorNumber::PathFileAccess);
+FileError WriteExportFile(const QString& path, const QByteArray& bytes, const QString& set) {
+    SafeWriteOptions options;
+    options.input = set;
+    return SafeWriteBytes(path, bytes, options);
 }

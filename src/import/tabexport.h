@@ -29,7 +29,6 @@ struct TabExport {
 // Daily Doubles, fonts and colours stay behind.
 TabExport ExportTabDelimited(const GameSet& game, TextEncoding encoding);
 
-// Writes `bytes` to `path` through a temporary file, so a failed write leaves
-// an existing file as it was: 76 when the folder does not exist, 61 when the
-// disk is full, 75 otherwise.
-FileError WriteExportFile(const QString& path, const QByteArray& bytes);
+// Writes `bytes` to `path` through the program's safe write: a failed write
+// leaves the old file, and `set`, the game set exported, is never written over.
+FileError WriteExportFile(const QString& path, const QByteArray& bytes, const QString& set);

@@ -1,5 +1,7 @@
 #include "model/safewrite.h"
 
+#include "util/pathhelpers.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -41,16 +43,6 @@ QString ResolvedTarget(const QString& path) {
     for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
         info.setFile(info.symLinkTarget());
     return info.absoluteFilePath();
-}
-
-bool SameFile(const QString& first, const QString& second) {
-    struct stat a {};
-    struct stat b {};
-    if (::stat(QFile::encodeName(first).constData(), &a) == 0 &&
-        ::stat(QFile::encodeName(second).constData(), &b) == 0)
-        return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-    const QString canonical = QFileInfo(first).canonicalFilePath();
-    return !canonical.isEmpty() && canonical == QFileInfo(second).canonicalFilePath();
 }
 
 mode_t CurrentUmask() {

@@ -25,7 +25,7 @@ int runExport(const QStringList& args, QTextStream&, QTextStream& err) {
         return ReportFailure(err, "read", files.at(0), opened);
     const TabExport exported = ExportTabDelimited(
         game, parser.isSet(utf8) ? TextEncoding::Utf8 : TextEncoding::Windows1252);
-    const FileError written = WriteExportFile(files.at(1), exported.bytes);
+    const FileError written = WriteExportFile(files.at(1), exported.bytes, files.at(0));
     if (written.failed())
         return ReportFailure(err, "write", files.at(1), written);
     // The export is written; what changed on the way is worth a warning, not a failure.

@@ -2,7 +2,7 @@
 #include "model/gamesetfile.h"
 #include "tool/commands.h"
 
-#include <QFileInfo>
+#include "util/pathhelpers.h"
 
 int runImport(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (args.size() != 2) {
@@ -11,9 +11,7 @@ int runImport(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
     // Writing over the spreadsheet's export would lose it for a board the
     // format may not even hold as typed.
-    const QFileInfo in(args.at(0));
-    const QFileInfo output(args.at(1));
-    if (in.exists() && output.exists() && in.canonicalFilePath() == output.canonicalFilePath()) {
+    if (SameFile(args.at(0), args.at(1))) {
         err << "quizmora-tool: " << args.at(1)
             << " is the file being imported; choose another OUT\n";
         return 1;

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QTextStream>
 #include <array>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -56,7 +57,18 @@ bool ParseArguments(QCommandLineParser& parser, const QStringList& args, const c
     return false;
 }
 
+// The tool prints only its own output: Qt's notes about the environment
+// (XDG_RUNTIME_DIR unset under cron or su, say) are no concern of a script.
+static void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "quizmora-tool: %s\n", qPrintable(message));
+}
+
 int main(int argc, char* argv[]) {
+    qInstallMessageHandler(QuietQtMessages);
+    // Over a file-size limit a write fails with "File too large" and is
+    // reported, instead of the signal ending the tool without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::unique_ptr<QCoreApplication> application = CreateToolApplication(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

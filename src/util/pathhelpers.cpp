@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <sys/stat.h>
+
 namespace {
 const QChar Backslash = QLatin1Char('\\');
 const QChar Nul = QChar(0);
@@ -119,5 +121,10 @@ bool SameFile(const QString& one, const QString& other) {
     const QFileInfo first(one), second(other);
     if (first.absoluteFilePath() == second.absoluteFilePath())
         return true;
-    return first.exists() && second.exists() && first == second;
+    // The same device and inode: a hard link or a link to the file counts too.
+    struct stat a {};
+    struct stat b {};
+    return ::stat(QFile::encodeName(one).constData(), &a) == 0 &&
+           ::stat(QFile::encodeName(other).constData(), &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
 }

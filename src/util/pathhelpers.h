@@ -30,8 +30,9 @@ QString ChooserStartFolder(const QString& lastUsed);
 // otherwise, as this platform's choosers give them.
 QString FileNameOfPath(const QString& path);
 QString FolderOfPath(const QString& path);
-// Whether two paths name the same file. A path with no file there matches
-// only itself: QFileInfo alone would take any two such paths as one.
+// Whether two paths name the same file (a link or a hard link included). A
+// path with no file there matches only itself: QFileInfo alone would take
+// any two such paths as one.
 bool SameFile(const QString& one, const QString& other);
 
 // The folder a file chooser is to start in, given the folder asked for: the
