@@ -70,6 +70,28 @@ private slots:
             QCOMPARE(FileContents(dir.filePath(name)), expected);
     }
 
+    // resave of what is clearly no game set says why on standard output, writes, exits 3;
+    // a short file of an older editor is a game set.
+    void resaveNotAGameSet_data() {
+        Columns<QByteArray, QString>("bytes", "said");
+        const QByteArray example = FileContents(Example);
+        AddRow("short legacy file", QByteArray("Rivers\r\nLongest?\r\n"), "");
+        AddRow("blank lines after 129", example + "\r\n  \r\n", "");
+        AddRow("a line after 129", example + "\r\nmore\r\n", "line 131 is not empty");
+        AddRow("NUL bytes", QByteArray("PK\x03\x04\0\0binary", 12), "byte 5 is a NUL byte");
+        AddRow("UTF-16", QByteArray("\xFF\xFEQ\0u\0i\0z\0", 10), "it is UTF-16 text");
+    }
+    void resaveNotAGameSet() {
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        const QString in = WriteFile(dir, "in.txt", Data<QByteArray>("bytes"));
+        const ToolRun run = RunTool({"resave", in, dir.filePath("out.txt")});
+        QCOMPARE(run.exitCode, said.isEmpty() ? 0 : 3);
+        QCOMPARE(run.out.join('\n').contains(said), true);
+        QCOMPARE(run.out.isEmpty(), said.isEmpty());
+        QVERIFY(QFile::exists(dir.filePath("out.txt")));
+    }
+
     // Exit 1, the reason on stderr, nothing written. IN is a game set, FOLDER a
     // folder, OVER an import file whose second line overflows.
     void refusals_data() {

@@ -477,6 +477,16 @@ bool frmEditor::LoadCurrentGame() {
 }
 
 bool frmEditor::OpenGameSetFile(const QString& path) {
+    // A file that is clearly no game set would be replaced by a board at the
+    // next Save: the author decides first.
+    const QStringList reasons = NotAGameSet(path);
+    if (!reasons.isEmpty() &&
+        m_services.showMessage(QStringLiteral("%1 does not look like a game set:\r\n\r\n%2\r\n\r\n"
+                                              "Saving it would replace it with a board.")
+                                   .arg(FileNameOfPath(path), reasons.join(QStringLiteral("\r\n"))),
+                               MessageButtons::OpenAnywayCancel, MessageIcon::Exclamation,
+                               QString()) != MessageAnswer::OpenAnyway)
+        return false;
     // The set's new mark is taken before reading; the old one goes only
     // once the new set is in. Opening the set already open (a reload) asks
     // nothing more.

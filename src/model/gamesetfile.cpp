@@ -549,6 +549,42 @@ FileError WriteGameSet(GameSet& game, QIODevice& device) {
     return FileError::of(ErrorNumber::PathFileAccess);
 }
 
+QStringList NotAGameSet(const QString& path) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList reasons;
+    const QByteArray start = file.peek(2);
+    if (start == "\xFF\xFE" || start == "\xFE\xFF") {
+        reasons << QStringLiteral("it is UTF-16 text; a game set is Windows-1252 text");
+    } else {
+        for (qint64 offset = 0; !file.atEnd();) {
+            const QByteArray chunk = file.read(64 * 1024);
+            const qsizetype nul = chunk.indexOf('\0');
+            if (nul >= 0) {
+                reasons << QStringLiteral("byte %1 is a NUL byte: this is no text file")
+                               .arg(offset + nul + 1);
+                break;
+            }
+            offset += chunk.size();
+        }
+    }
+    if (!file.seek(0))
+        return reasons;
+    LineReader reader(file);
+    QString line;
+    for (qint64 number = 1; reader.readLine(line); ++number) {
+        if (number > GameSetLineCount && !TrimSpaces(line).isEmpty()) {
+            reasons << QStringLiteral("line %1 is not empty: a game set has %2 lines, and "
+                                      "saving would drop the rest")
+                           .arg(number)
+                           .arg(GameSetLineCount);
+            break;
+        }
+    }
+    return reasons;
+}
+
 FileError SaveFile(GameSet& game, const QString& path, const QString& keepFolder) {
     SafeWriteOptions options;
     options.keepFolder = keepFolder;

@@ -51,6 +51,13 @@ QByteArray WriteGameSet(GameSet& game);
 // Writes the game set to an open device. Fails with the device's error.
 FileError WriteGameSet(GameSet& game, QIODevice& device);
 
+// Why the file at `path` is clearly not a game set, one reason a line: NUL
+// bytes, a UTF-16 byte-order mark, a line after line 129 that is not empty.
+// Opened and saved, such a file would be replaced by a board. A short file
+// is a game set of an older kind: nothing is said of it. Reads in bounded
+// memory; "" for a file that cannot be read (opening it says why).
+QStringList NotAGameSet(const QString& path);
+
 // Writes the game set to `path` through a temporary file that replaces the
 // old one only when everything was written, so a failed save never damages
 // the previous file. Where no temporary file can be created but the file

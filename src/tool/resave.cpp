@@ -11,20 +11,26 @@ namespace {
 
 const char* const ResaveUsage = "resave IN OUT | resave --out-dir DIR IN...";
 
-int Resave(const QString& in, const QString& out, QTextStream& err) {
+int Resave(const QString& in, const QString& out, QTextStream& stdOut, QTextStream& err) {
     GameSet game;
     const FileError opened = OpenFile(game, in);
     if (opened.failed())
         return ReportFailure(err, "read", in, opened);
+    // Written all the same, as the editor's Open Anyway would; the status says so.
+    const QStringList reasons = NotAGameSet(in);
+    for (const QString& reason : reasons)
+        stdOut << in << ": not a game set: " << reason << '\n';
     // Where the set can only be rewritten in place, its old bytes are kept
     // with the editor's recovery copies first.
     const FileError saved = SaveFile(game, out, DefaultRecoveryFolder());
-    return saved.failed() ? ReportFailure(err, "write", out, saved) : 0;
+    if (saved.failed())
+        return ReportFailure(err, "write", out, saved);
+    return reasons.isEmpty() ? 0 : CheckFindingsStatus;
 }
 
 } // namespace
 
-int runResave(const QStringList& args, QTextStream&, QTextStream& err) {
+int runResave(const QStringList& args, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
     const QCommandLineOption outDir(QStringLiteral("out-dir"), QString(), QStringLiteral("DIR"));
     parser.addOption(outDir);
@@ -36,7 +42,7 @@ int runResave(const QStringList& args, QTextStream&, QTextStream& err) {
             err << "Usage: quizmora-tool " << ResaveUsage << '\n';
             return 1;
         }
-        return Resave(files.at(0), files.at(1), err);
+        return Resave(files.at(0), files.at(1), out, err);
     }
     if (files.isEmpty()) {
         err << "Usage: quizmora-tool " << ResaveUsage << '\n';
@@ -50,14 +56,17 @@ int runResave(const QStringList& args, QTextStream&, QTextStream& err) {
     int status = 0;
     QSet<QString> written;
     for (const QString& in : files) {
-        const QString out = folder.filePath(QFileInfo(in).fileName());
-        if (written.contains(out)) {
-            err << "quizmora-tool: cannot write " << out << " twice; " << in << " is not resaved\n";
+        const QString target = folder.filePath(QFileInfo(in).fileName());
+        if (written.contains(target)) {
+            err << "quizmora-tool: cannot write " << target << " twice; " << in
+                << " is not resaved\n";
             status = 1;
             continue;
         }
-        written.insert(out);
-        status = qMax(status, Resave(in, out, err));
+        written.insert(target);
+        // An error (1) outweighs findings (3).
+        const int one = Resave(in, target, out, err);
+        status = (status == 1 || one == 1) ? 1 : qMax(status, one);
     }
     return status;
 }
