@@ -62,7 +62,6 @@ private slots:
         Columns<QString, int, int, QString, QString, QString>("field", "category", "question",
                                                               "value", "kind", "message");
         AddRow("empty question", "text", 2, 1, "  ", "question error", "the question is empty");
-        AddRow("no answer", "answers", 3, 2, "", "answer error", "the question has no answer");
         AddRow("right letter on an empty choice", "answers", 7, 1, "|Mars||Venus|", "choice error",
                "the right letter points at an empty choice");
         AddRow("the same question twice", "text", 6, 5,
@@ -77,7 +76,6 @@ private slots:
         AddRow("name outside the code page", "name", 2, 1, "Ωmega", "name error", "Ω cannot be");
         AddRow("question outside the code page", "text", 2, 2, "Ω?", "question error",
                "Ω cannot be stored");
-        AddRow("one Daily Double", "dd", 4, 2, "1", "daily-double warning", "the only Daily");
         AddRow("seven Daily Doubles", "dd", 3, 0, "7", "daily-double warning", "7 Daily Doubles");
         AddRow("no category name", "name", 4, 1, " ", "name warning", "the category has no name");
         AddRow("missing picture", "P", 1, 3, "/no/such.jpg", "media error",

@@ -124,22 +124,18 @@ private slots:
         }
     }
 
-    void helpMenu() {
+    // A start without settings reads one and draws nothing; Help, About names the version.
+    void plainStartAndAbout() {
         QCoreApplication::setApplicationVersion(u"9.8.7"_s);
         EditorHarness editor;
+        QCOMPARE(editor.services.settingsRead, QStringList{u"EditCurrentGame"_s});
+        QCOMPARE(editor.services.randomDraws, 0);
         QVERIFY(editor.window->windowIcon().availableSizes().contains(QSize(256, 256)));
         editor.click(u"mnuHelpAbout"_s);
         // The rest of the text is in the recent-files walk.
         const ScriptedServices::Message about = editor.services.messages.value(0);
         QCOMPARE(about.title, u"About Quizmora Editor"_s);
         QVERIFY(about.text.contains(u"Version 9.8.7"_s));
-    }
-
-    void neutralStart() {
-        EditorHarness editor;
-        // The settings are read once each, and start-up draws no random numbers.
-        QCOMPARE(editor.services.settingsRead, QStringList{u"EditCurrentGame"_s});
-        QCOMPARE(editor.services.randomDraws, 0);
     }
 };
 
