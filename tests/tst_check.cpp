@@ -1,6 +1,5 @@
 #include "editor/checkprobes.h"
 #include "import/tabexport.h"
-#include "import/tabimport.h"
 #include "model/gamesetcheck.h"
 #include "testdata.h"
 
@@ -17,29 +16,6 @@ GameSet CleanBoard() {
     OpenFile(game, Example);
     game.question(1, 1).DailyDouble = "Y";
     return game;
-}
-
-// What an import makes of an exported text: no tab or line break, no outer spaces.
-QString Travelled(QString text) {
-    for (const char separator : {'\t', '\r', '\n'})
-        text.replace(QLatin1Char(separator), QLatin1Char(' '));
-    // C1 characters stay: they are how the file's undefined Windows-1252 bytes read.
-    text.removeIf([](QChar character) { return character < u' ' || character == u'\x7f'; });
-    return TrimSpaces(text);
-}
-
-// Every text the import carries: the names, then each question and its five answers.
-QStringList Texts(const GameSet& game) {
-    QStringList texts;
-    for (const FixedText<32>& name : game.CategoryNames)
-        texts << name.trimmed();
-    for (int index = 0; index < 31; ++index) {
-        const QuestionRecord& record = game.question(index / 5 + 1, index % 5 + 1);
-        texts << record.QuestionText.trimmed();
-        for (const FixedText<300>& answer : record.Answers)
-            texts << answer.trimmed();
-    }
-    return texts;
 }
 
 } // namespace
@@ -182,26 +158,6 @@ private slots:
                                         "68: 🎲 cannot be written in Windows-1252; it was written "
                                         "as ?"})
                                .mid(0, utf8 ? 2 : 3));
-    }
-
-    // Export then import gives back every text the import carries, names in capitals.
-    void exportImportRoundTrip() {
-        const QDir corpus(QZ_SOURCE_DIR "/tests/fuzz/corpus/gameset");
-        for (const QString& file : corpus.entryList(QDir::Files) + QStringList{Example}) {
-            const GameSet original = ReadGameSet(FileContents(corpus.filePath(file)));
-            QStringList expected = Texts(original);
-            for (qsizetype index = 0; index < expected.size(); ++index) {
-                FixedText<32> name;
-                name.set(UpperCaseName(expected[index] = Travelled(expected[index])));
-                expected[index] = index < 6 ? name.trimmed() : expected[index];
-            }
-            for (const TextEncoding encoding : {TextEncoding::Windows1252, TextEncoding::Utf8}) {
-                GameSet imported = ResetGame();
-                QVERIFY(!ImportTabDelimited(imported, ExportTabDelimited(original, encoding).bytes)
-                             .failed());
-                QVERIFY2(Texts(imported) == expected, qPrintable(file));
-            }
-        }
     }
 };
 

@@ -252,7 +252,6 @@ private slots:
         AddRow("unchanged", "", "mnuFileSave", A::Ok, "ours");
         AddRow("our own save before", "own save", "mnuFileSave", A::Ok, "ours");
         AddRow("rewritten, Cancel", "rewrite", "mnuFileSave", A::Cancel, "theirs");
-        AddRow("rewritten, Save Anyway", "rewrite", "mnuFileSave", A::SaveAnyway, "ours");
         AddRow("same size and time", "same size", "mnuFileSave", A::SaveAnyway, "ours");
         AddRow("removed, Cancel", "remove", "mnuFileSave", A::Cancel, "");
         AddRow("rewritten, Save As", "rewrite", "mnuFileSave", A::SaveAs, "theirs");
