@@ -64,8 +64,6 @@ public:
     }
     // The bytes a save of the set writes.
     QByteArray savedBytes() const;
-    // Captions of the six category labels.
-    QStringList categoryCaptions() const;
 };
 
 // A square's colour on the Daily Double map, 0x00BBGGRR.
