@@ -4,7 +4,6 @@
 #include "testdata.h"
 
 #include <QDir>
-#include <QImage>
 
 namespace {
 
@@ -27,7 +26,6 @@ class TestCheck : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY(QImage(4, 3, QImage::Format_RGB32).save(m_media.filePath("good.bmp")));
         WriteFile(m_media, "bad.jpg", "jpeg");
         WriteFile(m_media, "empty.wav", "");
         QVERIFY(CheckGameSet(CleanBoard(), PreviewCheckProbes()).isEmpty());
@@ -54,11 +52,8 @@ private slots:
                "Ω cannot be stored");
         AddRow("seven Daily Doubles", "dd", 3, 0, "7", "daily-double warning", "7 Daily Doubles");
         AddRow("no category name", "name", 4, 1, " ", "name warning", "the category has no name");
-        AddRow("missing picture", "P", 1, 3, "/no/such.jpg", "media error",
-               "picture file \"/no/such.jpg\" does not exist");
         AddRow("undecodable picture", "P", 1, 3, "bad.jpg", "media error", "\" cannot be read");
         AddRow("empty sound", "S", 1, 4, "empty.wav", "media error", "\" is empty");
-        AddRow("readable picture", "P", 1, 3, "good.bmp", "", "");
     }
     void findings() {
         auto [field, category, question, value] =
@@ -85,9 +80,7 @@ private slots:
         }
         const QList<Finding> findings = CheckGameSet(game, PreviewCheckProbes());
         QFETCH(QString, message);
-        QCOMPARE(findings.size(), message.isEmpty() ? 0 : 1);
-        if (message.isEmpty())
-            return;
+        QCOMPARE(findings.size(), 1);
         const Finding& finding = findings.first();
         QVERIFY2(finding.message.contains(message), qPrintable(finding.message));
         QTEST(PartName(finding.part) + ' ' + SeverityName(finding.severity), "kind");
