@@ -226,9 +226,7 @@ private slots:
 
     void windows1252Outside_data() {
         Columns<QString, QByteArray>("text", "encoded");
-        AddRow("A macron", u"a\u0100b"_s, QByteArray("a?b"));
         AddRow("C1 control not in the table", u"-\u0085"_s, QByteArray("-?"));
-        AddRow("emoji at the end is one ?", u"\u00e9\U0001F600"_s, QByteArray("\xE9?"));
         AddRow("lone high surrogate", u"a"_s + QChar(0xD800) + "b", QByteArray("a?b"));
     }
     void windows1252Outside() {

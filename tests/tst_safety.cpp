@@ -413,7 +413,6 @@ private slots:
         AddRow("36-megapixel JPEG", "big.jpg", "");
         AddRow("3-megapixel BMP", "big.bmp", "");
         AddRow("20000 x 20000 BMP", "huge.bmp", "too large to show: 20000 x 20000 pixels");
-        AddRow("broken JPEG", "broken.jpg", "Invalid picture");
     }
 
     void picturesInBoundedMemory() {
@@ -432,8 +431,7 @@ private slots:
         QVERIFY(name == u"big.jpg"_s ? jpeg(path, QSize(7360, 4912))
                 : name == u"big.bmp"_s
                     ? QImage(2000, 1500, QImage::Format_RGB888).save(path)
-                    : !WriteFile(folder, name, name[0] == 'h' ? bmp + QByteArray(25, 0) : "junk")
-                           .isEmpty());
+                    : !WriteFile(folder, name, bmp + QByteArray(25, 0)).isEmpty());
         EditorHarness editor;
         QVERIFY(editor.window->DisPlayPicture(folder.filePath(u"first.jpg"_s)));
         QFile peak(u"/proc/self/clear_refs"_s); // "5" starts the peak anew
