@@ -82,8 +82,8 @@ private slots:
             QVERIFY(Said(editor, line + (line.startsWith('F') ? path : QString())));
         const auto board = [&] {
             const QuestionRecord& first = editor.record(1);
-            return QStringList{editor.document.game().CategoryNames[0].trimmed(),
-                               first.QuestionText.trimmed(), first.Answers[0].trimmed()};
+            return QStringList{editor.window->lblCategory[0]->text(), first.QuestionText.trimmed(),
+                               first.Answers[0].trimmed()};
         };
         if (answer == MessageAnswer::Cancel || !said.startsWith('3')) {
             // The author's board and its unsaved change stay.
@@ -110,7 +110,7 @@ private slots:
         // Undo Import brings back the board, its file and its unsaved change; Redo the import.
         QCOMPARE(editor.action(u"mnuEditUndo"_s)->text(), u"&Undo Import"_s);
         editor.action(u"mnuEditUndo"_s)->trigger();
-        QCOMPARE(board().value(2), u"typed"_s);
+        QCOMPARE(board().value(0) + board().value(2), u"WORLD CAPITALStyped"_s);
         QVERIFY(editor.document.isModified() && editor.document.fileName() == set &&
                 editor.window->windowTitle() == title);
         editor.action(u"mnuEditRedo"_s)->trigger();
