@@ -1,11 +1,9 @@
 #include "editor/checkprobes.h"
 #include "import/tabexport.h"
-#include "import/tabimport.h"
 #include "model/gamesetcheck.h"
 #include "testdata.h"
 
 #include <QDir>
-#include <QImage>
 
 namespace {
 
@@ -19,29 +17,6 @@ GameSet CleanBoard() {
     return game;
 }
 
-// What an import makes of an exported text: no tab or line break, no outer spaces.
-QString Travelled(QString text) {
-    for (const char separator : {'\t', '\r', '\n'})
-        text.replace(QLatin1Char(separator), QLatin1Char(' '));
-    // C1 characters stay: they are how the file's undefined Windows-1252 bytes read.
-    text.removeIf([](QChar character) { return character < u' ' || character == u'\x7f'; });
-    return TrimSpaces(text);
-}
-
-// Every text the import carries: the names, then each question and its five answers.
-QStringList Texts(const GameSet& game) {
-    QStringList texts;
-    for (const FixedText<32>& name : game.CategoryNames)
-        texts << name.trimmed();
-    for (int index = 0; index < 31; ++index) {
-        const QuestionRecord& record = game.question(index / 5 + 1, index % 5 + 1);
-        texts << record.QuestionText.trimmed();
-        for (const FixedText<300>& answer : record.Answers)
-            texts << answer.trimmed();
-    }
-    return texts;
-}
-
 } // namespace
 
 class TestCheck : public QObject {
@@ -51,7 +26,6 @@ class TestCheck : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY(QImage(4, 3, QImage::Format_RGB32).save(m_media.filePath("good.bmp")));
         WriteFile(m_media, "bad.jpg", "jpeg");
         WriteFile(m_media, "empty.wav", "");
         QVERIFY(CheckGameSet(CleanBoard(), PreviewCheckProbes()).isEmpty());
@@ -62,7 +36,6 @@ private slots:
         Columns<QString, int, int, QString, QString, QString>("field", "category", "question",
                                                               "value", "kind", "message");
         AddRow("empty question", "text", 2, 1, "  ", "question error", "the question is empty");
-        AddRow("no answer", "answers", 3, 2, "", "answer error", "the question has no answer");
         AddRow("right letter on an empty choice", "answers", 7, 1, "|Mars||Venus|", "choice error",
                "the right letter points at an empty choice");
         AddRow("the same question twice", "text", 6, 5,
@@ -77,14 +50,10 @@ private slots:
         AddRow("name outside the code page", "name", 2, 1, "Ωmega", "name error", "Ω cannot be");
         AddRow("question outside the code page", "text", 2, 2, "Ω?", "question error",
                "Ω cannot be stored");
-        AddRow("one Daily Double", "dd", 4, 2, "1", "daily-double warning", "the only Daily");
         AddRow("seven Daily Doubles", "dd", 3, 0, "7", "daily-double warning", "7 Daily Doubles");
         AddRow("no category name", "name", 4, 1, " ", "name warning", "the category has no name");
-        AddRow("missing picture", "P", 1, 3, "/no/such.jpg", "media error",
-               "picture file \"/no/such.jpg\" does not exist");
         AddRow("undecodable picture", "P", 1, 3, "bad.jpg", "media error", "\" cannot be read");
         AddRow("empty sound", "S", 1, 4, "empty.wav", "media error", "\" is empty");
-        AddRow("readable picture", "P", 1, 3, "good.bmp", "", "");
     }
     void findings() {
         auto [field, category, question, value] =
@@ -111,9 +80,7 @@ private slots:
         }
         const QList<Finding> findings = CheckGameSet(game, PreviewCheckProbes());
         QFETCH(QString, message);
-        QCOMPARE(findings.size(), message.isEmpty() ? 0 : 1);
-        if (message.isEmpty())
-            return;
+        QCOMPARE(findings.size(), 1);
         const Finding& finding = findings.first();
         QVERIFY2(finding.message.contains(message), qPrintable(finding.message));
         QTEST(PartName(finding.part) + ' ' + SeverityName(finding.severity), "kind");
@@ -184,26 +151,6 @@ private slots:
                                         "68: 🎲 cannot be written in Windows-1252; it was written "
                                         "as ?"})
                                .mid(0, utf8 ? 2 : 3));
-    }
-
-    // Export then import gives back every text the import carries, names in capitals.
-    void exportImportRoundTrip() {
-        const QDir corpus(QZ_SOURCE_DIR "/tests/fuzz/corpus/gameset");
-        for (const QString& file : corpus.entryList(QDir::Files) + QStringList{Example}) {
-            const GameSet original = ReadGameSet(FileContents(corpus.filePath(file)));
-            QStringList expected = Texts(original);
-            for (qsizetype index = 0; index < expected.size(); ++index) {
-                FixedText<32> name;
-                name.set(UpperCaseName(expected[index] = Travelled(expected[index])));
-                expected[index] = index < 6 ? name.trimmed() : expected[index];
-            }
-            for (const TextEncoding encoding : {TextEncoding::Windows1252, TextEncoding::Utf8}) {
-                GameSet imported = ResetGame();
-                QVERIFY(!ImportTabDelimited(imported, ExportTabDelimited(original, encoding).bytes)
-                             .failed());
-                QVERIFY2(Texts(imported) == expected, qPrintable(file));
-            }
-        }
     }
 };
 

@@ -30,7 +30,6 @@ private slots:
         // IsNumeric, LeadingNumber, ToBoolean (-1 none), NearestInt16 of the value (99999 none)
         Columns<QString, bool, double, int, int>("text", "numeric", "value", "boolean", "nearest");
         AddRow("spaces around", " 28 ", true, 28.0, 1, 28);
-        AddRow("signed, half to even", "-28.5", true, -28.5, 1, -28);
         AddRow("leading point, half to even", ".5", true, 0.5, 1, 0);
         AddRow("signed D exponent", "+1D-2", true, 0.01, 1, 0);
         AddRow("short hex is 16-bit", "&HFFFF", true, -1.0, 1, -1);
@@ -62,29 +61,6 @@ private slots:
         QTEST(converted ? int(*converted) : -1, "boolean");
         const std::optional<qint16> nearest = NearestInt16(LeadingNumber(text));
         QTEST(nearest ? int(*nearest) : 99999, "nearest");
-    }
-
-    // The five fields of a type line: name, size, bold, italic and colour.
-    void typeLineFields_data() {
-        Columns<QString, QString>("line", "fields");
-        AddRow("full, spaces kept, colour unchecked", "T# Arial #36#True#True#red#",
-               " Arial |36|1|1|red");
-        AddRow("colour only", "T#255#", "|28|1|1|255");
-        AddRow("no colour, no numbers", "T#Arial#ab#abc#False#", "Arial|0|1|0|16777215");
-        AddRow("neither", "T", "|28|1|1|16777215");
-        AddRow("one-character fields", "T#A#9#1#0#0#", "|28|1|1|16777215");
-        AddRow("numeric name is the colour", "T#123#20#False#00#255#", "|20|0|0|123");
-        AddRow("size overflow", "T#Arial#99999#False#True#65280#", "Arial|28|0|1|65280");
-        AddRow("missing closing hash", "T#Arial", "|28|1|1|16777215");
-        AddRow("hash in font name shifts", "T#Ar#ial#28#True#True#255#", "Ar|0|1|1|True");
-    }
-    void typeLineFields() {
-        const QString line = Data<QString>("line");
-        QTEST(QStringList({GetFontNameField(line), QString::number(GetFontSizeField(line)),
-                           QString::number(GetFontBoldField(line)),
-                           QString::number(GetFontItalicField(line)), GetFontColorField(line)})
-                  .join('|'),
-              "fields");
     }
 
     // The writer's quirks in category 1 and a final question of each type: no
@@ -147,42 +123,9 @@ private slots:
         QCOMPARE(game.question(6, 5).DailyDouble, u"N"_s);
     }
 
-    void roundTrip_data() {
-        Columns<QString>("finalType");
-        for (const char* type : {"T", "S", "P"})
-            AddRow(type, type);
-    }
-    // The example with a picture, a sound and each final type: read back, a saved
-    // set is the set; saved again, the same file.
-    void roundTrip() {
-        const QString finalType = Data<QString>("finalType");
-        GameSet game;
-        QCOMPARE(OpenFile(game, QZ_SOURCE_DIR "/examples/world-tour.txt").number, 0);
-        game.question(3, 1).QuestionType = "P";
-        game.question(3, 1).QuestionText.set("C:\\Trivia Sets\\eiffel.jpg");
-        game.question(6, 4).QuestionType = "S";
-        game.question(6, 4).MediaPath.set("C:\\Trivia Sets\\anthem.wav");
-        game.Final.QuestionType = finalType;
-        if (finalType == "T") {
-            game.Final.FontName = "Times New Roman";
-            game.Final.FontBold = false;
-            game.Final.FontColor = "255";
-        }
-        if (finalType == "S")
-            game.Final.MediaPath.set("C:\\Trivia Sets\\final.wav");
-        const QByteArray first = WriteGameSet(game);
-        GameSet read = ReadGameSet(first);
-        QCOMPARE(read, game);
-        QCOMPARE(WriteGameSet(read), first);
-    }
-
     // Answer lines of 1.1 and the final: the answers read (unpadded), and the file saved.
     void answersLine_data() {
         Columns<QString, QString, QString>("line", "answers", "written");
-        QString high;
-        for (int byte = 0x80; byte <= 0xFF; ++byte)
-            high += DecodeWindows1252(QByteArray(1, char(byte)));
-        AddRow("every high byte", high + "^^^^", high + "||||", high + "^^^^");
         AddRow("no caret: trimmed", "  Paris  ", "Paris||||", "Paris^^^^");
         AddRow("leading blanks kept", " a ^ b ", " a| b|||", "a^b^^^");
         AddRow("old short form", "a^b", "a|b|||", "a^b^^^");
@@ -258,10 +201,6 @@ private slots:
         GameSet game;
         QCOMPARE(OpenFile(game, dir.path()).number, ErrorNumber::PathFileAccess);
         QCOMPARE(OpenFile(game, "/dev/zero").number, ErrorNumber::PathFileAccess);
-        QCOMPARE(SaveAccessErrorText().split("\r\n").mid(0, 3),
-                 (QStringList{"Unable to save to the specified directory.",
-                              "You may not have permission to write to this file/directory.",
-                              "Contact your system administrator or save in \"My Documents\"."}));
     }
 
     // Every byte reads as one character and is written back as itself.
@@ -287,9 +226,7 @@ private slots:
 
     void windows1252Outside_data() {
         Columns<QString, QByteArray>("text", "encoded");
-        AddRow("A macron", u"a\u0100b"_s, QByteArray("a?b"));
         AddRow("C1 control not in the table", u"-\u0085"_s, QByteArray("-?"));
-        AddRow("emoji at the end is one ?", u"\u00e9\U0001F600"_s, QByteArray("\xE9?"));
         AddRow("lone high surrogate", u"a"_s + QChar(0xD800) + "b", QByteArray("a?b"));
     }
     void windows1252Outside() {

@@ -43,7 +43,6 @@ private slots:
         Columns<QString, QString>("filter", "expected");
         const QString gameSets = AddFilterItem(QString(), "Game Sets(*.txt)", "*.txt");
         AddRow("added items", AddFilterItem(gameSets, "All"), "Game Sets(*.txt) (*.txt);;All (*)");
-        AddRow("pipe pair", "Game Sets(*.txt)|*.txt", "Game Sets(*.txt) (*.txt)");
         AddRow("patterns with spaces", "Sounds|*.wav; *.mp3;*.wma|Pictures|*.bmp;*.jpg",
                "Sounds (*.wav *.mp3 *.wma);;Pictures (*.bmp *.jpg)");
         AddRow("missing pattern", "Text", "Text (*)");

@@ -53,8 +53,6 @@ private slots:
                Q::NoIcon);
         AddRow("Import Anyway", B::ImportAnywayCancel, I::Exclamation, "", "Import Anyway",
                A::ImportAnyway, Q::Warning);
-        AddRow("Cancel over Import Anyway", B::ImportAnywayCancel, I::Exclamation, "", "Cancel",
-               A::Cancel, Q::Warning);
         AddRow("Save As of three", B::SaveAnywaySaveAsCancel, I::Exclamation, "", "Save As…",
                A::SaveAs, Q::Warning);
         AddRow("Open anyway", B::OpenAnywayCancel, I::Question, "", "Open Anyway", A::OpenAnyway,

@@ -35,111 +35,89 @@ private slots:
     }
 
     void startsWith_data() {
-        // The game "@" is the current game's file, "dir" a folder, "fifo" a named pipe.
-        Columns<QString, QString, bool>("editCurrentGame", "game", "opensCurrent");
-        QTest::newRow("no settings") << QString() << QString() << false;
-        const QString one = u"1"_s;
-        QTest::newRow("current game") << one << u"@"_s << true;
-        QTest::newRow("game is 0") << one << u"0"_s << false;
-        QTest::newRow("game is blank") << one << u"   "_s << false;
-        QTest::newRow("game file missing") << one << u"/no/such/game.txt"_s << false;
-        QTest::newRow("game is a folder") << one << u"dir"_s << false;
-        QTest::newRow("game is a pipe") << one << u"fifo"_s << false;
-        QTest::newRow("only 1 asks") << u"yes"_s << u"@"_s << false;
+        // The game setting, or a file named on the command line (the game setting then names
+        // a plain set, not looked up): "@" is the current game's file, "dir" a folder, "fifo"
+        // a named pipe.
+        Columns<QString, QString, QString, bool>("editCurrentGame", "game", "file", "opens");
+        const QString one = u"1"_s, none;
+        QTest::newRow("no settings") << none << none << none << false;
+        QTest::newRow("current game") << one << u"@"_s << none << true;
+        QTest::newRow("game is 0") << one << u"0"_s << none << false;
+        QTest::newRow("game is blank") << one << u"   "_s << none << false;
+        QTest::newRow("game file missing") << one << u"/no/such/game.txt"_s << none << false;
+        QTest::newRow("game is a folder") << one << u"dir"_s << none << false;
+        QTest::newRow("game is a pipe") << one << u"fifo"_s << none << false;
+        QTest::newRow("only 1 asks") << u"yes"_s << u"@"_s << none << false;
+        QTest::newRow("file named") << one << u"plain"_s << u"@"_s << true;
+        QTest::newRow("file missing") << one << u"plain"_s << u"/no/such/game.txt"_s << false;
+        QTest::newRow("file is a folder") << one << u"plain"_s << u"dir"_s << false;
+        QTest::newRow("file is a named pipe") << one << u"plain"_s << u"fifo"_s << false;
     }
 
+    // A file named on the command line opens as Open does; the current game opens as a copy.
     void startsWith() {
-        auto [editCurrentGame, game, opensCurrent] =
-            Fetch<QString, QString, bool>("editCurrentGame", "game", "opensCurrent");
+        auto [editCurrentGame, game, file, opens] =
+            Fetch<QString, QString, QString, bool>("editCurrentGame", "game", "file", "opens");
+        const auto path = [this](const QString& name) {
+            return name == "@"_L1      ? m_gamePath
+                   : name == "dir"_L1  ? m_folder.path()
+                   : name == "fifo"_L1 ? m_pipe
+                                       : name;
+        };
         QMap<QString, QString> settings;
         if (!editCurrentGame.isNull())
             settings.insert(u"EditCurrentGame"_s, editCurrentGame);
-        if (game == "dir"_L1 || game == "fifo"_L1)
-            game = game == "dir"_L1 ? m_folder.path() : m_pipe;
+        if (game == "plain"_L1)
+            game = WriteGameSetFile(ResetGame(), m_folder.path(), u"other.txt"_s);
         if (!game.isNull())
-            settings.insert(u"Game"_s, game == "@"_L1 ? m_gamePath : game);
-        EditorHarness editor(settings);
+            settings.insert(u"Game"_s, path(game));
+        file = path(file);
+        EditorHarness editor(settings, file);
+        const bool current = opens && file.isEmpty();
 
-        QVERIFY(editor.services.messages.isEmpty());
         QCOMPARE(editor.selection(), qMakePair(1, 1));
         QVERIFY(!editor.document.isModified());
-        QCOMPARE(editor.window->EditCurrentGame, opensCurrent);
+        QCOMPARE(editor.window->EditCurrentGame, current);
         for (int index = 0; index < 6; ++index) {
-            const QString name = opensCurrent ? Names[index] : u"CATEGORY %1"_s.arg(index + 1);
+            const QString name = opens ? Names[index] : u"CATEGORY %1"_s.arg(index + 1);
             QCOMPARE(editor.document.game().CategoryNames[index].trimmed(), name);
             QCOMPARE(editor.window->lblCategory[index]->text(), name);
         }
-        QCOMPARE(editor.lineEdit(u"txtCategoryName"_s)->text(),
-                 opensCurrent ? Names[0] : u"CATEGORY 1"_s);
-        QCOMPARE(editor.window->windowTitle(), u"Quizmora Editor - untitled[*]"_s);
+        QCOMPARE(editor.lineEdit(u"txtCategoryName"_s)->text(), opens ? Names[0] : u"CATEGORY 1"_s);
         // Start-up keeps the game's file apart: Save asks where to write.
-        QCOMPARE(editor.document.fileName(), QString());
-        QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), opensCurrent ? u"The Nile"_s : QString());
-        // The map shows the marks read; a lower-case y is no Daily Double.
-        QCOMPARE(SquareColour(editor, 2, 3), opensCurrent ? 255u : 0u);
-        QCOMPARE(SquareColour(editor, 6, 4), 0u);
-        // The file is remembered for the open-file chooser, not as the saved file.
-        QCOMPARE(editor.window->EditorDialogFileName, opensCurrent ? m_gamePath : QString());
-    }
-
-    void startsWithFile_data() {
-        // The file "@" is the game set written above.
-        Columns<QString, bool>("file", "opens");
-        QTest::newRow("game set") << u"@"_s << true;
-        QTest::newRow("missing") << u"/no/such/game.txt"_s << false;
-        QTest::newRow("folder") << u"dir"_s << false;
-        QTest::newRow("named pipe") << u"fifo"_s << false;
-    }
-
-    // A file named on the command line opens as Open does; the current game is not looked up.
-    void startsWithFile() {
-        auto [file, opens] = Fetch<QString, bool>("file", "opens");
-        if (file == "@"_L1)
-            file = m_gamePath;
-        else if (file == "dir"_L1 || file == "fifo"_L1)
-            file = file == "dir"_L1 ? m_folder.path() : m_pipe;
-        GameSet current;
-        ResetGameSet(current);
-        const QString currentPath = WriteGameSetFile(current, m_folder.path(), u"other.txt"_s);
-        EditorHarness editor({{u"EditCurrentGame"_s, u"1"_s}, {u"Game"_s, currentPath}}, file);
-
-        QCOMPARE(editor.services.settingsRead, QStringList());
-        QCOMPARE(editor.document.fileName(), opens ? file : QString());
+        const QString saved = opens && !current ? file : QString();
+        QCOMPARE(editor.document.fileName(), saved);
         QCOMPARE(editor.window->windowTitle(),
-                 u"Quizmora Editor - "_s + (opens ? QFileInfo(file).fileName() : u"untitled"_s) +
-                     u"[*]"_s);
-        QCOMPARE(editor.selection(), qMakePair(1, 1));
-        QVERIFY(!editor.document.isModified());
-        if (opens) { // the board shown is in the walks that start on a file
-            QCOMPARE(editor.services.messageTexts(), QStringList());
-            QCOMPARE(editor.categoryCaptions(), Names);
-        } else {
-            // Open's error report, then the new board of a start without a file.
-            QCOMPARE(editor.services.messages.size(), 1);
-            // The file named, then why it cannot be opened.
-            const QString said = editor.services.messages.first().text;
-            QVERIFY2(said.contains("Filename: "_L1 + file), qPrintable(said));
-            QCOMPARE(editor.categoryCaptions().value(5), u"CATEGORY 6"_s);
-            QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), QString());
+                 u"Quizmora Editor - "_s +
+                     (saved.isEmpty() ? u"untitled"_s : QFileInfo(saved).fileName()) + u"[*]"_s);
+        QCOMPARE(editor.lineEdit(u"txtAnswer"_s)->text(), opens ? u"The Nile"_s : QString());
+        // The map shows the marks read; a lower-case y is no Daily Double.
+        QCOMPARE(SquareColour(editor, 2, 3), opens ? 255u : 0u);
+        QCOMPARE(SquareColour(editor, 6, 4), 0u);
+        if (file.isEmpty()) {
+            QVERIFY(editor.services.messages.isEmpty());
+            // The file is remembered for the open-file chooser, not as the saved file.
+            QCOMPARE(editor.window->EditorDialogFileName, current ? m_gamePath : QString());
+            return;
         }
+        QCOMPARE(editor.services.settingsRead, QStringList());
+        // Open's error report names the file, then the new board of a start without a file.
+        QCOMPARE(editor.services.messages.size(), int(!opens));
+        QVERIFY(opens || editor.services.messages.first().text.contains("Filename: "_L1 + file));
     }
 
-    void helpMenu() {
+    // A start without settings reads one and draws nothing; Help, About names the version.
+    void plainStartAndAbout() {
         QCoreApplication::setApplicationVersion(u"9.8.7"_s);
         EditorHarness editor;
+        QCOMPARE(editor.services.settingsRead, QStringList{u"EditCurrentGame"_s});
+        QCOMPARE(editor.services.randomDraws, 0);
         QVERIFY(editor.window->windowIcon().availableSizes().contains(QSize(256, 256)));
         editor.click(u"mnuHelpAbout"_s);
         // The rest of the text is in the recent-files walk.
         const ScriptedServices::Message about = editor.services.messages.value(0);
         QCOMPARE(about.title, u"About Quizmora Editor"_s);
         QVERIFY(about.text.contains(u"Version 9.8.7"_s));
-    }
-
-    void neutralStart() {
-        EditorHarness editor;
-        // The settings are read once each, and start-up draws no random numbers.
-        QCOMPARE(editor.services.settingsRead, QStringList{u"EditCurrentGame"_s});
-        QCOMPARE(editor.services.randomDraws, 0);
     }
 };
 

@@ -1,11 +1,9 @@
 // The real window on scripted services: its fit to the screen and its colours.
 #include "editorharness.h"
 
-#include <QAction>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 class TestWindow : public QObject {
@@ -30,37 +28,6 @@ private slots:
         QCOMPARE(editor.find<QWidget>(u"centralwidget"_s)->size(), QSize(1018, 681));
         QCOMPARE(scroller->viewport()->width(), 1018);
         QVERIFY(!scroller->horizontalScrollBar()->isVisible());
-    }
-
-    // A file that does not fit the board is shown and asked about; an import
-    // is one Undo step that brings back the board, its caption and its state.
-    void importAsksAndUndoes() {
-        EditorHarness editor({}, QStringLiteral(QZ_SOURCE_DIR "/examples/world-tour.txt"));
-        QTemporaryDir folder;
-        QFile short3(folder.filePath(u"short.tsv"_s));
-        QVERIFY(short3.open(QIODevice::WriteOnly) && short3.write("Short\r\nQ\r\nA\r\n") > 0);
-        short3.close();
-        const QString caption = editor.window->windowTitle();
-        const QStringList names = editor.categoryCaptions();
-        for (const MessageAnswer answer : {MessageAnswer::Cancel, MessageAnswer::ImportAnyway}) {
-            editor.services.setNextFileName(short3.fileName());
-            editor.services.setNextAnswer(answer);
-            editor.action(u"mnuImportTabDelimited"_s)->trigger();
-            QCOMPARE(editor.services.messages.last().buttons, MessageButtons::ImportAnywayCancel);
-            QVERIFY(editor.services.messages.last().text.contains(u"3 rows, 68 expected"_s));
-        }
-        QCOMPARE(editor.categoryCaptions().first(), u"SHORT"_s);
-        QVERIFY(editor.document.isModified());
-        QAction* undo = editor.action(u"mnuEditUndo"_s);
-        QCOMPARE(undo->text(), u"&Undo Import"_s);
-        undo->trigger();
-        QCOMPARE(editor.categoryCaptions(), names);
-        QCOMPARE(editor.window->windowTitle(), caption);
-        QVERIFY(!editor.document.isModified() &&
-                editor.document.fileName().endsWith(u"tour.txt"_s));
-        editor.action(u"mnuEditRedo"_s)->trigger();
-        QCOMPARE(editor.categoryCaptions().first(), u"SHORT"_s);
-        QCOMPARE(editor.window->windowTitle(), u"Quizmora Editor - untitled[*]"_s);
     }
 
     // The preview and the panels are in the board's blues, whatever the desktop's style.

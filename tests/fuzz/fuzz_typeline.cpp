@@ -1,45 +1,15 @@
-// The "T" type line's field routines and conversions on arbitrary lines: each
-// result is its field or the default, and built lines read back.
+// The "T" type line's field routines on arbitrary lines: each result is its
+// field or the default, and built lines read back.
 #include "fuzzcheck.h"
 
 #include "model/gamesetfile.h"
 #include "util/windows1252.h"
 
 #include <QStringList>
-#include <cmath>
 #include <cstdint>
 #include <optional>
 
 namespace {
-
-void CheckConversions(const QString& text) {
-    Check(IsNumeric(text) == IsNumeric(text + ' ') &&
-              IsNumeric(text) == IsNumeric(TrimSpaces(text)),
-          "spaces around a text do not change IsNumeric", text);
-    const double number = LeadingNumber(text);
-    Check(!std::isnan(number), "a leading number is never NaN", text);
-    // Halves round to even, so 32767.5 goes up to 32768 while -32768.5 stays.
-    const std::optional<qint16> nearest = NearestInt16(number);
-    Check(nearest ? std::fabs(*nearest - number) <= 0.5 : number < -32768.5 || number >= 32767.5,
-          "the nearest 16-bit integer is nearest; only values outside 16 bits have none",
-          QString::number(number));
-
-    const QString word = TrimSpaces(text);
-    std::optional<bool> flag;
-    if (word.compare("True", Qt::CaseInsensitive) == 0)
-        flag = true;
-    else if (word.compare("False", Qt::CaseInsensitive) == 0)
-        flag = false;
-    else if (IsNumeric(word))
-        flag = LeadingNumber(word) != 0.0;
-    Check(ToBoolean(text) == flag, "True, False and numbers convert; other words do not", text);
-
-    // A plain integer of a few digits reads as itself.
-    bool isInteger = false;
-    const int integer = word.toInt(&isInteger);
-    if (isInteger && word.size() <= 9 && word == QString::number(integer))
-        Check(IsNumeric(text) && number == integer, "an integer reads as itself", text);
-}
 
 // The field between the index-th and the next "#", if both exist and it has two characters.
 std::optional<QString> Usable(const QString& line, int index) {
@@ -103,9 +73,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString line = DecodeWindows1252(QByteArrayView(data, qsizetype(size)));
     CheckFieldRoutines(line);
     CheckFieldRoutines(TrimSpaces(line));
-    CheckConversions(line);
-    for (const QString& part : line.split('#'))
-        CheckConversions(part);
     CheckBuiltLine(line);
     return 0;
 }

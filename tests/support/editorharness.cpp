@@ -88,13 +88,6 @@ QByteArray EditorHarness::savedBytes() const {
     return WriteGameSet(copy);
 }
 
-QStringList EditorHarness::categoryCaptions() const {
-    QStringList captions;
-    for (const QLabel* caption : window->lblCategory)
-        captions.append(caption->text());
-    return captions;
-}
-
 quint32 SquareColour(const EditorHarness& editor, int category, int index) {
     const auto* square = editor.find<ClickableLabel>(u"lblCat%1_%2"_s.arg(category).arg(index));
     if (!square)

@@ -64,13 +64,7 @@ public:
     }
     // The bytes a save of the set writes.
     QByteArray savedBytes() const;
-    // Captions of the six category labels.
-    QStringList categoryCaptions() const;
 };
-
-// The refusal of a command while the multiple-answers box is open.
-inline const QString MultipleChoiceGuardText =
-    u"Click Done or Cancel in the Multiple Choice Box First!"_s;
 
 // A square's colour on the Daily Double map, 0x00BBGGRR.
 quint32 SquareColour(const EditorHarness& editor, int category, int index);
