@@ -30,15 +30,6 @@ private slots:
         QTEST(StripExtension(path), "stripped");
     }
 
-    void removeLineBreak_data() {
-        Columns<QString, QString>("text", "expected");
-        AddRow("CR LF inside", "a\r\nb", "a\nb");
-        AddRow("only the first pair", "a\r\nb\r\nc", "a\nb\r\nc");
-        AddRow("lone CR stays", "a\rb", "a\rb");
-        AddRow("LF CR is no pair", "a\n\rb", "a\n\rb");
-    }
-    void removeLineBreak() { QTEST(RemoveLineBreak(Data<QString>("text")), "expected"); }
-
     void filters_data() {
         Columns<QString, QString>("filter", "expected");
         const QString gameSets = AddFilterItem(QString(), "Game Sets(*.txt)", "*.txt");

@@ -379,34 +379,6 @@ private slots:
         QVERIFY(!QFile::exists(moved));
     }
 
-    void savingInAwkwardPlaces_data() {
-        Columns<int>("exitCode");
-        AddRow("no room for a temporary file", 0);
-        AddRow("rewrite in place fails, size limit", 1);
-    }
-
-    void savingInAwkwardPlaces() {
-        const int exitCode = Data<int>("exitCode");
-        QTemporaryDir folder;
-        // A file system with no inode to spare: the file can be written, a temporary beside it not.
-        const QString stage =
-            u"mount --make-rprivate / && mount -t tmpfs -o nr_inodes=2 tmpfs \"$1\" && "
-            "printf 'previous\\r\\n' > \"$1/s.txt\" || exit 90; trap '' XFSZ; %1 "
-            "\"$0\" resave \"$2\" \"$1/s.txt\"; s=$?; cat \"$1/s.txt\"; exit $s"_s;
-        const QString example = QStringLiteral(QZ_SOURCE_DIR "/examples/world-tour.txt");
-        QProcess tool;
-        tool.start(u"unshare"_s,
-                   {u"-m"_s, u"sh"_s, u"-c"_s, stage.arg(exitCode ? u"ulimit -f 2;"_s : QString()),
-                    QStringLiteral(QZ_TOOL_PATH), folder.path(), example});
-        QVERIFY(tool.waitForFinished(30000));
-        if (tool.exitCode() >= 90)
-            QSKIP("no mount namespace for a small file system here");
-        QCOMPARE(tool.exitCode(), exitCode);
-        GameSet resaved = ReadGameSet(FileContents(example));
-        QCOMPARE(tool.readAllStandardOutput(),
-                 exitCode == 0 ? WriteGameSet(resaved) : QByteArray("previous\r\n"));
-    }
-
     void picturesInBoundedMemory_data() {
         // The message is "" when the picture shows.
         Columns<QString, QString>("name", "message");

@@ -246,6 +246,52 @@ private slots:
         QCOMPARE(error.description, u"Disk full"_s);
     }
 
+    // A save that can only rewrite the file in place (no inode left for a new
+    // file), killed at every point where its writes reach a file-size limit,
+    // or not at all: the file is the old set or the new one, or the old one
+    // is kept whole.
+    void inPlaceSaveSurvivesAKill() {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("full/set.txt"), keep = dir.filePath("kept");
+        const QByteArray previous = "the previous game set\r\n";
+        GameSet game = BigGame();
+        const qint64 whole = WriteGameSet(game).size();
+        QVERIFY(QDir(dir.path()).mkdir("full"));
+        for (const rlim_t limit : {rlim_t(0), rlim_t(5), rlim_t(previous.size()), rlim_t(64),
+                                   rlim_t(4096), rlim_t(whole - 1), RLIM_INFINITY}) {
+            // The child holds the small file system; its own child saves and may be killed.
+            const pid_t child = fork();
+            if (child == 0) {
+                if (unshare(CLONE_NEWNS) != 0 ||
+                    mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                    mount("tmpfs", QFile::encodeName(dir.filePath("full")).constData(), "tmpfs", 0,
+                          "size=1m,nr_inodes=2") != 0 ||
+                    !WriteText(target, previous))
+                    _exit(Skipped);
+                const pid_t saver = fork();
+                if (saver == 0) {
+                    const rlimit size{limit, RLIM_INFINITY};
+                    setrlimit(RLIMIT_FSIZE, &size); // SIGXFSZ left to end the process
+                    _exit(SaveFile(game, target, keep).number);
+                }
+                int saved = 0;
+                waitpid(saver, &saved, 0);
+                const QByteArray now = FileContents(target);
+                const QString kept = QDir(keep).filePath(KeptCopyName(target));
+                const bool whole = now == previous || now == WriteGameSet(game) ||
+                                   (QFile::exists(kept) && FileContents(kept) == previous);
+                _exit(whole ? 0 : Damaged);
+            }
+            int status = 0;
+            QCOMPARE(waitpid(child, &status, 0), child);
+            if (WIFEXITED(status) && WEXITSTATUS(status) == Skipped)
+                QSKIP("no mount namespace for a small file system here");
+            QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0,
+                     qPrintable(u"size limit %1"_s.arg(limit)));
+            QDir(keep).removeRecursively();
+        }
+    }
+
     void saveFault_data() {
         Columns<int, int, int>("output", "fault", "number");
         const int set = SetFile, tsv = ExportFile, pdf = PdfFile;

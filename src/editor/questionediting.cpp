@@ -56,7 +56,8 @@ void frmEditor::txtAnswer_LostFocus() {
     m_document.endTyping();
     const QString text = m_ui.txtAnswer->text();
     if (!TrimSpaces(text).isEmpty())
-        m_ui.txtAnswer->setText(TrimSpaces(RemoveLineBreak(text)));
+        // A CR LF never reaches the box: what is typed keeps to one line.
+        m_ui.txtAnswer->setText(TrimSpaces(text));
     else
         m_ui.txtAnswer->setText(QString());
 }

@@ -31,13 +31,6 @@ QString StripExtension(const QString& text) {
     return dot < 0 ? text : text.left(dot);
 }
 
-QString RemoveLineBreak(const QString& text) {
-    const qsizetype pair = text.indexOf(QLatin1String("\r\n"));
-    if (pair < 0)
-        return text;
-    return text.left(pair) + text.mid(pair + 1);
-}
-
 QString AddFilterItem(const QString& filter, const QString& description, const QString& pattern) {
     return filter + description + Nul + pattern + Nul;
 }

@@ -3,10 +3,9 @@
 #include <QString>
 
 // Path helpers for the Windows-style paths a game set stores ("C:\Quiz\a.jpg").
-QString GetFileName(const QString& path);     // after the last "\"; "" without one
-QString GetFolder(const QString& path);       // up to and including the last "\"; "" without one
-QString StripExtension(const QString& text);  // before the first "."; whole text without one
-QString RemoveLineBreak(const QString& text); // drops the CR of the first CR LF pair
+QString GetFileName(const QString& path);    // after the last "\"; "" without one
+QString GetFolder(const QString& path);      // up to and including the last "\"; "" without one
+QString StripExtension(const QString& text); // before the first "."; whole text without one
 
 // Appends "description NUL pattern NUL" to a NUL-separated filter.
 QString AddFilterItem(const QString& filter, const QString& description,
