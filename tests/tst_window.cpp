@@ -29,14 +29,6 @@ private slots:
         QCOMPARE(scroller->viewport()->width(), 1018);
         QVERIFY(!scroller->horizontalScrollBar()->isVisible());
     }
-
-    // The preview and the panels are in the board's blues, whatever the desktop's style.
-    void paintedInBoardColours() {
-        EditorHarness editor;
-        for (const auto& [name, colour] : {std::pair{u"lblDisPlayQuestion"_s, QColor(6, 18, 140)},
-                                           {u"lblDailyDoublePadding"_s, QColor(22, 44, 150)}})
-            QCOMPARE(editor.find<QWidget>(name)->grab().toImage().pixelColor(2, 2), colour);
-    }
 };
 
 QTEST_MAIN(TestWindow)
