@@ -149,11 +149,14 @@ Autosave::Autosave(GameSetDocument& document, const QString& folder, QObject* pa
     // Held while this editor runs: the next start knows the copy is not abandoned.
     if (m_lock.tryLock(0))
         QFile::setPermissions(m_lock.fileName(), QFile::ReadOwner | QFile::WriteOwner);
+    else if (!QFileInfo(folder).isDir())
+        m_problem = QStringLiteral("Unsaved changes cannot be kept for recovery: the folder %1 "
+                                   "cannot be made.")
+                        .arg(QDir::toNativeSeparators(folder));
     else
         m_problem = QStringLiteral("Unsaved changes cannot be kept for recovery: %1 cannot be "
-                                   "locked (error %2).")
-                        .arg(QDir::toNativeSeparators(m_lock.fileName()))
-                        .arg(static_cast<int>(m_lock.error()));
+                                   "locked.")
+                        .arg(QDir::toNativeSeparators(m_lock.fileName()));
     m_writer.setMaxThreadCount(1);
     // The thread is started here and kept, so a write only hands the bytes over.
     m_writer.setExpiryTimeout(-1);
