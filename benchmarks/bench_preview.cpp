@@ -32,8 +32,10 @@ struct EditorFixture {
 };
 
 EditorFixture& fixture() {
-    static EditorFixture instance;
-    return instance;
+    // Never destroyed: a static's destructor would run after main's
+    // QApplication is gone, and a window cannot be deleted then.
+    static EditorFixture* const instance = new EditorFixture;
+    return *instance;
 }
 
 void BM_FitQuestionPreview(benchmark::State& state) {
