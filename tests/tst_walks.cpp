@@ -75,9 +75,13 @@ void AddControl(State& state, const QString& name, const QWidget* widget) {
     // A control's own settings: what it takes from a disabled parent follows from the parent's.
     const bool disabled = widget->testAttribute(Qt::WA_ForceDisabled);
     put(u"enabled"_s, Yes(!disabled));
-    const QPalette::ColorGroup group = disabled ? QPalette::Disabled : QPalette::Active;
-    put(u"colours"_s, widget->palette().color(group, widget->foregroundRole()).name() + u" on "_s +
-                          widget->palette().color(group, widget->backgroundRole()).name());
+    // Colours an author changes: the Daily Double squares and the question's own colour.
+    if (name.startsWith(u"lblCat"_s) || name == u"lblDisPlayQuestion"_s) {
+        const QPalette::ColorGroup group = disabled ? QPalette::Disabled : QPalette::Active;
+        put(u"colours"_s, widget->palette().color(group, widget->foregroundRole()).name() +
+                              u" on "_s +
+                              widget->palette().color(group, widget->backgroundRole()).name());
+    }
     const QFont font = widget->font();
     // The preview's fitted size follows the metrics of the fonts the build installs.
     put(u"font"_s, font.family() + u' ' + QString::number(font.pointSize()) +
@@ -136,7 +140,6 @@ State Controls(QWidget* window) {
         state.insert(name + u".text"_s, Quoted(command->text()));
         state.insert(name + u".enabled"_s, Yes(command->isEnabled()));
         state.insert(name + u".shown"_s, Yes(command->isVisible()));
-        state.insert(name + u".tip"_s, Quoted(command->toolTip()));
         if (!command->shortcuts().isEmpty())
             state.insert(name + u".keys"_s, QKeySequence::listToString(command->shortcuts()));
         if (command->isCheckable())
