@@ -2,6 +2,7 @@
 
 #include "services/gamefontdialog.h"
 
+#include "util/editorsettings.h"
 #include "util/pathhelpers.h"
 
 #include <QAudioOutput>
@@ -241,23 +242,12 @@ PrinterChoice QtServices::choosePrinter(QPrinter& printer, QWidget* parent) {
     return PrinterChoice{false, printer.copyCount()};
 }
 
-namespace {
-
-// The editor's own settings file, never the game's.
-std::unique_ptr<QSettings> EditorSettings() {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("Quizmora"),
-                                       QStringLiteral("Quizmora Editor"));
-}
-
-} // namespace
-
 QStringList QtServices::editorList(const QString& key) {
-    return EditorSettings()->value(key).toStringList();
+    return OpenEditorSettings()->value(key).toStringList();
 }
 
 void QtServices::setEditorList(const QString& key, const QStringList& values) {
-    EditorSettings()->setValue(key, values);
+    OpenEditorSettings()->setValue(key, values);
 }
 
 QString QtServices::readSetting(const QString& key, const QString& defaultValue) {
