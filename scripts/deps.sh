@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-image-formats-plugins qt6-qpa-plugins
   libgl1-mesa-dev
-  libhunspell-dev hunspell-en-us
+  libhunspell-dev hunspell-en-us libzip-dev unzip
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   fonts-liberation fonts-dejavu-core fonts-comic-neue
   xvfb xauth poppler-utils
