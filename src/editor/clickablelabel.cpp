@@ -1,6 +1,6 @@
 #include "editor/clickablelabel.h"
 
-#include "editor/colours.h"
+#include "preview/colours.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,5 @@
 #include "editor/frmEditor.h"
+#include "preview/previewfit.h"
 
 #include "editor/aboutbox.h"
 #include "editor/lengthlimit.h"
@@ -99,6 +100,9 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     MediaPlayer2 = m_services.createMediaPlayer(nullptr);
     SetUpMediaPreview();
 
+    // The preview is as large as the player's; its size is kept with the fit.
+    m_ui.lblDisPlayQuestion->resize(PreviewWidth, PreviewFullHeight);
+
     // The path is shown for reading; the file is changed with the media commands.
     m_ui.txtPath->setReadOnly(true);
 
@@ -131,8 +135,6 @@ void frmEditor::collectControlArrays() {
                  m_ui.lblQ5Arrow};
     lblAnswerChoices = {m_ui.lblFirstAnswer, m_ui.lblSecondAnswer, m_ui.lblThirdAnswer,
                         m_ui.lblForthAnswer};
-    lblEditAnswer = {m_ui.lblEditAnswer1, m_ui.lblEditAnswer2, m_ui.lblEditAnswer3,
-                     m_ui.lblEditAnswer4};
     txtEditAnswer = {m_ui.txtEditAnswer1, m_ui.txtEditAnswer2, m_ui.txtEditAnswer3,
                      m_ui.txtEditAnswer4};
     lblCat = {{{m_ui.lblCat1_0, m_ui.lblCat1_1, m_ui.lblCat1_2, m_ui.lblCat1_3, m_ui.lblCat1_4},
@@ -399,7 +401,7 @@ bool frmEditor::eventFilter(QObject* watched, QEvent* event) {
 
 void frmEditor::closeEvent(QCloseEvent* event) {
     bool cancel = false;
-    Form_QueryUnload(cancel, UnloadReason::UserClose);
+    Form_QueryUnload(cancel);
     if (cancel)
         event->ignore();
     else
@@ -460,11 +462,6 @@ void frmEditor::FitToScreen() {
         available = shown->availableGeometry().size() - QSize(16, 48);
     }
     resize(wanted.boundedTo(available));
-}
-
-void frmEditor::Form_Activate() {
-    // Start-up runs once, when the window loads. Coming back to the window
-    // (after the Revision or print options window) keeps the game set.
 }
 
 bool frmEditor::LoadCurrentGame() {

@@ -3,7 +3,7 @@
 // showing such questions, and previewing sound and video.
 
 #include "editor/frmEditor.h"
-#include "editor/picturefit.h"
+#include "preview/picturefit.h"
 
 #include "model/mediakind.h"
 #include "util/rounding.h"

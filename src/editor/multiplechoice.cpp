@@ -1,6 +1,7 @@
 // The "Multiple Answers" box: four choices A to D and the right letter.
 
 #include "editor/frmEditor.h"
+#include "preview/previewfit.h"
 
 #include "util/textrules.h"
 
