@@ -10,6 +10,7 @@
 #include "spell/dictionaries.h"
 #include "spell/spellchecker.h"
 
+#include "util/editorsettings.h"
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
@@ -26,6 +27,7 @@
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QSet>
+
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -393,7 +395,7 @@ private slots:
     void init() {
         QStandardPaths::setTestModeEnabled(true);
         // Nothing a walk keeps (settings, personal words, recovery copies) reaches the next.
-        QSettings(u"Quizmora"_s, u"Quizmora Editor"_s).clear();
+        OpenEditorSettings()->clear();
         QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
         OverrideDictionaryFolders({Source + u"/tests/data"_s});
     }
