@@ -114,6 +114,7 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     SetUpExportCommand();
     SetUpSpelling();
     SetUpImport();
+    SetUpKeyboard();
     connect(&m_document, &GameSetDocument::changed, this, &frmEditor::onDocumentChanged);
     // A whole new set (opened, imported, new) repaints the map at once.
     connect(&m_document, &GameSetDocument::reset, this, &frmEditor::PaintDailyDoubleMap);
@@ -448,6 +449,8 @@ void frmEditor::Form_Load(const QString& startFile) {
     // Start-up's own writes are not the author's changes.
     m_document.undoStack().clear();
     m_document.undoStack().setClean();
+    // Typing goes into the board at once, as after New or Open.
+    m_ui.txtCategoryName->setFocus();
 }
 
 void frmEditor::FitToScreen() {

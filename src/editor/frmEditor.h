@@ -269,6 +269,8 @@ private:
     void SetUpEditCommands();
     // The Help menu (About Quizmora Editor, About Qt) and the window's icon (aboutbox.cpp).
     void SetUpHelpMenu();
+    // Tab order, Return, Alt+1..7, the map's arrow keys, accessible names (keyboard.cpp).
+    void SetUpKeyboard();
     void SetUpRecentFiles();
     void ShowRecentFiles();
     // Media helpers (media.cpp).

@@ -94,13 +94,14 @@ void frmEditor::LayOutAnswerChoices() {
 
 void frmEditor::btnDone_Click() {
     SaveMultipleChoiceAnswers();
-    m_ui.fraMultipleAnswers->hide();
-    LayOutAnswerChoices();
+    btnCancel_Click();
 }
 
 void frmEditor::btnCancel_Click() {
     m_ui.fraMultipleAnswers->hide();
     LayOutAnswerChoices();
+    // The keyboard goes back to the button that opened the box.
+    m_ui.btnMultipleChoice->setFocus();
 }
 
 void frmEditor::btnSingleChoice_Click() {
