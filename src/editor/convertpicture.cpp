@@ -38,9 +38,9 @@ QString frmEditor::ConvertPictureForGame(const QString& path) {
     const QString white =
         jpeg.transparent ? QStringLiteral(" Transparent parts become white.") : QString();
     const QString question =
-        QStringLiteral("The game shows only pictures ending in .bmp or .jpg, so it cannot show\r\n"
-                       "%1\r\n\r\nConvert to JPEG saves %2 as\r\n%3\r\nand attaches that copy; "
-                       "the picture itself is not changed.%4")
+        QStringLiteral("%1\r\nis not a picture the game can show: it takes only .bmp and .jpg "
+                       "files.\r\n\r\nConvert to JPEG saves %2 as\r\n%3\r\nand attaches that "
+                       "copy; the picture itself is not changed.%4")
             .arg(path, made, target, white);
     if (m_services.showMessage(question, MessageButtons::ConvertCancel, MessageIcon::Question,
                                QString()) != MessageAnswer::Convert)
