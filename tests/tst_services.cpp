@@ -59,8 +59,6 @@ private slots:
                Q::Question);
         AddRow("Convert to JPEG", B::ConvertCancel, I::Question, "", "Convert to JPEG", A::Convert,
                Q::Question);
-        AddRow("Escape over Convert", B::ConvertCancel, I::Question, "", "Escape", A::Cancel,
-               Q::Question);
         AddRow("Recover", B::RecoverDiscard, I::Question, "", "Recover", A::Recover, Q::Question);
         AddRow("Discard", B::RecoverDiscard, I::Question, "", "Discard", A::Discard, Q::Question);
     }

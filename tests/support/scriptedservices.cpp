@@ -39,8 +39,6 @@ QString ScriptedServices::getSaveFileName(const QString& folder, const QString& 
 
 QString ScriptedServices::getExistingDirectory(const QString& title, const QString& folder) {
     chooserCalls.append({QStringLiteral("folder"), folder, QString(), title});
-    if (onFolderChooser)
-        onFolderChooser();
     return Next(m_fileNames, unanswered, QStringLiteral("folder chooser"), QString());
 }
 

@@ -62,7 +62,7 @@ public:
         const QString path = getSaveFileName(folder, filter, defaultName);
         return {path, m_filterIndexes.isEmpty() ? 0 : m_filterIndexes.dequeue()};
     }
-    // Answered from the file names' queue, after `onFolderChooser` has run.
+    // Answered from the file names' queue.
     QString getExistingDirectory(const QString& title, const QString& folder) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
@@ -82,8 +82,6 @@ public:
     int randomDraws = 0;
     QStringList unanswered;          // questions asked with nothing queued
     QList<FakeMediaPlayer*> players; // in creation order; owned by their window
-    // Runs while the folder chooser is open, to lift a fault the test staged.
-    std::function<void()> onFolderChooser;
 
     // The texts of the messages shown so far.
     QStringList messageTexts() const;
