@@ -257,9 +257,10 @@ private:
             m_editor->select(name.toInt(), words.value(1, u"1"_s).toInt());
         } else if (verb == u"reply"_s) {
             // In the order of MessageAnswer.
-            const QStringList replies{
-                u"Ok"_s,     u"Yes"_s,        u"No"_s,      u"Cancel"_s,  u"SaveAnyway"_s,
-                u"SaveAs"_s, u"OpenAnyway"_s, u"Recover"_s, u"Discard"_s, u"ImportAnyway"_s};
+            const QStringList replies{u"Ok"_s,           u"Yes"_s,        u"No"_s,
+                                      u"Cancel"_s,       u"SaveAnyway"_s, u"SaveAs"_s,
+                                      u"OpenAnyway"_s,   u"Recover"_s,    u"Discard"_s,
+                                      u"ImportAnyway"_s, u"Convert"_s};
             m_editor->services.setNextAnswer(static_cast<MessageAnswer>(replies.indexOf(name)));
         } else if (verb == u"choose"_s) {
             m_editor->services.setNextFileName(expand(words.join(u' ')));

@@ -1,6 +1,9 @@
-// The real window on scripted services: its fit to the screen and its colours.
+// The real window on scripted services: its fit to the screen, its colours, pictures converted.
 #include "editorharness.h"
+#include "testdata.h"
 
+#include <QDir>
+#include <QImage>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -28,6 +31,60 @@ private slots:
         QCOMPARE(editor.find<QWidget>(u"centralwidget"_s)->size(), QSize(1018, 681));
         QCOMPARE(scroller->viewport()->width(), 1018);
         QVERIFY(!scroller->horizontalScrollBar()->isVisible());
+    }
+
+    // A PNG, GIF, WebP or ".jpeg" picture becomes a ".jpg" beside it, once asked.
+    void convertPicture_data() {
+        // source: the picture chosen ("drop:" when dropped); attached: the copy, "" for none.
+        Columns<QString, MessageAnswer, QString>("source", "answer", "attached");
+        AddRow("transparent PNG dropped", "drop:photo.png", MessageAnswer::Convert, "photo.jpg");
+        AddRow("name taken", "photo.png", MessageAnswer::Convert, "photo-2.jpg");
+        AddRow(".jpeg copied", "photo.jpeg", MessageAnswer::Convert, "photo.jpg");
+        AddRow("cancelled", "drop:photo.png", MessageAnswer::Cancel, "");
+        AddRow("corrupt PNG", "drop:broken.png", MessageAnswer::Convert, "");
+    }
+    void convertPicture() {
+        auto [source, answer, attached] =
+            Fetch<QString, MessageAnswer, QString>("source", "answer", "attached");
+        QTemporaryDir folder;
+        QImage picture(32, 32, QImage::Format_ARGB32);
+        picture.fill(Qt::red);
+        for (int pixel = 0; pixel < 32 * 16; ++pixel) // the left half transparent
+            picture.setPixel(pixel % 16, pixel / 16, 0);
+        QVERIFY(picture.save(folder.filePath(u"photo.png"_s)) &&
+                picture.save(folder.filePath(u"photo.jpeg"_s), "JPEG"));
+        WriteFile(folder, u"broken.png"_s, "\x89PNG\r\n\x1a\nnot a picture");
+        if (attached.contains(u'-'))
+            WriteFile(folder, u"photo.jpg"_s, "taken");
+        const QStringList before = QDir(folder.path()).entryList();
+
+        EditorHarness editor;
+        editor.services.setNextAnswer(answer);
+        const QString path = folder.filePath(source.section(u':', -1));
+        editor.services.setNextFileName(path);
+        if (source.startsWith(u"drop:"_s))
+            editor.window->DropMediaFiles({QUrl::fromLocalFile(path)});
+        else
+            editor.click(u"btnPicture"_s);
+        const QString stored = editor.record(1, 1).QuestionText.trimmed();
+        const auto& said = editor.services.messages;
+        // Never silent: first the question, or why the picture cannot be read.
+        QCOMPARE(said.first().buttons,
+                 path.contains(u"broken"_s) ? MessageButtons::Ok : MessageButtons::ConvertCancel);
+        QVERIFY(said.first().text.contains(path));
+        QCOMPARE(stored, attached.isEmpty() ? QString() : folder.filePath(attached));
+        QCOMPARE(QDir(folder.path()).entryList().size(), before.size() + !attached.isEmpty());
+        if (attached.isEmpty())
+            return;
+        QVERIFY(editor.savedBytes().contains(QFile::encodeName(stored)));
+        QFile copy(stored), original(path);
+        QVERIFY(copy.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+        const QImage jpeg(stored, "JPEG");
+        if (path.endsWith(u".jpeg"_s))
+            QCOMPARE(copy.readAll(), original.readAll());
+        else
+            QVERIFY(qRed(jpeg.pixel(2, 2)) > 240 && qBlue(jpeg.pixel(2, 2)) > 240 &&
+                    qBlue(jpeg.pixel(28, 28)) < 40);
     }
 };
 

@@ -133,6 +133,9 @@ public:
     // Files dropped on the window: one picture, sound or video file is
     // attached as its command attaches a chosen one; anything else is refused.
     void DropMediaFiles(const QList<QUrl>& urls);
+    // A PNG, GIF, WebP or ".jpeg" picture offered as a JPEG copy the game can
+    // show (convertpicture.cpp): the copy's path once written, "" otherwise.
+    QString ConvertPictureForGame(const QString& path);
     // The Daily Double box and square follow the shown question's mark.
     void ShowDailyDoubleMark();
     // "Make File Name the Answer" for a picture or video question.

@@ -35,7 +35,7 @@ public:
         QString title; // "" means the default title
     };
     struct ChooserCall {
-        QString kind; // "open", "save", "font", "color", "printer"
+        QString kind; // "open", "save", "folder", "font", "color", "printer"
         QString folder;
         QString filter;
         QString defaultName;
@@ -62,6 +62,8 @@ public:
         const QString path = getSaveFileName(folder, filter, defaultName);
         return {path, m_filterIndexes.isEmpty() ? 0 : m_filterIndexes.dequeue()};
     }
+    // Answered from the file names' queue.
+    QString getExistingDirectory(const QString& title, const QString& folder) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     PrinterChoice choosePrinter(QPrinter& printer, QWidget* parent) override;
