@@ -33,6 +33,47 @@ private slots:
         QVERIFY(!scroller->horizontalScrollBar()->isVisible());
     }
 
+    // An author works the board from the keyboard alone, and the set saves what was typed.
+    void keyboardOnly() {
+        EditorHarness editor;
+        editor.window->show();
+        editor.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor.window.get()));
+        QCoreApplication::processEvents(); // the name box selects its text on focus
+        const auto focus = [] { return QApplication::focusWidget()->objectName(); };
+        // Each key goes where the focus is when it is pressed.
+        const auto keys = [](const QString& text) {
+            for (QChar key : text) {
+                QWidget* target = QApplication::focusWidget();
+                if (key == u'\t' || key == u'\r')
+                    QTest::keyClick(target, key == u'\t' ? Qt::Key_Tab : Qt::Key_Return);
+                else
+                    QTest::keyClicks(target, QString(key));
+            }
+        };
+        QCOMPARE(focus(), u"txtCategoryName"_s);
+        keys(u"RIVERS\tLongest river?\t"_s);
+        QCOMPARE(focus(), u"txtAnswer"_s);
+        keys(u"Nile\r"_s);
+        QCOMPARE(editor.selection(), qMakePair(1, 2));
+        QCOMPARE(focus(), u"txtEnterQuestion"_s);
+        QTest::keyClick(editor.window.get(), Qt::Key_3, Qt::AltModifier);
+        QCOMPARE(editor.selection(), qMakePair(3, 1));
+        QTest::keyClick(editor.window.get(), Qt::Key_7, Qt::AltModifier);
+        QCOMPARE(editor.selection(), qMakePair(7, 1));
+        // The map: from category 1 question 1, right once and down twice is category 2 question 3.
+        editor.find<QWidget>(u"lblCat1_0"_s)->setFocus();
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(focus(), u"lblCat2_2"_s);
+        const QList<QByteArray> lines = editor.savedBytes().split('\n');
+        QVERIFY(lines.at(0).startsWith("RIVERS"));
+        QVERIFY(lines.at(1).startsWith("Longest river?"));
+        QVERIFY(lines.at(2).startsWith("Nile"));
+        QVERIFY(editor.record(2, 3).isDailyDouble());
+        QVERIFY(!editor.record(1, 1).isDailyDouble());
+    }
+
     // A PNG, GIF, WebP or ".jpeg" picture becomes a ".jpg" beside it, once asked.
     void convertPicture_data() {
         // source: the picture chosen ("drop:" when dropped); attached: the copy, "" for none.
