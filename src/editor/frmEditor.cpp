@@ -108,6 +108,7 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     SetUpRecentFiles();
     SetUpCheckPanel();
     SetUpExportCommand();
+    SetUpPackCommand();
     SetUpSpelling();
     SetUpImport();
     connect(&m_document, &GameSetDocument::changed, this, &frmEditor::onDocumentChanged);

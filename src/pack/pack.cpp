@@ -67,24 +67,21 @@ QList<Square> MediaSquares(const GameSet& game) {
 // at the end, except a drive's own root. "" when it is no absolute Windows
 // folder the set can hold; `why` says so then.
 QString GameFolder(const QString& given, QString& why) {
-    QString folder = given.trimmed();
-    folder.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    static const QRegularExpression absolute(QStringLiteral(R"(^([A-Za-z]:\\|\\\\[^\\]+\\[^\\]+))"));
-    if (!absolute.match(folder).hasMatch()) {
+    const QString folder = NormalisedWindowsPath(given.trimmed());
+    if (folder.isEmpty()) {
         why = QStringLiteral("The game's folder \"%1\" is not a full Windows path, such as "
                              "D:\\Quiz Night or \\\\server\\share\\Quiz.")
                   .arg(given);
         return QString();
     }
-    while (folder.endsWith(QLatin1Char('\\')) && folder.size() > 3)
-        folder.chop(1);
     for (qsizetype index = 2; index < folder.size(); ++index) {
         const QChar character = folder.at(index);
         if (character.unicode() < 0x20 || QStringLiteral("<>:\"|?*").contains(character) ||
             !IsWindows1252(character)) {
             why = QStringLiteral("The game's folder \"%1\" holds %2, which %3.")
-                      .arg(given, character.unicode() < 0x20 ? QStringLiteral("a control character")
-                                                             : QString(character),
+                      .arg(given,
+                           character.unicode() < 0x20 ? QStringLiteral("a control character")
+                                                      : QString(character),
                            IsWindows1252(character) ? QStringLiteral("Windows does not allow")
                                                     : QStringLiteral("a game set cannot store"));
             return QString();
@@ -107,9 +104,8 @@ QString UniqueName(const QString& name, QSet<QString>& taken) {
 }
 
 bool IsWithin(const QString& path, const QString& folder) {
-    return path == folder || path.startsWith(folder.endsWith(QLatin1Char('/'))
-                                                 ? folder
-                                                 : folder + QLatin1Char('/'));
+    return path == folder ||
+           path.startsWith(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'));
 }
 
 QString RealPath(const QString& path) {
@@ -208,8 +204,8 @@ FileError WriteFolder(const QString& target, const PackContents& contents) {
     QByteArray buffer(CopyChunk, Qt::Uninitialized);
     for (const auto& [from, name] : contents.copies) {
         if (!error.failed())
-            error = CopyInto(from, folder.filePath(MediaFolderName + QLatin1Char('/') + name),
-                             buffer);
+            error =
+                CopyInto(from, folder.filePath(MediaFolderName + QLatin1Char('/') + name), buffer);
     }
     if (error.failed())
         return error;
@@ -295,7 +291,8 @@ PackResult PackGameSet(const GameSet& game, const MediaLocator& locator,
         result.error = Refusal(ErrorNumber::InvalidArgument, why);
         return result;
     }
-    const QString prefix = folder + (folder.endsWith(QLatin1Char('\\')) ? QString() : QStringLiteral("\\")) +
+    const QString prefix = folder +
+                           (folder.endsWith(QLatin1Char('\\')) ? QString() : QStringLiteral("\\")) +
                            MediaFolderName + QLatin1Char('\\');
 
     GameSet packed = game;
@@ -330,9 +327,9 @@ PackResult PackGameSet(const GameSet& game, const MediaLocator& locator,
 
     const QStringList missing = result.missing();
     if (!missing.isEmpty() && !request.allowMissing) {
-        result.error = Refusal(ErrorNumber::FileNotFound,
-                               QStringLiteral("These media cannot be found:\n") +
-                                   missing.join(QLatin1Char('\n')));
+        result.error =
+            Refusal(ErrorNumber::FileNotFound, QStringLiteral("These media cannot be found:\n") +
+                                                   missing.join(QLatin1Char('\n')));
         return result;
     }
     if (!tooLong.isEmpty()) {
@@ -354,8 +351,9 @@ PackResult PackGameSet(const GameSet& game, const MediaLocator& locator,
         return result;
     }
     if (!QFileInfo(outInfo.path()).isDir()) {
-        result.error = Refusal(ErrorNumber::PathNotFound, QStringLiteral("The folder %1 does not exist.")
-                                                               .arg(Native(outInfo.path())));
+        result.error =
+            Refusal(ErrorNumber::PathNotFound,
+                    QStringLiteral("The folder %1 does not exist.").arg(Native(outInfo.path())));
         return result;
     }
     const QString target = RealPath(outInfo.path()) + QLatin1Char('/') + outInfo.fileName();
@@ -365,9 +363,10 @@ PackResult PackGameSet(const GameSet& game, const MediaLocator& locator,
         return result;
     }
 
-    contents.setFileName = WindowsFileName(
-        (request.setName.trimmed().isEmpty() ? QStringLiteral("board") : request.setName.trimmed()) +
-        QStringLiteral(".txt"));
+    contents.setFileName =
+        WindowsFileName((request.setName.trimmed().isEmpty() ? QStringLiteral("board")
+                                                             : request.setName.trimmed()) +
+                        QStringLiteral(".txt"));
     QBuffer buffer(&contents.setBytes);
     buffer.open(QIODevice::WriteOnly);
     result.error = WriteGameSet(packed, buffer);

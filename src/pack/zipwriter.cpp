@@ -1,5 +1,7 @@
 #include "pack/zipwriter.h"
 
+#include "model/safewrite.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -49,9 +51,8 @@ zip_int64_t SinkCommand(void* userData, void* data, zip_uint64_t length, zip_sou
         return written == qint64(length) ? written : sink->fail(ZIP_ER_WRITE);
     }
     case ZIP_SOURCE_SEEK_WRITE: {
-        const zip_int64_t offset =
-            zip_source_seek_compute_offset(zip_uint64_t(file.pos()), zip_uint64_t(file.size()),
-                                           data, length, &sink->error);
+        const zip_int64_t offset = zip_source_seek_compute_offset(
+            zip_uint64_t(file.pos()), zip_uint64_t(file.size()), data, length, &sink->error);
         if (offset < 0)
             return -1;
         return file.seek(offset) ? 0 : sink->fail(ZIP_ER_SEEK);
@@ -116,8 +117,8 @@ FileError WriteZip(QFile& target, const QList<ZipEntry>& entries) {
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_function_create(SinkCommand, &sink, &error);
-    zip_t* archive = source ? zip_open_from_source(source, ZIP_CREATE | ZIP_TRUNCATE, &error)
-                            : nullptr;
+    zip_t* archive =
+        source ? zip_open_from_source(source, ZIP_CREATE | ZIP_TRUNCATE, &error) : nullptr;
     if (!archive) {
         const FileError failure = ZipFailure(&error);
         zip_source_free(source);

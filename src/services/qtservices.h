@@ -23,6 +23,7 @@ public:
                             const QString& defaultName) override;
     SaveFileChoice getSaveFileChoice(const QString& folder, const QString& filter,
                                      const QString& defaultName) override;
+    std::optional<QString> askText(const QString& prompt, const QString& initial) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     PrinterChoice choosePrinter(QPrinter& printer, QWidget* parent) override;

@@ -89,6 +89,10 @@ public:
     virtual SaveFileChoice getSaveFileChoice(const QString& folder, const QString& filter,
                                              const QString& defaultName) = 0;
 
+    // One line of text typed by the user, under `prompt`, the box holding
+    // `initial` at first. std::nullopt when the user cancels.
+    virtual std::optional<QString> askText(const QString& prompt, const QString& initial) = 0;
+
     // std::nullopt when the user cancels.
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
     virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;

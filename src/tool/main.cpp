@@ -10,7 +10,7 @@
 namespace {
 
 // Add a subcommand here and define its run function in its own file.
-const std::array<Command, 5> Commands = {{
+const std::array<Command, 6> Commands = {{
     {"resave", "IN OUT | --out-dir DIR IN...", runResave},
     {"check", "FILE... [--format=text|json]", runCheck},
     {"import", "TSV OUT", runImport},
@@ -19,6 +19,10 @@ const std::array<Command, 5> Commands = {{
      "FILE [--fields all|questions|answers] "
      "[--dollars none|1-5|5-25|10-50|20-100|100-500|200-1000] [--pdf OUT]",
      runListing},
+    {"pack",
+     "SET --out DIR --game-folder WINFOLDER [--map LOCAL=WINDOWS]... [--no-saved-maps] [--zip] "
+     "[--allow-missing] [--force]",
+     runPack},
 }};
 
 // In the GNU form ("Usage:", "  or:", then the options), from which the
@@ -30,7 +34,8 @@ void PrintUsage(QTextStream& stream) {
         lead = "  or:  ";
     }
     stream << lead << "quizmora-tool --help|--version\n"
-           << "Runs the editor's reading, saving, import, check and listing without a window.\n\n"
+           << "Runs the editor's reading, saving, import, check, listing and pack without a "
+              "window.\n\n"
            << "Options:\n"
            << "  --help     print this help and exit\n"
            << "  --version  print the version and exit\n";
