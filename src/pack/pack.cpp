@@ -156,28 +156,63 @@ void SyncFolder(const QString& folder) {
     }
 }
 
+// Copies in the kernel where the system can, else through `buffer`.
 FileError CopyInto(const QString& from, const QString& to, QByteArray& buffer) {
-    return SafeWriteFile(to, [&](QFile& file, const QString&) {
-        QFile source(from);
-        FileError error = OpenForReading(source);
-        while (!error.failed()) {
-            const qint64 count = source.read(buffer.data(), buffer.size());
-            if (count < 0)
-                return Refusal(ErrorNumber::DeviceIo, QStringLiteral("%1 cannot be read: %2")
-                                                          .arg(Native(from), source.errorString()));
-            if (count == 0)
-                break;
-            for (qint64 written = 0; written < count;) {
-                const qint64 step = file.write(buffer.constData() + written, count - written);
-                if (step <= 0) {
-                    error = ErrorOfDevice(file);
-                    return error.failed() ? error : ErrorFromErrno(EIO);
-                }
-                written += step;
+    SafeWriteOptions options;
+    options.syncedByCaller = true;
+    return SafeWriteFile(
+        to,
+        [&](QFile& file, const QString&) {
+            QFile source(from);
+            FileError error = OpenForReading(source);
+            if (error.failed())
+                return error;
+            for (;;) {
+                const ssize_t count = ::copy_file_range(source.handle(), nullptr, file.handle(),
+                                                        nullptr, CopyChunk, 0);
+                if (count == 0)
+                    return FileError::ok();
+                if (count < 0)
+                    break;
             }
-        }
+            // Kernels and file systems without it copy nothing before refusing.
+            if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+                return ErrorFromErrno(errno);
+            while (!error.failed()) {
+                const qint64 count = source.read(buffer.data(), buffer.size());
+                if (count < 0)
+                    return Refusal(ErrorNumber::DeviceIo,
+                                   QStringLiteral("%1 cannot be read: %2")
+                                       .arg(Native(from), source.errorString()));
+                if (count == 0)
+                    break;
+                for (qint64 written = 0; written < count;) {
+                    const qint64 step = file.write(buffer.constData() + written, count - written);
+                    if (step <= 0) {
+                        error = ErrorOfDevice(file);
+                        return error.failed() ? error : ErrorFromErrno(EIO);
+                    }
+                    written += step;
+                }
+            }
+            return error;
+        },
+        options);
+}
+
+// Waits until every file and folder of the new pack is on the disk. One
+// sync of the file system holding it lets the disk write them all in one
+// commit, where a sync of each file commits once a file.
+FileError SyncAll(const QString& folder) {
+    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0 || ::syncfs(descriptor) != 0) {
+        const FileError error = ErrorFromErrno(errno);
+        if (descriptor >= 0)
+            ::close(descriptor);
         return error;
-    });
+    }
+    ::close(descriptor);
+    return FileError::ok();
 }
 
 struct PackContents {
@@ -200,13 +235,18 @@ FileError WriteFolder(const QString& target, const PackContents& contents) {
         return Refusal(ErrorNumber::PathFileAccess,
                        QStringLiteral("The folder %1 cannot be made.")
                            .arg(Native(folder.filePath(MediaFolderName))));
-    FileError error = SafeWriteBytes(folder.filePath(contents.setFileName), contents.setBytes);
+    SafeWriteOptions later;
+    later.syncedByCaller = true;
+    FileError error =
+        SafeWriteBytes(folder.filePath(contents.setFileName), contents.setBytes, later);
     QByteArray buffer(CopyChunk, Qt::Uninitialized);
     for (const auto& [from, name] : contents.copies) {
         if (!error.failed())
             error =
                 CopyInto(from, folder.filePath(MediaFolderName + QLatin1Char('/') + name), buffer);
     }
+    if (!error.failed())
+        error = SyncAll(folder.path());
     if (error.failed())
         return error;
     // Made private; the pack is the author's to share as any new folder.

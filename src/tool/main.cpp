@@ -34,14 +34,22 @@ void PrintUsage(QTextStream& stream) {
         stream << lead << "quizmora-tool " << command.name << ' ' << command.usage << '\n';
         lead = "  or:  ";
     }
-    stream << lead << "quizmora-tool --help|--version\n"
-           << "Runs the editor's reading, saving, import, check, listing and pack without a "
-              "window.\n\n"
-           << "Options:\n"
-           << "  --help     print this help and exit\n"
-           << "  --version  print the version and exit\n"
-           << "\nMedia options of check, which finds media as the editor does:\n"
-           << MediaOptionsHelp;
+    stream
+        << lead << "quizmora-tool --help|--version\n"
+        << "Runs the editor's reading, saving, import, check, listing and pack without a "
+           "window.\n\n"
+        << "Options:\n"
+        << "  --help     print this help and exit\n"
+        << "  --version  print the version and exit\n"
+        << "\nMedia options of check and pack, which find media as the editor does:\n"
+        << MediaOptionsHelp
+        << "\nOptions of pack, which writes DIR/SET.txt and DIR/media/ for the game's computer:\n"
+        << "  --out DIR            the folder to write (DIR.zip with --zip)\n"
+        << "  --game-folder WINFOLDER  where DIR's contents go on the game's computer\n"
+        << "                       (D:\\Quiz Night); media paths become WINFOLDER\\media\\FILE\n"
+        << "  --zip                write DIR.zip instead of the folder\n"
+        << "  --allow-missing      pack without media that cannot be found (exit 3)\n"
+        << "  --force              replace an existing pack, or write inside the set's folder\n";
 }
 
 } // namespace

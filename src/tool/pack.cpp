@@ -1,39 +1,13 @@
 #include "pack/pack.h"
 #include "model/gamesetfile.h"
-#include "model/mediafolders.h"
 #include "tool/commands.h"
+#include "tool/mediaoptions.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
-
-// Until the shared options of the media commands land: --map LOCAL=WINDOWS
-// (repeatable), then the saved pairs unless --no-saved-maps.
-const QCommandLineOption MapOption(QStringLiteral("map"), QString(),
-                                   QStringLiteral("LOCAL=WINDOWS"));
-const QCommandLineOption NoSavedMaps(QStringLiteral("no-saved-maps"));
-
-void AddMediaOptions(QCommandLineParser& parser) {
-    parser.addOptions({MapOption, NoSavedMaps});
-}
-
-MediaFolders MediaFoldersFromOptions(const QCommandLineParser& parser, QTextStream& err, bool& ok) {
-    QList<FolderPair> pairs;
-    for (const QString& map : parser.values(MapOption)) {
-        const qsizetype equals = map.indexOf(QLatin1Char('='));
-        if (equals <= 0 || !IsWindowsPath(map.mid(equals + 1))) {
-            err << "quizmora-tool: --map takes LOCAL=WINDOWS, such as ~/Quiz=C:\\Quiz, not " << map
-                << '\n';
-            ok = false;
-        }
-        pairs << FolderPair{map.left(equals), map.mid(equals + 1)};
-    }
-    if (!parser.isSet(NoSavedMaps))
-        pairs << SavedMediaFolders();
-    return MediaFolders(pairs);
-}
 
 const char* const PackUsage = "pack SET --out DIR --game-folder WINFOLDER [--map LOCAL=WINDOWS]... "
                               "[--no-saved-maps] [--zip] [--allow-missing] [--force]";
