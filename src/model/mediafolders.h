@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -97,8 +98,13 @@ private:
     QString childIgnoringCase(const QString& folder, const QString& name) const;
 
     mutable QHash<QString, QString> m_found;
-    // Folder -> its names case-folded -> the names as they are, sorted.
-    mutable QHash<QString, QHash<QString, QStringList>> m_listings;
+    // The names in a folder by their case-folded form; of names equal but
+    // for case, the first in order, the folded form kept in `shared`.
+    struct Listing {
+        QHash<QString, QString> names;
+        QSet<QString> shared;
+    };
+    mutable QHash<QString, Listing> m_listings; // by folder
 };
 
 // The pairs the editor keeps in its own settings, which the tool reads too.
