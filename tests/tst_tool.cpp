@@ -1,5 +1,6 @@
 #include "import/tabexport.h"
 #include "import/tabimport.h"
+#include "model/mediafolders.h"
 #include "print/listing.h"
 #include "testdata.h"
 
@@ -185,7 +186,10 @@ private slots:
         AddRow("no picture", 2, longPath + ".jpg", 5, "P", "file \"" + longPath + "...\" does not");
         AddRow("no sound", 2, "/no/t.wav", 5, "SName it", "line 2: sound file \"/no/t.wav\" does");
         AddRow("missing video in the final", 127, "D:\\l.mpg", 129, "V", "line 127: video file");
-        AddRow("existing picture", 2, "@MEDIA@", 5, "P", "");
+        AddRow("picture at a path of this computer", 2, "@MEDIA@", 5, "P",
+               "line 2: picture file \"" + QDir::tempPath());
+        AddRow("picture path cut by its field", 2, "C:\\" + QString(300, 'p') + ".jpg", 5, "P",
+               "line 2: the picture file's path is 307 characters long");
         AddRow("1-digit size", 5, "T#Arial#9#", 0, "", "line 5: font size \"9\" reads as 28");
         AddRow("black colour", 9, "T#A#28#True#True#0#", 0, "", "line 9: colour \"0\" reads as");
         AddRow("hash, no colour", 5, "T#A#b#28#True#True#", 0, "", "colour \"True\" is not a");
@@ -235,6 +239,53 @@ private slots:
         QCOMPARE(run.exitCode, finding.isEmpty() ? 0 : 3);
         QVERIFY2(finding.isEmpty() ? run.out.isEmpty() : run.out.join('\n').contains(finding),
                  qPrintable(run.out.join('\n')));
+    }
+
+    // A picture question's path, found through the pairs or beside the set, and checked there.
+    void checkMediaFolders_data() {
+        Columns<QString, QStringList, bool, int, QString>("stored", "arguments", "saved", "status",
+                                                          "finding");
+        const QString map = "C:\\QUIZ\\pictures\\map.bmp";
+        const QStringList pair{"--map", "@DIR@/quiz=C:\\Quiz"};
+        AddRow("through --map", map, pair, false, 0, "");
+        AddRow("through the saved pairs", map, QStringList(), true, 0, "");
+        AddRow("saved pairs left out", map, QStringList{"--no-saved-maps"}, true, 3,
+               "line 2: picture file \"" + map + "\" does not exist here");
+        AddRow("beside the set", "D:\\Old\\Pictures\\TOWER.BMP", QStringList(), false, 0, "");
+        AddRow("PNG", "D:\\photo.png", pair, false, 3, "is not a type the game plays");
+        AddRow("large bitmap", "D:\\big.bmp", pair, false, 3, "is 11.0 MB: the game's computer");
+        AddRow("malformed --map", map, QStringList{"--map", "C:\\Quiz"}, false, 1,
+               "--map C:\\Quiz: expected LOCAL=WINDOWS");
+    }
+    void checkMediaFolders() {
+        auto [stored, arguments, saved, status, finding] =
+            Fetch<QString, QStringList, bool, int, QString>("stored", "arguments", "saved",
+                                                            "status", "finding");
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("quiz/Pictures") &&
+                QDir(dir.path()).mkpath("set/PICTURES"));
+        const QImage picture(2, 2, QImage::Format_RGB32);
+        QVERIFY(picture.save(dir.filePath("quiz/Pictures/Map.bmp")) &&
+                picture.save(dir.filePath("set/PICTURES/tower.bmp")) &&
+                picture.save(dir.filePath("set/big.bmp")) &&
+                picture.save(dir.filePath("set/photo.png")));
+        QFile big(dir.filePath("set/big.bmp"));
+        QVERIFY(big.resize(11 * 1024 * 1024)); // the header still reads
+        QStringList lines = FileLines(FileContents(Example));
+        lines[3] = "Y";
+        lines[1] = stored;
+        lines[4] = "P";
+        const QString set = dir.filePath("set/set.txt");
+        QVERIFY(WriteFile(dir, "set/set.txt", FileBytes(lines)) == set);
+        SaveMediaFolders(saved ? QList<FolderPair>{{dir.filePath("quiz"), "C:\\Quiz"}}
+                               : QList<FolderPair>());
+        arguments.replaceInStrings("@DIR@", dir.path());
+        const ToolRun run = RunTool(QStringList{"check", set} + arguments);
+        SaveMediaFolders({});
+        QCOMPARE(run.exitCode, status);
+        const QString output = status == 1 ? run.err : run.out.join('\n');
+        QVERIFY2(finding.isEmpty() ? output.isEmpty() : output.contains(finding),
+                 qPrintable(output));
     }
 
     // Several files: each finding names its file; JSON is one array of findings.

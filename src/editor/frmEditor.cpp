@@ -112,6 +112,7 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     SetUpRecentFiles();
     SetUpCheckPanel();
     SetUpExportCommand();
+    SetUpPackCommand();
     SetUpSpelling();
     SetUpImport();
     SetUpKeyboard();

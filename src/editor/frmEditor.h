@@ -178,6 +178,9 @@ public:
     void mnuCheckGameSet_Click();
     void SetUpExportCommand();
     void mnuExportTabDelimited_Click();
+    // ---- pack for the game (packcommand.cpp)
+    void SetUpPackCommand();
+    void mnuPackForGame_Click();
     // ---- spelling (spelling.cpp)
     // The checker behind chkSpellChecker, its language chooser and the
     // Check Spelling command, with their remembered settings.

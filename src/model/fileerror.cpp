@@ -12,6 +12,7 @@ const QString LineEnd = QStringLiteral("\r\n");
 
 FileError FileError::of(int number) {
     static const std::map<int, QString> descriptions{
+        {ErrorNumber::InvalidArgument, QStringLiteral("Invalid procedure call or argument")},
         {ErrorNumber::Overflow, QStringLiteral("Overflow")},
         {ErrorNumber::FileNotFound, QStringLiteral("File not found")},
         {ErrorNumber::DeviceIo, QStringLiteral("Device I/O error")},

@@ -423,6 +423,10 @@ FileError OpenFile(GameSet& game, const QString& path) {
 
 // ---- writing -----------------------------------------------------------------
 
+FixedText<256>& QuestionLineField(QuestionRecord& record) {
+    return record.QuestionType == QLatin1String("S") ? record.MediaPath : record.QuestionText;
+}
+
 QByteArray WriteGameSet(GameSet& game) {
     QStringList lines;
     lines.reserve(GameSetLineCount);
@@ -434,8 +438,7 @@ QByteArray WriteGameSet(GameSet& game) {
 
         for (int question = 1; question <= 5; ++question) {
             QuestionRecord& record = game.question(category, question);
-            FixedText<256>& questionField =
-                record.QuestionType == QLatin1String("S") ? record.MediaPath : record.QuestionText;
+            FixedText<256>& questionField = QuestionLineField(record);
             questionField.set(questionField.trimmed());
             lines << questionField.trimmed();
 
@@ -461,8 +464,7 @@ QByteArray WriteGameSet(GameSet& game) {
     }
 
     QuestionRecord& last = game.Final;
-    FixedText<256>& finalQuestionField =
-        last.QuestionType == QLatin1String("S") ? last.MediaPath : last.QuestionText;
+    FixedText<256>& finalQuestionField = QuestionLineField(last);
     finalQuestionField.set(finalQuestionField.trimmed());
     lines << finalQuestionField.trimmed();
     lines << JoinAnswers(last.Answers);

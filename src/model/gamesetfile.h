@@ -44,6 +44,10 @@ void ReadGameSet(GameSet& game, QIODevice& device);
 // The game set held in `bytes`, read as Open reads a file.
 GameSet ReadGameSet(const QByteArray& bytes);
 
+// The field a question's first line is written from: the sound path of an
+// "S" question, the text (or picture or video path) of any other.
+FixedText<256>& QuestionLineField(QuestionRecord& record);
+
 // Serialises `game`, storing the trimmed values back and "N" for empty
 // Daily Double flags, exactly as a save does.
 QByteArray WriteGameSet(GameSet& game);

@@ -2,7 +2,9 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The game runs on Windows and opens each medium by the full path stored in
@@ -21,6 +23,17 @@ struct FolderPair {
 // A drive-letter path ("C:\...", "c:/...") or a UNC path ("\\server\share\...").
 bool IsWindowsPath(const QString& path);
 
+// A Windows path as Windows reads it: the root ("C:" or "\\server\share")
+// and the names below it, "/" taken as "\", "." and ".." resolved.
+struct WindowsPathParts {
+    QString root;
+    QStringList parts;
+    QString joined() const; // "C:\Quiz\map.jpg"; "C:\" for a bare drive
+};
+std::optional<WindowsPathParts> SplitWindowsPath(const QString& path); // none if not Windows
+// "c:/Quiz/./x/../map.jpg" -> "c:\Quiz\map.jpg"; "" for a path that is not Windows.
+QString NormalisedWindowsPath(const QString& path);
+
 // The pairs of folders in use. Pairs match whole folder names only, and the
 // longest matching pair wins.
 class MediaFolders {
@@ -38,14 +51,26 @@ public:
     std::optional<QString> localPath(const QString& windowsPath) const;
 
 private:
+    friend class MediaLocator;
+    // A pair as it is matched: the Windows side split, the local side cleaned
+    // ("" when not absolute); a pair with either side unusable never matches.
+    struct Prepared {
+        std::optional<WindowsPathParts> windows;
+        QString local;
+    };
+    const Prepared* pairHolding(const WindowsPathParts& path) const; // the longest, or null
+
     QList<FolderPair> m_pairs;
+    QList<Prepared> m_prepared;
 };
 
 // Finds the media a set names on this computer. A path of this platform is
 // taken as it is. A Windows path is looked for through the pairs first, then
 // beside the set: its tail under the set's folder ("Pictures\map.jpg", then
-// "map.jpg"), ignoring case. The stored path is never changed.
-// Results are kept until the pairs or the set's folder change.
+// "map.jpg"), ignoring case. A relative path is looked for beside the set
+// too. The stored path is never changed. Results, found or not, and the
+// folders listed are kept until the pairs or the set's folder change, or
+// forget() is called. Not for use from two threads at once.
 class MediaLocator {
 public:
     MediaLocator() = default;
@@ -65,7 +90,21 @@ public:
 private:
     MediaFolders m_folders;
     QString m_setFolder;
+    QString find(const QString& path) const;
+    // The regular file `parts` from `from` on name under `folder`: exactly,
+    // else each name ignoring case; "" when there is none.
+    QString fileUnder(const QString& folder, const QStringList& parts, qsizetype from) const;
+    // The name in `folder` that equals `name` ignoring case, `name` itself first.
+    QString childIgnoringCase(const QString& folder, const QString& name) const;
+
     mutable QHash<QString, QString> m_found;
+    // The names in a folder by their case-folded form; of names equal but
+    // for case, the first in order, the folded form kept in `shared`.
+    struct Listing {
+        QHash<QString, QString> names;
+        QSet<QString> shared;
+    };
+    mutable QHash<QString, Listing> m_listings; // by folder
 };
 
 // The pairs the editor keeps in its own settings, which the tool reads too.

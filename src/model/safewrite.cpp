@@ -225,7 +225,15 @@ FileError SafeWriteFile(const QString& path,
         else
             error = write(file, temporaryPath);
     }
-    const FileError closed = SyncAndClose(descriptor);
+    FileError closed;
+    if (!options.syncedByCaller) {
+        closed = SyncAndClose(descriptor);
+    } else {
+        if (!error.failed())
+            ::sync_file_range(descriptor, 0, 0, SYNC_FILE_RANGE_WRITE);
+        if (::close(descriptor) != 0)
+            closed = ErrorFromErrno(errno);
+    }
     if (!error.failed())
         error = closed;
     if (!error.failed() && ::rename(temporary.constData(), QFile::encodeName(target)) != 0)
@@ -234,7 +242,8 @@ FileError SafeWriteFile(const QString& path,
         ::unlink(temporary.constData());
         return error;
     }
-    SyncFolder(info.absolutePath());
+    if (!options.syncedByCaller)
+        SyncFolder(info.absolutePath());
     return FileError::ok();
 }
 

@@ -22,6 +22,9 @@ struct SafeWriteOptions {
     // The permissions of a new file (0600 for a private one); -1 for 0666
     // less the umask. A file written over keeps its own.
     int newFileMode = -1;
+    // For a file of a new folder that the caller syncs as a whole before
+    // renaming the folder into place: the writing out is started, not waited for.
+    bool syncedByCaller = false;
 };
 
 // Writes the content through `write`, which gets the new file (open,

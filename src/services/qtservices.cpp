@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -194,6 +195,13 @@ MessageAnswer QtServices::showMessage(const QString& text, MessageButtons button
         // Closing a Yes/No/Cancel box with Escape is a Cancel; an OK box has no other answer.
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
     }
+}
+
+std::optional<QString> QtServices::askText(const QString& prompt, const QString& initial) {
+    bool accepted = false;
+    const QString text = QInputDialog::getText(m_parent, DefaultTitle, prompt, QLineEdit::Normal,
+                                               initial, &accepted);
+    return accepted ? std::optional<QString>(text) : std::nullopt;
 }
 
 QString QtServices::getOpenFileName(const QString& folder, const QString& filter) {

@@ -24,6 +24,7 @@ public:
     SaveFileChoice getSaveFileChoice(const QString& folder, const QString& filter,
                                      const QString& defaultName) override;
     QString getExistingDirectory(const QString& title, const QString& folder) override;
+    std::optional<QString> askText(const QString& prompt, const QString& initial) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     PrinterChoice choosePrinter(QPrinter& printer, QWidget* parent) override;

@@ -93,6 +93,10 @@ public:
     // A folder chooser whose title says what the folder is for; "" on cancel.
     virtual QString getExistingDirectory(const QString& title, const QString& folder) = 0;
 
+    // One line of text typed by the user, under `prompt`, the box holding
+    // `initial` at first. std::nullopt when the user cancels.
+    virtual std::optional<QString> askText(const QString& prompt, const QString& initial) = 0;
+
     // std::nullopt when the user cancels.
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
     virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;

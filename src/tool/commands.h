@@ -27,6 +27,8 @@ int runCheck(const QStringList& args, QTextStream& out, QTextStream& err);
 int runImport(const QStringList& args, QTextStream& out, QTextStream& err);
 int runExport(const QStringList& args, QTextStream& out, QTextStream& err);
 int runListing(const QStringList& args, QTextStream& out, QTextStream& err);
+// 3 when media that cannot be found were left out (--allow-missing).
+int runPack(const QStringList& args, QTextStream& out, QTextStream& err);
 
 // Parses a subcommand's options and arguments; on failure writes the reason
 // and `usage` (the arguments after "quizmora-tool") to `err` and returns false.

@@ -1,4 +1,5 @@
 #include "tool/commands.h"
+#include "tool/mediaoptions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -10,15 +11,19 @@
 namespace {
 
 // Add a subcommand here and define its run function in its own file.
-const std::array<Command, 5> Commands = {{
+const std::array<Command, 6> Commands = {{
     {"resave", "IN OUT | --out-dir DIR IN...", runResave},
-    {"check", "FILE... [--format=text|json]", runCheck},
+    {"check", "FILE... [--format=text|json] [--map LOCAL=WINDOWS]... [--no-saved-maps]", runCheck},
     {"import", "TSV OUT", runImport},
     {"export", "SET OUT [--utf8]", runExport},
     {"listing",
      "FILE [--fields all|questions|answers] "
      "[--dollars none|1-5|5-25|10-50|20-100|100-500|200-1000] [--pdf OUT]",
      runListing},
+    {"pack",
+     "SET --out DIR --game-folder WINFOLDER [--map LOCAL=WINDOWS]... [--no-saved-maps] [--zip] "
+     "[--allow-missing] [--force]",
+     runPack},
 }};
 
 // In the GNU form ("Usage:", "  or:", then the options), from which the
@@ -29,11 +34,22 @@ void PrintUsage(QTextStream& stream) {
         stream << lead << "quizmora-tool " << command.name << ' ' << command.usage << '\n';
         lead = "  or:  ";
     }
-    stream << lead << "quizmora-tool --help|--version\n"
-           << "Runs the editor's reading, saving, import, check and listing without a window.\n\n"
-           << "Options:\n"
-           << "  --help     print this help and exit\n"
-           << "  --version  print the version and exit\n";
+    stream
+        << lead << "quizmora-tool --help|--version\n"
+        << "Runs the editor's reading, saving, import, check, listing and pack without a "
+           "window.\n\n"
+        << "Options:\n"
+        << "  --help     print this help and exit\n"
+        << "  --version  print the version and exit\n"
+        << "\nMedia options of check and pack, which find media as the editor does:\n"
+        << MediaOptionsHelp
+        << "\nOptions of pack, which writes DIR/SET.txt and DIR/media/ for the game's computer:\n"
+        << "  --out DIR            the folder to write (DIR.zip with --zip)\n"
+        << "  --game-folder WINFOLDER  where DIR's contents go on the game's computer\n"
+        << "                       (D:\\Quiz Night); media paths become WINFOLDER\\media\\FILE\n"
+        << "  --zip                write DIR.zip instead of the folder\n"
+        << "  --allow-missing      pack without media that cannot be found (exit 3)\n"
+        << "  --force              replace an existing pack, or write inside the set's folder\n";
 }
 
 } // namespace

@@ -42,6 +42,11 @@ QString ScriptedServices::getExistingDirectory(const QString& title, const QStri
     return Next(m_fileNames, unanswered, QStringLiteral("folder chooser"), QString());
 }
 
+std::optional<QString> ScriptedServices::askText(const QString& prompt, const QString& initial) {
+    chooserCalls.append({QStringLiteral("text"), QString(), prompt, initial});
+    return Next(m_texts, unanswered, QStringLiteral("text: ") + prompt, std::optional<QString>());
+}
+
 std::optional<FontChoice> ScriptedServices::chooseFont(const FontChoice& initial) {
     chooserCalls.append({QStringLiteral("font"), QString(), QString(), initial.faceName});
     return Next(m_fonts, unanswered, QStringLiteral("font chooser"), std::optional<FontChoice>());

@@ -35,7 +35,7 @@ public:
         QString title; // "" means the default title
     };
     struct ChooserCall {
-        QString kind; // "open", "save", "folder", "font", "color", "printer"
+        QString kind; // "open", "save", "folder", "text", "font", "color", "printer"
         QString folder;
         QString filter;
         QString defaultName;
@@ -46,6 +46,7 @@ public:
     void setNextFileName(const QString& path) { m_fileNames.enqueue(path); }
     // The filter a save chooser asking for it reports; the first when none is queued.
     void setNextFilterIndex(int index) { m_filterIndexes.enqueue(index); }
+    void setNextText(std::optional<QString> text) { m_texts.enqueue(text); }
     void setNextFont(std::optional<FontChoice> font) { m_fonts.enqueue(font); }
     void setNextColor(std::optional<QColor> color) { m_colors.enqueue(color); }
     void setNextPrinter(PrinterChoice choice) { m_printers.enqueue(choice); }
@@ -64,6 +65,7 @@ public:
     }
     // Answered from the file names' queue.
     QString getExistingDirectory(const QString& title, const QString& folder) override;
+    std::optional<QString> askText(const QString& prompt, const QString& initial) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     PrinterChoice choosePrinter(QPrinter& printer, QWidget* parent) override;
@@ -90,6 +92,7 @@ private:
     QQueue<MessageAnswer> m_answers;
     QQueue<QString> m_fileNames;
     QQueue<int> m_filterIndexes;
+    QQueue<std::optional<QString>> m_texts;
     QQueue<std::optional<FontChoice>> m_fonts;
     QQueue<std::optional<QColor>> m_colors;
     QQueue<PrinterChoice> m_printers;
