@@ -156,28 +156,33 @@ void CheckMedia(QList<Finding>& findings, Square square, Kind kind, const QStrin
                                  : QStringLiteral("does not exist"));
         return;
     }
-    const qint64 largest = !playable || kind != Kind::Picture ? 0
-                           : IsJpegFileName(path)             ? LargestJpegBytes
-                                                              : LargestBitmapBytes;
-    const qint64 bytes = largest > 0 ? QFileInfo(found).size() : 0;
-    if (bytes > largest)
+    // A file of the wrong type is reported as such; its size and content are no matter then.
+    if (!playable)
+        return;
+    const QString key = KindWord(kind) + QLatin1Char(':') + found;
+    MediaFileNote note;
+    if (probes.mediaFileNotes && probes.mediaFileNotes->contains(key)) {
+        note = probes.mediaFileNotes->value(key);
+    } else {
+        note.bytes = kind == Kind::Picture ? QFileInfo(found).size() : 0;
+        if (kind != Kind::Picture)
+            note.problem = MediaContentProblem(found);
+        else if (probes.pictureProblem)
+            note.problem = probes.pictureProblem(found);
+        if (probes.mediaFileNotes)
+            probes.mediaFileNotes->insert(key, note);
+    }
+    const bool jpeg = IsJpegFileName(path);
+    const qint64 largest = jpeg ? LargestJpegBytes : LargestBitmapBytes;
+    if (kind == Kind::Picture && note.bytes > largest)
         add(Severity::Warning,
             QStringLiteral("is %1 MB: the game's computer takes a second or more to show a %2 "
                            "over %3 MB; make the picture smaller")
-                .arg(Megabytes(bytes),
-                     IsJpegFileName(path) ? QStringLiteral("JPEG picture")
-                                          : QStringLiteral("bitmap"),
+                .arg(Megabytes(note.bytes),
+                     jpeg ? QStringLiteral("JPEG picture") : QStringLiteral("bitmap"),
                      Megabytes(largest)));
-    // A file of the wrong type is reported as such; its content is no matter then.
-    QString problem; // what follows "<kind> file <path>"
-    if (!playable)
-        return;
-    if (kind != Kind::Picture)
-        problem = MediaContentProblem(found);
-    else if (probes.pictureProblem)
-        problem = probes.pictureProblem(found);
-    if (!problem.isEmpty())
-        add(Severity::Error, problem);
+    if (!note.problem.isEmpty())
+        add(Severity::Error, note.problem);
 }
 
 // ---- the lines of a file, as the game reads them

@@ -3,9 +3,11 @@
 #include "model/fileerror.h"
 #include "model/gameset.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QIODevice;
@@ -32,6 +34,12 @@ struct Finding {
     bool operator!=(const Finding& other) const { return !(*this == other); }
 };
 
+// A media file's size and what its content has against it ("" for nothing).
+struct MediaFileNote {
+    qint64 bytes = 0;
+    QString problem;
+};
+
 // Checks that need fonts or picture decoders, which live above this layer.
 // An unset probe is skipped.
 struct CheckProbes {
@@ -46,6 +54,10 @@ struct CheckProbes {
     // reported, as the game's computer cannot open it; unset, a path is
     // looked for as it stands.
     std::function<QString(const QString& path)> locateMedia;
+    // What was learnt of each media file, for a check of many sets in one go
+    // (the tool) while the files stay as they are; unset, each file is read
+    // whenever a set names it.
+    std::shared_ptr<QHash<QString, MediaFileNote>> mediaFileNotes;
 };
 
 // Above these sizes a picture takes the game's computer a second or more to

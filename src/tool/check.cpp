@@ -57,6 +57,7 @@ int runCheck(const QStringList& args, QTextStream& out, QTextStream& err) {
 
     CheckProbes probes = PreviewCheckProbes();
     probes.locateMedia = [&locator](const QString& path) { return locator.locate(path); };
+    probes.mediaFileNotes = std::make_shared<QHash<QString, MediaFileNote>>();
     bool found = false;
     bool failed = false;
     bool firstObject = true;
