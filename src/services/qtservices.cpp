@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -271,4 +272,17 @@ float QtServices::nextRandom() {
 
 std::unique_ptr<MediaPlayer> QtServices::createMediaPlayer(QWidget* videoParent) {
     return std::make_unique<QtMediaPlayer>(videoParent);
+}
+
+QString QtServices::chooseFolder(const QString& folder, const QString& title) {
+    return QFileDialog::getExistingDirectory(m_parent, title, QDir::fromNativeSeparators(folder));
+}
+
+std::optional<QString> QtServices::askText(const QString& prompt, const QString& initial) {
+    bool accepted = false;
+    const QString text = QInputDialog::getText(m_parent, DefaultTitle, prompt, QLineEdit::Normal,
+                                               initial, &accepted);
+    if (!accepted)
+        return std::nullopt;
+    return text;
 }

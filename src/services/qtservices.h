@@ -31,6 +31,8 @@ public:
     void setEditorList(const QString& key, const QStringList& values) override;
     float nextRandom() override;
     std::unique_ptr<MediaPlayer> createMediaPlayer(QWidget* videoParent) override;
+    QString chooseFolder(const QString& folder, const QString& title) override;
+    std::optional<QString> askText(const QString& prompt, const QString& initial) override;
 
     static const QString DefaultTitle; // "QuizmoraEditor"
 

@@ -108,4 +108,11 @@ public:
 
     // videoParent: the widget that shows the picture; nullptr for a sound player.
     virtual std::unique_ptr<MediaPlayer> createMediaPlayer(QWidget* videoParent) = 0;
+
+    // A folder the user chooses, the chooser opening in `folder`, under the
+    // caption `title`; "" on cancel.
+    virtual QString chooseFolder(const QString& folder, const QString& title) = 0;
+    // One line the user types after `prompt`, starting as `initial`;
+    // std::nullopt when the user cancels.
+    virtual std::optional<QString> askText(const QString& prompt, const QString& initial) = 0;
 };

@@ -70,6 +70,16 @@ std::unique_ptr<MediaPlayer> ScriptedServices::createMediaPlayer(QWidget* videoP
     return player;
 }
 
+QString ScriptedServices::chooseFolder(const QString& folder, const QString& title) {
+    chooserCalls.append({QStringLiteral("folder"), folder, QString(), title});
+    return Next(m_folders, unanswered, QStringLiteral("folder chooser"), QString());
+}
+
+std::optional<QString> ScriptedServices::askText(const QString& prompt, const QString& initial) {
+    chooserCalls.append({QStringLiteral("text"), QString(), prompt, initial});
+    return Next(m_texts, unanswered, QStringLiteral("text: ") + prompt, std::optional<QString>());
+}
+
 QStringList ScriptedServices::messageTexts() const {
     QStringList texts;
     for (const Message& message : messages)

@@ -35,7 +35,7 @@ public:
         QString title; // "" means the default title
     };
     struct ChooserCall {
-        QString kind; // "open", "save", "font", "color", "printer"
+        QString kind; // "open", "save", "font", "color", "printer", "folder", "text"
         QString folder;
         QString filter;
         QString defaultName;
@@ -51,6 +51,8 @@ public:
     void setNextPrinter(PrinterChoice choice) { m_printers.enqueue(choice); }
     void setSetting(const QString& key, const QString& value) { m_settings.insert(key, value); }
     void setNextRandom(float value) { m_randoms.enqueue(value); }
+    void setNextFolder(const QString& path) { m_folders.enqueue(path); }
+    void setNextText(std::optional<QString> text) { m_texts.enqueue(text); }
 
     MessageAnswer showMessage(const QString& text, MessageButtons buttons, MessageIcon icon,
                               const QString& title) override;
@@ -72,6 +74,8 @@ public:
     }
     float nextRandom() override; // 0.0 once the queue is empty
     std::unique_ptr<MediaPlayer> createMediaPlayer(QWidget* videoParent) override;
+    QString chooseFolder(const QString& folder, const QString& title) override;
+    std::optional<QString> askText(const QString& prompt, const QString& initial) override;
 
     QMap<QString, QStringList> editorLists; // the editor's own preferences
     QList<Message> messages;
@@ -92,5 +96,7 @@ private:
     QQueue<std::optional<QColor>> m_colors;
     QQueue<PrinterChoice> m_printers;
     QQueue<float> m_randoms;
+    QQueue<QString> m_folders;
+    QQueue<std::optional<QString>> m_texts;
     QMap<QString, QString> m_settings;
 };
