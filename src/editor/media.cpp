@@ -119,7 +119,6 @@ void frmEditor::SetUpMediaPreview() {
     // in a box the author would have to close at every visit to the square.
     lblMediaNotFound = new QLabel(m_ui.centralwidget);
     lblMediaNotFound->setObjectName(QStringLiteral("lblMediaNotFound"));
-    lblMediaNotFound->setGeometry(m_ui.picQuestionPicture->geometry().adjusted(24, 110, -24, -110));
     lblMediaNotFound->setAlignment(Qt::AlignCenter);
     lblMediaNotFound->setWordWrap(true);
     lblMediaNotFound->setTextFormat(Qt::PlainText);
@@ -130,6 +129,12 @@ void frmEditor::SetUpMediaPreview() {
 }
 
 void frmEditor::ShowMediaNotice(const QString& text) {
+    // In the middle of an empty picture or video box; under a sound
+    // question's text, which stays readable above it.
+    const QRect preview = m_ui.picQuestionPicture->geometry();
+    lblMediaNotFound->setGeometry(MediaKindOfRecord(CurrentRecord()) == MediaKind::Sound
+                                      ? preview.adjusted(16, preview.height() - 64, -16, -10)
+                                      : preview.adjusted(24, 110, -24, -110));
     lblMediaNotFound->setText(text);
     lblMediaNotFound->setAccessibleName(text);
     lblMediaNotFound->setVisible(!text.isEmpty());

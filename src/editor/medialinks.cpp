@@ -15,6 +15,7 @@ void frmEditor::SetUpMediaLinks() {
 
     auto* folders = new QAction(tr("Media &Folders..."), this);
     folders->setObjectName(QStringLiteral("mnuMediaFolders"));
+    m_ui.mnuEdit->addSeparator();
     m_ui.mnuEdit->addAction(folders);
     connect(folders, &QAction::triggered, this, &frmEditor::mnuMediaFolders_Click);
 

@@ -121,8 +121,10 @@ void MissingMediaDialog::showRows() {
         auto* whereItem = new QTableWidgetItem(where);
         auto* storedItem = new QTableWidgetItem(missing.stored);
         storedItem->setToolTip(missing.stored);
-        auto* foundItem = new QTableWidgetItem(QDir::toNativeSeparators(missing.found));
-        foundItem->setToolTip(foundItem->text());
+        // What the set will store, and where the file is here.
+        auto* foundItem = new QTableWidgetItem(relinkPath(missing.found));
+        if (!missing.found.isEmpty())
+            foundItem->setToolTip(tr("Found at %1").arg(QDir::toNativeSeparators(missing.found)));
         if (!missing.found.isEmpty()) {
             ++proposals;
             whereItem->setFlags(whereItem->flags() | Qt::ItemIsUserCheckable);
@@ -136,9 +138,10 @@ void MissingMediaDialog::showRows() {
         m_ui->lblMissingSummary->setText(tr("Every picture, sound and video of the set is found."));
     else
         m_ui->lblMissingSummary->setText(
-            tr("%n file(s) of the set cannot be found on this computer. Search a folder for "
-               "files of the same names, then relink those ticked.",
-               nullptr, int(m_missing.size())));
+            (m_missing.size() == 1 ? tr("1 file of the set cannot be found on this computer.")
+                                   : tr("%1 files of the set cannot be found on this computer.")
+                                         .arg(m_missing.size())) +
+            tr(" Search a folder for files of the same names, then relink those ticked."));
     m_ui->btnRelink->setEnabled(proposals > 0);
     m_ui->btnSearchFolder->setEnabled(!m_missing.isEmpty() || m_search);
 }
@@ -231,6 +234,13 @@ void MissingMediaDialog::endSearch(const QString& outcome) {
     showRows();
 }
 
+QString MissingMediaDialog::relinkPath(const QString& found) const {
+    // The game's path where a media folder holds the file.
+    if (found.isEmpty())
+        return QString();
+    return m_locator.folders().gamePath(found).value_or(QDir::toNativeSeparators(found));
+}
+
 void MissingMediaDialog::btnRelink_Click() {
     if (m_search)
         return;
@@ -241,16 +251,15 @@ void MissingMediaDialog::btnRelink_Click() {
         const QTableWidgetItem* item = m_ui->lstMissingMedia->item(row, 0);
         if (missing.found.isEmpty() || !item || item->checkState() != Qt::Checked)
             continue;
-        // The game's path where a media folder holds the file.
-        const QString path = m_locator.folders()
-                                 .gamePath(missing.found)
-                                 .value_or(QDir::toNativeSeparators(missing.found));
+        const QString path = relinkPath(missing.found);
         if (path.size() > LongestMediaPath || !FirstUnstorableCharacter(path).isEmpty())
             refused << path;
         else
             paths.append({missing.square, path});
     }
     m_document.relinkMedia(paths);
+    m_ui->lblSearchProgress->setText(
+        paths.size() == 1 ? tr("1 file relinked.") : tr("%1 files relinked.").arg(paths.size()));
     if (!refused.isEmpty())
         m_services.showMessage(tr("These files were not relinked: a game set cannot store their "
                                   "paths, which are longer than %1 characters or hold a "

@@ -48,6 +48,8 @@ private:
     void searchSlice();
     void endSearch(const QString& outcome);
     void showRows();
+    // What the set stores for a file found here; "" for none.
+    QString relinkPath(const QString& found) const;
 
     std::unique_ptr<Ui::MissingMediaDialog> m_ui;
     GameSetDocument& m_document;
