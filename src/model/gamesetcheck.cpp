@@ -1,12 +1,16 @@
 #include "model/gamesetcheck.h"
 
 #include "model/gamesetfile.h"
+#include "model/mediafolders.h"
+#include "model/mediakind.h"
 #include "util/linereader.h"
 #include "util/pathhelpers.h"
 #include "util/textrules.h"
 #include "util/windows1252.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -99,6 +103,26 @@ void CheckCharacters(QList<Finding>& findings, Square square, CheckPart part, co
     }
 }
 
+QString TypesOf(Kind kind) {
+    return kind == Kind::Picture ? QStringLiteral(".bmp or .jpg")
+           : kind == Kind::Video ? QStringLiteral(".avi, .mov, .wmv, .mpg, .mpeg or .mp4")
+                                 : QStringLiteral(".wav, .mp3 or .wma");
+}
+
+bool IsTypeOf(Kind kind, const QString& path) {
+    return kind == Kind::Picture ? IsPictureFileName(path)
+           : kind == Kind::Video ? IsVideoFileName(path)
+                                 : IsSoundFileName(path);
+}
+
+bool IsJpegFileName(const QString& path) {
+    return path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
+}
+
+QString Megabytes(qint64 bytes) {
+    return QString::number(static_cast<double>(bytes) / (1024.0 * 1024.0), 'f', 1);
+}
+
 void CheckMedia(QList<Finding>& findings, Square square, Kind kind, const QString& path,
                 const CheckProbes& probes) {
     const QString word = KindWord(kind);
@@ -107,16 +131,53 @@ void CheckMedia(QList<Finding>& findings, Square square, Kind kind, const QStrin
                          QStringLiteral("%1 question without a %1 file").arg(word));
         return;
     }
-    QString problem; // what follows "<kind> file <path>"
-    if (!FileExists(path))
-        problem = QStringLiteral("does not exist");
-    else if (kind != Kind::Picture)
-        problem = MediaContentProblem(path);
-    else if (probes.pictureProblem)
-        problem = probes.pictureProblem(path);
-    if (!problem.isEmpty())
-        findings << Make(square, CheckPart::Media, Severity::Error,
+    auto add = [&](Severity severity, const QString& problem) {
+        findings << Make(square, CheckPart::Media, severity,
                          QStringLiteral("%1 file %2 %3").arg(word, Quoted(path), problem));
+    };
+    const bool windows = IsWindowsPath(path);
+    if (probes.locateMedia && !windows && QDir::isAbsolutePath(path))
+        add(Severity::Error,
+            QStringLiteral("is a path of this computer, which the game's computer cannot open: "
+                           "pair its folder with the game's in Media Folders, or pack the set "
+                           "for the game"));
+    const bool playable = IsTypeOf(kind, path);
+    if (!playable)
+        add(Severity::Error, QStringLiteral("is not a type the game plays: a %1 file ends in %2")
+                                 .arg(word, TypesOf(kind)));
+
+    const QString found = probes.locateMedia ? probes.locateMedia(path)
+                          : FileExists(path) ? path
+                                             : QString();
+    if (found.isEmpty()) {
+        add(Severity::Error, probes.locateMedia && windows
+                                 ? QStringLiteral("does not exist here, through the media "
+                                                  "folders or beside the set")
+                                 : QStringLiteral("does not exist"));
+        return;
+    }
+    const qint64 largest = !playable || kind != Kind::Picture ? 0
+                           : IsJpegFileName(path)             ? LargestJpegBytes
+                                                              : LargestBitmapBytes;
+    const qint64 bytes = largest > 0 ? QFileInfo(found).size() : 0;
+    if (bytes > largest)
+        add(Severity::Warning,
+            QStringLiteral("is %1 MB: the game's computer takes a second or more to show a %2 "
+                           "over %3 MB; make the picture smaller")
+                .arg(Megabytes(bytes),
+                     IsJpegFileName(path) ? QStringLiteral("JPEG picture")
+                                          : QStringLiteral("bitmap"),
+                     Megabytes(largest)));
+    // A file of the wrong type is reported as such; its content is no matter then.
+    QString problem; // what follows "<kind> file <path>"
+    if (!playable)
+        return;
+    if (kind != Kind::Picture)
+        problem = MediaContentProblem(found);
+    else if (probes.pictureProblem)
+        problem = probes.pictureProblem(found);
+    if (!problem.isEmpty())
+        add(Severity::Error, problem);
 }
 
 // ---- the lines of a file, as the game reads them
@@ -124,6 +185,13 @@ void CheckMedia(QList<Finding>& findings, Square square, Kind kind, const QStrin
 class LineChecker {
 public:
     QList<Finding> findings;
+    // A question line over its field, by line: its finding's index and its
+    // length, told in other words once the line is known to hold a path.
+    struct LongLine {
+        qsizetype finding;
+        qsizetype length;
+    };
+    QHash<int, LongLine> longQuestionLines;
 
     void checkLine(int number, const QString& line) {
         const LinePlace place = PlaceOfLine(number);
@@ -137,6 +205,9 @@ public:
         case LineRole::Question:
             m_part = CheckPart::Question;
             checkEncoding(number, line);
+            if (LengthWithoutTrailingSpaces(line) > 256)
+                longQuestionLines.insert(number,
+                                         {findings.size(), LengthWithoutTrailingSpaces(line)});
             checkWidth(number, QStringLiteral("the question line"), line, 256);
             break;
         case LineRole::Answers:
@@ -533,6 +604,7 @@ QList<Finding> CheckGameSetFile(QIODevice& device, const CheckProbes& probes) {
                          QStringLiteral("the file has %1 lines, not 129: the game ignores the "
                                         "lines after line 129")
                              .arg(lineCount));
+    const qsizetype firstLineFinding = findings.size();
     findings << checker.findings;
 
     if (!device.seek(0))
@@ -540,10 +612,30 @@ QList<Finding> CheckGameSetFile(QIODevice& device, const CheckProbes& probes) {
     GameSet game;
     CutLines cut(device);
     ReadGameSet(game, cut);
+    // The question line of a media question holds its file's path. What the
+    // cut path would bring (not found, no ending) follows from the cut alone.
+    QList<Square> cutPaths;
+    for (auto line = checker.longQuestionLines.cbegin(); line != checker.longQuestionLines.cend();
+         ++line) {
+        const Square square = PlaceOfLine(line.key()).square;
+        const Kind kind = KindOf(game.record(square));
+        if (kind == Kind::Text || LastLineOf(square, CheckPart::Question) > lineCount)
+            continue;
+        cutPaths << square;
+        Finding& finding = findings[firstLineFinding + line->finding];
+        finding.part = CheckPart::Media;
+        finding.message = QStringLiteral("the %1 file's path is %2 characters long; the field "
+                                         "holds 256, and the game looks for the file by those "
+                                         "256 alone")
+                              .arg(KindWord(kind))
+                              .arg(line->length);
+    }
     for (Finding finding : CheckGameSet(game, probes)) {
         if (finding.square) {
             // A square the file does not reach holds what the reader repeated.
             if (LastLineOf(*finding.square, finding.part) > lineCount)
+                continue;
+            if (finding.part == CheckPart::Media && cutPaths.contains(*finding.square))
                 continue;
             finding.line = LineOf(game, *finding.square, finding.part);
         }

@@ -41,7 +41,19 @@ struct CheckProbes {
     // Why the picture file at `path` (which exists) cannot be read, to follow
     // "picture file <path>", e.g. "cannot be read: ..."; "" when it can.
     std::function<QString(const QString& path)> pictureProblem;
+    // The file on this computer a stored media path names, "" when there is
+    // none (a MediaLocator's locate). Set, a path of this computer is also
+    // reported, as the game's computer cannot open it; unset, a path is
+    // looked for as it stands.
+    std::function<QString(const QString& path)> locateMedia;
 };
+
+// Above these sizes a picture takes the game's computer a second or more to
+// show when its square is picked (measured here, scaled to that machine; the
+// README gives the figures). Sounds and videos are played as they are read,
+// so their size does not delay the question.
+constexpr qint64 LargestJpegBytes = 1024 * 1024;
+constexpr qint64 LargestBitmapBytes = 10 * 1024 * 1024;
 
 // ---- the set in memory
 QList<Finding> CheckCategoryName(const GameSet& game, int category); // category 1..6

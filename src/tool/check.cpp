@@ -1,14 +1,17 @@
 #include "editor/checkprobes.h"
 #include "model/gamesetcheck.h"
 #include "tool/commands.h"
+#include "tool/mediaoptions.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
 
-const char* const CheckUsage = "check FILE... [--format=text|json]";
+const char* const CheckUsage =
+    "check FILE... [--format=text|json] [--map LOCAL=WINDOWS]... [--no-saved-maps]";
 
 QJsonValue NumberOrNull(bool present, int value) {
     return present ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
@@ -37,7 +40,12 @@ int runCheck(const QStringList& args, QTextStream& out, QTextStream& err) {
     const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("format"),
                                     QStringLiteral("text"));
     parser.addOption(format);
+    AddMediaOptions(parser);
     if (!ParseArguments(parser, args, CheckUsage, err))
+        return 1;
+    bool mapsRead = false;
+    MediaLocator locator(MediaFoldersFromOptions(parser, err, mapsRead), QString());
+    if (!mapsRead)
         return 1;
     const QStringList files = parser.positionalArguments();
     const QString formatName = parser.value(format);
@@ -47,7 +55,8 @@ int runCheck(const QStringList& args, QTextStream& out, QTextStream& err) {
         return 1;
     }
 
-    const CheckProbes probes = PreviewCheckProbes();
+    CheckProbes probes = PreviewCheckProbes();
+    probes.locateMedia = [&locator](const QString& path) { return locator.locate(path); };
     bool found = false;
     bool failed = false;
     bool firstObject = true;
@@ -57,6 +66,8 @@ int runCheck(const QStringList& args, QTextStream& out, QTextStream& err) {
     // number of files is checked in the memory of one.
     for (const QString& file : files) {
         QList<Finding> findings;
+        // Sets side by side share what was found beside them.
+        locator.setSetFolder(QFileInfo(file).absolutePath());
         const FileError read = CheckGameSetFile(file, probes, findings);
         if (read.failed()) {
             ReportFailure(err, "read", file, read);

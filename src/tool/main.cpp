@@ -1,4 +1,5 @@
 #include "tool/commands.h"
+#include "tool/mediaoptions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -12,7 +13,7 @@ namespace {
 // Add a subcommand here and define its run function in its own file.
 const std::array<Command, 5> Commands = {{
     {"resave", "IN OUT | --out-dir DIR IN...", runResave},
-    {"check", "FILE... [--format=text|json]", runCheck},
+    {"check", "FILE... [--format=text|json] [--map LOCAL=WINDOWS]... [--no-saved-maps]", runCheck},
     {"import", "TSV OUT", runImport},
     {"export", "SET OUT [--utf8]", runExport},
     {"listing",
@@ -33,7 +34,9 @@ void PrintUsage(QTextStream& stream) {
            << "Runs the editor's reading, saving, import, check and listing without a window.\n\n"
            << "Options:\n"
            << "  --help     print this help and exit\n"
-           << "  --version  print the version and exit\n";
+           << "  --version  print the version and exit\n"
+           << "\nMedia options of check, which finds media as the editor does:\n"
+           << MediaOptionsHelp;
 }
 
 } // namespace
