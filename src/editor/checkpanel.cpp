@@ -30,6 +30,9 @@ Square SquareAt(int index) {
 
 CheckPanel::CheckPanel(frmEditor& window, GameSetDocument& document)
     : QDockWidget(&window), m_window(window), m_document(document), m_probes(PreviewCheckProbes()) {
+    // Media are looked for as the window looks for them: through the media
+    // folders, then beside the set.
+    m_probes.locateMedia = [this](const QString& path) { return m_window.LocateMedia(path); };
     setObjectName(QStringLiteral("dckCheckGameSet"));
     setWindowTitle(tr("Check Game Set"));
     auto* content = new QWidget(this);
