@@ -163,6 +163,8 @@ public:
     // Where media are found changed (the pairs, the set's folder): looked
     // for anew, checked anew, and the shown question redrawn.
     void MediaPlacesChanged();
+    // After a save: where media are found follows the set into another folder.
+    void FollowSetFolder();
 
     // ---- multiple choice (multiplechoice.cpp)
     void btnMultipleChoice_Click();

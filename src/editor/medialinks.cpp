@@ -28,13 +28,24 @@ void frmEditor::SetUpMediaLinks() {
     connect(missing, &QAction::triggered, this, &frmEditor::mnuFindMissingMedia_Click);
 }
 
+namespace {
+
+QString FolderOfSet(const QString& file) {
+    return file.isEmpty() ? QString() : QFileInfo(file).absolutePath();
+}
+
+} // namespace
+
 const MediaLocator& frmEditor::MediaFiles() {
     // Follows the set's file through Open, New, Save As and Import.
-    const QString file = m_document.fileName();
-    const QString folder = file.isEmpty() ? QString() : QFileInfo(file).absolutePath();
-    if (folder != m_mediaLocator.setFolder())
-        m_mediaLocator.setSetFolder(folder);
+    m_mediaLocator.setSetFolder(FolderOfSet(m_document.fileName()));
     return m_mediaLocator;
+}
+
+void frmEditor::FollowSetFolder() {
+    // Saved into another folder, the set has other media beside it.
+    if (FolderOfSet(m_document.fileName()) != m_mediaLocator.setFolder())
+        MediaPlacesChanged();
 }
 
 QString frmEditor::LocateMedia(const QString& storedPath) {
