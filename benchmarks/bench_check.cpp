@@ -2,7 +2,7 @@
 // spreadsheet export.
 #include "benchdata.h"
 
-#include "editor/checkprobes.h"
+#include "preview/checkprobes.h"
 #include "import/tabexport.h"
 #include "model/gamesetcheck.h"
 #include "model/gamesetfile.h"

@@ -4,7 +4,7 @@
 
 #include "document/gamesetdocument.h"
 #include "editor/spellunderline.h"
-#include "editor/spellwalker.h"
+#include "spell/spellwalker.h"
 #include "scriptedservices.h"
 #include "spell/spellchecker.h"
 

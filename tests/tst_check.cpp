@@ -1,4 +1,4 @@
-#include "editor/checkprobes.h"
+#include "preview/checkprobes.h"
 #include "import/tabexport.h"
 #include "model/gamesetcheck.h"
 #include "testdata.h"

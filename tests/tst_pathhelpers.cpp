@@ -1,5 +1,5 @@
 // Path and text helpers, media kinds by file name, and the picture's place in its box.
-#include "editor/picturefit.h"
+#include "preview/picturefit.h"
 #include "model/mediakind.h"
 #include "testdata.h"
 #include "util/pathhelpers.h"

@@ -57,6 +57,8 @@ private slots:
                A::SaveAs, Q::Warning);
         AddRow("Open anyway", B::OpenAnywayCancel, I::Question, "", "Open Anyway", A::OpenAnyway,
                Q::Question);
+        AddRow("Convert to JPEG", B::ConvertCancel, I::Question, "", "Convert to JPEG", A::Convert,
+               Q::Question);
         AddRow("Recover", B::RecoverDiscard, I::Question, "", "Recover", A::Recover, Q::Question);
         AddRow("Discard", B::RecoverDiscard, I::Question, "", "Discard", A::Discard, Q::Question);
     }

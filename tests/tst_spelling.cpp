@@ -5,10 +5,12 @@
 #include "spell/spellchecker.h"
 #include "testdata.h"
 
+#include "util/editorsettings.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -58,7 +60,7 @@ private slots:
 
     void init() {
         OverrideDictionaryFolders({TestData});
-        QSettings(u"Quizmora"_s, u"Quizmora Editor"_s).clear();
+        OpenEditorSettings()->clear();
         QFile::remove(m_personalWords);
     }
 

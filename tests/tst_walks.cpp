@@ -10,6 +10,7 @@
 #include "spell/dictionaries.h"
 #include "spell/spellchecker.h"
 
+#include "util/editorsettings.h"
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
@@ -26,6 +27,7 @@
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QSet>
+
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -255,9 +257,10 @@ private:
             m_editor->select(name.toInt(), words.value(1, u"1"_s).toInt());
         } else if (verb == u"reply"_s) {
             // In the order of MessageAnswer.
-            const QStringList replies{
-                u"Ok"_s,     u"Yes"_s,        u"No"_s,      u"Cancel"_s,  u"SaveAnyway"_s,
-                u"SaveAs"_s, u"OpenAnyway"_s, u"Recover"_s, u"Discard"_s, u"ImportAnyway"_s};
+            const QStringList replies{u"Ok"_s,           u"Yes"_s,        u"No"_s,
+                                      u"Cancel"_s,       u"SaveAnyway"_s, u"SaveAs"_s,
+                                      u"OpenAnyway"_s,   u"Recover"_s,    u"Discard"_s,
+                                      u"ImportAnyway"_s, u"Convert"_s};
             m_editor->services.setNextAnswer(static_cast<MessageAnswer>(replies.indexOf(name)));
         } else if (verb == u"choose"_s) {
             m_editor->services.setNextFileName(expand(words.join(u' ')));
@@ -393,7 +396,7 @@ private slots:
     void init() {
         QStandardPaths::setTestModeEnabled(true);
         // Nothing a walk keeps (settings, personal words, recovery copies) reaches the next.
-        QSettings(u"Quizmora"_s, u"Quizmora Editor"_s).clear();
+        OpenEditorSettings()->clear();
         QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
         OverrideDictionaryFolders({Source + u"/tests/data"_s});
     }

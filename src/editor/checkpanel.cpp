@@ -2,7 +2,7 @@
 
 #include "editor/checkpanel.h"
 
-#include "editor/checkprobes.h"
+#include "preview/checkprobes.h"
 #include "editor/frmEditor.h"
 
 #include <QHeaderView>

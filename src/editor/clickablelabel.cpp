@@ -1,8 +1,10 @@
 #include "editor/clickablelabel.h"
 
-#include "editor/colours.h"
+#include "preview/colours.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {}
 
@@ -33,4 +35,23 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     QLabel::mouseReleaseEvent(event);
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        if (isEnabled())
+            emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickableLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::yellow, 2, Qt::DashLine));
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
 }

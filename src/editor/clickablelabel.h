@@ -19,6 +19,10 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Space clicks a label that takes the focus, as it presses a button.
+    void keyPressEvent(QKeyEvent* event) override;
+    // A focused label is framed, so the keyboard's place shows.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     quint32 m_backColor = 0;

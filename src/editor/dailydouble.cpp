@@ -39,8 +39,12 @@ void frmEditor::PaintDailyDoubleMap() {
     for (int category = 1; category <= 6; ++category) {
         for (int question = 1; question <= 5; ++question) {
             const bool marked = m_document.game().question(category, question).isDailyDouble();
-            lblCat[category - 1][question - 1]->setBackColor(marked ? SquareMarked
-                                                                    : SquareUnmarked);
+            ClickableLabel* square = lblCat[category - 1][question - 1];
+            square->setBackColor(marked ? SquareMarked : SquareUnmarked);
+            square->setAccessibleName(tr("Daily Double, category %1 question %2: %3")
+                                          .arg(category)
+                                          .arg(question)
+                                          .arg(marked ? tr("marked") : tr("not marked")));
         }
     }
 }

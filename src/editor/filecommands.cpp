@@ -237,8 +237,9 @@ bool frmEditor::ExitCommand() {
             if (!ConfirmTextLoss())
                 return false;
             // The save dialog's name buffer holds 256 characters.
-            const QString path = m_services.getSaveFileName(LastGameSetFolder, GameSetSaveFilter(),
-                                                            m_document.fileName().left(256));
+            const QString path =
+                m_services.getSaveFileName(ChooserStartFolder(CurrentFilePath), GameSetSaveFilter(),
+                                           m_document.fileName().left(256));
             if (path.isEmpty())
                 return false;
             const OwnFileAnswer own = ConfirmOwnFileUnchanged(path);
@@ -409,9 +410,7 @@ void frmEditor::mnuFileExit_Click() {
     QCoreApplication::quit();
 }
 
-void frmEditor::Form_QueryUnload(bool& cancel, UnloadReason reason) {
-    if (reason != UnloadReason::UserClose)
-        return;
+void frmEditor::Form_QueryUnload(bool& cancel) {
     // The close box asks as Exit does: the window closes only when Exit ends
     // the program, and stays open when the author stays.
     Form_Unload(cancel);

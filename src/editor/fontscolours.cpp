@@ -1,7 +1,7 @@
 // The look of a text question: font, colour, the standard look, and copying
 // the look to every text question of the board.
 
-#include "editor/colours.h"
+#include "preview/colours.h"
 #include "editor/frmEditor.h"
 
 #include "util/textrules.h"

@@ -1,4 +1,5 @@
 #include "editor/frmEditor.h"
+#include "preview/previewfit.h"
 
 #include "editor/aboutbox.h"
 #include "editor/lengthlimit.h"
@@ -99,6 +100,9 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     MediaPlayer2 = m_services.createMediaPlayer(nullptr);
     SetUpMediaPreview();
 
+    // The preview is as large as the player's; its size is kept with the fit.
+    m_ui.lblDisPlayQuestion->resize(PreviewWidth, PreviewFullHeight);
+
     // The path is shown for reading; the file is changed with the media commands.
     m_ui.txtPath->setReadOnly(true);
 
@@ -111,6 +115,7 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     SetUpSpelling();
     SetUpImport();
     SetUpMediaLinks();
+    SetUpKeyboard();
     connect(&m_document, &GameSetDocument::changed, this, &frmEditor::onDocumentChanged);
     // A whole new set (opened, imported, new) repaints the map at once.
     connect(&m_document, &GameSetDocument::reset, this, &frmEditor::PaintDailyDoubleMap);
@@ -132,8 +137,6 @@ void frmEditor::collectControlArrays() {
                  m_ui.lblQ5Arrow};
     lblAnswerChoices = {m_ui.lblFirstAnswer, m_ui.lblSecondAnswer, m_ui.lblThirdAnswer,
                         m_ui.lblForthAnswer};
-    lblEditAnswer = {m_ui.lblEditAnswer1, m_ui.lblEditAnswer2, m_ui.lblEditAnswer3,
-                     m_ui.lblEditAnswer4};
     txtEditAnswer = {m_ui.txtEditAnswer1, m_ui.txtEditAnswer2, m_ui.txtEditAnswer3,
                      m_ui.txtEditAnswer4};
     lblCat = {{{m_ui.lblCat1_0, m_ui.lblCat1_1, m_ui.lblCat1_2, m_ui.lblCat1_3, m_ui.lblCat1_4},
@@ -400,7 +403,7 @@ bool frmEditor::eventFilter(QObject* watched, QEvent* event) {
 
 void frmEditor::closeEvent(QCloseEvent* event) {
     bool cancel = false;
-    Form_QueryUnload(cancel, UnloadReason::UserClose);
+    Form_QueryUnload(cancel);
     if (cancel)
         event->ignore();
     else
@@ -447,6 +450,8 @@ void frmEditor::Form_Load(const QString& startFile) {
     // Start-up's own writes are not the author's changes.
     m_document.undoStack().clear();
     m_document.undoStack().setClean();
+    // Typing goes into the board at once, as after New or Open.
+    m_ui.txtCategoryName->setFocus();
 }
 
 void frmEditor::FitToScreen() {
@@ -461,11 +466,6 @@ void frmEditor::FitToScreen() {
         available = shown->availableGeometry().size() - QSize(16, 48);
     }
     resize(wanted.boundedTo(available));
-}
-
-void frmEditor::Form_Activate() {
-    // Start-up runs once, when the window loads. Coming back to the window
-    // (after the Revision or print options window) keeps the game set.
 }
 
 bool frmEditor::LoadCurrentGame() {

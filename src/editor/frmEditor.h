@@ -32,16 +32,12 @@ class frmEditor : public QMainWindow {
     Q_OBJECT
 
 public:
-    // Why the window is being closed.
-    enum class UnloadReason { UserClose, Code };
-
     frmEditor(GameSetDocument& document, Services& services, QWidget* parent = nullptr);
     ~frmEditor() override;
 
     // ---- start-up (frmEditor.cpp)
     // startFile: a game set named on the command line, opened in place of the game's current game.
     void Form_Load(const QString& startFile = QString());
-    void Form_Activate();
     // Sizes the window to the board, or to the screen where that is smaller.
     void FitToScreen();
     bool LoadCurrentGame();
@@ -58,7 +54,7 @@ public:
     void mnuSaveAs_Click();
     void mnuFileExit_Click();
     void mnuFileRevision_Click();
-    void Form_QueryUnload(bool& cancel, UnloadReason reason);
+    void Form_QueryUnload(bool& cancel);
     void Form_Unload(bool& cancel);
     // Keyboard shortcuts of the File menu.
     void SetUpFileCommands();
@@ -138,6 +134,9 @@ public:
     // Files dropped on the window: one picture, sound or video file is
     // attached as its command attaches a chosen one; anything else is refused.
     void DropMediaFiles(const QList<QUrl>& urls);
+    // A PNG, GIF, WebP or ".jpeg" picture offered as a JPEG copy the game can
+    // show (convertpicture.cpp): the copy's path once written, "" otherwise.
+    QString ConvertPictureForGame(const QString& path);
     // The Daily Double box and square follow the shown question's mark.
     void ShowDailyDoubleMark();
     // "Make File Name the Answer" for a picture or video question.
@@ -235,9 +234,6 @@ public:
     // Colours of the map squares, in the game's 0x00BBGGRR form.
     static constexpr quint32 SquareMarked = 255;
     static constexpr quint32 SquareUnmarked = 0;
-    // Preview heights in pixels (5310 and 3105 twips).
-    static constexpr int PreviewFullHeight = 354;
-    static constexpr int PreviewShortHeight = 207;
 
     // ---- window variables
     bool EditCurrentGame = false;
@@ -246,7 +242,6 @@ public:
     QString CurrentFilePath;
     QString LastMediaFolder;
     QString LastVideoFolder;
-    QString LastGameSetFolder; // never assigned; the exit prompt's starting folder
     qint16 CurrentCategory = 1;
     qint16 CurrentQuestion = 1;
     QString CurrentSoundPath;
@@ -284,7 +279,6 @@ public:
     std::array<QLabel*, 7> lblCArrow{};        // lblC1Arrow .. lblC7Arrow
     std::array<QLabel*, 5> lblQArrow{};        // lblQ1Arrow .. lblQ5Arrow
     std::array<QLabel*, 4> lblAnswerChoices{}; // lblFirstAnswer .. lblForthAnswer
-    std::array<QLabel*, 4> lblEditAnswer{};
     std::array<QLineEdit*, 4> txtEditAnswer{};
     std::array<std::array<ClickableLabel*, 5>, 6> lblCat{}; // [category-1][question-1]
     QLabel* lblNameWarning = nullptr;                       // under the category name box
@@ -305,6 +299,8 @@ private:
     void SetUpEditCommands();
     // The Help menu (About Quizmora Editor, About Qt) and the window's icon (aboutbox.cpp).
     void SetUpHelpMenu();
+    // Tab order, Return, Alt+1..7, the map's arrow keys, accessible names (keyboard.cpp).
+    void SetUpKeyboard();
     void SetUpRecentFiles();
     void ShowRecentFiles();
     // Media helpers (media.cpp).

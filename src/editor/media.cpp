@@ -3,7 +3,9 @@
 // showing such questions, and previewing sound and video.
 
 #include "editor/frmEditor.h"
-#include "editor/picturefit.h"
+#include "preview/picturefit.h"
+
+#include "document/jpegconversion.h"
 
 #include "model/mediakind.h"
 #include "util/rounding.h"
@@ -28,7 +30,10 @@
 
 namespace {
 
-const QString PictureFilter = QStringLiteral("Picture(*.bmp;*.jpg)|*.bmp;*.jpg");
+// The second item's pictures are offered as a converted JPEG.
+const QString PictureFilter =
+    QStringLiteral("Picture(*.bmp;*.jpg)|*.bmp;*.jpg|Other pictures(*.png;*.gif;*.webp;*.jpeg)|"
+                   "*.png;*.gif;*.webp;*.jpeg");
 const QString SoundFilter = QStringLiteral("Audio(*.wav; *.mp3; *.wma)|*.wav; *.mp3; *.wma");
 const QString VideoFilter =
     QStringLiteral("Movie Files(*avi; *mov; *wmv; *mpg; *mpeg; *mp4)|*.avi; *.mov; *.wmv; "
@@ -163,6 +168,12 @@ QString frmEditor::ChooseMediaFile(MediaKind kind) {
     const QString path = TrimSpaces(EditorDialogFileName);
     if (path.isEmpty() || MediaKindOfFileName(path) == kind)
         return path;
+    if (kind == MediaKind::Picture && IsConvertiblePictureName(path)) {
+        const QString converted = ConvertPictureForGame(path);
+        if (converted.isEmpty())
+            EditorDialogFileName.clear();
+        return converted;
+    }
     ShowOkMessage(path +
                   QStringLiteral("\r\ncannot be used here: the game takes only %1.").arg(taken));
     EditorDialogFileName.clear();
@@ -273,6 +284,10 @@ void frmEditor::DropMediaFiles(const QList<QUrl>& urls) {
     const QUrl& url = urls.constFirst();
     const QString path = TrimSpaces(QDir::toNativeSeparators(url.toLocalFile()));
     const MediaKind kind = MediaKindOfFileName(path);
+    if (url.isLocalFile() && IsConvertiblePictureName(path) && QFileInfo(path).isFile()) {
+        UseMediaFile(MediaKind::Picture, ConvertPictureForGame(path));
+        return;
+    }
     if (!url.isLocalFile() || kind == MediaKind::None || !QFileInfo(path).isFile()) {
         ShowOkMessage(NotMediaMessage);
         return;

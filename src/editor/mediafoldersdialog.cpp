@@ -63,7 +63,8 @@ void MediaFoldersDialog::btnAddMediaFolder_Click() {
     const QString start = current >= 0 && current < m_pairs.size()
                               ? QFileInfo(m_pairs.at(current).local).path()
                               : QDir::homePath();
-    const QString chosen = m_services.chooseFolder(start, tr("A Folder of Media on This Computer"));
+    const QString chosen =
+        m_services.getExistingDirectory(tr("A Folder of Media on This Computer"), start);
     if (chosen.isEmpty())
         return;
     const QString local = QDir::cleanPath(QDir::fromNativeSeparators(chosen));

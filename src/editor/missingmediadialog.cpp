@@ -153,7 +153,8 @@ void MissingMediaDialog::btnSearchFolder_Click() {
     }
     const QString start =
         m_locator.setFolder().isEmpty() ? QDir::homePath() : m_locator.setFolder();
-    const QString folder = m_services.chooseFolder(start, tr("Search a Folder for Missing Media"));
+    const QString folder =
+        m_services.getExistingDirectory(tr("Search a Folder for Missing Media"), start);
     if (folder.isEmpty())
         return;
     m_searchFolder = QDir::cleanPath(QDir::fromNativeSeparators(folder));

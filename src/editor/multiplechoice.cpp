@@ -1,6 +1,7 @@
 // The "Multiple Answers" box: four choices A to D and the right letter.
 
 #include "editor/frmEditor.h"
+#include "preview/previewfit.h"
 
 #include "util/textrules.h"
 
@@ -93,13 +94,14 @@ void frmEditor::LayOutAnswerChoices() {
 
 void frmEditor::btnDone_Click() {
     SaveMultipleChoiceAnswers();
-    m_ui.fraMultipleAnswers->hide();
-    LayOutAnswerChoices();
+    btnCancel_Click();
 }
 
 void frmEditor::btnCancel_Click() {
     m_ui.fraMultipleAnswers->hide();
     LayOutAnswerChoices();
+    // The keyboard goes back to the button that opened the box.
+    m_ui.btnMultipleChoice->setFocus();
 }
 
 void frmEditor::btnSingleChoice_Click() {

@@ -1,7 +1,8 @@
 // The question panel: rebuilt from the model for the current selection.
 
-#include "editor/colours.h"
 #include "editor/frmEditor.h"
+#include "preview/colours.h"
+#include "preview/previewfit.h"
 
 #include "util/textrules.h"
 

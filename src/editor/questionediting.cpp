@@ -1,7 +1,7 @@
 // Question text and answer editing, and fitting the preview text to its box.
 
 #include "editor/frmEditor.h"
-#include "editor/previewfit.h"
+#include "preview/previewfit.h"
 
 #include "model/mediakind.h"
 #include "util/pathhelpers.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/spellwalker.h"
+#include "spell/spellwalker.h"
 
 #include <QDialog>
 

@@ -6,19 +6,16 @@
 #include "editor/spellunderline.h"
 
 #include "spell/spellchecker.h"
+#include "util/editorsettings.h"
 
 #include <QComboBox>
 #include <QLocale>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTimer>
 
 namespace {
 
-// The editor's own settings; the game's "QZV" settings are only read.
-const QString SettingsOrganisation = QStringLiteral("Quizmora");
-const QString SettingsApplication = QStringLiteral("Quizmora Editor");
 const QString EnabledKey = QStringLiteral("Spelling/Enabled");
 const QString LanguageKey = QStringLiteral("Spelling/Language");
 
@@ -68,9 +65,9 @@ void frmEditor::SetUpSpelling() {
         return;
     }
 
-    const QSettings settings(SettingsOrganisation, SettingsApplication);
+    const auto settings = OpenEditorSettings();
     const QString language =
-        ChooseLanguage(m_spellChecker->dictionaries(), settings.value(LanguageKey).toString(),
+        ChooseLanguage(m_spellChecker->dictionaries(), settings->value(LanguageKey).toString(),
                        QLocale::system().name());
     m_spellChecker->setLanguage(language);
     cboSpellLanguage->setCurrentIndex(cboSpellLanguage->findData(language));
@@ -83,7 +80,7 @@ void frmEditor::SetUpSpelling() {
         m_spellUnderliner->setEnabled(false);
     });
 
-    if (settings.value(EnabledKey, false).toBool()) {
+    if (settings->value(EnabledKey, false).toBool()) {
         const QSignalBlocker quiet(m_ui.chkSpellChecker);
         m_ui.chkSpellChecker->setChecked(true);
         m_spellUnderliner->setEnabled(true);
@@ -95,7 +92,7 @@ void frmEditor::SetUpSpelling() {
 
 void frmEditor::chkSpellChecker_Click() {
     const bool enabled = m_ui.chkSpellChecker->isChecked();
-    QSettings(SettingsOrganisation, SettingsApplication).setValue(EnabledKey, enabled);
+    OpenEditorSettings()->setValue(EnabledKey, enabled);
     if (enabled && !m_spellChecker->errorText().isEmpty()) {
         // The language's dictionary failed before: say so again.
         m_services.showMessage(m_spellChecker->errorText(), MessageButtons::Ok,
@@ -111,7 +108,7 @@ void frmEditor::chkSpellChecker_Click() {
 
 void frmEditor::cboSpellLanguage_Click() {
     const QString language = cboSpellLanguage->currentData().toString();
-    QSettings(SettingsOrganisation, SettingsApplication).setValue(LanguageKey, language);
+    OpenEditorSettings()->setValue(LanguageKey, language);
     m_spellChecker->setLanguage(language);
     if (m_spellUnderliner->isEnabled())
         m_spellChecker->prepare();

@@ -172,6 +172,11 @@ MessageAnswer QtServices::showMessage(const QString& text, MessageButtons button
             {{QStringLiteral("Recover"), Accept, MessageAnswer::Recover},
              {QStringLiteral("Discard"), QMessageBox::DestructiveRole, MessageAnswer::Discard}},
             0);
+    case MessageButtons::ConvertCancel:
+        return Ask(box,
+                   {{QStringLiteral("Convert to JPEG"), Accept, MessageAnswer::Convert},
+                    {QStringLiteral("Cancel"), QMessageBox::RejectRole, MessageAnswer::Cancel}},
+                   0);
     case MessageButtons::DiscardKeep:
         return Ask(
             box,
@@ -218,6 +223,11 @@ SaveFileChoice QtServices::getSaveFileChoice(const QString& folder, const QStrin
                                                       &selected, QFileDialog::DontConfirmOverwrite);
     const auto index = filters.split(QStringLiteral(";;")).indexOf(selected);
     return {path, static_cast<int>(qMax<qsizetype>(index, 0))};
+}
+
+QString QtServices::getExistingDirectory(const QString& title, const QString& folder) {
+    return QFileDialog::getExistingDirectory(
+        m_parent, title, QDir::fromNativeSeparators(ReadyChooserFolder(folder)));
 }
 
 std::optional<FontChoice> QtServices::chooseFont(const FontChoice& initial) {
@@ -272,10 +282,6 @@ float QtServices::nextRandom() {
 
 std::unique_ptr<MediaPlayer> QtServices::createMediaPlayer(QWidget* videoParent) {
     return std::make_unique<QtMediaPlayer>(videoParent);
-}
-
-QString QtServices::chooseFolder(const QString& folder, const QString& title) {
-    return QFileDialog::getExistingDirectory(m_parent, title, QDir::fromNativeSeparators(folder));
 }
 
 std::optional<QString> QtServices::askText(const QString& prompt, const QString& initial) {

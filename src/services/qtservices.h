@@ -23,6 +23,7 @@ public:
                             const QString& defaultName) override;
     SaveFileChoice getSaveFileChoice(const QString& folder, const QString& filter,
                                      const QString& defaultName) override;
+    QString getExistingDirectory(const QString& title, const QString& folder) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     PrinterChoice choosePrinter(QPrinter& printer, QWidget* parent) override;
@@ -31,7 +32,6 @@ public:
     void setEditorList(const QString& key, const QStringList& values) override;
     float nextRandom() override;
     std::unique_ptr<MediaPlayer> createMediaPlayer(QWidget* videoParent) override;
-    QString chooseFolder(const QString& folder, const QString& title) override;
     std::optional<QString> askText(const QString& prompt, const QString& initial) override;
 
     static const QString DefaultTitle; // "QuizmoraEditor"

@@ -17,7 +17,7 @@ class QWidget;
 // SaveAs; OpenAnywayCancel answers OpenAnyway or Cancel; RecoverDiscard
 // answers Recover or Discard, and Cancel when closed without a choice;
 // DiscardKeep answers Discard, or Cancel to keep; ImportAnywayCancel answers
-// ImportAnyway or Cancel.
+// ImportAnyway or Cancel; ConvertCancel answers Convert or Cancel.
 enum class MessageButtons {
     Ok,
     YesNo,
@@ -27,7 +27,8 @@ enum class MessageButtons {
     OpenAnywayCancel,
     RecoverDiscard,
     DiscardKeep,
-    ImportAnywayCancel
+    ImportAnywayCancel,
+    ConvertCancel
 };
 enum class MessageIcon { None, Exclamation, Information, Critical, Question };
 enum class MessageAnswer {
@@ -40,7 +41,8 @@ enum class MessageAnswer {
     OpenAnyway,
     Recover,
     Discard,
-    ImportAnyway
+    ImportAnyway,
+    Convert
 };
 
 struct FontChoice {
@@ -88,6 +90,8 @@ public:
     // The same, telling which filter was chosen, for choices a filter stands for.
     virtual SaveFileChoice getSaveFileChoice(const QString& folder, const QString& filter,
                                              const QString& defaultName) = 0;
+    // A folder chooser whose title says what the folder is for; "" on cancel.
+    virtual QString getExistingDirectory(const QString& title, const QString& folder) = 0;
 
     // std::nullopt when the user cancels.
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
@@ -109,9 +113,6 @@ public:
     // videoParent: the widget that shows the picture; nullptr for a sound player.
     virtual std::unique_ptr<MediaPlayer> createMediaPlayer(QWidget* videoParent) = 0;
 
-    // A folder the user chooses, the chooser opening in `folder`, under the
-    // caption `title`; "" on cancel.
-    virtual QString chooseFolder(const QString& folder, const QString& title) = 0;
     // One line the user types after `prompt`, starting as `initial`;
     // std::nullopt when the user cancels.
     virtual std::optional<QString> askText(const QString& prompt, const QString& initial) = 0;

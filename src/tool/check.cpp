@@ -1,4 +1,4 @@
-#include "editor/checkprobes.h"
+#include "preview/checkprobes.h"
 #include "model/gamesetcheck.h"
 #include "tool/commands.h"
 #include "tool/mediaoptions.h"

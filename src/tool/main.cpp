@@ -41,25 +41,6 @@ void PrintUsage(QTextStream& stream) {
 
 } // namespace
 
-int ReportFailure(QTextStream& err, const char* action, const QString& path,
-                  const FileError& error) {
-    err << "quizmora-tool: cannot " << action << ' ' << path << ": error " << error.number << ", "
-        << error.description << '\n';
-    if (!error.reason.isEmpty())
-        err << error.reason << '\n';
-    return 1;
-}
-
-bool ParseArguments(QCommandLineParser& parser, const QStringList& args, const char* usage,
-                    QTextStream& err) {
-    // The parser takes the program's name first.
-    if (parser.parse(QStringList{QStringLiteral("quizmora-tool")} + args))
-        return true;
-    err << "quizmora-tool: " << parser.errorText() << '\n'
-        << "Usage: quizmora-tool " << usage << '\n';
-    return false;
-}
-
 // The tool prints only its own output: Qt's notes about the environment
 // (XDG_RUNTIME_DIR unset under cron or su, say) are no concern of a script.
 static void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {

@@ -37,6 +37,11 @@ QString ScriptedServices::getSaveFileName(const QString& folder, const QString& 
     return Next(m_fileNames, unanswered, QStringLiteral("save file chooser"), QString());
 }
 
+QString ScriptedServices::getExistingDirectory(const QString& title, const QString& folder) {
+    chooserCalls.append({QStringLiteral("folder"), folder, QString(), title});
+    return Next(m_fileNames, unanswered, QStringLiteral("folder chooser"), QString());
+}
+
 std::optional<FontChoice> ScriptedServices::chooseFont(const FontChoice& initial) {
     chooserCalls.append({QStringLiteral("font"), QString(), QString(), initial.faceName});
     return Next(m_fonts, unanswered, QStringLiteral("font chooser"), std::optional<FontChoice>());
@@ -68,11 +73,6 @@ std::unique_ptr<MediaPlayer> ScriptedServices::createMediaPlayer(QWidget* videoP
     auto player = std::make_unique<FakeMediaPlayer>(videoParent != nullptr);
     players.append(player.get());
     return player;
-}
-
-QString ScriptedServices::chooseFolder(const QString& folder, const QString& title) {
-    chooserCalls.append({QStringLiteral("folder"), folder, QString(), title});
-    return Next(m_folders, unanswered, QStringLiteral("folder chooser"), QString());
 }
 
 std::optional<QString> ScriptedServices::askText(const QString& prompt, const QString& initial) {

@@ -35,7 +35,7 @@ public:
         QString title; // "" means the default title
     };
     struct ChooserCall {
-        QString kind; // "open", "save", "font", "color", "printer", "folder", "text"
+        QString kind; // "open", "save", "folder", "font", "color", "printer", "text"
         QString folder;
         QString filter;
         QString defaultName;
@@ -51,7 +51,6 @@ public:
     void setNextPrinter(PrinterChoice choice) { m_printers.enqueue(choice); }
     void setSetting(const QString& key, const QString& value) { m_settings.insert(key, value); }
     void setNextRandom(float value) { m_randoms.enqueue(value); }
-    void setNextFolder(const QString& path) { m_folders.enqueue(path); }
     void setNextText(std::optional<QString> text) { m_texts.enqueue(text); }
 
     MessageAnswer showMessage(const QString& text, MessageButtons buttons, MessageIcon icon,
@@ -64,6 +63,8 @@ public:
         const QString path = getSaveFileName(folder, filter, defaultName);
         return {path, m_filterIndexes.isEmpty() ? 0 : m_filterIndexes.dequeue()};
     }
+    // Answered from the file names' queue.
+    QString getExistingDirectory(const QString& title, const QString& folder) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     PrinterChoice choosePrinter(QPrinter& printer, QWidget* parent) override;
@@ -74,7 +75,6 @@ public:
     }
     float nextRandom() override; // 0.0 once the queue is empty
     std::unique_ptr<MediaPlayer> createMediaPlayer(QWidget* videoParent) override;
-    QString chooseFolder(const QString& folder, const QString& title) override;
     std::optional<QString> askText(const QString& prompt, const QString& initial) override;
 
     QMap<QString, QStringList> editorLists; // the editor's own preferences
@@ -96,7 +96,6 @@ private:
     QQueue<std::optional<QColor>> m_colors;
     QQueue<PrinterChoice> m_printers;
     QQueue<float> m_randoms;
-    QQueue<QString> m_folders;
     QQueue<std::optional<QString>> m_texts;
     QMap<QString, QString> m_settings;
 };

@@ -1,7 +1,6 @@
-#include "editor/checkprobes.h"
+#include "preview/checkprobes.h"
 
-#include "editor/frmEditor.h"
-#include "editor/previewfit.h"
+#include "preview/previewfit.h"
 #include "util/textrules.h"
 #include "util/windows1252.h"
 
@@ -67,8 +66,7 @@ CheckProbes PreviewCheckProbes() {
         }
         const FaceAtSmallest& face = found->second;
         const QString text = record.QuestionText.trimmed();
-        const QSize box(PreviewWidth,
-                        withChoices ? frmEditor::PreviewShortHeight : frmEditor::PreviewFullHeight);
+        const QSize box(PreviewWidth, withChoices ? PreviewShortHeight : PreviewFullHeight);
         // Fitting at the smallest size is fitting at some size: a larger size
         // never fits where a smaller one does not. A text narrower than the
         // box on one line fits without being wrapped.

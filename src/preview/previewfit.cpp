@@ -1,6 +1,6 @@
 // Fitting the question preview: the largest font size at which the text fits.
 
-#include "editor/previewfit.h"
+#include "preview/previewfit.h"
 
 #include <algorithm>
 #include <cmath>

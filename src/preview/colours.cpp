@@ -1,4 +1,4 @@
-#include "editor/colours.h"
+#include "preview/colours.h"
 
 #include "model/gamesetfile.h"
 #include "util/textrules.h"

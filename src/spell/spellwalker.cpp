@@ -1,4 +1,4 @@
-#include "editor/spellwalker.h"
+#include "spell/spellwalker.h"
 
 #include "document/gamesetdocument.h"
 #include "model/mediakind.h"

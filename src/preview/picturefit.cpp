@@ -1,4 +1,4 @@
-#include "editor/picturefit.h"
+#include "preview/picturefit.h"
 
 #include "util/rounding.h"
 

@@ -11,9 +11,12 @@
 constexpr int PreviewLargestSize = 80;
 constexpr int PreviewSmallestSize = 6;
 
-// The preview box's width, as lblDisPlayQuestion has it in frmEditor.ui; its
-// height is frmEditor::PreviewFullHeight, or PreviewShortHeight with choices.
+// The preview box, the size the player sees a question at: full height, or
+// the upper part when the choices take the lower part (5310 and 3105 twips).
+// The window sizes its preview from these.
 constexpr int PreviewWidth = 463;
+constexpr int PreviewFullHeight = 354;
+constexpr int PreviewShortHeight = 207;
 
 // Whether the word-wrapped text fits the box at this one size; the second
 // form measures in fonts already set to their size.
