@@ -76,6 +76,29 @@ QList<Square> BoardSquares() {
 
 } // namespace
 
+MediaKind MediaKindOfRecord(const QuestionRecord& record) {
+    const MediaKind shown = KindOfQuestion(record);
+    const QString letter = record.QuestionType.left(1);
+    if (shown == MediaKind::Sound || letter == TypeLetter(MediaKind::Sound))
+        return MediaKind::Sound;
+    if (shown != MediaKind::None)
+        return shown;
+    if (letter == TypeLetter(MediaKind::Picture))
+        return MediaKind::Picture;
+    return letter == TypeLetter(MediaKind::Video) ? MediaKind::Video : MediaKind::None;
+}
+
+QString MediaPathOfRecord(const QuestionRecord& record) {
+    switch (MediaKindOfRecord(record)) {
+    case MediaKind::None:
+        return QString();
+    case MediaKind::Sound:
+        return record.MediaPath.trimmed();
+    default:
+        return record.QuestionText.trimmed();
+    }
+}
+
 GameSetDocument::GameSetDocument(QObject* parent) : QObject(parent), m_watchDelay(this) {
     ResetGameSet(m_game);
     m_undoStack.setUndoLimit(1000);
@@ -368,6 +391,22 @@ void GameSetDocument::setKind(Square square, MediaKind kind, const QString& path
                 break;
             }
         });
+}
+
+void GameSetDocument::relinkMedia(const QList<QPair<Square, QString>>& paths) {
+    QList<RecordChange> records;
+    for (const auto& [square, path] : paths) {
+        const QuestionRecord& before = m_game.record(square);
+        const MediaKind kind = MediaKindOfRecord(before);
+        if (kind == MediaKind::None)
+            continue;
+        QuestionRecord after = before;
+        (kind == MediaKind::Sound ? after.MediaPath : after.QuestionText)
+            .set(TrimSpaces(OneLineText(path)));
+        if (after != before)
+            records.append({square, before, after});
+    }
+    push(tr("Relink Media"), DocumentPart::Media, records, {}, false);
 }
 
 void GameSetDocument::editTexts(const QString& label, const std::function<void(GameSet&)>& edit) {

@@ -15,7 +15,15 @@
 #include <optional>
 
 // Which part of a square a change touched, so views redraw only that.
-enum class DocumentPart { Name, Question, Answer, Choices, Kind, DailyDouble, Look, Board };
+// Media: the path of a picture, sound or video, the question's kind and words kept.
+enum class DocumentPart { Name, Question, Answer, Choices, Kind, DailyDouble, Look, Board, Media };
+
+// The kind of file a question names, by the type letter the game plays it
+// by or by the file's name as the window shows it: a sound keeps its path
+// in MediaPath, a picture or video in QuestionText; None for text.
+MediaKind MediaKindOfRecord(const QuestionRecord& record);
+// The stored path of that file, trimmed; "" for a text question.
+QString MediaPathOfRecord(const QuestionRecord& record);
 
 // The game set being edited, its file and whether it differs from that file.
 // Every change goes through the edit functions below as one undoable step;
@@ -76,6 +84,10 @@ public:
     // sound or video file. What the old kind stored is cleared, so the saved
     // file shows the new kind.
     void setKind(Square square, MediaKind kind, const QString& path = QString());
+    // New paths for the media of several squares, as one step "Relink
+    // Media": the file a picture, sound or video question names, each kept
+    // in the field its kind keeps it in. Texts, answers and choices stay.
+    void relinkMedia(const QList<QPair<Square, QString>>& paths);
     // Any texts of the board at once, as one step labelled `label`: `edit`
     // changes a copy of the set (a word changed all over the board).
     void editTexts(const QString& label, const std::function<void(GameSet&)>& edit);

@@ -7,9 +7,12 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -27,6 +30,9 @@ Square SquareAt(int index) {
 
 CheckPanel::CheckPanel(frmEditor& window, GameSetDocument& document)
     : QDockWidget(&window), m_window(window), m_document(document), m_probes(PreviewCheckProbes()) {
+    // Media are looked for as the window looks for them: through the media
+    // folders, then beside the set.
+    m_probes.locateMedia = [this](const QString& path) { return m_window.LocateMedia(path); };
     setObjectName(QStringLiteral("dckCheckGameSet"));
     setWindowTitle(tr("Check Game Set"));
     auto* content = new QWidget(this);
@@ -47,7 +53,15 @@ CheckPanel::CheckPanel(frmEditor& window, GameSetDocument& document)
     m_list->setWordWrap(true);
     connect(m_list->horizontalHeader(), &QHeaderView::sectionResized, m_list,
             &QTableWidget::resizeRowsToContents);
-    layout->addWidget(m_summary);
+    // Media the check cannot find are looked for together, not square by square.
+    m_findMedia = new QPushButton(tr("Find Missing Media..."), content);
+    m_findMedia->setObjectName(QStringLiteral("btnCheckFindMissingMedia"));
+    m_findMedia->hide();
+    connect(m_findMedia, &QPushButton::clicked, &m_window, &frmEditor::mnuFindMissingMedia_Click);
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_summary, 1);
+    top->addWidget(m_findMedia);
+    layout->addLayout(top);
     layout->addWidget(m_list);
     setWidget(content);
 
@@ -138,6 +152,9 @@ void CheckPanel::fillList() {
         m_list->setItem(row, 1, new QTableWidgetItem(finding.message));
     }
     m_list->resizeRowsToContents();
+    m_findMedia->setVisible(
+        std::any_of(m_findings.cbegin(), m_findings.cend(),
+                    [](const Finding& finding) { return finding.part == CheckPart::Media; }));
     if (!m_findings.isEmpty())
         m_list->setCurrentCell(qBound(0, current, int(m_findings.size()) - 1), 0);
 }

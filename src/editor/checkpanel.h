@@ -8,6 +8,7 @@
 #include <array>
 
 class QLabel;
+class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
 class frmEditor;
@@ -31,13 +32,14 @@ public:
     void updateNow();
     // Selects the finding's square and focuses the box that holds its part.
     void goTo(const Finding& finding);
+    // Checks the whole set again shortly: media may have been found or lost.
+    void markAll();
 
 signals:
     void countChanged(const QString& countText);
 
 private:
     void markChanged(Square square, DocumentPart part);
-    void markAll();
     void activated(QTableWidgetItem* item);
     void fillList();
 
@@ -54,4 +56,5 @@ private:
     QTimer m_timer{this};   // a child, so that tests can wait for it
     QLabel* m_summary = nullptr;
     QTableWidget* m_list = nullptr;
+    QPushButton* m_findMedia = nullptr; // shown while media findings are listed
 };

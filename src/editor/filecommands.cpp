@@ -159,6 +159,7 @@ bool frmEditor::SaveGameSetTo(const QString& path) {
         ShowingRecovered = false;
         m_ui.lblChangedOnDisk->hide();
         FollowSetFileLock();
+        FollowSetFolder();
         ShowCaption();
         return true;
     }

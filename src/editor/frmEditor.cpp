@@ -115,6 +115,7 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     SetUpPackCommand();
     SetUpSpelling();
     SetUpImport();
+    SetUpMediaLinks();
     SetUpKeyboard();
     connect(&m_document, &GameSetDocument::changed, this, &frmEditor::onDocumentChanged);
     // A whole new set (opened, imported, new) repaints the map at once.
@@ -588,8 +589,12 @@ void frmEditor::onDocumentChanged(Square square, DocumentPart part) {
     if (!m_document.isReplaying()) {
         // Edits made here have drawn themselves; a mark placed or cleared by
         // another command on the shown square still shows in its box.
-        if (square == CurrentSquare())
+        if (square == CurrentSquare()) {
             ShowDailyDoubleMark();
+            // A relinked medium of the shown question shows from its new file.
+            if (part == DocumentPart::Media)
+                DisPlayQuestion();
+        }
         return;
     }
     if (square != CurrentSquare())

@@ -5,6 +5,7 @@
 #include "model/fileerror.h"
 #include "model/gameset.h"
 #include "model/gamesetcheck.h"
+#include "model/mediafolders.h"
 #include "services/services.h"
 #include "ui_frmEditor.h"
 
@@ -141,6 +142,29 @@ public:
     // "Make File Name the Answer" for a picture or video question.
     void ShowFileNameOption(bool choiceExists);
 
+    // The notice in the preview for a medium that cannot be found here; "" hides it.
+    void ShowMediaNotice(const QString& text);
+
+    // ---- media folders and missing media (medialinks.cpp)
+    // Edit -> Media Folders and File -> Find Missing Media, and the pairs
+    // of folders the editor keeps.
+    void SetUpMediaLinks();
+    void mnuMediaFolders_Click();
+    void mnuFindMissingMedia_Click();
+    // The finder of the set's media, following the set's folder.
+    const MediaLocator& MediaFiles();
+    // The file on this computer a stored media path names: through the
+    // media folders, or beside the set; "" when there is none.
+    QString LocateMedia(const QString& storedPath);
+    // What a file attached here is stored as: its game's path when a media
+    // folder holds it, else the path itself.
+    QString GamePathOf(const QString& localPath) const;
+    // Where media are found changed (the pairs, the set's folder): looked
+    // for anew, checked anew, and the shown question redrawn.
+    void MediaPlacesChanged();
+    // After a save: where media are found follows the set into another folder.
+    void FollowSetFolder();
+
     // ---- multiple choice (multiplechoice.cpp)
     void btnMultipleChoice_Click();
     void btnSingleChoice_Click();
@@ -238,6 +262,7 @@ public:
     SetFileLock m_setLock;
     std::unique_ptr<MediaPlayer> MediaPlayer1; // video, shown in picVideo
     std::unique_ptr<MediaPlayer> MediaPlayer2; // sound, never shown
+    MediaLocator m_mediaLocator;
 
     Ui::frmEditor m_ui;
     GameSetDocument& m_document;
@@ -262,9 +287,11 @@ public:
     QLabel* lblNameWarning = nullptr;                       // under the category name box
     QLabel* lblTextWarning = nullptr;     // beside the question, answer and choice boxes
     QLabel* lblRecoveryProblem = nullptr; // why unsaved changes are not kept for recovery
+    QLabel* lblMediaNotFound = nullptr;   // over the preview: the medium that cannot be found
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

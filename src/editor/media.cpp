@@ -119,6 +119,32 @@ void frmEditor::SetUpMediaPreview() {
 
     setAcceptDrops(true);
     installEventFilter(new MediaDropFilter(this));
+
+    // A medium that cannot be found is named over the preview, rather than
+    // in a box the author would have to close at every visit to the square.
+    lblMediaNotFound = new QLabel(m_ui.centralwidget);
+    lblMediaNotFound->setObjectName(QStringLiteral("lblMediaNotFound"));
+    lblMediaNotFound->setAlignment(Qt::AlignCenter);
+    lblMediaNotFound->setWordWrap(true);
+    lblMediaNotFound->setTextFormat(Qt::PlainText);
+    lblMediaNotFound->setMargin(8);
+    lblMediaNotFound->setStyleSheet(QStringLiteral(
+        "background: rgb(255, 241, 184); color: black; border: 2px solid rgb(255, 204, 51);"));
+    lblMediaNotFound->hide();
+}
+
+void frmEditor::ShowMediaNotice(const QString& text) {
+    // In the middle of an empty picture or video box; under a sound
+    // question's text, which stays readable above it.
+    const QRect preview = m_ui.picQuestionPicture->geometry();
+    lblMediaNotFound->setGeometry(MediaKindOfRecord(CurrentRecord()) == MediaKind::Sound
+                                      ? preview.adjusted(16, preview.height() - 64, -16, -10)
+                                      : preview.adjusted(24, 110, -24, -110));
+    lblMediaNotFound->setText(text);
+    lblMediaNotFound->setAccessibleName(text);
+    lblMediaNotFound->setVisible(!text.isEmpty());
+    if (!text.isEmpty())
+        lblMediaNotFound->raise();
 }
 
 // The chooser's file name is cleared before use and then holds the choice
@@ -228,14 +254,20 @@ void EmptyQuietly(QLineEdit* box) {
 } // namespace
 
 // The chosen or dropped file becomes the question, and the panel shows it as
-// showing the square does.
+// showing the square does. A file in a media folder is stored under its
+// path on the game's computer.
 void frmEditor::UseMediaFile(MediaKind kind, const QString& path) {
-    if (!AcceptMediaPath(path))
+    const QString stored = GamePathOf(path);
+    if (!AcceptMediaPath(stored))
         return;
-    m_document.setKind(CurrentSquare(), kind, path);
+    m_document.setKind(CurrentSquare(), kind, stored);
     if (m_ui.chkFilenameAnswer->isChecked())
-        m_document.setAnswer(CurrentSquare(), MediaFileAnswer(path));
+        m_document.setAnswer(CurrentSquare(), MediaFileAnswer(stored));
     DisPlayQuestion();
+    // A name typed into the chooser may name no file: the author hears of
+    // it at once, where the preview would only show a notice.
+    if (!QFileInfo(path).isFile())
+        ShowOkMessage(QStringLiteral("File not found:\r\n") + path);
     (kind == MediaKind::Video ? LastVideoFolder : LastMediaFolder) = FolderOfPath(path);
     EditorDialogFileName.clear();
 }
@@ -273,10 +305,12 @@ bool frmEditor::DisPlayPicture(const QString& path) {
         ShowOkMessage(text);
         return false;
     };
-    const QString localPath = QDir::fromNativeSeparators(path);
-    const QFileInfo file(localPath);
-    if (!file.exists())
-        return fail(QStringLiteral("File not found:\r\n") + path);
+    const QString localPath = LocateMedia(path);
+    if (localPath.isEmpty()) {
+        m_ui.picImageResize->clear();
+        ShowMediaNotice(tr("Picture not found:\n%1").arg(path));
+        return false;
+    }
 
     QImageReader reader(localPath);
     reader.setAllocationLimit(PictureAllocationLimitMB);
@@ -338,9 +372,12 @@ bool frmEditor::DisPlayPicture(const QString& path) {
 
 void frmEditor::btnPlay_Click() {
     MediaPlayer2->setPosition(0);
-    if (FileExists(CurrentSoundPath)) {
-        MediaPlayer2->open(CurrentSoundPath);
+    const QString file = LocateMedia(CurrentSoundPath);
+    if (!file.isEmpty()) {
+        MediaPlayer2->open(file);
         MediaPlayer2->play();
+    } else if (!TrimSpaces(CurrentSoundPath).isEmpty()) {
+        ShowMediaNotice(tr("Sound not found:\n%1").arg(TrimSpaces(CurrentSoundPath)));
     }
 }
 
@@ -349,6 +386,12 @@ void frmEditor::btnStop_Click() {
 }
 
 void frmEditor::btnVideoPlay_Click() {
+    // The shown video's player holds no file when it could not be found.
+    const QString path = MediaPathOfRecord(CurrentRecord());
+    if (MediaKindOfRecord(CurrentRecord()) == MediaKind::Video && LocateMedia(path).isEmpty()) {
+        ShowMediaNotice(tr("Video not found:\n%1").arg(path));
+        return;
+    }
     MediaPlayer1->play();
 }
 
@@ -416,6 +459,8 @@ void frmEditor::ShowSoundQuestion() {
     m_ui.txtAnswer->setText(ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, record));
     m_ui.txtPath->setText(path);
     CurrentSoundPath = path;
+    if (!path.isEmpty() && LocateMedia(path).isEmpty())
+        ShowMediaNotice(tr("Sound not found:\n%1").arg(path));
     MediaPlayer1->stop();
     m_ui.picImageResize->clear();
 
@@ -431,7 +476,12 @@ void frmEditor::ShowVideoQuestion() {
     const QuestionRecord& record = CurrentRecord();
     const QString path = record.QuestionText.trimmed();
 
-    MediaPlayer1->open(path);
+    // The player gets the file found here, or none: one that cannot be
+    // found is named, and the last video does not pass for it.
+    const QString file = LocateMedia(path);
+    MediaPlayer1->open(file);
+    if (file.isEmpty() && !path.isEmpty())
+        ShowMediaNotice(tr("Video not found:\n%1").arg(path));
     m_ui.txtPath->setText(path);
     m_ui.txtAnswer->setText(ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, record));
     lblCArrow[CurrentCategory - 1]->show();

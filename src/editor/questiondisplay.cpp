@@ -7,6 +7,7 @@
 #include "util/textrules.h"
 
 void frmEditor::DisPlayQuestion() {
+    ShowMediaNotice(QString());
     m_ui.fraSoundButtons->hide();
     MediaPlayer1->stop();
     MediaPlayer2->stop();
