@@ -166,12 +166,6 @@ State Controls(QWidget* window, bool look) {
     return state;
 }
 
-// The bytes of a set as New leaves it.
-QByteArray NewSetBytes() {
-    GameSet game = ResetGame();
-    return WriteGameSet(game);
-}
-
 // What the author can see of the window and of the set, keyed so that the
 // set's own lines sort first.
 State Snapshot(const EditorHarness& editor, bool look) {
@@ -389,7 +383,7 @@ private:
             // Start-up: what the author sees first, not the whole window.
             for (const QString& key : {u"frmEditor.title"_s, u"Square"_s, u"Focus"_s})
                 print(key + u" = "_s + now.value(key));
-            printFile(u"File = "_s);
+            printFile();
             m_state = now;
             return;
         }
@@ -412,18 +406,18 @@ private:
         int fileChanges = 0;
         for (auto it = now.begin(); it != now.end(); ++it)
             fileChanges += it.key().startsWith(u"File "_s) && m_state.value(it.key()) != it.value();
-        const bool wholeSet = fileChanges > 10 && printFile(u"File = "_s);
+        const bool wholeSet = fileChanges > 10 && printFile();
         for (auto it = now.begin(); it != now.end(); ++it) {
             if (it.key().startsWith(u"Exists "_s) || it.key().startsWith(u"View "_s) ||
                 (wholeSet && it.key().startsWith(u"File "_s)) || !inView(it.key()))
                 continue;
             // A control that comes into being is told by what it says, not by its settings.
             const QString property = it.key().section(u'.', -1);
-            const bool appears =
-                !m_state.contains(it.key()) && it.key().contains(u'.') &&
-                (it.value() == u"\"\""_s || it.value() == u"no"_s || property == u"shown"_s ||
-                 property == u"enabled"_s || property == u"font"_s || property == u"colours"_s ||
-                 property == u"box"_s || property == u"readOnly"_s);
+            const bool appears = !m_state.contains(it.key()) && it.key().contains(u'.') &&
+                                 (it.value() == u"\"\""_s || it.value() == u"no"_s ||
+                                  QStringList{u"shown"_s, u"enabled"_s, u"font"_s, u"colours"_s,
+                                              u"box"_s, u"readOnly"_s}
+                                      .contains(property));
             if (m_state.value(it.key()) != it.value() && !appears)
                 print(it.key() + u" = "_s + it.value());
         }
@@ -451,13 +445,13 @@ private:
 
     // Names the whole set in one line when it is one a reader knows: a set as
     // New leaves it, or the file the set came from as it lies on disk.
-    bool printFile(const QString& prefix) {
+    bool printFile() {
         const QByteArray bytes = m_editor->savedBytes();
         const QString path = m_editor->document.fileName();
-        if (bytes == NewSetBytes())
-            print(prefix + u"a new set"_s);
+        if (GameSet fresh = ResetGame(); bytes == WriteGameSet(fresh))
+            print(u"File = a new set"_s);
         else if (!path.isEmpty() && bytes == FileContents(path))
-            print(prefix + u"as on disk in "_s + path);
+            print(u"File = as on disk in "_s + path);
         else
             return false;
         return true;
