@@ -240,10 +240,9 @@ private:
         // What a window-modal dialog blocks, the author cannot reach either.
         const QWidget* modal = QApplication::activeModalWidget();
         const QWidget* target = m_editor ? m_editor->find<QWidget>(name) : nullptr;
-        const bool onControl =
-            QStringList{u"click"_s, u"type"_s, u"key"_s,      u"leave"_s, u"paste"_s,
-                        u"focus"_s, u"row"_s,  u"activate"_s, u"pick"_s}
-                .contains(verb);
+        const bool onControl = QStringList{u"click"_s, u"type"_s, u"key"_s,      u"leave"_s,
+                                           u"paste"_s, u"row"_s,  u"activate"_s, u"pick"_s}
+                                   .contains(verb);
         if (onControl && !target && !m_editor->find<QAction>(name)) {
             print(u"no control "_s + name);
         } else if (modal && (!target || !modal->isAncestorOf(target)) &&
@@ -268,8 +267,6 @@ private:
         } else if (verb == u"clipboard"_s) {
             // What another program copied: "\r" and "\n" stand for its line breaks.
             QGuiApplication::clipboard()->setText(Unescaped(expand(words.join(u' '))));
-        } else if (verb == u"focus"_s) {
-            m_editor->find<QWidget>(name)->setFocus(Qt::OtherFocusReason);
         } else if (verb == u"close"_s) {
             print(m_editor->window->close() ? u"closed"_s : u"stays open"_s);
         } else if (verb == u"leave"_s) {
