@@ -23,9 +23,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QMainWindow>
+#include <QMenu>
 #include <QMimeData>
-#include <QRegularExpression>
 #include <QSet>
 
 #include <QSettings>
@@ -53,8 +52,13 @@ QString SetsCopy() {
     return copy.path();
 }
 
+// "\r", "\n" and "\t" in a step stand for a line break's parts and a tab.
+QString Unescaped(QString text) {
+    return text.replace(u"\\r"_s, u"\r"_s).replace(u"\\n"_s, u"\n"_s).replace(u"\\t"_s, u"\t"_s);
+}
+
 QString Quoted(QString text) {
-    return u'"' + text.replace(u'\n', u"\\n"_s) + u'"';
+    return u'"' + text.replace(u'\r', u"\\r"_s).replace(u'\n', u"\\n"_s) + u'"';
 }
 
 // The title as the window manager shows it: "[*]" is the unsaved-changes mark.
@@ -69,7 +73,9 @@ QString Yes(bool value) {
     return value ? u"yes"_s : u"no"_s;
 }
 
-void AddControl(State& state, const QString& name, const QWidget* widget) {
+// A control as the author sees it; with `look`, how it looks too: colours,
+// font, where code places it, and whether it shows a picture.
+void AddControl(State& state, const QString& name, const QWidget* widget, bool look) {
     const auto put = [&](const QString& property, const QString& value) {
         state.insert(name + u'.' + property, value);
     };
@@ -77,28 +83,31 @@ void AddControl(State& state, const QString& name, const QWidget* widget) {
     // A control's own settings: what it takes from a disabled parent follows from the parent's.
     const bool disabled = widget->testAttribute(Qt::WA_ForceDisabled);
     put(u"enabled"_s, Yes(!disabled));
-    // Colours an author changes: the Daily Double squares and the question's own colour.
-    if (name.startsWith(u"lblCat"_s) || name == u"lblDisPlayQuestion"_s) {
-        const QPalette::ColorGroup group = disabled ? QPalette::Disabled : QPalette::Active;
-        put(u"colours"_s, widget->palette().color(group, widget->foregroundRole()).name() +
-                              u" on "_s +
-                              widget->palette().color(group, widget->backgroundRole()).name());
+    if (look) {
+        // Colours an author changes: the Daily Double squares and the question's own colour.
+        if (name.startsWith(u"lblCat"_s) || name == u"lblDisPlayQuestion"_s) {
+            const QPalette::ColorGroup group = disabled ? QPalette::Disabled : QPalette::Active;
+            put(u"colours"_s, widget->palette().color(group, widget->foregroundRole()).name() +
+                                  u" on "_s +
+                                  widget->palette().color(group, widget->backgroundRole()).name());
+        }
+        const QFont font = widget->font();
+        // The preview's fitted size follows the metrics of the fonts the build installs.
+        put(u"font"_s, font.family() + u' ' + QString::number(font.pointSize()) +
+                           (font.bold() ? u" bold"_s : QString()) +
+                           (font.italic() ? u" italic"_s : QString()));
+        if (!widget->isWindow() && !widget->parentWidget()->layout()) {
+            const QRect box = widget->geometry();
+            put(u"box"_s,
+                u"%1,%2 %3x%4"_s.arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height()));
+        }
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            put(u"picture"_s, Yes(!label->pixmap().isNull()));
     }
-    const QFont font = widget->font();
-    // The preview's fitted size follows the metrics of the fonts the build installs.
-    put(u"font"_s, font.family() + u' ' + QString::number(font.pointSize()) +
-                       (font.bold() ? u" bold"_s : QString()) +
-                       (font.italic() ? u" italic"_s : QString()));
     if (widget->isWindow())
         put(u"title"_s, Quoted(ShownTitle(widget)));
-    else if (!widget->parentWidget()->layout()) {
-        const QRect box = widget->geometry();
-        put(u"box"_s,
-            u"%1,%2 %3x%4"_s.arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height()));
-    }
     if (const auto* label = qobject_cast<const QLabel*>(widget)) {
         put(u"text"_s, Quoted(label->text()));
-        put(u"picture"_s, Yes(!label->pixmap().isNull()));
     } else if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
         put(u"text"_s, Quoted(edit->text()));
         put(u"readOnly"_s, Yes(edit->isReadOnly()));
@@ -110,21 +119,24 @@ void AddControl(State& state, const QString& name, const QWidget* widget) {
     } else if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
         put(u"text"_s, Quoted(list->currentText()));
     } else if (const auto* view = qobject_cast<const QAbstractItemView*>(widget)) {
-        // Rows by their text, so that a row more or less is a line of change, not a shift.
+        // Rows by their text, so that a row more or less is a line of change, not a
+        // shift; only the current row says where it stands.
         const QAbstractItemModel* rows = view->model();
         for (int row = 0; row < rows->rowCount(); ++row) {
             QStringList cells;
             for (int column = 0; column < rows->columnCount(); ++column)
                 cells << rows->index(row, column).data().toString();
             put(Quoted(cells.join(u" | "_s)),
-                u"row %1%2"_s.arg(row + 1).arg(view->currentIndex().row() == row ? u" current"_s
-                                                                                 : QString()));
+                view->currentIndex().row() == row ? u"row %1 current"_s.arg(row + 1) : u"row"_s);
         }
     }
 }
 
-// The window's controls and commands as the author sees them.
-State Controls(QWidget* window) {
+// The window's controls and commands. "Exists NAME" names the window a control
+// is in; "View NAME" says whether the author sees it ("yes") or only sees it
+// hidden ("hidden"): a control inside a hidden one is not seen at all. Menus
+// show their commands, which are listed apart.
+State Controls(QWidget* window, bool look) {
     State state;
     QMap<QString, int> seen;
     QList<QWidget*> widgets = window->findChildren<QWidget*>();
@@ -132,18 +144,24 @@ State Controls(QWidget* window) {
     for (const QWidget* widget : widgets) {
         const QString name = widget->objectName();
         // The preview's hidden twin only measures it.
-        if (!name.isEmpty() && !name.startsWith(u"qt_"_s) && name != u"lblQuestionAutoResize"_s)
-            AddControl(state, name + (seen[name]++ ? u"#%1"_s.arg(seen[name]) : QString()), widget);
+        if (name.isEmpty() || name.startsWith(u"qt_"_s) || name == u"lblQuestionAutoResize"_s ||
+            qobject_cast<const QMenu*>(widget))
+            continue;
+        const QString key = name + (seen[name]++ ? u"#%1"_s.arg(seen[name]) : QString());
+        AddControl(state, key, widget, look);
+        state.insert(u"Exists "_s + key, widget->window()->objectName());
+        if (widget == window || widget->isVisibleTo(window))
+            state.insert(u"View "_s + key, u"yes"_s);
+        else if (widget->parentWidget() == window || widget->parentWidget()->isVisibleTo(window))
+            state.insert(u"View "_s + key, u"hidden"_s);
     }
     for (const QAction* command : window->findChildren<QAction*>()) {
         const QString name = command->objectName();
         if (name.isEmpty() || name.startsWith(u"qt_"_s))
             continue;
+        state.insert(name + u".shown"_s, Yes(command->isVisible()));
         state.insert(name + u".text"_s, Quoted(command->text()));
         state.insert(name + u".enabled"_s, Yes(command->isEnabled()));
-        state.insert(name + u".shown"_s, Yes(command->isVisible()));
-        if (!command->shortcuts().isEmpty())
-            state.insert(name + u".keys"_s, QKeySequence::listToString(command->shortcuts()));
         if (command->isCheckable())
             state.insert(name + u".checked"_s, Yes(command->isChecked()));
     }
@@ -152,11 +170,11 @@ State Controls(QWidget* window) {
 
 // What the author can see of the window and of the set, keyed so that the
 // set's own lines sort first.
-State Snapshot(const EditorHarness& editor) {
-    State state = Controls(editor.window.get());
+State Snapshot(const EditorHarness& editor, bool look) {
+    State state = Controls(editor.window.get(), look);
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (!window->parentWidget() && window != editor.window.get() && window->isVisible())
-            state.insert(Controls(window));
+            state.insert(Controls(window, look));
     }
     const QStringList lines = FileLines(editor.savedBytes());
     for (int index = 0; index < lines.size(); ++index)
@@ -190,6 +208,7 @@ public:
             if (line.startsWith(u"> "_s))
                 step(line.mid(2).split(u' '));
         }
+        printUnused();
         return m_out;
     }
 
@@ -208,6 +227,11 @@ private:
         return text;
     }
     void print(const QString& line) { m_out << u"  "_s + shorten(line); }
+    // An answer no question took would answer a later one in its place.
+    void printUnused() {
+        if (m_editor && m_editor->services.unusedAnswers() > 0)
+            print(u"%1 answers left unused"_s.arg(m_editor->services.unusedAnswers()));
+    }
 
     void step(QStringList words) {
         const QString verb = words.takeFirst();
@@ -218,23 +242,24 @@ private:
         // What a window-modal dialog blocks, the author cannot reach either.
         const QWidget* modal = QApplication::activeModalWidget();
         const QWidget* target = m_editor ? m_editor->find<QWidget>(name) : nullptr;
-        const bool onControl =
-            QStringList{u"click"_s, u"type"_s, u"key"_s,      u"leave"_s, u"paste"_s,
-                        u"focus"_s, u"row"_s,  u"activate"_s, u"pick"_s}
-                .contains(verb);
+        const bool onControl = QStringList{u"click"_s, u"type"_s, u"key"_s,      u"leave"_s,
+                                           u"paste"_s, u"row"_s,  u"activate"_s, u"pick"_s}
+                                   .contains(verb);
         if (onControl && !target && !m_editor->find<QAction>(name)) {
             print(u"no control "_s + name);
         } else if (modal && (!target || !modal->isAncestorOf(target)) &&
                    (onControl || verb == u"select"_s)) {
             print(u"blocked by "_s + modal->objectName());
         } else if (verb == u"start"_s) {
+            printUnused();
             m_editor.reset(); // the old window goes before the new one starts
-            // Start-up is told by what it changes in the window as designed.
-            QMainWindow designed;
-            Ui::frmEditor().setupUi(&designed);
-            m_state = Controls(&designed);
             m_editor =
                 std::make_unique<EditorHarness>(QMap<QString, QString>{}, expand(words.join(u' ')));
+            m_said = m_asked = m_unanswered = 0;
+            m_played.clear();
+            m_state.clear();
+        } else if (verb == u"look"_s) {
+            m_look = true;
         } else if (verb == u"click"_s) {
             m_editor->click(name);
         } else if (verb == u"type"_s) {
@@ -243,10 +268,7 @@ private:
             m_editor->lineEdit(name)->insert(rest);
         } else if (verb == u"clipboard"_s) {
             // What another program copied: "\r" and "\n" stand for its line breaks.
-            QGuiApplication::clipboard()->setText(
-                expand(words.join(u' ')).replace(u"\\r"_s, u"\r"_s).replace(u"\\n"_s, u"\n"_s));
-        } else if (verb == u"focus"_s) {
-            m_editor->find<QWidget>(name)->setFocus(Qt::OtherFocusReason);
+            QGuiApplication::clipboard()->setText(Unescaped(expand(words.join(u' '))));
         } else if (verb == u"close"_s) {
             print(m_editor->window->close() ? u"closed"_s : u"stays open"_s);
         } else if (verb == u"leave"_s) {
@@ -294,7 +316,7 @@ private:
             if (path.endsWith(u".png"_s) || path.endsWith(u".jpg"_s))
                 QVERIFY(Picture().save(path));
             else
-                QVERIFY(!WriteFile(m_folder, name, rest.toUtf8()).isEmpty());
+                QVERIFY(!WriteFile(m_folder, name, Unescaped(rest).toUtf8()).isEmpty());
         } else if (verb == u"row"_s || verb == u"activate"_s) {
             // A click on a list's row; a double click comes after the click it starts with.
             auto* view = m_editor->find<QAbstractItemView>(name);
@@ -346,7 +368,7 @@ private:
         }
         for (qsizetype index = m_unanswered; index < services.unanswered.size(); ++index)
             print(u"unanswered "_s + services.unanswered.at(index));
-        for (int player = 0; player < services.players.size(); ++player) {
+        for (int player = 0; m_look && player < services.players.size(); ++player) {
             const QStringList calls = services.players.at(player)->calls;
             for (qsizetype index = m_played.value(player); index < calls.size(); ++index)
                 print(u"player %1 %2"_s.arg(player + 1).arg(calls.at(index)));
@@ -356,21 +378,63 @@ private:
         m_asked = services.chooserCalls.size();
         m_unanswered = services.unanswered.size();
 
-        const State now = Snapshot(*m_editor);
-        static const QRegularExpression looks(u"\\.(colours|font|box|enabled|picture)$"_s);
+        State now = Snapshot(*m_editor, m_look);
+        if (m_state.isEmpty()) {
+            // Start-up: what the author sees first, not the whole window.
+            for (const QString& key : {u"frmEditor.title"_s, u"Square"_s, u"Focus"_s})
+                print(key + u" = "_s + now.value(key));
+            printFile();
+            m_state = now;
+            return;
+        }
+        // A control out of view keeps what the author last saw of it, and tells
+        // its changes when it comes into view.
+        const auto inView = [&now](const QString& key) {
+            const QString control = key.section(u'.', 0, 0);
+            const QString view = now.value(u"View "_s + control);
+            return !now.contains(u"Exists "_s + control) || view == u"yes"_s ||
+                   (view == u"hidden"_s && key == control + u".shown"_s);
+        };
+        for (auto it = m_state.begin(); it != m_state.end(); ++it) {
+            const QString control = it.key().section(u'.', 0, 0);
+            if (it.key().contains(u'.') && now.contains(u"Exists "_s + control) &&
+                !inView(it.key()))
+                now.insert(it.key(), it.value());
+        }
+        // A whole set that comes in at once (Open, New) is one line when it is
+        // a set as New leaves it or the file as it lies on disk.
+        int fileChanges = 0;
+        for (auto it = now.begin(); it != now.end(); ++it)
+            fileChanges += it.key().startsWith(u"File "_s) && m_state.value(it.key()) != it.value();
+        const bool wholeSet = fileChanges > 10 && printFile();
         for (auto it = now.begin(); it != now.end(); ++it) {
-            // A control that comes into being is told by what it says, not how it looks.
-            const bool appears = !m_state.contains(it.key()) && it.key().contains(looks);
+            if (it.key().startsWith(u"Exists "_s) || it.key().startsWith(u"View "_s) ||
+                (wholeSet && it.key().startsWith(u"File "_s)) || !inView(it.key()))
+                continue;
+            // A control that comes into being is told by what it says, not by its settings.
+            const QString property = it.key().section(u'.', -1);
+            const bool appears = !m_state.contains(it.key()) && it.key().contains(u'.') &&
+                                 (it.value() == u"\"\""_s || it.value() == u"no"_s ||
+                                  QStringList{u"shown"_s, u"enabled"_s, u"font"_s, u"colours"_s,
+                                              u"box"_s, u"readOnly"_s}
+                                      .contains(property));
             if (m_state.value(it.key()) != it.value() && !appears)
                 print(it.key() + u" = "_s + it.value());
         }
-        // A control that goes is one line; a row that goes from a list that stays is one.
+        // A control that goes is one line (a dialog that closes, one for the
+        // dialog); a row of a list or a line of the file that goes is one.
         QSet<QString> gone;
         for (auto it = m_state.begin(); it != m_state.end(); ++it) {
-            const QString control = it.key().section(u'.', 0, 0);
-            const bool stays = now.contains(control + u".shown"_s);
-            if (!now.contains(it.key()))
-                gone.insert(stays || !it.key().contains(u'.') ? it.key() : control);
+            if (now.contains(it.key()) || (wholeSet && it.key().startsWith(u"File "_s)) ||
+                it.key().startsWith(u"View "_s))
+                continue;
+            if (it.key().startsWith(u"Exists "_s)) {
+                if (it.value() == it.key().mid(7) || now.contains(u"Exists "_s + it.value()))
+                    gone.insert(it.key().mid(7));
+            } else if (!it.key().contains(u'.') ||
+                       now.contains(u"Exists "_s + it.key().section(u'.', 0, 0))) {
+                gone.insert(it.key());
+            }
         }
         QStringList goneLines = gone.values();
         goneLines.sort();
@@ -379,10 +443,25 @@ private:
         m_state = now;
     }
 
+    // Names the whole set in one line when it is one a reader knows: a set as
+    // New leaves it, or the file the set came from as it lies on disk.
+    bool printFile() {
+        const QByteArray bytes = m_editor->savedBytes();
+        const QString path = m_editor->document.fileName();
+        if (GameSet fresh = ResetGame(); bytes == WriteGameSet(fresh))
+            print(u"File = a new set"_s);
+        else if (!path.isEmpty() && bytes == FileContents(path))
+            print(u"File = as on disk in "_s + path);
+        else
+            return false;
+        return true;
+    }
+
     QTemporaryDir m_folder;
     std::unique_ptr<EditorHarness> m_editor;
     State m_state;
     QStringList m_out;
+    bool m_look = false;
     qsizetype m_said = 0, m_asked = 0, m_unanswered = 0;
     QMap<int, qsizetype> m_played;
 };

@@ -52,6 +52,10 @@ public:
     void setNextPrinter(PrinterChoice choice) { m_printers.enqueue(choice); }
     void setSetting(const QString& key, const QString& value) { m_settings.insert(key, value); }
     void setNextRandom(float value) { m_randoms.enqueue(value); }
+    // Answers queued that nothing has asked for yet: a script's slip.
+    qsizetype unusedAnswers() const {
+        return m_answers.size() + m_fileNames.size() + m_fonts.size() + m_colors.size();
+    }
 
     MessageAnswer showMessage(const QString& text, MessageButtons buttons, MessageIcon icon,
                               const QString& title) override;
