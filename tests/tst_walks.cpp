@@ -367,7 +367,8 @@ private:
             print(u"asked %1 in %2 for %3"_s.arg(call.kind, Quoted(call.folder), call.filter));
         }
         for (qsizetype index = m_unanswered; index < services.unanswered.size(); ++index)
-            print(u"unanswered "_s + services.unanswered.at(index));
+            // A message's whole text is already said; its first line tells which it was.
+            print(u"unanswered "_s + services.unanswered.at(index).section(u'\n', 0, 0).trimmed());
         for (int player = 0; m_look && player < services.players.size(); ++player) {
             const QStringList calls = services.players.at(player)->calls;
             for (qsizetype index = m_played.value(player); index < calls.size(); ++index)
