@@ -77,14 +77,6 @@ FileError SyncAndClose(int descriptor) {
     return error;
 }
 
-void SyncFolder(const QString& folder) {
-    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_CLOEXEC);
-    if (descriptor >= 0) {
-        ::fsync(descriptor); // best effort: the rename is done either way
-        ::close(descriptor);
-    }
-}
-
 FileError RewriteInPlace(const QString& target, const QString& keepFolder,
                          const std::function<FileError(QFile&, const QString&)>& write) {
     QFile file(target);
@@ -128,6 +120,14 @@ FileError RewriteInPlace(const QString& target, const QString& keepFolder,
 }
 
 } // namespace
+
+void SyncFolder(const QString& folder) {
+    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        ::fsync(descriptor); // best effort: the rename is done either way
+        ::close(descriptor);
+    }
+}
 
 FileError ErrorFromErrno(int number) {
     FileError error;

@@ -50,3 +50,7 @@ FileError ErrorFromErrno(int number);
 // "previous-<hash of the path>-<name>" in the keep folder, with the original
 // path in a sidecar "<copy>.path".
 QString KeptCopyName(const QString& path);
+
+// Syncs a folder, so a rename or a new file in it survives a crash; best
+// effort, as the rename is done either way.
+void SyncFolder(const QString& folder);

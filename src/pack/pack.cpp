@@ -148,14 +148,6 @@ mode_t CurrentUmask() {
     return mask;
 }
 
-void SyncFolder(const QString& folder) {
-    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_CLOEXEC);
-    if (descriptor >= 0) {
-        ::fsync(descriptor); // best effort: the rename is done either way
-        ::close(descriptor);
-    }
-}
-
 // Copies in the kernel where the system can, else through `buffer`.
 FileError CopyInto(const QString& from, const QString& to, QByteArray& buffer) {
     SafeWriteOptions options;
