@@ -2,10 +2,10 @@
 // spreadsheet export.
 #include "benchdata.h"
 
-#include "preview/checkprobes.h"
 #include "import/tabexport.h"
 #include "model/gamesetcheck.h"
 #include "model/gamesetfile.h"
+#include "preview/checkprobes.h"
 
 #include <QBuffer>
 #include <benchmark/benchmark.h>

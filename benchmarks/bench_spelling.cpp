@@ -4,9 +4,9 @@
 
 #include "document/gamesetdocument.h"
 #include "editor/spellunderline.h"
-#include "spell/spellwalker.h"
 #include "scriptedservices.h"
 #include "spell/spellchecker.h"
+#include "spell/spellwalker.h"
 
 #include <QFile>
 #include <QLineEdit>

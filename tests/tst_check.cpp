@@ -1,6 +1,6 @@
-#include "preview/checkprobes.h"
 #include "import/tabexport.h"
 #include "model/gamesetcheck.h"
+#include "preview/checkprobes.h"
 #include "testdata.h"
 
 #include <QDir>

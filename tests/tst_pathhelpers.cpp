@@ -1,6 +1,6 @@
 // Path and text helpers, media kinds by file name, and the picture's place in its box.
-#include "preview/picturefit.h"
 #include "model/mediakind.h"
+#include "preview/picturefit.h"
 #include "testdata.h"
 #include "util/pathhelpers.h"
 

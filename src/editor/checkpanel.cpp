@@ -2,8 +2,8 @@
 
 #include "editor/checkpanel.h"
 
-#include "preview/checkprobes.h"
 #include "editor/frmEditor.h"
+#include "preview/checkprobes.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // The look of a text question: font, colour, the standard look, and copying
 // the look to every text question of the board.
 
-#include "preview/colours.h"
 #include "editor/frmEditor.h"
+#include "preview/colours.h"
 
 #include "util/textrules.h"
 

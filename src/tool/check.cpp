@@ -1,5 +1,5 @@
-#include "preview/checkprobes.h"
 #include "model/gamesetcheck.h"
+#include "preview/checkprobes.h"
 #include "tool/commands.h"
 #include "tool/mediaoptions.h"
 
