@@ -78,14 +78,10 @@ QList<Square> BoardSquares() {
 
 MediaKind MediaKindOfRecord(const QuestionRecord& record) {
     const MediaKind shown = KindOfQuestion(record);
-    const QString letter = record.QuestionType.left(1);
-    if (shown == MediaKind::Sound || letter == TypeLetter(MediaKind::Sound))
+    const MediaKind typed = KindOfTypeLetter(record.QuestionType);
+    if (shown == MediaKind::Sound || typed == MediaKind::Sound)
         return MediaKind::Sound;
-    if (shown != MediaKind::None)
-        return shown;
-    if (letter == TypeLetter(MediaKind::Picture))
-        return MediaKind::Picture;
-    return letter == TypeLetter(MediaKind::Video) ? MediaKind::Video : MediaKind::None;
+    return shown != MediaKind::None ? shown : typed;
 }
 
 QString MediaPathOfRecord(const QuestionRecord& record) {

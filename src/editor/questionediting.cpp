@@ -78,13 +78,11 @@ void frmEditor::chkFilenameAnswer_Click() {
     if (m_ui.chkFilenameAnswer->checkState() != Qt::Checked)
         return;
     const QuestionRecord& record = CurrentRecord();
-    QString source;
-    if (record.QuestionType == QLatin1String("P") || record.QuestionType == QLatin1String("V"))
-        source = record.QuestionText.trimmed();
-    else if (record.QuestionType == QLatin1String("S"))
-        source = record.MediaPath.trimmed();
-    else
+    const MediaKind kind = KindOfTypeLetter(record.QuestionType);
+    if (kind == MediaKind::None)
         return;
+    const QString source =
+        (kind == MediaKind::Sound ? record.MediaPath : record.QuestionText).trimmed();
     // The same answer a newly attached file gives, whichever separator the
     // path uses.
     m_ui.txtAnswer->setText(MediaFileAnswer(source));

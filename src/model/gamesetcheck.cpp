@@ -34,19 +34,12 @@ qsizetype LengthWithoutTrailingSpaces(const QString& text) {
     return length;
 }
 
-// The kind of media the game plays for a question: it goes by the type
-// letter, not by the file name's ending.
-enum class Kind { Text, Picture, Sound, Video };
+// The kind of media the game plays for a question goes by the type letter,
+// not by the file name's ending.
+using Kind = MediaKind;
 
 Kind KindOf(const QuestionRecord& record) {
-    const QString letter = record.QuestionType.left(1);
-    if (letter == QLatin1String("P"))
-        return Kind::Picture;
-    if (letter == QLatin1String("S"))
-        return Kind::Sound;
-    if (letter == QLatin1String("V"))
-        return Kind::Video;
-    return Kind::Text;
+    return KindOfTypeLetter(record.QuestionType);
 }
 
 QString KindWord(Kind kind) {
@@ -103,16 +96,15 @@ void CheckCharacters(QList<Finding>& findings, Square square, CheckPart part, co
     }
 }
 
+// ".bmp or .jpg"
 QString TypesOf(Kind kind) {
-    return kind == Kind::Picture ? QStringLiteral(".bmp or .jpg")
-           : kind == Kind::Video ? QStringLiteral(".avi, .mov, .wmv, .mpg, .mpeg or .mp4")
-                                 : QStringLiteral(".wav, .mp3 or .wma");
+    QStringList endings = FileEndings(kind);
+    const QString last = endings.takeLast();
+    return endings.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
 bool IsTypeOf(Kind kind, const QString& path) {
-    return kind == Kind::Picture ? IsPictureFileName(path)
-           : kind == Kind::Video ? IsVideoFileName(path)
-                                 : IsSoundFileName(path);
+    return MediaKindOfFileName(path) == kind;
 }
 
 bool IsJpegFileName(const QString& path) {
@@ -490,11 +482,11 @@ QList<Finding> CheckSquare(const GameSet& game, Square square, const CheckProbes
         answerIsAChoice = answerIsAChoice || (!choice.isEmpty() && choice == answer);
     }
 
-    if (kind == Kind::Text && text.isEmpty())
+    if (kind == Kind::None && text.isEmpty())
         findings << Make(square, CheckPart::Question, Severity::Error,
                          QStringLiteral("the question is empty"));
     // The sound question's text shows in the preview while the clip plays.
-    if ((kind == Kind::Text || kind == Kind::Sound) && !text.isEmpty() && probes.questionFits &&
+    if ((kind == Kind::None || kind == Kind::Sound) && !text.isEmpty() && probes.questionFits &&
         !probes.questionFits(record, withChoices))
         findings << Make(square, CheckPart::Question, Severity::Error,
                          QStringLiteral("the question does not fit the preview even at 6 points"));
@@ -523,7 +515,7 @@ QList<Finding> CheckSquare(const GameSet& game, Square square, const CheckProbes
 
     if (kind == Kind::Sound)
         CheckMedia(findings, square, kind, record.MediaPath.trimmed(), probes);
-    else if (kind != Kind::Text)
+    else if (kind != Kind::None)
         CheckMedia(findings, square, kind, text, probes);
     CheckCharacters(findings, square, CheckPart::Media, record.MediaPath.trimmed());
     CheckCharacters(findings, square, CheckPart::Font, record.FontName);
@@ -540,7 +532,7 @@ QList<Finding> CheckAcrossBoard(const GameSet& game) {
         const Square square = AllSquares()[index];
         const QuestionRecord& record = game.record(square);
         const Kind kind = KindOf(record);
-        if (kind != Kind::Text && kind != Kind::Sound)
+        if (kind != Kind::None && kind != Kind::Sound)
             continue;
         asked[index] = record.QuestionText.trimmed().simplified();
         for (size_t earlier = 0; earlier < index && !asked[index].isEmpty(); ++earlier) {
@@ -624,7 +616,7 @@ QList<Finding> CheckGameSetFile(QIODevice& device, const CheckProbes& probes) {
          ++line) {
         const Square square = PlaceOfLine(line.key()).square;
         const Kind kind = KindOf(game.record(square));
-        if (kind == Kind::Text || LastLineOf(square, CheckPart::Question) > lineCount)
+        if (kind == Kind::None || LastLineOf(square, CheckPart::Question) > lineCount)
             continue;
         cutPaths << square;
         Finding& finding = findings[firstLineFinding + line->finding];

@@ -18,19 +18,46 @@ bool EndsWithOneOf(const QString& name, const QStringList& endings) {
 
 } // namespace
 
+const QStringList& FileEndings(MediaKind kind) {
+    static const QStringList none;
+    static const QStringList pictures{QStringLiteral(".bmp"), QStringLiteral(".jpg")};
+    static const QStringList sounds{QStringLiteral(".wav"), QStringLiteral(".mp3"),
+                                    QStringLiteral(".wma")};
+    static const QStringList videos{QStringLiteral(".avi"),  QStringLiteral(".mov"),
+                                    QStringLiteral(".wmv"),  QStringLiteral(".mpg"),
+                                    QStringLiteral(".mpeg"), QStringLiteral(".mp4")};
+    switch (kind) {
+    case MediaKind::Picture:
+        return pictures;
+    case MediaKind::Sound:
+        return sounds;
+    case MediaKind::Video:
+        return videos;
+    case MediaKind::None:
+        break;
+    }
+    return none;
+}
+
 bool IsPictureFileName(const QString& name) {
-    return EndsWithOneOf(name, {QStringLiteral(".bmp"), QStringLiteral(".jpg")});
+    return EndsWithOneOf(name, FileEndings(MediaKind::Picture));
 }
 
 bool IsSoundFileName(const QString& name) {
-    return EndsWithOneOf(name,
-                         {QStringLiteral(".wav"), QStringLiteral(".mp3"), QStringLiteral(".wma")});
+    return EndsWithOneOf(name, FileEndings(MediaKind::Sound));
 }
 
 bool IsVideoFileName(const QString& name) {
-    return EndsWithOneOf(name,
-                         {QStringLiteral(".avi"), QStringLiteral(".mpg"), QStringLiteral(".mov"),
-                          QStringLiteral(".wmv"), QStringLiteral(".mp4"), QStringLiteral(".mpeg")});
+    return EndsWithOneOf(name, FileEndings(MediaKind::Video));
+}
+
+MediaKind KindOfTypeLetter(const QString& questionType) {
+    const QString letter = questionType.left(1);
+    for (MediaKind kind : {MediaKind::Picture, MediaKind::Sound, MediaKind::Video}) {
+        if (letter == TypeLetter(kind))
+            return kind;
+    }
+    return MediaKind::None;
 }
 
 MediaKind MediaKindOfFileName(const QString& name) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The kind of media a file name stands for, judged by its ending in lower
 // case exactly as the question display judges a stored path. A file dropped
@@ -13,6 +14,13 @@ struct QuestionRecord;
 
 // The question type letter of a kind: "T" (None), "P", "S" or "V".
 QString TypeLetter(MediaKind kind);
+
+// The endings the game plays for a kind, in lower case; none for None.
+const QStringList& FileEndings(MediaKind kind);
+
+// What the game plays a question as, by its type letter: "P", "S", "V";
+// None for "T" and anything else.
+MediaKind KindOfTypeLetter(const QString& questionType);
 
 bool IsPictureFileName(const QString& name); // ".bmp", ".jpg"
 bool IsSoundFileName(const QString& name);   // ".wav", ".mp3", ".wma"

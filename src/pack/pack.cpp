@@ -3,6 +3,7 @@
 #include "model/gamesetcheck.h"
 #include "model/gamesetfile.h"
 #include "model/mediafolders.h"
+#include "model/mediakind.h"
 #include "model/safewrite.h"
 #include "pack/zipwriter.h"
 #include "util/windows1252.h"
@@ -54,9 +55,7 @@ QList<Square> MediaSquares(const GameSet& game) {
     for (int index = 0; index <= 30; ++index) {
         const Square square =
             index < 30 ? Square{index / 5 + 1, index % 5 + 1} : Square::finalQuestion();
-        const QString letter = read.record(square).QuestionType.left(1);
-        const bool medium = letter == QLatin1String("P") || letter == QLatin1String("S") ||
-                            letter == QLatin1String("V");
+        const bool medium = KindOfTypeLetter(read.record(square).QuestionType) != MediaKind::None;
         if (medium && !QuestionLineField(written.record(square)).trimmed().isEmpty())
             squares << square;
     }
