@@ -237,7 +237,7 @@ void GameSetDocument::apply(const QList<RecordChange>& records, const QList<Name
 
 void GameSetDocument::setCategoryName(int category, const QString& name) {
     const QString before = m_game.CategoryNames.at(category - 1).trimmed();
-    FixedText<32> stored;
+    FixedText<CategoryNameWidth> stored;
     stored.set(TrimSpaces(OneLineText(name)));
     if (stored.trimmed() == before)
         return;

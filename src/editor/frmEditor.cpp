@@ -322,13 +322,13 @@ void frmEditor::connectControls() {
     connect(m_ui.chkSpellChecker, &QCheckBox::stateChanged, this,
             &frmEditor::chkSpellChecker_Click);
     // What the user may type; text the program shows is never cut.
-    new LengthLimit(256, m_ui.txtEnterQuestion);
-    new LengthLimit(174, m_ui.txtAnswer);
-    // A game set keeps 32 characters of a name and 300 of a choice; more
-    // would be cut off unseen.
-    new LengthLimit(32, m_ui.txtCategoryName);
+    new LengthLimit(QuestionWidth, m_ui.txtEnterQuestion);
+    new LengthLimit(174, m_ui.txtAnswer); // the answer box is shorter than its field
+    // A game set keeps only so much of a name and of a choice; more would be
+    // cut off unseen.
+    new LengthLimit(CategoryNameWidth, m_ui.txtCategoryName);
     for (QLineEdit* box : txtEditAnswer)
-        new LengthLimit(300, box);
+        new LengthLimit(AnswerWidth, box);
     SetUpTextWarnings();
     // A text the program puts into a box is shown from its start, so a long
     // question or path reads from its beginning; the box being typed into

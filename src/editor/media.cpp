@@ -45,8 +45,8 @@ const QString NotMediaMessage =
                    "clip (.avi, .mov, .wmv, .mpg, .mpeg, .mp4) can be dropped here.");
 const QString OneFileMessage = QStringLiteral("Please drop one file at a time.");
 
-// The longest path a question's 256-character field holds.
-constexpr int LongestMediaPath = 256;
+// The longest path a question's field holds.
+constexpr int LongestMediaPath = QuestionWidth;
 
 // A picture is decoded at the preview's size where its format allows that;
 // else whole, at four bytes a pixel, up to this many pixels (48 MB). No

@@ -25,7 +25,7 @@ constexpr qsizetype MostCandidates = 64;
 // The longest a slice of the search keeps the window from answering.
 constexpr qint64 SliceMs = 20;
 // The longest path a question's field holds.
-constexpr qsizetype LongestMediaPath = 256;
+constexpr qsizetype LongestMediaPath = QuestionWidth;
 
 QStringList PathNames(const QString& path) {
     QString names = path;

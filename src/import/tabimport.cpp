@@ -353,7 +353,7 @@ QString QuestionTextFrom(const QString& firstField) {
     return TrimSpaces(firstField).isEmpty() ? QString() : firstField;
 }
 
-void StoreAnswers(std::array<FixedText<300>, 5>& answers, const Row& row) {
+void StoreAnswers(std::array<FixedText<AnswerWidth>, 5>& answers, const Row& row) {
     // Slots after the last field present are left as they are.
     for (int n = 0; n < AnswerFieldCount && n < row.count; ++n)
         answers[static_cast<size_t>(n)].set(TrimSpaces(row.cells[static_cast<size_t>(n)].text));
@@ -490,9 +490,9 @@ private:
             : place.part == CheckPart::Question
                 ? record.QuestionText.trimmed()
                 : record.Answers[static_cast<size_t>(cell)].trimmed();
-        const qsizetype width = place.part == CheckPart::Name       ? 32
-                                : place.part == CheckPart::Question ? 256
-                                                                    : 300;
+        const qsizetype width = place.part == CheckPart::Name       ? CategoryNameWidth
+                                : place.part == CheckPart::Question ? QuestionWidth
+                                                                    : AnswerWidth;
         const bool name = place.part == CheckPart::Name;
         const QString square = SquareLabel(place.square, name);
         const QString field = FieldName(place.part, cell);

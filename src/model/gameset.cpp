@@ -4,7 +4,7 @@
 
 bool QuestionRecord::hasChoices() const {
     return std::any_of(Answers.begin() + 1, Answers.end(),
-                       [](const FixedText<300>& choice) { return !choice.isBlank(); });
+                       [](const FixedText<AnswerWidth>& choice) { return !choice.isBlank(); });
 }
 
 bool QuestionRecord::operator==(const QuestionRecord& other) const {

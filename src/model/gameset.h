@@ -5,18 +5,23 @@
 #include <QString>
 #include <array>
 
+// The widths of the file's fields, in characters: what the game reads of them.
+constexpr int QuestionWidth = 256; // a question's text, or its picture, video or sound path
+constexpr int AnswerWidth = 300;   // the answer and each choice
+constexpr int CategoryNameWidth = 32;
+
 // One board question. Field names follow the game-set file's vocabulary.
 struct QuestionRecord {
-    QString QuestionType;        // "T", "P", "S", "V"; only the first character counts, "" = "T"
-    QString DailyDouble;         // "Y" marks a Daily Double; "N" or "" not
-    FixedText<256> QuestionText; // text, or the picture/video path for "P"/"V"
+    QString QuestionType; // "T", "P", "S", "V"; only the first character counts, "" = "T"
+    QString DailyDouble;  // "Y" marks a Daily Double; "N" or "" not
+    FixedText<QuestionWidth> QuestionText; // text, or the picture/video path for "P"/"V"
     QString FontName;
     QString FontSize;     // decimal text, e.g. "28"
     bool FontBold = true; // 16-bit boolean in the file: -1 true, 0 false
     bool FontItalic = true;
-    QString FontColor;                     // decimal text of a 0x00BBGGRR colour
-    std::array<FixedText<300>, 5> Answers; // 0: the answer, 1..4: choices A..D
-    FixedText<256> MediaPath;              // sound file of an "S" question
+    QString FontColor;                             // decimal text of a 0x00BBGGRR colour
+    std::array<FixedText<AnswerWidth>, 5> Answers; // 0: the answer, 1..4: choices A..D
+    FixedText<QuestionWidth> MediaPath;            // sound file of an "S" question
 
     // Whether any of the choices A to D has text.
     bool hasChoices() const;
@@ -50,7 +55,7 @@ struct Square {
 struct GameSet {
     std::array<std::array<QuestionRecord, 5>, 6>
         Categories; // Category1..Category6, questions 1..5 at 0..4
-    std::array<FixedText<32>, 6> CategoryNames;
+    std::array<FixedText<CategoryNameWidth>, 6> CategoryNames;
     QuestionRecord Final;
 
     // category 1..6 with question 1..5, or category 7 for the final question

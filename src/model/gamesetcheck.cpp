@@ -197,15 +197,15 @@ public:
         case LineRole::Name:
             m_part = CheckPart::Name;
             checkEncoding(number, line);
-            checkWidth(number, QStringLiteral("the category name"), line, 32);
+            checkWidth(number, QStringLiteral("the category name"), line, CategoryNameWidth);
             break;
         case LineRole::Question:
             m_part = CheckPart::Question;
             checkEncoding(number, line);
-            if (LengthWithoutTrailingSpaces(line) > 256)
+            if (LengthWithoutTrailingSpaces(line) > QuestionWidth)
                 longQuestionLines.insert(number,
                                          {findings.size(), LengthWithoutTrailingSpaces(line)});
-            checkWidth(number, QStringLiteral("the question line"), line, 256);
+            checkWidth(number, QStringLiteral("the question line"), line, QuestionWidth);
             break;
         case LineRole::Answers:
             m_part = CheckPart::Answer;
@@ -281,16 +281,16 @@ private:
                                        "text after the fifth answer is lost")
                             .arg(carets));
         if (carets == 0) {
-            checkWidth(number, QStringLiteral("the answer"), TrimSpaces(line), 300);
+            checkWidth(number, QStringLiteral("the answer"), TrimSpaces(line), AnswerWidth);
             return;
         }
         // No field of a shorter line can be too wide.
-        if (line.size() <= 300)
+        if (line.size() <= AnswerWidth)
             return;
         const QStringList fields = line.split(QLatin1Char('^'));
         for (qsizetype index = 0; index < qMin<qsizetype>(fields.size(), 5); ++index) {
             m_part = index == 0 ? CheckPart::Answer : CheckPart::Choice;
-            if (LengthWithoutTrailingSpaces(fields.at(index)) > 300)
+            if (LengthWithoutTrailingSpaces(fields.at(index)) > AnswerWidth)
                 checkWidth(number, QStringLiteral("answer %1").arg(index + 1), fields.at(index),
                            300);
         }
@@ -359,7 +359,8 @@ private:
             if (findings.size() == before)
                 m_cleanTypeLines.insert(line);
         } else if (letter == QLatin1String("S")) {
-            checkWidth(number, QStringLiteral("the sound question's text"), line.mid(1), 256);
+            checkWidth(number, QStringLiteral("the sound question's text"), line.mid(1),
+                       QuestionWidth);
         } else if (letter != QLatin1String("P") && letter != QLatin1String("V")) {
             add(number, QStringLiteral("unknown question type %1").arg(Quoted(letter)));
         }
@@ -622,10 +623,11 @@ QList<Finding> CheckGameSetFile(QIODevice& device, const CheckProbes& probes) {
         Finding& finding = findings[firstLineFinding + line->finding];
         finding.part = CheckPart::Media;
         finding.message = QStringLiteral("the %1 file's path is %2 characters long; the field "
-                                         "holds 256, and the game looks for the file by those "
-                                         "256 alone")
+                                         "holds %3, and the game looks for the file by those "
+                                         "%3 alone")
                               .arg(KindWord(kind))
-                              .arg(line->length);
+                              .arg(line->length)
+                              .arg(QuestionWidth);
     }
     for (Finding finding : CheckGameSet(game, probes)) {
         if (finding.square) {

@@ -97,7 +97,7 @@ std::optional<QString> UsableField(const QString& typeLine, int index) {
     return std::nullopt;
 }
 
-void SplitAnswers(const QString& line, std::array<FixedText<300>, 5>& answers) {
+void SplitAnswers(const QString& line, std::array<FixedText<AnswerWidth>, 5>& answers) {
     if (!line.contains(Caret)) {
         answers[0].set(TrimSpaces(line));
         return;
@@ -114,7 +114,7 @@ void SplitAnswers(const QString& line, std::array<FixedText<300>, 5>& answers) {
     }
 }
 
-QString JoinAnswers(std::array<FixedText<300>, 5>& answers) {
+QString JoinAnswers(std::array<FixedText<AnswerWidth>, 5>& answers) {
     QStringList parts;
     for (auto& answer : answers) {
         const QString trimmed = answer.trimmed();
@@ -423,7 +423,7 @@ FileError OpenFile(GameSet& game, const QString& path) {
 
 // ---- writing -----------------------------------------------------------------
 
-FixedText<256>& QuestionLineField(QuestionRecord& record) {
+FixedText<QuestionWidth>& QuestionLineField(QuestionRecord& record) {
     return record.QuestionType == QLatin1String("S") ? record.MediaPath : record.QuestionText;
 }
 
@@ -432,13 +432,13 @@ QByteArray WriteGameSet(GameSet& game) {
     lines.reserve(GameSetLineCount);
 
     for (int category = 1; category <= 6; ++category) {
-        FixedText<32>& name = game.CategoryNames[category - 1];
+        FixedText<CategoryNameWidth>& name = game.CategoryNames[category - 1];
         name.set(name.trimmed());
         lines << name.trimmed();
 
         for (int question = 1; question <= 5; ++question) {
             QuestionRecord& record = game.question(category, question);
-            FixedText<256>& questionField = QuestionLineField(record);
+            FixedText<QuestionWidth>& questionField = QuestionLineField(record);
             questionField.set(questionField.trimmed());
             lines << questionField.trimmed();
 
@@ -464,7 +464,7 @@ QByteArray WriteGameSet(GameSet& game) {
     }
 
     QuestionRecord& last = game.Final;
-    FixedText<256>& finalQuestionField = QuestionLineField(last);
+    FixedText<QuestionWidth>& finalQuestionField = QuestionLineField(last);
     finalQuestionField.set(finalQuestionField.trimmed());
     lines << finalQuestionField.trimmed();
     lines << JoinAnswers(last.Answers);
@@ -501,9 +501,10 @@ bool HasCarriageReturn(const QuestionRecord& record) {
         record.FontSize,     record.FontColor,   record.MediaPath.padded()};
     return std::any_of(std::begin(fields), std::end(fields),
                        [](const QString& field) { return HasCarriageReturn(field); }) ||
-           std::any_of(
-               record.Answers.begin(), record.Answers.end(),
-               [](const FixedText<300>& answer) { return HasCarriageReturn(answer.padded()); });
+           std::any_of(record.Answers.begin(), record.Answers.end(),
+                       [](const FixedText<AnswerWidth>& answer) {
+                           return HasCarriageReturn(answer.padded());
+                       });
 }
 
 // Where a field holds a CR, which always ends a line of the file: every line

@@ -46,7 +46,7 @@ GameSet ReadGameSet(const QByteArray& bytes);
 
 // The field a question's first line is written from: the sound path of an
 // "S" question, the text (or picture or video path) of any other.
-FixedText<256>& QuestionLineField(QuestionRecord& record);
+FixedText<QuestionWidth>& QuestionLineField(QuestionRecord& record);
 
 // Serialises `game`, storing the trimmed values back and "N" for empty
 // Daily Double flags, exactly as a save does.

@@ -335,7 +335,7 @@ PackResult PackGameSet(const GameSet& game, const MediaLocator& locator,
         protectedFiles << RealPath(request.setFile);
     QStringList tooLong;
     for (const Square square : MediaSquares(game)) {
-        FixedText<256>& field = QuestionLineField(packed.record(square));
+        FixedText<QuestionWidth>& field = QuestionLineField(packed.record(square));
         PackedMedium medium{square, field.trimmed(), locator.locate(field.trimmed()), QString()};
         if (!medium.localFile.isEmpty()) {
             // The same file named twice (by two paths, or a link) is copied once.
@@ -349,7 +349,7 @@ PackResult PackGameSet(const GameSet& game, const MediaLocator& locator,
                 protectedFiles << real;
             }
             const QString packedPath = prefix + medium.packedName;
-            if (packedPath.size() > FixedText<256>::width)
+            if (packedPath.size() > FixedText<QuestionWidth>::width)
                 tooLong << PlaceOf(square) + QStringLiteral(": ") + packedPath;
             field.set(packedPath);
         }
@@ -368,7 +368,7 @@ PackResult PackGameSet(const GameSet& game, const MediaLocator& locator,
                                QStringLiteral("These packed paths would be longer than the %1 "
                                               "characters a game set holds; choose a shorter "
                                               "game folder or file name:\n")
-                                       .arg(FixedText<256>::width) +
+                                       .arg(FixedText<QuestionWidth>::width) +
                                    tooLong.join(QLatin1Char('\n')));
         return result;
     }

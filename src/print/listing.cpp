@@ -21,7 +21,7 @@ QString DailyDoubleMark(const QuestionRecord& record) {
 }
 
 // The multiple-choice answers A to D that are not blank, each on its own line.
-void AppendChoices(QStringList& lines, const std::array<FixedText<300>, 5>& answers) {
+void AppendChoices(QStringList& lines, const std::array<FixedText<AnswerWidth>, 5>& answers) {
     for (size_t n = 1; n < answers.size(); ++n) {
         if (!answers[n].isBlank())
             lines << ChoiceIndent + answers[n].padded();

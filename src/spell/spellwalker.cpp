@@ -49,14 +49,14 @@ QString ReplaceWord(const QString& text, const QString& word, const QString& rep
 int SpellField::width() const {
     switch (part) {
     case Part::Name:
-        return decltype(GameSet::CategoryNames)::value_type::width;
+        return CategoryNameWidth;
     case Part::Question:
-        return decltype(QuestionRecord::QuestionText)::width;
+        return QuestionWidth;
     case Part::Answer:
     case Part::Choice:
         break;
     }
-    return decltype(QuestionRecord::Answers)::value_type::width;
+    return AnswerWidth;
 }
 
 SpellWalker::SpellWalker(GameSetDocument& document, SpellChecker& checker)
