@@ -84,6 +84,11 @@ void frmEditor::chkFilenameAnswer_Click() {
     const QString source =
         (kind == MediaKind::Sound ? record.MediaPath : record.QuestionText).trimmed();
     // The same answer a newly attached file gives, whichever separator the
-    // path uses.
-    m_ui.txtAnswer->setText(MediaFileAnswer(source));
+    // path uses; one step of Undo of its own, not merged with typing.
+    const QString answer = MediaFileAnswer(source);
+    m_document.endTyping();
+    m_document.setAnswer(CurrentSquare(), answer);
+    m_document.endTyping();
+    const QSignalBlocker quiet(m_ui.txtAnswer);
+    m_ui.txtAnswer->setText(answer);
 }
