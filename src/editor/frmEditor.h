@@ -74,6 +74,8 @@ public:
     void btnQuestion_Click(int index);
     void picFinalQuestion_Click();
     void btnNext_Click();
+    // The category's name in the name box, storing its default name when it has none.
+    void ShowCategoryName(int category);
     void txtCategoryName_Change();
     void txtCategoryName_Click();
     void txtCategoryName_GotFocus();

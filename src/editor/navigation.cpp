@@ -4,6 +4,8 @@
 
 #include "util/textrules.h"
 
+#include <QSignalBlocker>
+
 namespace {
 const QString GuardMessage =
     QStringLiteral("Click Done or Cancel in the Multiple Choice Box First!");
@@ -32,8 +34,7 @@ void frmEditor::lblCategory_Click(int index) {
     m_document.endTyping();
     CurrentQuestion = 1;
     CurrentCategory = static_cast<qint16>(index + 1);
-    const QString name = m_document.game().CategoryNames[index].trimmed();
-    m_ui.txtCategoryName->setText(name.isEmpty() ? DefaultCategoryName(index + 1) : name);
+    ShowCategoryName(index + 1);
     DisPlayQuestion();
 }
 
@@ -81,13 +82,24 @@ void frmEditor::btnNext_Click() {
         m_ui.txtCategoryName->setReadOnly(true);
     } else {
         lblCategory[CurrentCategory - 1]->setEnabled(false);
-        const QString name = m_document.game().CategoryNames[CurrentCategory - 1].trimmed();
-        m_ui.txtCategoryName->setText(name.isEmpty() ? DefaultCategoryName(CurrentCategory) : name);
+        ShowCategoryName(CurrentCategory);
         m_ui.txtCategoryName->setReadOnly(false);
     }
     DisPlayQuestion();
     if (IsShown(m_ui.txtEnterQuestion))
         m_ui.txtEnterQuestion->setFocus();
+}
+
+void frmEditor::ShowCategoryName(int category) {
+    QString name = m_document.game().CategoryNames[category - 1].trimmed();
+    // A category visited without a name takes its default one, as the game
+    // would show it; a write of its own, not an echo of the box.
+    if (name.isEmpty()) {
+        name = DefaultCategoryName(category);
+        m_document.setCategoryName(category, name);
+    }
+    const QSignalBlocker quiet(m_ui.txtCategoryName);
+    m_ui.txtCategoryName->setText(name);
 }
 
 void frmEditor::txtCategoryName_Change() {
