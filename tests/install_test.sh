@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary folder as the Debian package does (prefix
 # /usr), then checks that the files a desktop looks for are there and valid,
+# that the editor's modules are installed and loadable,
 # that the installed programs answer --help and --version, and that the editor
 # opens the game set named on its command line.
 # Usage: install_test.sh CMAKE BUILD_DIR VERSION GAME_SET
@@ -37,6 +38,18 @@ done
 for program in quizmora-editor quizmora-tool; do
   [ -x "$usr/bin/$program" ] || fail "bin/$program is not executable"
 done
+
+# The media players and the Print command are modules the editor loads at
+# their first use: each is installed in the editor's module folder with every
+# library it needs found, and the editor itself links neither Qt Multimedia
+# nor Qt PrintSupport, which would be mapped at every start.
+for module in quizmora-media quizmora-print; do
+  path=$(find "$usr" -path "*/lib*/quizmora-editor/$module.so")
+  [ -n "$path" ] && ! ldd "$path" | grep -q "not found" && nm -D --defined-only "$path" | grep -q " qz_" ||
+    fail "the module $module is not installed or cannot be loaded"
+done
+ldd "$usr/bin/quizmora-editor" | grep -q "Qt6\(Multimedia\|PrintSupport\)" &&
+  fail "the editor links Qt Multimedia or Qt PrintSupport"
 
 # A PNG's width and height are the big-endian words at bytes 16 to 23.
 for size in "${sizes[@]}"; do
