@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary folder as the Debian package does (prefix
 # /usr), then checks that the files a desktop looks for are there and valid,
-# that the editor's modules are installed and loadable,
+# that the editor's modules are installed and loadable (a video question
+# loads the media module from there),
 # that the installed programs answer --help and --version, and that the editor
 # opens the game set named on its command line.
 # Usage: install_test.sh CMAKE BUILD_DIR VERSION GAME_SET
@@ -112,6 +113,12 @@ mkdir -p "$home"
 HOME=$home XDG_CONFIG_HOME=$home/.config QZ_QUIT_AFTER_SHOW=1 run 0 "$editor" "$game_set"
 grep -qF "$game_set" "$home/.config/Quizmora/Quizmora Editor.ini" 2>/dev/null ||
   fail "the editor did not open the game set named on its command line"
+# A set whose first question is a video: showing it loads the media module
+# from the installed folder, not from the build tree.
+sed '2s|.*|/nonexistent/clip.mp4\r|;5s|.*|V\r|' "$game_set" >"$dest/video.txt"
+HOME=$home XDG_CONFIG_HOME=$home/.config QZ_QUIT_AFTER_SHOW=1 run 0 env LD_DEBUG=files "$editor" "$dest/video.txt"
+grep -q "calling init: $usr/lib[^ ]*/quizmora-editor/quizmora-media.so" <<<"$errors" ||
+  fail "the installed editor did not load its media module when showing a video question"
 run 0 "$usr/bin/quizmora-tool" --version
 [ "$output" = "quizmora-tool $version" ] || fail "tool --version printed: $output"
 run 0 "$usr/bin/quizmora-tool" --help
