@@ -10,7 +10,7 @@ game=${2:+$(realpath "$2")}
 build=${QZ_BENCH_BUILD_DIR:-$root/build-bench}
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQZ_BENCHMARKS=ON >/dev/null
-cmake --build "$build" -j"$(nproc)" --target quizmora-editor emptywindow >/dev/null
+cmake --build "$build" -j"$(nproc)" --target quizmora-editor quizmora-media quizmora-print emptywindow >/dev/null
 
 # A private settings store: the editor starts with a new game set, or opens
 # the given one as the current game.

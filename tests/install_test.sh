@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary folder as the Debian package does (prefix
 # /usr), then checks that the files a desktop looks for are there and valid,
+# that the editor's modules are installed and loadable (a video question
+# loads the media module from there),
 # that the installed programs answer --help and --version, and that the editor
 # opens the game set named on its command line.
 # Usage: install_test.sh CMAKE BUILD_DIR VERSION GAME_SET
@@ -37,6 +39,18 @@ done
 for program in quizmora-editor quizmora-tool; do
   [ -x "$usr/bin/$program" ] || fail "bin/$program is not executable"
 done
+
+# The media players and the Print command are modules the editor loads at
+# their first use: each is installed in the editor's module folder with every
+# library it needs found, and the editor itself links neither Qt Multimedia
+# nor Qt PrintSupport, which would be mapped at every start.
+for module in quizmora-media quizmora-print; do
+  path=$(find "$usr" -path "*/lib*/quizmora-editor/$module.so")
+  [ -n "$path" ] && ! ldd "$path" | grep -q "not found" && nm -D --defined-only "$path" | grep -q " qz_" ||
+    fail "the module $module is not installed or cannot be loaded"
+done
+ldd "$usr/bin/quizmora-editor" | grep -q "Qt6\(Multimedia\|PrintSupport\)" &&
+  fail "the editor links Qt Multimedia or Qt PrintSupport"
 
 # A PNG's width and height are the big-endian words at bytes 16 to 23.
 for size in "${sizes[@]}"; do
@@ -99,6 +113,12 @@ mkdir -p "$home"
 HOME=$home XDG_CONFIG_HOME=$home/.config QZ_QUIT_AFTER_SHOW=1 run 0 "$editor" "$game_set"
 grep -qF "$game_set" "$home/.config/Quizmora/Quizmora Editor.ini" 2>/dev/null ||
   fail "the editor did not open the game set named on its command line"
+# A set whose first question is a video: showing it loads the media module
+# from the installed folder, not from the build tree.
+sed '2s|.*|/nonexistent/clip.mp4\r|;5s|.*|V\r|' "$game_set" >"$dest/video.txt"
+HOME=$home XDG_CONFIG_HOME=$home/.config QZ_QUIT_AFTER_SHOW=1 run 0 env LD_DEBUG=files "$editor" "$dest/video.txt"
+grep -q "calling init: $usr/lib[^ ]*/quizmora-editor/quizmora-media.so" <<<"$errors" ||
+  fail "the installed editor did not load its media module when showing a video question"
 run 0 "$usr/bin/quizmora-tool" --version
 [ "$output" = "quizmora-tool $version" ] || fail "tool --version printed: $output"
 run 0 "$usr/bin/quizmora-tool" --help

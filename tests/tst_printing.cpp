@@ -1,7 +1,7 @@
 // The listing, the print options dialog, and its PDFs read back with pdftotext.
+#include "editorharness.h"
 #include "print/frmEditorPrintOptions.h"
 #include "print/printout.h"
-#include "scriptedservices.h"
 #include "testdata.h"
 
 #include <QPointer>
@@ -224,6 +224,19 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!d.dialog);
         QVERIFY(d.services.chooserCalls.isEmpty());
+    }
+
+    // The window's Print command opens the dialog from its module; Escape gives the window back.
+    void printCommand() {
+        EditorHarness editor;
+        editor.action(u"mnuFilePrint"_s)->trigger();
+        QPointer<QDialog> dialog = editor.window->findChild<QDialog*>(u"frmEditorPrintOptions"_s);
+        QVERIFY(dialog && dialog->isVisible() &&
+                !editor.lineEdit(u"txtCategoryName"_s)->isEnabled());
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!dialog && editor.lineEdit(u"txtCategoryName"_s)->isEnabled());
+        QVERIFY(editor.services.messages.isEmpty());
     }
 };
 

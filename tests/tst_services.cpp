@@ -152,17 +152,22 @@ private slots:
                 !IsGameSetFontFamily(u"DejaVu Sans"_s));
     }
 
-    // A good clip plays silently; a bad one is reported at each opening, once.
+    // A good clip plays silently; a bad one is reported at each opening, once; without
+    // its module the player says so, once, and plays nothing.
     void players_data() {
-        Columns<QByteArray, bool>("bytes", "reported");
-        AddRow("silence", SilentWav, false);
-        AddRow("not audio", QByteArray("RIFF....WAVEthis is no sound at all"), true);
+        Columns<QByteArray, bool, bool>("bytes", "reported", "module");
+        AddRow("silence", SilentWav, false, true);
+        AddRow("not audio", QByteArray("RIFF....WAVEthis is no sound at all"), true, true);
+        AddRow("no module", QByteArray("RIFF....WAVEthis is no sound at all"), false, false);
     }
     void players() {
         QTemporaryDir folder;
         const QString path = WriteFile(folder, u"clip.wav"_s, Data<QByteArray>("bytes"));
         const bool reported = Data<bool>("reported");
-        QtServices services;
+        QtServices services(Data<bool>("module") ? ModuleFolders() : QStringList{folder.path()});
+        QString missing;
+        WhenOpen<QMessageBox>(
+            [&missing](QMessageBox* box) { missing += box->text(), box->accept(); });
         std::unique_ptr<MediaPlayer> player = services.createMediaPlayer(nullptr);
         int errors = 0;
         player->onError = [&](const QString&) { ++errors; };
@@ -178,6 +183,7 @@ private slots:
         if (!reported)
             QTest::qWait(3000);
         QCOMPARE(errors, reported ? 2 : 0);
+        QCOMPARE(missing.count(u"quizmora-media"_s), Data<bool>("module") ? 0 : 1);
         player->stop();
     }
 

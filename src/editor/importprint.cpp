@@ -3,10 +3,11 @@
 #include "editor/frmEditor.h"
 
 #include "import/tabimport.h"
-#include "print/frmEditorPrintOptions.h"
+#include "services/modules.h"
 #include "util/pathhelpers.h"
 #include "util/textrules.h"
 
+#include <QDialog>
 #include <QFileInfo>
 #include <QSignalBlocker>
 
@@ -109,9 +110,20 @@ void frmEditor::RestoreImportViewState(QVariant& state) {
 void frmEditor::mnuFilePrint_Click() {
     // A dialog hidden after a failed printout is still loaded and keeps its
     // choices; one dismissed with Cancel is gone.
-    auto* dialog = findChild<frmEditorPrintOptions*>(QString(), Qt::FindDirectChildrenOnly);
+    auto* dialog =
+        findChild<QDialog*>(QStringLiteral("frmEditorPrintOptions"), Qt::FindDirectChildrenOnly);
     if (!dialog) {
-        dialog = new frmEditorPrintOptions(
+        QString error;
+        const auto create = LoadModuleFunction<decltype(qz_create_print_options)>(
+            Modules::Print, "qz_create_print_options", ModuleFolders(), error);
+        if (!create) {
+            m_services.showMessage(QStringLiteral("Printing cannot be used: a part of the program "
+                                                  "that it needs could not be loaded.\r\n\r\n") +
+                                       error,
+                                   MessageButtons::Ok, MessageIcon::Critical, QString());
+            return;
+        }
+        dialog = create(
             m_services, m_document,
             [this] {
                 SetEditorInputEnabled(true);

@@ -1,99 +1,70 @@
 #include "services/qtservices.h"
 
 #include "services/gamefontdialog.h"
+#include "services/modules.h"
 
 #include "util/editorsettings.h"
 #include "util/pathhelpers.h"
 
-#include <QAudioOutput>
 #include <QColorDialog>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
-#include <QMediaPlayer>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
-#include <QUrl>
-#include <QVBoxLayout>
-#include <QVideoWidget>
 
 const QString QtServices::DefaultTitle = QStringLiteral("QuizmoraEditor");
 
 namespace {
 
-// Sound through the default output; video also into a widget that fills
-// the given parent. Loading the media backend is slow, so the player and its
-// widget come into being at the first opening or playing, not with the window.
-class QtMediaPlayer : public MediaPlayer {
+// Stands for the media module's player, which it loads at the first opening
+// or playing; until then, and when the module cannot be loaded, stopping and
+// moving have nothing to act on.
+class ModuleMediaPlayer : public MediaPlayer {
 public:
-    explicit QtMediaPlayer(QWidget* videoParent) : m_videoParent(videoParent) {}
-    ~QtMediaPlayer() override {
-        if (m_player)
-            m_player->stop();
-        delete m_video.data();
-    }
+    ModuleMediaPlayer(QWidget* videoParent,
+                      std::function<std::unique_ptr<MediaPlayer>(QWidget*)> load)
+        : m_videoParent(videoParent), m_isVideo(videoParent != nullptr), m_load(std::move(load)) {}
 
     void open(const QString& path) override {
-        QMediaPlayer& player = ready();
-        m_errorReported = false;
-        const QUrl source = QUrl::fromLocalFile(QDir::fromNativeSeparators(path));
-        // The player ignores its own source given again; opening a file
-        // anew must load it anew, so a bad file is reported at every try.
-        if (player.source() == source)
-            player.setSource(QUrl());
-        player.setSource(source);
+        if (MediaPlayer* player = loaded())
+            player->open(path);
     }
-    void play() override { ready().play(); }
+    void play() override {
+        if (MediaPlayer* player = loaded())
+            player->play();
+    }
     void stop() override {
         if (m_player)
             m_player->stop();
     }
     void setPosition(double seconds) override {
         if (m_player)
-            m_player->setPosition(static_cast<qint64>(seconds * 1000.0));
+            m_player->setPosition(seconds);
     }
 
 private:
-    QMediaPlayer& ready() {
-        if (m_player)
-            return *m_player;
-        m_player = std::make_unique<QMediaPlayer>();
-        m_audio = std::make_unique<QAudioOutput>();
-        m_player->setAudioOutput(m_audio.get());
-        if (m_videoParent) {
-            m_video = new QVideoWidget(m_videoParent);
-            auto* layout = qobject_cast<QVBoxLayout*>(m_videoParent->layout());
-            if (!layout) {
-                layout = new QVBoxLayout(m_videoParent);
-                layout->setContentsMargins(0, 0, 0, 0);
-            }
-            layout->addWidget(m_video);
-            m_player->setVideoOutput(m_video);
+    MediaPlayer* loaded() {
+        // A video player whose picture has gone has nowhere to show.
+        if (m_player || (m_isVideo && !m_videoParent))
+            return m_player.get();
+        m_player = m_load(m_videoParent);
+        if (m_player) {
+            m_player->onError = [this](const QString& description) {
+                if (onError)
+                    onError(description);
+            };
         }
-        QObject::connect(m_player.get(), &QMediaPlayer::errorOccurred,
-                         [this](QMediaPlayer::Error, const QString& description) {
-                             // Some backends raise several errors for one bad
-                             // file; the user hears of it once per opening.
-                             if (m_errorReported)
-                                 return;
-                             m_errorReported = true;
-                             if (onError)
-                                 onError(description);
-                         });
-        return *m_player;
+        return m_player.get();
     }
 
     QPointer<QWidget> m_videoParent;
-    // The output outlives the player that plays into it.
-    std::unique_ptr<QAudioOutput> m_audio;
-    std::unique_ptr<QMediaPlayer> m_player;
-    QPointer<QVideoWidget> m_video;
-    bool m_errorReported = false;
+    const bool m_isVideo;
+    std::function<std::unique_ptr<MediaPlayer>(QWidget*)> m_load;
+    std::unique_ptr<MediaPlayer> m_player;
 };
 
 // A button of a box with answers of its own.
@@ -120,8 +91,9 @@ MessageAnswer Ask(QMessageBox& box, const QList<Choice>& choices, int defaultCho
 
 } // namespace
 
-QtServices::QtServices()
-    : m_random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch() & 0xFFFFFFFFu)) {}
+QtServices::QtServices(QStringList moduleFolders)
+    : m_moduleFolders(std::move(moduleFolders)),
+      m_random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch() & 0xFFFFFFFFu)) {}
 
 MessageAnswer QtServices::showMessage(const QString& text, MessageButtons buttons, MessageIcon icon,
                                       const QString& title) {
@@ -252,12 +224,16 @@ std::optional<QColor> QtServices::chooseColor(const QColor& initial) {
 }
 
 PrinterChoice QtServices::choosePrinter(QPrinter& printer, QWidget* parent) {
+    QString error;
+    const auto choose = LoadModuleFunction<decltype(qz_choose_printer)>(
+        Modules::Print, "qz_choose_printer", m_moduleFolders, error);
+    if (!choose) {
+        ReportMissingModule(QStringLiteral("Printing"), error);
+        return PrinterChoice{true, 0};
+    }
     // A child of the window that asked stays in front of it, even of a window
     // kept on top, and that window answers again once the chooser closes.
-    QPrintDialog dialog(&printer, parent ? parent : m_parent.data());
-    if (dialog.exec() != QDialog::Accepted)
-        return PrinterChoice{true, 0};
-    return PrinterChoice{false, printer.copyCount()};
+    return choose(printer, parent ? parent : m_parent.data());
 }
 
 QStringList QtServices::editorList(const QString& key) {
@@ -288,5 +264,26 @@ float QtServices::nextRandom() {
 }
 
 std::unique_ptr<MediaPlayer> QtServices::createMediaPlayer(QWidget* videoParent) {
-    return std::make_unique<QtMediaPlayer>(videoParent);
+    return std::make_unique<ModuleMediaPlayer>(videoParent, [this](QWidget* parent) {
+        QString error;
+        const auto create = LoadModuleFunction<decltype(qz_create_media_player)>(
+            Modules::Media, "qz_create_media_player", m_moduleFolders, error);
+        if (!create) {
+            ReportMissingModule(QStringLiteral("Sound and video"), error);
+            return std::unique_ptr<MediaPlayer>();
+        }
+        return std::unique_ptr<MediaPlayer>(create(parent));
+    });
+}
+
+void QtServices::ReportMissingModule(const QString& what, const QString& error) {
+    // Once: every later click would only repeat it.
+    if (!m_missingModules.contains(what)) {
+        m_missingModules.insert(what);
+        showMessage(what +
+                        QStringLiteral(" cannot be used: a part of the program that it needs "
+                                       "could not be loaded.\r\n\r\n") +
+                        error,
+                    MessageButtons::Ok, MessageIcon::Critical, QString());
+    }
 }

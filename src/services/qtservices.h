@@ -1,17 +1,20 @@
 #pragma once
 
+#include "services/modules.h"
 #include "services/services.h"
 
 #include <QPointer>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QWidget>
 
 // The real platform: Qt's message boxes and choosers, the per-user
-// settings the game writes, a clock-seeded random generator and Qt
-// Multimedia players.
+// settings the game writes, a clock-seeded random generator, and the media
+// players and printer chooser of the modules loaded at their first use.
 class QtServices : public Services {
 public:
-    QtServices();
+    // `moduleFolders`: where the media and print modules are looked for.
+    explicit QtServices(QStringList moduleFolders = ModuleFolders());
 
     // The window the dialogs belong to.
     void setParentWidget(QWidget* parent) { m_parent = parent; }
@@ -37,6 +40,11 @@ public:
     static const QString DefaultTitle; // "QuizmoraEditor"
 
 private:
+    // Tells the user, once for each, that `what` needs a module that failed to load.
+    void ReportMissingModule(const QString& what, const QString& error);
+
     QPointer<QWidget> m_parent;
+    QStringList m_moduleFolders;
+    QSet<QString> m_missingModules;
     QRandomGenerator m_random;
 };
