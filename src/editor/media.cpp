@@ -45,9 +45,6 @@ const QString NotMediaMessage =
                    "clip (.avi, .mov, .wmv, .mpg, .mpeg, .mp4) can be dropped here.");
 const QString OneFileMessage = QStringLiteral("Please drop one file at a time.");
 
-// The longest path a question's field holds.
-constexpr int LongestMediaPath = QuestionWidth;
-
 // A picture is decoded at the preview's size where its format allows that;
 // else whole, at four bytes a pixel, up to this many pixels (48 MB). No
 // decoder may ask for more than the allocation limit, whatever a file claims.
@@ -226,7 +223,7 @@ void frmEditor::btnVideo_Click() {
 }
 
 bool frmEditor::AcceptMediaPath(const QString& path) {
-    if (path.size() > LongestMediaPath) {
+    if (path.size() > QuestionWidth) {
         ShowOkMessage(PathTooLongMessage);
         return false;
     }

@@ -24,8 +24,6 @@ constexpr qint64 MostFilesSearched = 1'000'000;
 constexpr qsizetype MostCandidates = 64;
 // The longest a slice of the search keeps the window from answering.
 constexpr qint64 SliceMs = 20;
-// The longest path a question's field holds.
-constexpr qsizetype LongestMediaPath = QuestionWidth;
 
 QStringList PathNames(const QString& path) {
     QString names = path;
@@ -253,7 +251,7 @@ void MissingMediaDialog::btnRelink_Click() {
         if (missing.found.isEmpty() || !item || item->checkState() != Qt::Checked)
             continue;
         const QString path = relinkPath(missing.found);
-        if (path.size() > LongestMediaPath || !FirstUnstorableCharacter(path).isEmpty())
+        if (path.size() > QuestionWidth || !FirstUnstorableCharacter(path).isEmpty())
             refused << path;
         else
             paths.append({missing.square, path});
@@ -265,7 +263,7 @@ void MissingMediaDialog::btnRelink_Click() {
         m_services.showMessage(tr("These files were not relinked: a game set cannot store their "
                                   "paths, which are longer than %1 characters or hold a "
                                   "character it cannot store.\r\n%2")
-                                   .arg(LongestMediaPath)
+                                   .arg(QuestionWidth)
                                    .arg(refused.join(QStringLiteral("\r\n"))),
                                MessageButtons::Ok, MessageIcon::Exclamation, QString());
     listMissing();
