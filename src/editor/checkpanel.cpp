@@ -171,7 +171,7 @@ void CheckPanel::goTo(const Finding& finding) {
 // The finding's square selected through the board's own controls, as a click
 // selects it, and the cursor in the box to fix.
 void frmEditor::GoToFinding(const Finding& finding) {
-    if (MultipleChoiceGuard() || !finding.square)
+    if (m_guard.refuses() || !finding.square)
         return;
     const Square square = *finding.square;
     Ui::frmEditor& ui = m_ui;
@@ -243,7 +243,7 @@ void frmEditor::SetUpCheckPanel() {
 }
 
 void frmEditor::mnuCheckGameSet_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     auto* panel = findChild<CheckPanel*>(QString(), Qt::FindDirectChildrenOnly);
     panel->updateNow();

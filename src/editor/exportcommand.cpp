@@ -26,7 +26,7 @@ void frmEditor::SetUpExportCommand() {
 }
 
 void frmEditor::mnuExportTabDelimited_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     // The two filters stand for the two encodings; the first is what older
     // spreadsheets read without asking.

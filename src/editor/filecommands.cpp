@@ -263,7 +263,7 @@ bool frmEditor::ExitCommand() {
 // ---- New and Open
 
 void frmEditor::mnuFileNew_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     if (!SaveChangesPrompt(DefaultGameSetFolder()))
         return;
@@ -285,7 +285,7 @@ void frmEditor::mnuFileNew_Click() {
 }
 
 void frmEditor::mnuFileOpen_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     if (!SaveChangesPrompt(ChooserStartFolder(CurrentFilePath)))
         return;
@@ -318,8 +318,7 @@ void frmEditor::ShowWholeBoard() {
         lblCategory[index]->setText(game.CategoryNames[index].trimmed());
         lblCategory[index]->setEnabled(index != 0);
     }
-    CurrentQuestion = 1;
-    CurrentCategory = 1;
+    m_selection.select({1, 1});
     // Category 1 is selected: its name box is editable even when the final
     // question was shown before.
     m_ui.txtCategoryName->setReadOnly(false);
@@ -367,7 +366,7 @@ QString frmEditor::SaveToChosenFile(const QString& overwriteQuestion) {
 }
 
 void frmEditor::mnuFileSave_Click() {
-    if (MultipleChoiceGuard() || !ConfirmTextLoss())
+    if (m_guard.refuses() || !ConfirmTextLoss())
         return;
     if (!TrimSpaces(m_document.fileName()).isEmpty()) {
         if (!ConfirmRecoveredTarget(m_document.fileName()))
@@ -389,7 +388,7 @@ void frmEditor::mnuFileSave_Click() {
 }
 
 void frmEditor::mnuSaveAs_Click() {
-    if (MultipleChoiceGuard() || !ConfirmTextLoss())
+    if (m_guard.refuses() || !ConfirmTextLoss())
         return;
     SaveAsCommand();
 }

@@ -26,7 +26,7 @@ void frmEditor::StoreCurrentLook(const QString& label, const QString& fontName, 
 }
 
 void frmEditor::btnFont_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     QLabel* preview = m_ui.lblDisPlayQuestion;
     const FontChoice initial{preview->font().family(), preview->font().bold(),
@@ -54,7 +54,7 @@ void frmEditor::btnFont_Click() {
 }
 
 void frmEditor::btnFontColor_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     QLabel* preview = m_ui.lblDisPlayQuestion;
     const std::optional<QColor> chosen =
@@ -70,7 +70,7 @@ void frmEditor::btnFontColor_Click() {
 }
 
 void frmEditor::btnDefault_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     QLabel* preview = m_ui.lblDisPlayQuestion;
     QFont font = preview->font();
@@ -84,7 +84,7 @@ void frmEditor::btnDefault_Click() {
 }
 
 void frmEditor::btnCopy_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     // The final question is never a source: its look stays its own, and the
     // board's text questions keep theirs.

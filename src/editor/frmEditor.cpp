@@ -106,6 +106,7 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     // The path is shown for reading; the file is changed with the media commands.
     m_ui.txtPath->setReadOnly(true);
 
+    m_guard.watch(m_ui.fraMultipleAnswers);
     connectControls();
     SetUpFileCommands();
     SetUpEditCommands();
@@ -535,14 +536,14 @@ void frmEditor::SetUpEditCommands() {
 }
 
 void frmEditor::mnuEditUndo_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     m_document.endTyping();
     m_document.undoStack().undo();
 }
 
 void frmEditor::mnuEditRedo_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     m_document.endTyping();
     m_document.undoStack().redo();
@@ -558,8 +559,7 @@ void frmEditor::SelectSquare(Square square) {
     lblCategory[square.category - 1]->setEnabled(false);
     for (QPushButton* button : btnQuestion)
         button->show();
-    CurrentCategory = static_cast<qint16>(square.category);
-    CurrentQuestion = static_cast<qint16>(square.question);
+    m_selection.select(square);
     {
         // Showing the name while taking a step back stores nothing.
         const QSignalBlocker quiet(m_ui.txtCategoryName);
@@ -574,7 +574,7 @@ void frmEditor::onDocumentChanged(Square square, DocumentPart part) {
         const QString name = m_document.game().CategoryNames[square.category - 1].trimmed();
         lblCategory[square.category - 1]->setText(name);
         if (m_document.isReplaying()) {
-            if (CurrentCategory != square.category)
+            if (m_selection.category() != square.category)
                 SelectSquare({square.category, 1});
             const QSignalBlocker quiet(m_ui.txtCategoryName);
             m_ui.txtCategoryName->setText(name);

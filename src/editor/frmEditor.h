@@ -2,6 +2,7 @@
 
 #include "document/gamesetdocument.h"
 #include "document/setfilelock.h"
+#include "editor/boardselection.h"
 #include "model/fileerror.h"
 #include "model/gameset.h"
 #include "model/gamesetcheck.h"
@@ -82,9 +83,6 @@ public:
     void txtCategoryName_LostFocus();
     void HideArrows();
     void ResetBoardDisplay();
-    // True when the command is refused because the multiple-answers box is
-    // open; the refusal message has been shown then.
-    bool MultipleChoiceGuard();
 
     // ---- question display (questiondisplay.cpp)
     void DisPlayQuestion();
@@ -221,9 +219,9 @@ public:
     void mnuEditRedo_Click();
 
     // ---- helpers shared by the areas
-    Square CurrentSquare() const { return {CurrentCategory, CurrentQuestion}; }
+    Square CurrentSquare() const { return m_selection.current(); }
     const QuestionRecord& CurrentRecord() const { return m_document.record(CurrentSquare()); }
-    bool IsFinalQuestion() const { return CurrentCategory == Square::FinalCategory; }
+    bool IsFinalQuestion() const { return m_selection.isFinal(); }
     // A control's own Visible flag, whether or not the window is on screen.
     static bool IsShown(const QWidget* widget) { return !widget->isHidden(); }
     // The default caption of category c (1..6).
@@ -247,8 +245,6 @@ public:
     QString CurrentFilePath;
     QString LastMediaFolder;
     QString LastVideoFolder;
-    qint16 CurrentCategory = 1;
-    qint16 CurrentQuestion = 1;
     QString CurrentSoundPath;
     // A recovered set shows so in the caption until it is saved.
     bool ShowingRecovered = false;
@@ -269,6 +265,8 @@ public:
     Ui::frmEditor m_ui;
     GameSetDocument& m_document;
     Services& m_services;
+    BoardSelection m_selection;
+    CommandGuard m_guard{m_services};
     std::array<QAction*, 8> recentFileActions{};
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;

@@ -23,7 +23,7 @@ void frmEditor::SetEditorInputEnabled(bool enabled) {
 }
 
 void frmEditor::mnuImportTabDelimited_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     // The import reads into a set of its own: a cancelled chooser or a file
     // that cannot be imported leaves the author's board as it was.

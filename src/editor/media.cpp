@@ -202,13 +202,13 @@ void frmEditor::ShowMediaControls(MediaKind kind) {
 // ---- the three commands
 
 void frmEditor::btnPicture_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     UseMediaFile(MediaKind::Picture, ChooseMediaFile(MediaKind::Picture));
 }
 
 void frmEditor::btnSound_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     const QString path = ChooseMediaFile(MediaKind::Sound);
     // Taken before the checks: a cancelled choice leaves nothing to play.
@@ -217,7 +217,7 @@ void frmEditor::btnSound_Click() {
 }
 
 void frmEditor::btnVideo_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     UseMediaFile(MediaKind::Video, ChooseMediaFile(MediaKind::Video));
 }
@@ -272,7 +272,7 @@ void frmEditor::UseMediaFile(MediaKind kind, const QString& path) {
 // ---- dropping files
 
 void frmEditor::DropMediaFiles(const QList<QUrl>& urls) {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     if (urls.size() != 1) {
         ShowOkMessage(OneFileMessage);
@@ -429,7 +429,7 @@ void frmEditor::ShowPictureQuestion() {
     m_ui.txtPath->setCursorPosition(static_cast<int>(RTrimSpaces(m_ui.txtPath->text()).size()));
     if (!final)
         DisPlayPicture(path);
-    lblCArrow[CurrentCategory - 1]->show();
+    lblCArrow[m_selection.category() - 1]->show();
     m_ui.txtAnswer->setText(ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, record));
     const bool choiceExists = ShowAnswerChoices();
     EmptyQuietly(m_ui.txtEnterQuestion);
@@ -448,7 +448,7 @@ void frmEditor::ShowSoundQuestion() {
     const QuestionRecord& record = CurrentRecord();
     const QString path = record.MediaPath.trimmed();
 
-    lblCArrow[CurrentCategory - 1]->show();
+    lblCArrow[m_selection.category() - 1]->show();
     const QString text = record.QuestionText.trimmed();
     m_ui.lblDisPlayQuestion->setText(text);
     m_ui.txtEnterQuestion->setText(text);
@@ -481,7 +481,7 @@ void frmEditor::ShowVideoQuestion() {
         ShowMediaNotice(tr("Video not found:\n%1").arg(path));
     m_ui.txtPath->setText(path);
     m_ui.txtAnswer->setText(ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, record));
-    lblCArrow[CurrentCategory - 1]->show();
+    lblCArrow[m_selection.category() - 1]->show();
     if (!path.isEmpty())
         m_ui.lblDisPlayQuestion->setText(path);
     const bool choiceExists = ShowAnswerChoices();

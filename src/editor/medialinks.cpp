@@ -79,7 +79,7 @@ void frmEditor::changeEvent(QEvent* event) {
 }
 
 void frmEditor::mnuMediaFolders_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     auto* dialog =
         new MediaFoldersDialog(m_services, m_mediaLocator.folders().pairs(), WineDrivePair(), this);
@@ -93,7 +93,7 @@ void frmEditor::mnuMediaFolders_Click() {
 }
 
 void frmEditor::mnuFindMissingMedia_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     // Looked for anew: files may have come or gone since they were last shown.
     MediaFiles().forget();

@@ -18,7 +18,7 @@ QFont EmptyChoiceFont() {
 } // namespace
 
 void frmEditor::btnMultipleChoice_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     m_ui.fraMultipleAnswers->show();
     m_ui.fraMultipleAnswers->raise();
@@ -105,7 +105,7 @@ void frmEditor::btnCancel_Click() {
 }
 
 void frmEditor::btnSingleChoice_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     m_ui.chkFilenameAnswer->show();
     m_ui.lblFilenameAnswer->show();

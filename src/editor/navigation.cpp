@@ -6,20 +6,8 @@
 
 #include <QSignalBlocker>
 
-namespace {
-const QString GuardMessage =
-    QStringLiteral("Click Done or Cancel in the Multiple Choice Box First!");
-}
-
-bool frmEditor::MultipleChoiceGuard() {
-    if (!IsShown(m_ui.fraMultipleAnswers))
-        return false;
-    ShowOkMessage(GuardMessage);
-    return true;
-}
-
 void frmEditor::lblCategory_Click(int index) {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     for (QPushButton* button : btnQuestion)
         button->show();
@@ -32,22 +20,21 @@ void frmEditor::lblCategory_Click(int index) {
     HideArrows();
     m_ui.txtCategoryName->setReadOnly(false);
     m_document.endTyping();
-    CurrentQuestion = 1;
-    CurrentCategory = static_cast<qint16>(index + 1);
+    m_selection.select({index + 1, 1});
     ShowCategoryName(index + 1);
     DisPlayQuestion();
 }
 
 void frmEditor::btnQuestion_Click(int index) {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     m_document.endTyping();
-    CurrentQuestion = static_cast<qint16>(index + 1);
+    m_selection.select({m_selection.category(), index + 1});
     DisPlayQuestion();
 }
 
 void frmEditor::picFinalQuestion_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     for (QPushButton* button : btnQuestion)
         button->hide();
@@ -57,32 +44,30 @@ void frmEditor::picFinalQuestion_Click() {
     for (ClickableLabel* caption : lblCategory)
         caption->setEnabled(true);
     m_document.endTyping();
-    CurrentQuestion = 1;
-    CurrentCategory = Square::FinalCategory;
+    m_selection.select(Square::finalQuestion());
     DisPlayQuestion();
 }
 
 void frmEditor::btnNext_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     m_document.endTyping();
-    if (CurrentCategory == Square::FinalCategory) {
-        CurrentCategory = 1;
-        CurrentQuestion = 1;
-    } else if (CurrentQuestion == 5) {
-        ++CurrentCategory;
-        CurrentQuestion = 1;
-    } else {
-        ++CurrentQuestion;
-    }
+    Square next = m_selection.current();
+    if (next.isFinal())
+        next = {1, 1};
+    else if (next.question == 5)
+        next = {next.category + 1, 1};
+    else
+        ++next.question;
+    m_selection.select(next);
     for (ClickableLabel* caption : lblCategory)
         caption->setEnabled(true);
-    if (CurrentCategory == Square::FinalCategory) {
+    if (m_selection.isFinal()) {
         m_ui.txtCategoryName->setText(FinalQuestionCaption);
         m_ui.txtCategoryName->setReadOnly(true);
     } else {
-        lblCategory[CurrentCategory - 1]->setEnabled(false);
-        ShowCategoryName(CurrentCategory);
+        lblCategory[m_selection.category() - 1]->setEnabled(false);
+        ShowCategoryName(m_selection.category());
         m_ui.txtCategoryName->setReadOnly(false);
     }
     DisPlayQuestion();
@@ -103,10 +88,10 @@ void frmEditor::ShowCategoryName(int category) {
 }
 
 void frmEditor::txtCategoryName_Change() {
-    if (CurrentCategory < 1 || CurrentCategory > 6)
+    if (m_selection.isFinal())
         return;
     // The caption follows through the document's change signal.
-    m_document.setCategoryName(CurrentCategory, m_ui.txtCategoryName->text());
+    m_document.setCategoryName(m_selection.category(), m_ui.txtCategoryName->text());
 }
 
 void frmEditor::txtCategoryName_Click() {
@@ -120,7 +105,7 @@ void frmEditor::txtCategoryName_GotFocus() {
 void frmEditor::txtCategoryName_LostFocus() {
     m_document.endTyping();
     if (m_ui.txtCategoryName->text().isEmpty())
-        m_ui.txtCategoryName->setText(DefaultCategoryName(CurrentCategory));
+        m_ui.txtCategoryName->setText(DefaultCategoryName(m_selection.category()));
 }
 
 void frmEditor::HideArrows() {

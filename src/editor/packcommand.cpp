@@ -33,7 +33,7 @@ void frmEditor::SetUpPackCommand() {
 }
 
 void frmEditor::mnuPackForGame_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     const QString setFile = m_document.fileName();
     QString setName = QFileInfo(setFile).completeBaseName();

@@ -44,9 +44,8 @@ void frmEditor::DisPlayQuestion() {
 
     m_ui.btnPicture->setVisible(true);
     m_ui.btnSound->setVisible(true);
-    if (CurrentCategory >= 1 && CurrentCategory <= 6) {
-        if (CurrentQuestion >= 1 && CurrentQuestion <= 5)
-            lblQArrow[CurrentQuestion - 1]->show();
+    if (!m_selection.isFinal()) {
+        lblQArrow[m_selection.question() - 1]->show();
         m_ui.lblDailyDoublePadding->show();
     } else {
         m_ui.lblDailyDoublePadding->hide();
@@ -88,7 +87,7 @@ void frmEditor::ShowTextQuestion() {
     const QString fontColor = TrimSpaces(record.FontColor);
     const QString questionText = record.QuestionText.trimmed();
 
-    lblCArrow[CurrentCategory - 1]->show();
+    lblCArrow[m_selection.category() - 1]->show();
 
     for (QLabel* choice : lblAnswerChoices) {
         QFont font = choice->font();

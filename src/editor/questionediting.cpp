@@ -63,7 +63,7 @@ void frmEditor::txtAnswer_LostFocus() {
 }
 
 void frmEditor::btnText_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     // The question becomes an empty text question as one step, and the panel
     // shows it as showing the square does.

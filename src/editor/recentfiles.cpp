@@ -53,7 +53,7 @@ void frmEditor::AddRecentFile(const QString& path) {
 }
 
 void frmEditor::mnuFileRecent_Click(int index) {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     QStringList files = m_services.editorList(RecentFilesKey);
     const QString path = files.value(index);

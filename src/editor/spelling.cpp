@@ -115,7 +115,7 @@ void frmEditor::cboSpellLanguage_Click() {
 }
 
 void frmEditor::mnuEditCheckSpelling_Click() {
-    if (MultipleChoiceGuard())
+    if (m_guard.refuses())
         return;
     // A failure while loading now is reported by the checker's own signal.
     const bool failedBefore = !m_spellChecker->errorText().isEmpty();

@@ -54,7 +54,9 @@ public:
     void leave(const QString& name);
 
     // The selected board square as (category, question).
-    QPair<int, int> selection() const { return {window->CurrentCategory, window->CurrentQuestion}; }
+    QPair<int, int> selection() const {
+        return {window->m_selection.category(), window->m_selection.question()};
+    }
 
     // Selects board question (1..6, 1..5) by its category and button; category 7 is the final.
     void select(int category, int question = 1);

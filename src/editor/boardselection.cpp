@@ -1,0 +1,21 @@
+#include "editor/boardselection.h"
+
+#include "services/services.h"
+
+#include <QWidget>
+
+void BoardSelection::select(Square square) {
+    // The final question has one square, whatever question number it came with.
+    if (square.isFinal())
+        square.question = 1;
+    m_square = square;
+    emit changed(m_square);
+}
+
+bool CommandGuard::refuses() const {
+    if (m_box == nullptr || m_box->isHidden())
+        return false;
+    m_services.showMessage(QStringLiteral("Click Done or Cancel in the Multiple Choice Box First!"),
+                           MessageButtons::Ok, MessageIcon::None, QString());
+    return true;
+}
