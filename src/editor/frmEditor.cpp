@@ -118,9 +118,10 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     SetUpImport();
     SetUpMediaLinks();
     SetUpKeyboard();
+    m_ui.fraDailyDoubleMap->attach(m_document);
+    connect(m_ui.fraDailyDoubleMap, &DailyDoubleMap::squareToggled, this,
+            &frmEditor::DisPlayQuestion);
     connect(&m_document, &GameSetDocument::changed, this, &frmEditor::onDocumentChanged);
-    // A whole new set (opened, imported, new) repaints the map at once.
-    connect(&m_document, &GameSetDocument::reset, this, &frmEditor::PaintDailyDoubleMap);
     SetUpHelpMenu();
 }
 
@@ -141,12 +142,6 @@ void frmEditor::collectControlArrays() {
                         m_ui.lblForthAnswer};
     txtEditAnswer = {m_ui.txtEditAnswer1, m_ui.txtEditAnswer2, m_ui.txtEditAnswer3,
                      m_ui.txtEditAnswer4};
-    lblCat = {{{m_ui.lblCat1_0, m_ui.lblCat1_1, m_ui.lblCat1_2, m_ui.lblCat1_3, m_ui.lblCat1_4},
-               {m_ui.lblCat2_0, m_ui.lblCat2_1, m_ui.lblCat2_2, m_ui.lblCat2_3, m_ui.lblCat2_4},
-               {m_ui.lblCat3_0, m_ui.lblCat3_1, m_ui.lblCat3_2, m_ui.lblCat3_3, m_ui.lblCat3_4},
-               {m_ui.lblCat4_0, m_ui.lblCat4_1, m_ui.lblCat4_2, m_ui.lblCat4_3, m_ui.lblCat4_4},
-               {m_ui.lblCat5_0, m_ui.lblCat5_1, m_ui.lblCat5_2, m_ui.lblCat5_3, m_ui.lblCat5_4},
-               {m_ui.lblCat6_0, m_ui.lblCat6_1, m_ui.lblCat6_2, m_ui.lblCat6_3, m_ui.lblCat6_4}}};
 }
 
 void frmEditor::applyDesignFonts() {
@@ -239,15 +234,8 @@ void frmEditor::paintArtwork() {
     FillBackground(m_ui.picQuestionPicture, Qt::black);
     FillBackground(m_ui.picVideo, Qt::black);
     FillBackground(m_ui.fraMultipleAnswers, PanelBlue);
-    FillBackground(m_ui.fraDailyDoubleMap, QColor(120, 130, 170));
     FillBackground(m_ui.lblDailyDoublePadding, PanelBlue);
     FillBackground(m_ui.lblSpellCheckerPadding, PanelBlue);
-    for (const auto& column : lblCat) {
-        for (ClickableLabel* square : column) {
-            square->setBackColor(SquareUnmarked);
-            square->setCursor(Qt::PointingHandCursor);
-        }
-    }
     SetTextColour(m_ui.lblPreview, Gold);
     SetTextColour(m_ui.lblDDLocations, Gold);
 }
@@ -364,13 +352,7 @@ void frmEditor::connectControls() {
     connect(m_ui.btnDefault, &QPushButton::clicked, this, &frmEditor::btnDefault_Click);
     connect(m_ui.btnCopy, &QPushButton::clicked, this, &frmEditor::btnCopy_Click);
 
-    // Daily Double map.
     connect(m_ui.chkDailyDouble, &QCheckBox::stateChanged, this, &frmEditor::chkDailyDouble_Click);
-    for (int category = 1; category <= 6; ++category) {
-        for (int index = 0; index < 5; ++index)
-            connect(lblCat[category - 1][index], &ClickableLabel::clicked, this,
-                    [this, category, index] { lblCatN_Click(category, index); });
-    }
 }
 
 bool frmEditor::eventFilter(QObject* watched, QEvent* event) {
@@ -581,10 +563,6 @@ void frmEditor::onDocumentChanged(Square square, DocumentPart part) {
             DisPlayQuestion();
         }
         return;
-    }
-    if (!square.isFinal()) {
-        lblCat[square.category - 1][square.question - 1]->setBackColor(
-            m_document.record(square).isDailyDouble() ? SquareMarked : SquareUnmarked);
     }
     if (!m_document.isReplaying()) {
         // Edits made here have drawn themselves; a mark placed or cleared by

@@ -3,6 +3,7 @@
 #include "document/gamesetdocument.h"
 #include "document/setfilelock.h"
 #include "editor/boardselection.h"
+#include "editor/dailydoublemap.h"
 #include "model/fileerror.h"
 #include "model/gameset.h"
 #include "model/gamesetcheck.h"
@@ -178,13 +179,9 @@ public:
     void btnDefault_Click();
     void btnCopy_Click();
 
-    // ---- Daily Double map (dailydouble.cpp)
-    void lblCatN_Click(int category, int index); // category 1..6, index 0..4
+    // ---- the Daily Double box (questionediting.cpp)
     void chkDailyDouble_Click();
     void EnsureDailyDoubles();
-    void ClearDailyDoubleMap();
-    // Paints every square from its record's mark (red for a Daily Double).
-    void PaintDailyDoubleMap();
 
     // Opens a game-set file as the editor's Open does: a failure is reported
     // with the error report and leaves the set as it was.
@@ -234,9 +231,6 @@ public:
     void ShowCaption();
     // Shows a message with OK only and the program's default title.
     void ShowOkMessage(const QString& text);
-    // Colours of the map squares, in the game's 0x00BBGGRR form.
-    static constexpr quint32 SquareMarked = 255;
-    static constexpr quint32 SquareUnmarked = 0;
 
     // ---- window variables
     bool EditCurrentGame = false;
@@ -283,8 +277,7 @@ public:
     std::array<QLabel*, 5> lblQArrow{};        // lblQ1Arrow .. lblQ5Arrow
     std::array<QLabel*, 4> lblAnswerChoices{}; // lblFirstAnswer .. lblForthAnswer
     std::array<QLineEdit*, 4> txtEditAnswer{};
-    std::array<std::array<ClickableLabel*, 5>, 6> lblCat{}; // [category-1][question-1]
-    QLabel* lblNameWarning = nullptr;                       // under the category name box
+    QLabel* lblNameWarning = nullptr;     // under the category name box
     QLabel* lblTextWarning = nullptr;     // beside the question, answer and choice boxes
     QLabel* lblRecoveryProblem = nullptr; // why unsaved changes are not kept for recovery
     QLabel* lblMediaNotFound = nullptr;   // over the preview: the medium that cannot be found
@@ -302,7 +295,7 @@ private:
     void SetUpEditCommands();
     // The Help menu (About Quizmora Editor, About Qt) and the window's icon (aboutbox.cpp).
     void SetUpHelpMenu();
-    // Tab order, Return, Alt+1..7, the map's arrow keys, accessible names (keyboard.cpp).
+    // Tab order, Return, Alt+1..7, accessible names (keyboard.cpp).
     void SetUpKeyboard();
     void SetUpRecentFiles();
     void ShowRecentFiles();

@@ -1,5 +1,5 @@
 // The keyboard and screen readers: where Tab and Return go, the shortcuts to
-// the categories, walking the Daily Double map, and the names a screen
+// the categories, and the names a screen
 // reader says for controls whose text does not tell what they are.
 
 #include "editor/frmEditor.h"
@@ -7,51 +7,6 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QShortcut>
-
-namespace {
-
-// Arrow keys move between the squares of the Daily Double map: left and
-// right across the categories, up and down through the questions.
-class MapKeys : public QObject {
-public:
-    MapKeys(const std::array<std::array<ClickableLabel*, 5>, 6>& squares, QObject* parent)
-        : QObject(parent), m_squares(squares) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        int across = 0;
-        int down = 0;
-        if (key == Qt::Key_Left)
-            across = -1;
-        else if (key == Qt::Key_Right)
-            across = 1;
-        else if (key == Qt::Key_Up)
-            down = -1;
-        else if (key == Qt::Key_Down)
-            down = 1;
-        else
-            return false;
-        for (int category = 0; category < 6; ++category) {
-            for (int question = 0; question < 5; ++question) {
-                if (m_squares[category][question] != watched)
-                    continue;
-                const int nextCategory = std::clamp(category + across, 0, 5);
-                const int nextQuestion = std::clamp(question + down, 0, 4);
-                m_squares[nextCategory][nextQuestion]->setFocus(Qt::OtherFocusReason);
-                return true;
-            }
-        }
-        return false;
-    }
-
-private:
-    const std::array<std::array<ClickableLabel*, 5>, 6>& m_squares;
-};
-
-} // namespace
 
 void frmEditor::SetUpKeyboard() {
     const std::initializer_list<std::pair<QWidget*, QString>> names{
@@ -95,15 +50,5 @@ void frmEditor::SetUpKeyboard() {
         else
             connect(shortcut, &QShortcut::activated, this,
                     [this, category] { lblCategory_Click(category - 1); });
-    }
-
-    auto* mapKeys = new MapKeys(lblCat, this);
-    for (const auto& column : lblCat) {
-        for (ClickableLabel* square : column) {
-            // Reached by Tab; a click toggles a square without taking the focus
-            // from the box the author is typing in.
-            square->setFocusPolicy(Qt::TabFocus);
-            square->installEventFilter(mapKeys);
-        }
     }
 }

@@ -125,7 +125,6 @@ void frmEditor::ResetBoardDisplay() {
     m_ui.txtEnterQuestion->show();
     m_ui.lblQuestionPrompt->show();
     m_ui.lblDisPlayQuestion->show();
-    ClearDailyDoubleMap();
     for (int index = 0; index < 6; ++index)
         lblCategory[index]->setText(DefaultCategoryName(index + 1));
 }

@@ -92,3 +92,20 @@ void frmEditor::chkFilenameAnswer_Click() {
     const QSignalBlocker quiet(m_ui.txtAnswer);
     m_ui.txtAnswer->setText(answer);
 }
+
+void frmEditor::chkDailyDouble_Click() {
+    m_document.setDailyDouble(CurrentSquare(), m_ui.chkDailyDouble->checkState() == Qt::Checked);
+}
+
+void frmEditor::EnsureDailyDoubles() {
+    m_document.ensureDailyDoubles([this] { return m_services.nextRandom(); });
+}
+
+void frmEditor::ShowDailyDoubleMark() {
+    // Showing stores nothing: the box's handler would write the mark back.
+    if (IsFinalQuestion())
+        return;
+    const bool marked = CurrentRecord().isDailyDouble();
+    const QSignalBlocker blocker(m_ui.chkDailyDouble);
+    m_ui.chkDailyDouble->setChecked(marked);
+}
