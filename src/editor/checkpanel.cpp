@@ -203,7 +203,7 @@ void frmEditor::GoToFinding(const Finding& finding) {
         // The right letter is set in the multiple-choice box.
         if (shown(ui.btnMultipleChoice)) {
             btnMultipleChoice_Click();
-            box = ui.cboABCD;
+            box = ui.fraMultipleAnswers->letterBox();
         }
         break;
     case CheckPart::Font:

@@ -119,6 +119,7 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     SetUpMediaLinks();
     SetUpKeyboard();
     m_ui.fraDailyDoubleMap->attach(m_document);
+    m_ui.fraMultipleAnswers->attach(m_document, m_selection);
     connect(m_ui.fraDailyDoubleMap, &DailyDoubleMap::squareToggled, this,
             &frmEditor::DisPlayQuestion);
     connect(&m_document, &GameSetDocument::changed, this, &frmEditor::onDocumentChanged);
@@ -140,8 +141,7 @@ void frmEditor::collectControlArrays() {
                  m_ui.lblQ5Arrow};
     lblAnswerChoices = {m_ui.lblFirstAnswer, m_ui.lblSecondAnswer, m_ui.lblThirdAnswer,
                         m_ui.lblForthAnswer};
-    txtEditAnswer = {m_ui.txtEditAnswer1, m_ui.txtEditAnswer2, m_ui.txtEditAnswer3,
-                     m_ui.txtEditAnswer4};
+    txtEditAnswer = m_ui.fraMultipleAnswers->choiceBoxes();
 }
 
 void frmEditor::applyDesignFonts() {
@@ -233,7 +233,6 @@ void frmEditor::paintArtwork() {
     }
     FillBackground(m_ui.picQuestionPicture, Qt::black);
     FillBackground(m_ui.picVideo, Qt::black);
-    FillBackground(m_ui.fraMultipleAnswers, PanelBlue);
     FillBackground(m_ui.lblDailyDoublePadding, PanelBlue);
     FillBackground(m_ui.lblSpellCheckerPadding, PanelBlue);
     SetTextColour(m_ui.lblPreview, Gold);
@@ -316,8 +315,6 @@ void frmEditor::connectControls() {
     // A game set keeps only so much of a name and of a choice; more would be
     // cut off unseen.
     new LengthLimit(CategoryNameWidth, m_ui.txtCategoryName);
-    for (QLineEdit* box : txtEditAnswer)
-        new LengthLimit(AnswerWidth, box);
     SetUpTextWarnings();
     // A text the program puts into a box is shown from its start, so a long
     // question or path reads from its beginning; the box being typed into
@@ -343,8 +340,16 @@ void frmEditor::connectControls() {
     connect(m_ui.btnMultipleChoice, &QPushButton::clicked, this,
             &frmEditor::btnMultipleChoice_Click);
     connect(m_ui.btnSingleChoice, &QPushButton::clicked, this, &frmEditor::btnSingleChoice_Click);
-    connect(m_ui.btnDone, &QPushButton::clicked, this, &frmEditor::btnDone_Click);
-    connect(m_ui.btnCancel, &QPushButton::clicked, this, &frmEditor::btnCancel_Click);
+    connect(m_ui.fraMultipleAnswers, &MultipleChoiceBox::choicesSaved, this,
+            [this](const std::array<QString, 4>& choices) {
+                for (int k = 0; k < 4; ++k)
+                    lblAnswerChoices[k]->setText(choices[k]);
+            });
+    connect(m_ui.fraMultipleAnswers, &MultipleChoiceBox::closed, this, [this] {
+        LayOutAnswerChoices();
+        // The keyboard goes back to the button that opened the box.
+        m_ui.btnMultipleChoice->setFocus();
+    });
 
     // Fonts and colours.
     connect(m_ui.btnFont, &QPushButton::clicked, this, &frmEditor::btnFont_Click);
@@ -402,12 +407,9 @@ void frmEditor::Form_Load(const QString& startFile) {
 
     // The question panel's neutral state; showing the first square below
     // sets the rest.
-    m_ui.cboABCD->setCurrentIndex(0);
-    for (QLineEdit* edit : txtEditAnswer)
-        edit->setText(QString());
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{m_ui.picVideo, m_ui.btnVideoPlay, m_ui.btnVideoPause,
-                                         m_ui.btnVideoStop, m_ui.fraMultipleAnswers})
+    m_ui.fraMultipleAnswers->clear();
+    for (QWidget* widget : std::initializer_list<QWidget*>{m_ui.picVideo, m_ui.btnVideoPlay,
+                                                           m_ui.btnVideoPause, m_ui.btnVideoStop})
         widget->hide();
 
     if (startFile.isEmpty() && m_services.readSetting(QStringLiteral("EditCurrentGame"),

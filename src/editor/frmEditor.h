@@ -4,6 +4,7 @@
 #include "document/setfilelock.h"
 #include "editor/boardselection.h"
 #include "editor/dailydoublemap.h"
+#include "editor/multiplechoicebox.h"
 #include "model/fileerror.h"
 #include "model/gameset.h"
 #include "model/gamesetcheck.h"
@@ -169,9 +170,6 @@ public:
     // ---- multiple choice (multiplechoice.cpp)
     void btnMultipleChoice_Click();
     void btnSingleChoice_Click();
-    void btnDone_Click();
-    void btnCancel_Click();
-    void SaveMultipleChoiceAnswers();
 
     // ---- fonts and colours (fontscolours.cpp)
     void btnFont_Click();

@@ -14,11 +14,6 @@ void frmEditor::SetUpKeyboard() {
         {m_ui.txtEnterQuestion, tr("Question")},
         {m_ui.txtAnswer, tr("Answer")},
         {m_ui.txtPath, tr("Media file")},
-        {m_ui.txtEditAnswer1, tr("Choice A")},
-        {m_ui.txtEditAnswer2, tr("Choice B")},
-        {m_ui.txtEditAnswer3, tr("Choice C")},
-        {m_ui.txtEditAnswer4, tr("Choice D")},
-        {m_ui.cboABCD, tr("Right choice")},
         {m_ui.picFinalQuestion, tr("Final question")},
         {cboSpellLanguage, tr("Spelling language")},
     };

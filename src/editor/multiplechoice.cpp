@@ -1,64 +1,19 @@
-// The "Multiple Answers" box: four choices A to D and the right letter.
+// The multiple-choice commands of the question panel: the box opened over
+// the preview, the preview laid out for the choices, back to one answer.
 
 #include "editor/frmEditor.h"
 #include "preview/previewfit.h"
 
 #include "util/textrules.h"
 
-namespace {
-
-QFont EmptyChoiceFont() {
-    QFont font(QStringLiteral("Courier New"));
-    font.setPointSize(20);
-    font.setBold(true);
-    font.setItalic(true);
-    return font;
-}
-
-} // namespace
-
 void frmEditor::btnMultipleChoice_Click() {
     if (m_guard.refuses())
         return;
-    m_ui.fraMultipleAnswers->show();
-    m_ui.fraMultipleAnswers->raise();
     m_ui.lblAnswer->hide();
     m_ui.txtAnswer->hide();
-
-    const auto& answers = CurrentRecord().Answers;
-    for (int k = 1; k <= 4; ++k) {
-        QLineEdit* edit = txtEditAnswer[k - 1];
-        const QString choice = answers[k].trimmed();
-        if (!choice.isEmpty()) {
-            edit->setText(choice);
-        } else {
-            edit->setText(QString());
-            edit->setFont(EmptyChoiceFont());
-        }
-    }
-
-    // An answer stored as a bare letter picks that letter; otherwise the
-    // letter the question display matched stays.
-    static const QStringList letters{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
-                                     QStringLiteral("D")};
-    const qsizetype letter = letters.indexOf(answers[0].trimmed());
-    if (letter >= 0)
-        m_ui.cboABCD->setCurrentIndex(static_cast<int>(letter));
-
     for (QLabel* choice : lblAnswerChoices)
         choice->show();
-    txtEditAnswer[0]->setFocus();
-}
-
-void frmEditor::SaveMultipleChoiceAnswers() {
-    std::array<QString, 4> choices;
-    for (int k = 1; k <= 4; ++k) {
-        choices[k - 1] = TrimSpaces(txtEditAnswer[k - 1]->text());
-        lblAnswerChoices[k - 1]->setText(choices[k - 1]);
-    }
-    m_document.setChoices(CurrentSquare(), choices, m_ui.cboABCD->currentIndex());
-    for (QLineEdit* edit : txtEditAnswer)
-        edit->setText(QString());
+    m_ui.fraMultipleAnswers->open(CurrentRecord());
 }
 
 // After the box closes: the preview's height and the choice labels follow
@@ -90,18 +45,6 @@ void frmEditor::LayOutAnswerChoices() {
     FitQuestionPreview();
     // The choice boxes' warnings go with the box.
     ShowTextWarnings();
-}
-
-void frmEditor::btnDone_Click() {
-    SaveMultipleChoiceAnswers();
-    btnCancel_Click();
-}
-
-void frmEditor::btnCancel_Click() {
-    m_ui.fraMultipleAnswers->hide();
-    LayOutAnswerChoices();
-    // The keyboard goes back to the button that opened the box.
-    m_ui.btnMultipleChoice->setFocus();
 }
 
 void frmEditor::btnSingleChoice_Click() {

@@ -73,7 +73,7 @@ bool frmEditor::ShowAnswerChoices() {
     }
     for (int k = 1; k <= 4; ++k) {
         if (answers[0].trimmed() == answers[k].trimmed()) {
-            m_ui.cboABCD->setCurrentIndex(k - 1);
+            m_ui.fraMultipleAnswers->letterBox()->setCurrentIndex(k - 1);
             break;
         }
     }
