@@ -82,8 +82,8 @@ private slots:
             QVERIFY(Said(editor, line + (line.startsWith('F') ? path : QString())));
         const auto board = [&] {
             const QuestionRecord& first = editor.record(1);
-            return QStringList{editor.window->lblCategory[0]->text(), first.QuestionText.trimmed(),
-                               first.Answers[0].trimmed()};
+            return QStringList{editor.label(u"lblCategory_0"_s)->text(),
+                               first.QuestionText.trimmed(), first.Answers[0].trimmed()};
         };
         if (answer == MessageAnswer::Cancel || !said.startsWith('3')) {
             // The author's board and its unsaved change stay.

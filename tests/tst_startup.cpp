@@ -81,7 +81,7 @@ private slots:
         for (int index = 0; index < 6; ++index) {
             const QString name = opens ? Names[index] : u"CATEGORY %1"_s.arg(index + 1);
             QCOMPARE(editor.document.game().CategoryNames[index].trimmed(), name);
-            QCOMPARE(editor.window->lblCategory[index]->text(), name);
+            QCOMPARE(editor.label(u"lblCategory_%1"_s.arg(index))->text(), name);
         }
         QCOMPARE(editor.lineEdit(u"txtCategoryName"_s)->text(), opens ? Names[0] : u"CATEGORY 1"_s);
         // Start-up keeps the game's file apart: Save asks where to write.

@@ -176,10 +176,10 @@ void frmEditor::GoToFinding(const Finding& finding) {
     const Square square = *finding.square;
     Ui::frmEditor& ui = m_ui;
     if (square.isFinal()) {
-        picFinalQuestion_Click();
+        m_board->picFinalQuestion_Click();
     } else {
-        lblCategory_Click(square.category - 1);
-        btnQuestion_Click(square.question - 1);
+        m_board->lblCategory_Click(square.category - 1);
+        m_board->btnQuestion_Click(square.question - 1);
     }
 
     const auto shown = [](QWidget* widget) {

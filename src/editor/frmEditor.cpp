@@ -107,6 +107,30 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     m_ui.txtPath->setReadOnly(true);
 
     m_guard.watch(m_ui.fraMultipleAnswers);
+    const Board::Controls boardControls{
+        {m_ui.lblCategory_0, m_ui.lblCategory_1, m_ui.lblCategory_2, m_ui.lblCategory_3,
+         m_ui.lblCategory_4, m_ui.lblCategory_5},
+        m_ui.picFinalQuestion,
+        {m_ui.btnQuestion_0, m_ui.btnQuestion_1, m_ui.btnQuestion_2, m_ui.btnQuestion_3,
+         m_ui.btnQuestion_4},
+        {m_ui.lblC1Arrow, m_ui.lblC2Arrow, m_ui.lblC3Arrow, m_ui.lblC4Arrow, m_ui.lblC5Arrow,
+         m_ui.lblC6Arrow, m_ui.lblC7Arrow},
+        {m_ui.lblQ1Arrow, m_ui.lblQ2Arrow, m_ui.lblQ3Arrow, m_ui.lblQ4Arrow, m_ui.lblQ5Arrow},
+        m_ui.txtCategoryName,
+        m_ui.btnNext};
+    m_board = new Board(m_document, m_selection, m_guard, boardControls, this);
+    // The question panel shows whichever square is chosen.
+    connect(&m_selection, &BoardSelection::changed, this, &frmEditor::DisPlayQuestion);
+    connect(m_board, &Board::questionCommandsRestored, this, [this](bool withVideo) {
+        m_ui.btnMultipleChoice->show();
+        m_ui.btnSingleChoice->show();
+        if (withVideo)
+            m_ui.btnVideo->setVisible(true);
+    });
+    connect(m_board, &Board::movedOn, this, [this] {
+        if (IsShown(m_ui.txtEnterQuestion))
+            m_ui.txtEnterQuestion->setFocus();
+    });
     connectControls();
     SetUpFileCommands();
     SetUpEditCommands();
@@ -126,19 +150,17 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     SetUpHelpMenu();
 }
 
-frmEditor::~frmEditor() = default;
+frmEditor::~frmEditor() {
+    // Boxes losing the focus while the window comes down store nothing, and
+    // the set (which outlives the window) no longer redraws it.
+    delete m_board;
+    m_document.disconnect(this);
+    m_selection.disconnect();
+}
 
 void frmEditor::collectControlArrays() {
     picCategory = {m_ui.picCategory_0, m_ui.picCategory_1, m_ui.picCategory_2,
                    m_ui.picCategory_3, m_ui.picCategory_4, m_ui.picCategory_5};
-    lblCategory = {m_ui.lblCategory_0, m_ui.lblCategory_1, m_ui.lblCategory_2,
-                   m_ui.lblCategory_3, m_ui.lblCategory_4, m_ui.lblCategory_5};
-    btnQuestion = {m_ui.btnQuestion_0, m_ui.btnQuestion_1, m_ui.btnQuestion_2, m_ui.btnQuestion_3,
-                   m_ui.btnQuestion_4};
-    lblCArrow = {m_ui.lblC1Arrow, m_ui.lblC2Arrow, m_ui.lblC3Arrow, m_ui.lblC4Arrow,
-                 m_ui.lblC5Arrow, m_ui.lblC6Arrow, m_ui.lblC7Arrow};
-    lblQArrow = {m_ui.lblQ1Arrow, m_ui.lblQ2Arrow, m_ui.lblQ3Arrow, m_ui.lblQ4Arrow,
-                 m_ui.lblQ5Arrow};
     lblAnswerChoices = {m_ui.lblFirstAnswer, m_ui.lblSecondAnswer, m_ui.lblThirdAnswer,
                         m_ui.lblForthAnswer};
     txtEditAnswer = m_ui.fraMultipleAnswers->choiceBoxes();
@@ -204,7 +226,8 @@ void frmEditor::paintArtwork() {
     for (QLabel* panel : picCategory) {
         PaintBehind(panel, GradientPixmap(panel->size(), QColor(40, 70, 200), QColor(12, 28, 120)));
     }
-    for (ClickableLabel* caption : lblCategory) {
+    for (ClickableLabel* caption : {m_ui.lblCategory_0, m_ui.lblCategory_1, m_ui.lblCategory_2,
+                                    m_ui.lblCategory_3, m_ui.lblCategory_4, m_ui.lblCategory_5}) {
         SetTextColour(caption, Qt::white);
         // The selected category is the one disabled: it reads as chosen, in
         // gold, rather than greyed out.
@@ -217,9 +240,9 @@ void frmEditor::paintArtwork() {
     SetTextColour(m_ui.picFinalQuestion, Gold);
     m_ui.picFinalQuestion->setCursor(Qt::PointingHandCursor);
 
-    for (QLabel* arrow : lblCArrow)
-        SetTextColour(arrow, Gold);
-    for (QLabel* arrow : lblQArrow)
+    for (QLabel* arrow : {m_ui.lblC1Arrow, m_ui.lblC2Arrow, m_ui.lblC3Arrow, m_ui.lblC4Arrow,
+                          m_ui.lblC5Arrow, m_ui.lblC6Arrow, m_ui.lblC7Arrow, m_ui.lblQ1Arrow,
+                          m_ui.lblQ2Arrow, m_ui.lblQ3Arrow, m_ui.lblQ4Arrow, m_ui.lblQ5Arrow})
         SetTextColour(arrow, Gold);
 
     // The board's colours would reach the notice of a change on disk; it
@@ -287,19 +310,6 @@ void frmEditor::connectControls() {
     connect(m_ui.btnPicture, &QAction::triggered, this, &frmEditor::btnPicture_Click);
     connect(m_ui.btnSound, &QAction::triggered, this, &frmEditor::btnSound_Click);
     connect(m_ui.btnText, &QAction::triggered, this, &frmEditor::btnText_Click);
-
-    // Board navigation.
-    for (int index = 0; index < 6; ++index)
-        connect(lblCategory[index], &ClickableLabel::clicked, this,
-                [this, index] { lblCategory_Click(index); });
-    for (int index = 0; index < 5; ++index)
-        connect(btnQuestion[index], &QPushButton::clicked, this,
-                [this, index] { btnQuestion_Click(index); });
-    connect(m_ui.picFinalQuestion, &ClickableLabel::clicked, this,
-            &frmEditor::picFinalQuestion_Click);
-    connect(m_ui.btnNext, &QPushButton::clicked, this, &frmEditor::btnNext_Click);
-    connect(m_ui.txtCategoryName, &QLineEdit::textChanged, this,
-            &frmEditor::txtCategoryName_Change);
 
     // Question and answer editing. textChanged fires for code as for typing.
     connect(m_ui.txtEnterQuestion, &QLineEdit::textChanged, this,
@@ -373,16 +383,7 @@ bool frmEditor::eventFilter(QObject* watched, QEvent* event) {
             }
         }
     }
-    if (watched == m_ui.txtCategoryName) {
-        if (type == QEvent::FocusIn) {
-            // After the box has placed its own cursor, so the selection sticks.
-            QTimer::singleShot(0, this, [this] { txtCategoryName_GotFocus(); });
-        } else if (type == QEvent::FocusOut) {
-            txtCategoryName_LostFocus();
-        } else if (type == QEvent::MouseButtonRelease) {
-            QTimer::singleShot(0, this, [this] { txtCategoryName_Click(); });
-        }
-    } else if (watched == m_ui.txtEnterQuestion && type == QEvent::FocusOut) {
+    if (watched == m_ui.txtEnterQuestion && type == QEvent::FocusOut) {
         txtEnterQuestion_LostFocus();
     } else if (watched == m_ui.txtAnswer && type == QEvent::FocusOut) {
         txtAnswer_LostFocus();
@@ -426,7 +427,7 @@ void frmEditor::Form_Load(const QString& startFile) {
         GameSet game = m_document.game();
         ResetGameSet(game);
         for (int index = 0; index < 6; ++index)
-            game.CategoryNames[index].set(DefaultCategoryName(index + 1));
+            game.CategoryNames[index].set(Board::DefaultCategoryName(index + 1));
         m_document.replace(game, QString(), false);
     }
     // A file named at start-up shows itself once opened; the set above is
@@ -533,39 +534,10 @@ void frmEditor::mnuEditRedo_Click() {
     m_document.undoStack().redo();
 }
 
-void frmEditor::SelectSquare(Square square) {
-    if (square.isFinal()) {
-        picFinalQuestion_Click();
-        return;
-    }
-    for (ClickableLabel* caption : lblCategory)
-        caption->setEnabled(true);
-    lblCategory[square.category - 1]->setEnabled(false);
-    for (QPushButton* button : btnQuestion)
-        button->show();
-    m_selection.select(square);
-    {
-        // Showing the name while taking a step back stores nothing.
-        const QSignalBlocker quiet(m_ui.txtCategoryName);
-        const QString name = m_document.game().CategoryNames[square.category - 1].trimmed();
-        m_ui.txtCategoryName->setText(name.isEmpty() ? DefaultCategoryName(square.category) : name);
-        m_ui.txtCategoryName->setReadOnly(false);
-    }
-}
-
 void frmEditor::onDocumentChanged(Square square, DocumentPart part) {
-    if (part == DocumentPart::Name) {
-        const QString name = m_document.game().CategoryNames[square.category - 1].trimmed();
-        lblCategory[square.category - 1]->setText(name);
-        if (m_document.isReplaying()) {
-            if (m_selection.category() != square.category)
-                SelectSquare({square.category, 1});
-            const QSignalBlocker quiet(m_ui.txtCategoryName);
-            m_ui.txtCategoryName->setText(name);
-            DisPlayQuestion();
-        }
+    // The board follows names itself.
+    if (part == DocumentPart::Name)
         return;
-    }
     if (!m_document.isReplaying()) {
         // Edits made here have drawn themselves; a mark placed or cleared by
         // another command on the shown square still shows in its box.
@@ -578,15 +550,12 @@ void frmEditor::onDocumentChanged(Square square, DocumentPart part) {
         return;
     }
     if (square != CurrentSquare())
-        SelectSquare(square);
-    DisPlayQuestion();
+        m_board->SelectSquare(square);
+    else
+        DisPlayQuestion();
 }
 
 // ---- helpers shared by the areas
-
-QString frmEditor::DefaultCategoryName(int category) {
-    return QStringLiteral("CATEGORY ") + QString::number(category);
-}
 
 void frmEditor::SetVideoControlsVisible(bool visible) {
     m_ui.picVideo->setVisible(visible);

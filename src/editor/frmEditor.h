@@ -2,6 +2,7 @@
 
 #include "document/gamesetdocument.h"
 #include "document/setfilelock.h"
+#include "editor/board.h"
 #include "editor/boardselection.h"
 #include "editor/dailydoublemap.h"
 #include "editor/multiplechoicebox.h"
@@ -72,18 +73,8 @@ public:
     // Undo and Redo of an import show the set they bring back, with its caption.
     void SetUpImport();
 
-    // ---- board navigation (navigation.cpp)
-    void lblCategory_Click(int index);
-    void btnQuestion_Click(int index);
-    void picFinalQuestion_Click();
-    void btnNext_Click();
-    // The category's name in the name box, storing its default name when it has none.
-    void ShowCategoryName(int category);
-    void txtCategoryName_Change();
-    void txtCategoryName_Click();
-    void txtCategoryName_GotFocus();
-    void txtCategoryName_LostFocus();
-    void HideArrows();
+    // ---- the board (board.cpp)
+    // The panel emptied and the default captions back, after Exit's new set.
     void ResetBoardDisplay();
 
     // ---- question display (questiondisplay.cpp)
@@ -219,10 +210,6 @@ public:
     bool IsFinalQuestion() const { return m_selection.isFinal(); }
     // A control's own Visible flag, whether or not the window is on screen.
     static bool IsShown(const QWidget* widget) { return !widget->isHidden(); }
-    // The default caption of category c (1..6).
-    static QString DefaultCategoryName(int category);
-    // What the name box shows, locked, for the final question.
-    static inline const QString FinalQuestionCaption = QStringLiteral("FINAL QUESTION");
     // picVideo with its play, pause and stop buttons.
     void SetVideoControlsVisible(bool visible);
     // The window caption from the set's file name, with the unsaved-changes mark.
@@ -259,6 +246,7 @@ public:
     Services& m_services;
     BoardSelection m_selection;
     CommandGuard m_guard{m_services};
+    Board* m_board = nullptr; // a child of the window
     std::array<QAction*, 8> recentFileActions{};
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
@@ -269,10 +257,6 @@ public:
 
     // Control arrays, index as in their names.
     std::array<QLabel*, 6> picCategory{};
-    std::array<ClickableLabel*, 6> lblCategory{};
-    std::array<QPushButton*, 5> btnQuestion{};
-    std::array<QLabel*, 7> lblCArrow{};        // lblC1Arrow .. lblC7Arrow
-    std::array<QLabel*, 5> lblQArrow{};        // lblQ1Arrow .. lblQ5Arrow
     std::array<QLabel*, 4> lblAnswerChoices{}; // lblFirstAnswer .. lblForthAnswer
     std::array<QLineEdit*, 4> txtEditAnswer{};
     QLabel* lblNameWarning = nullptr;     // under the category name box
@@ -289,7 +273,6 @@ private:
     // Redraws what a document change touched; after an undo or redo of
     // another square, that square is selected first.
     void onDocumentChanged(Square square, DocumentPart part);
-    void SelectSquare(Square square);
     void SetUpEditCommands();
     // The Help menu (About Quizmora Editor, About Qt) and the window's icon (aboutbox.cpp).
     void SetUpHelpMenu();

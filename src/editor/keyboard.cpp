@@ -1,6 +1,5 @@
 // The keyboard and screen readers: where Tab and Return go, the shortcuts to
-// the categories, and the names a screen
-// reader says for controls whose text does not tell what they are.
+// the categories, and the names a screen reader says for the panel's boxes.
 
 #include "editor/frmEditor.h"
 
@@ -10,19 +9,15 @@
 
 void frmEditor::SetUpKeyboard() {
     const std::initializer_list<std::pair<QWidget*, QString>> names{
-        {m_ui.txtCategoryName, tr("Category name")},
         {m_ui.txtEnterQuestion, tr("Question")},
         {m_ui.txtAnswer, tr("Answer")},
         {m_ui.txtPath, tr("Media file")},
-        {m_ui.picFinalQuestion, tr("Final question")},
         {cboSpellLanguage, tr("Spelling language")},
     };
     for (const auto& [widget, name] : names) {
         if (widget)
             widget->setAccessibleName(name);
     }
-    for (int index = 0; index < 5; ++index)
-        btnQuestion[index]->setAccessibleName(tr("Question %1").arg(index + 1));
 
     // Name, question, answer, then the rest of the panel: Next comes last, so
     // Tab from the question box never lands on it and types into the next square.
@@ -36,14 +31,14 @@ void frmEditor::SetUpKeyboard() {
         setTabOrder(order.at(index - 1), order.at(index));
 
     // Return in the answer box moves on, as Next does.
-    connect(m_ui.txtAnswer, &QLineEdit::returnPressed, this, &frmEditor::btnNext_Click);
+    connect(m_ui.txtAnswer, &QLineEdit::returnPressed, m_board, &Board::btnNext_Click);
 
     for (int category = 1; category <= 7; ++category) {
         auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + category)), this);
         if (category == Square::FinalCategory)
-            connect(shortcut, &QShortcut::activated, this, &frmEditor::picFinalQuestion_Click);
+            connect(shortcut, &QShortcut::activated, m_board, &Board::picFinalQuestion_Click);
         else
-            connect(shortcut, &QShortcut::activated, this,
-                    [this, category] { lblCategory_Click(category - 1); });
+            connect(shortcut, &QShortcut::activated, m_board,
+                    [this, category] { m_board->lblCategory_Click(category - 1); });
     }
 }

@@ -429,7 +429,6 @@ void frmEditor::ShowPictureQuestion() {
     m_ui.txtPath->setCursorPosition(static_cast<int>(RTrimSpaces(m_ui.txtPath->text()).size()));
     if (!final)
         DisPlayPicture(path);
-    lblCArrow[m_selection.category() - 1]->show();
     m_ui.txtAnswer->setText(ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, record));
     const bool choiceExists = ShowAnswerChoices();
     EmptyQuietly(m_ui.txtEnterQuestion);
@@ -448,7 +447,6 @@ void frmEditor::ShowSoundQuestion() {
     const QuestionRecord& record = CurrentRecord();
     const QString path = record.MediaPath.trimmed();
 
-    lblCArrow[m_selection.category() - 1]->show();
     const QString text = record.QuestionText.trimmed();
     m_ui.lblDisPlayQuestion->setText(text);
     m_ui.txtEnterQuestion->setText(text);
@@ -481,13 +479,11 @@ void frmEditor::ShowVideoQuestion() {
         ShowMediaNotice(tr("Video not found:\n%1").arg(path));
     m_ui.txtPath->setText(path);
     m_ui.txtAnswer->setText(ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, record));
-    lblCArrow[m_selection.category() - 1]->show();
     if (!path.isEmpty())
         m_ui.lblDisPlayQuestion->setText(path);
     const bool choiceExists = ShowAnswerChoices();
     if (IsFinalQuestion()) {
-        for (QPushButton* button : btnQuestion)
-            button->hide();
+        m_board->SetQuestionButtonsVisible(false);
     }
     EmptyQuietly(m_ui.txtEnterQuestion);
     m_ui.picImageResize->clear();

@@ -12,7 +12,7 @@ void frmEditor::DisPlayQuestion() {
     MediaPlayer1->stop();
     MediaPlayer2->stop();
     m_ui.chkDailyDouble->show();
-    HideArrows();
+    m_board->HideArrows();
     for (QLabel* choice : lblAnswerChoices) {
         choice->hide();
         choice->setText(QString());
@@ -44,8 +44,8 @@ void frmEditor::DisPlayQuestion() {
 
     m_ui.btnPicture->setVisible(true);
     m_ui.btnSound->setVisible(true);
+    m_board->ShowArrows();
     if (!m_selection.isFinal()) {
-        lblQArrow[m_selection.question() - 1]->show();
         m_ui.lblDailyDoublePadding->show();
     } else {
         m_ui.lblDailyDoublePadding->hide();
@@ -53,7 +53,7 @@ void frmEditor::DisPlayQuestion() {
         m_ui.chkDailyDouble->hide();
         // Whatever its kind, the final question's name box is locked under
         // one caption.
-        m_ui.txtCategoryName->setText(FinalQuestionCaption);
+        m_ui.txtCategoryName->setText(Board::FinalQuestionCaption);
         m_ui.txtCategoryName->setReadOnly(true);
     }
     // Boxes emptied or locked quietly above still change what is warned about.
@@ -86,8 +86,6 @@ void frmEditor::ShowTextQuestion() {
     const QString fontName = TrimSpaces(record.FontName);
     const QString fontColor = TrimSpaces(record.FontColor);
     const QString questionText = record.QuestionText.trimmed();
-
-    lblCArrow[m_selection.category() - 1]->show();
 
     for (QLabel* choice : lblAnswerChoices) {
         QFont font = choice->font();
@@ -137,4 +135,17 @@ void frmEditor::ShowTextQuestion() {
     m_ui.txtAnswer->setVisible(answerBoxShown);
 
     ShowDailyDoubleMark();
+}
+
+void frmEditor::ResetBoardDisplay() {
+    m_ui.lblDisPlayQuestion->setText(QString());
+    m_ui.txtEnterQuestion->setText(QString());
+    m_ui.txtAnswer->setText(QString());
+    m_ui.chkDailyDouble->setChecked(false);
+    m_ui.lblAnswer->setText(QStringLiteral("Answer:"));
+    m_ui.picQuestionPicture->hide();
+    m_ui.txtEnterQuestion->show();
+    m_ui.lblQuestionPrompt->show();
+    m_ui.lblDisPlayQuestion->show();
+    m_board->ShowDefaultCaptions();
 }

@@ -138,17 +138,13 @@ void frmEditor::mnuEditCheckSpelling_Click() {
     // A change from the dialog is not typed into the boxes of the square shown:
     // once it closes they are filled again, or the next keystroke there would
     // store the old word back.
-    connect(dialog, &QDialog::finished, this, [this] {
-        SelectSquare(CurrentSquare());
-        DisPlayQuestion();
-    });
+    connect(dialog, &QDialog::finished, this, [this] { m_board->SelectSquare(CurrentSquare()); });
     dialog->setWindowModality(Qt::WindowModal);
     dialog->show();
 }
 
 void frmEditor::ShowSpellingPlace(const Misspelling& word) {
-    SelectSquare(word.field.square);
-    DisPlayQuestion();
+    m_board->SelectSquare(word.field.square);
     QLineEdit* box = nullptr;
     switch (word.field.part) {
     case SpellField::Part::Name:
