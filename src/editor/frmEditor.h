@@ -15,13 +15,11 @@
 #include <memory>
 
 class Autosave;
-class QComboBox;
+class CheckPanel;
 class QLineEdit;
-struct Finding;
 class QUrl;
-class SpellChecker;
-class SpellUnderliner;
-struct Misspelling;
+class SetTransferCommands;
+class SpellingPart;
 
 // The editor's one window: a view of the game-set document and the
 // controller that turns what the author does into document edits. Handlers
@@ -64,12 +62,6 @@ public:
     // copy are reported from then on.
     void OfferRecovery(Autosave& autosave);
 
-    // ---- import and print (importprint.cpp)
-    void mnuImportTabDelimited_Click();
-    void mnuFilePrint_Click();
-    // Undo and Redo of an import show the set they bring back, with its caption.
-    void SetUpImport();
-
     // ---- board navigation (navigation.cpp)
     void lblCategory_Click(int index);
     void btnQuestion_Click(int index);
@@ -109,7 +101,6 @@ public:
     void txtAnswer_LostFocus();
     void btnText_Click();
     void chkFilenameAnswer_Click();
-    void chkSpellChecker_Click();
 
     // ---- media questions (media.cpp)
     void ShowPictureQuestion();
@@ -195,24 +186,9 @@ public:
     // ---- recent files (recentfiles.cpp)
     void mnuFileRecent_Click(int index);
     void AddRecentFile(const QString& path);
-    // ---- check panel (checkpanel.cpp) and export (exportcommand.cpp)
-    void SetUpCheckPanel();
-    // Selects a finding's square and puts the cursor in the box concerned.
-    void GoToFinding(const Finding& finding);
-    void mnuCheckGameSet_Click();
-    void SetUpExportCommand();
-    void mnuExportTabDelimited_Click();
     // ---- pack for the game (packcommand.cpp)
     void SetUpPackCommand();
     void mnuPackForGame_Click();
-    // ---- spelling (spelling.cpp)
-    // The checker behind chkSpellChecker, its language chooser and the
-    // Check Spelling command, with their remembered settings.
-    void SetUpSpelling();
-    void cboSpellLanguage_Click();
-    void mnuEditCheckSpelling_Click();
-    // Shows the square of a word the spelling check found, the word selected.
-    void ShowSpellingPlace(const Misspelling& word);
 
     // ---- undo and redo (frmEditor.cpp)
     void mnuEditUndo_Click();
@@ -270,10 +246,10 @@ public:
     std::array<QAction*, 8> recentFileActions{};
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
-    QAction* mnuEditCheckSpelling = nullptr;
-    QComboBox* cboSpellLanguage = nullptr;
-    SpellChecker* m_spellChecker = nullptr; // children of the window
-    SpellUnderliner* m_spellUnderliner = nullptr;
+    // The parts over the whole set, children of the window.
+    CheckPanel* m_checkPanel = nullptr;
+    SetTransferCommands* m_setTransfer = nullptr;
+    SpellingPart* m_spelling = nullptr;
 
     // Control arrays, index as in their names.
     std::array<QLabel*, 6> picCategory{};
@@ -300,6 +276,11 @@ private:
     void onDocumentChanged(Square square, DocumentPart part);
     void SelectSquare(Square square);
     void SetUpEditCommands();
+    // The check panel, import, export, print and spelling, wired to the window.
+    void SetUpSetCommands();
+    // After the check panel selected a finding's square: the window up and
+    // the cursor in the box that holds `part` of it.
+    void FocusFindingBox(CheckPart part);
     // The Help menu (About Quizmora Editor, About Qt) and the window's icon (aboutbox.cpp).
     void SetUpHelpMenu();
     // Tab order, Return, Alt+1..7, the map's arrow keys, accessible names (keyboard.cpp).
@@ -328,11 +309,6 @@ private:
     // Fonts helper (fontscolours.cpp).
     void StoreCurrentLook(const QString& label, const QString& fontName, bool bold, bool italic,
                           const std::optional<QString>& fontColor);
-    void SetEditorInputEnabled(bool enabled);
-    // Import helpers (importprint.cpp).
-    bool ConfirmImportFindings(const QList<Finding>& findings);
-    QVariant ImportViewState() const;
-    void RestoreImportViewState(QVariant& state);
     void SetUpTextWarnings();
     void collectControlArrays();
     void applyDesignFonts();

@@ -65,7 +65,6 @@ void frmEditor::SetUpKeyboard() {
         {m_ui.txtEditAnswer4, tr("Choice D")},
         {m_ui.cboABCD, tr("Right choice")},
         {m_ui.picFinalQuestion, tr("Final question")},
-        {cboSpellLanguage, tr("Spelling language")},
     };
     for (const auto& [widget, name] : names) {
         if (widget)
