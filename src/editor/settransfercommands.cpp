@@ -9,7 +9,6 @@
 #include "services/modules.h"
 #include "services/services.h"
 #include "util/pathhelpers.h"
-#include "util/textrules.h"
 
 #include <QAction>
 #include <QDialog>
