@@ -1,5 +1,6 @@
 // Words, dictionaries, the underline and its menu, and Check Spelling.
 #include "editor/spellcheckdialog.h"
+#include "editor/spelling.h"
 #include "editor/spellunderline.h"
 #include "editorharness.h"
 #include "spell/spellchecker.h"
@@ -107,18 +108,18 @@ private slots:
             Fetch<QString, QString, QString>("box", "typed", "underlined");
         EditorHarness editor;
         editor.click(u"chkSpellChecker"_s); // the dictionary loads in the background
-        QTRY_VERIFY(editor.window->m_spellChecker->isReady());
+        QTRY_VERIFY(editor.window->m_spelling->checker().isReady());
         if (box.startsWith(u"txtEditAnswer"_s))
             editor.click(u"btnMultipleChoice"_s);
         QLineEdit* edit = editor.lineEdit(box);
         editor.type(box, typed);
         QCOMPARE(edit->text().size(), std::min<qsizetype>(typed.size(), 256));
-        QCOMPARE(Words(edit->text(), editor.window->m_spellUnderliner->underlined(edit)),
+        QCOMPARE(Words(edit->text(), editor.window->m_spelling->underliner().underlined(edit)),
                  underlined);
         QVERIFY(RedPixels(edit) > 0);
 
         editor.click(u"chkSpellChecker"_s);
-        QVERIFY(editor.window->m_spellUnderliner->underlined(edit).isEmpty());
+        QVERIFY(editor.window->m_spelling->underliner().underlined(edit).isEmpty());
         QCOMPARE(RedPixels(edit), 0);
     }
 
@@ -134,11 +135,11 @@ private slots:
         auto [chosen, after] = Fetch<QString, QString>("chosen", "after");
         EditorHarness editor;
         editor.click(u"chkSpellChecker"_s);
-        QVERIFY(editor.window->m_spellChecker->ensureLoaded());
+        QVERIFY(editor.window->m_spelling->checker().ensureLoaded());
         editor.type(u"txtEnterQuestion"_s, u"Pariss is the capital"_s);
         QLineEdit* box = editor.lineEdit(u"txtEnterQuestion"_s);
         const std::unique_ptr<QMenu> menu =
-            editor.window->m_spellUnderliner->contextMenu(box, QPoint(8, box->height() / 2));
+            editor.window->m_spelling->underliner().contextMenu(box, QPoint(8, box->height() / 2));
         const QList<QAction*> entries = menu->actions();
         const auto action = std::find_if(entries.begin(), entries.end(), [&](QAction* entry) {
             return entry->text() == chosen || entry->objectName() == chosen;
@@ -148,7 +149,7 @@ private slots:
 
         (*action)->trigger();
         QCOMPARE(editor.record(1).QuestionText.trimmed(), after);
-        QVERIFY(editor.window->m_spellUnderliner->underlined(box).isEmpty());
+        QVERIFY(editor.window->m_spelling->underliner().underlined(box).isEmpty());
         QFile words(m_personalWords);
         QCOMPARE(words.open(QIODevice::ReadOnly) && words.readAll() == "Pariss\n",
                  chosen == u"actSpellAdd"_s);
@@ -159,8 +160,8 @@ private slots:
         // The tick is remembered; the next start loads the dictionary in the background.
         EditorHarness again;
         QVERIFY(again.checkBox(u"chkSpellChecker"_s)->isChecked());
-        QTRY_VERIFY(again.window->m_spellChecker->isReady());
-        QCOMPARE(again.window->m_spellChecker->unknownWords(after).isEmpty(),
+        QTRY_VERIFY(again.window->m_spelling->checker().isReady());
+        QCOMPARE(again.window->m_spelling->checker().unknownWords(after).isEmpty(),
                  chosen != u"actSpellIgnore"_s); // the added word is known from now on
     }
 
@@ -205,11 +206,11 @@ private slots:
         OverrideDictionaryFolders({TestData, folder.path()});
         EditorHarness editor;
         editor.click(u"chkSpellChecker"_s);
-        QTRY_VERIFY(editor.window->m_spellChecker->isReady());
+        QTRY_VERIFY(editor.window->m_spelling->checker().isReady());
         auto* languages = editor.find<QComboBox>(u"cboSpellLanguage"_s);
         languages->setCurrentIndex(1 - languages->currentIndex());
-        QVERIFY(!editor.window->m_spellChecker->isReady());
-        QTRY_VERIFY(editor.window->m_spellChecker->isReady());
+        QVERIFY(!editor.window->m_spelling->checker().isReady());
+        QTRY_VERIFY(editor.window->m_spelling->checker().isReady());
     }
 
     void reportsMissingOrDamagedDictionary_data() {

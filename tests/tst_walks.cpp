@@ -4,6 +4,7 @@
 // told or asked. tests/walks/README.md lists the steps. Run with
 // QZ_UPDATE_WALKS=1 to rewrite the files from a run; read the diff before
 // committing it.
+#include "editor/spelling.h"
 #include "editorharness.h"
 #include "testdata.h"
 
@@ -349,7 +350,7 @@ private:
             const auto timers = m_editor->window->findChildren<QTimer*>() +
                                 m_editor->document.findChildren<QTimer*>();
             const bool loading = m_editor->checkBox(u"chkSpellChecker"_s)->isChecked() &&
-                                 !m_editor->window->m_spellChecker->isReady();
+                                 !m_editor->window->m_spelling->checker().isReady();
             if (!loading && std::none_of(timers.begin(), timers.end(), [](const QTimer* timer) {
                     return timer->isActive() && timer->interval() < 1000;
                 }))

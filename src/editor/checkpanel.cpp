@@ -2,11 +2,14 @@
 
 #include "editor/checkpanel.h"
 
-#include "editor/frmEditor.h"
+#include "editor/boardselection.h"
 #include "preview/checkprobes.h"
 
+#include <QAction>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
@@ -28,11 +31,13 @@ Square SquareAt(int index) {
 
 } // namespace
 
-CheckPanel::CheckPanel(frmEditor& window, GameSetDocument& document)
-    : QDockWidget(&window), m_window(window), m_document(document), m_probes(PreviewCheckProbes()) {
+CheckPanel::CheckPanel(QMainWindow& window, GameSetDocument& document, const CommandGuard& guard,
+                       QMenu* editMenu, Hooks hooks)
+    : QDockWidget(&window), m_window(window), m_document(document), m_guard(guard),
+      m_hooks(std::move(hooks)), m_probes(PreviewCheckProbes()) {
     // Media are looked for as the window looks for them: through the media
     // folders, then beside the set.
-    m_probes.locateMedia = [this](const QString& path) { return m_window.LocateMedia(path); };
+    m_probes.locateMedia = m_hooks.locateMedia;
     setObjectName(QStringLiteral("dckCheckGameSet"));
     setWindowTitle(tr("Check Game Set"));
     auto* content = new QWidget(this);
@@ -57,7 +62,7 @@ CheckPanel::CheckPanel(frmEditor& window, GameSetDocument& document)
     m_findMedia = new QPushButton(tr("Find Missing Media..."), content);
     m_findMedia->setObjectName(QStringLiteral("btnCheckFindMissingMedia"));
     m_findMedia->hide();
-    connect(m_findMedia, &QPushButton::clicked, &m_window, &frmEditor::mnuFindMissingMedia_Click);
+    connect(m_findMedia, &QPushButton::clicked, this, &CheckPanel::findMissingMediaRequested);
     auto* top = new QHBoxLayout;
     top->addWidget(m_summary, 1);
     top->addWidget(m_findMedia);
@@ -75,6 +80,22 @@ CheckPanel::CheckPanel(frmEditor& window, GameSetDocument& document)
     // Enter and a double click both activate an item.
     connect(m_list, &QTableWidget::itemActivated, this, &CheckPanel::activated);
     markAll();
+
+    window.addDockWidget(Qt::RightDockWidgetArea, this);
+    // Docked it would widen the fixed-size window; it floats beside it
+    // until the author docks it.
+    setFloating(true);
+    hide();
+
+    auto* command = new QAction(tr("Check Game Set"), this);
+    command->setObjectName(QStringLiteral("mnuCheckGameSet"));
+    command->setShortcut(QKeySequence(Qt::Key_F8));
+    editMenu->addSeparator();
+    editMenu->addAction(command);
+    connect(command, &QAction::triggered, this, &CheckPanel::mnuCheckGameSet_Click);
+    connect(this, &CheckPanel::countChanged, command, [command](const QString& count) {
+        command->setText(tr("Check Game Set (%1)").arg(count.toLower()));
+    });
 }
 
 QString CheckPanel::countText() const {
@@ -164,101 +185,31 @@ void CheckPanel::activated(QTableWidgetItem* item) {
         goTo(m_findings.at(item->row()));
 }
 
+// The finding's square selected as a click selects it, and the cursor in
+// the box to fix.
 void CheckPanel::goTo(const Finding& finding) {
-    m_window.GoToFinding(finding);
-}
-
-// The finding's square selected through the board's own controls, as a click
-// selects it, and the cursor in the box to fix.
-void frmEditor::GoToFinding(const Finding& finding) {
     if (m_guard.refuses() || !finding.square)
         return;
-    const Square square = *finding.square;
-    Ui::frmEditor& ui = m_ui;
-    if (square.isFinal()) {
-        m_board->picFinalQuestion_Click();
-    } else {
-        m_board->lblCategory_Click(square.category - 1);
-        m_board->btnQuestion_Click(square.question - 1);
-    }
-
-    const auto shown = [](QWidget* widget) {
-        return frmEditor::IsShown(widget) ? widget : nullptr;
-    };
-    QWidget* box = nullptr;
-    switch (finding.part) {
-    case CheckPart::Name:
-        box = ui.txtCategoryName;
-        break;
-    case CheckPart::Question:
-    case CheckPart::Media:
-        box = shown(ui.txtEnterQuestion);
-        if (!box || finding.part == CheckPart::Media)
-            box = shown(ui.txtPath) ? ui.txtPath : box;
-        break;
-    case CheckPart::Answer:
-        box = shown(ui.txtAnswer);
-        break;
-    case CheckPart::Choice:
-        // The right letter is set in the multiple-choice box.
-        if (shown(ui.btnMultipleChoice)) {
-            btnMultipleChoice_Click();
-            box = ui.fraMultipleAnswers->letterBox();
-        }
-        break;
-    case CheckPart::Font:
-        box = shown(ui.btnFont);
-        break;
-    case CheckPart::DailyDouble:
-        box = shown(ui.chkDailyDouble);
-        break;
-    case CheckPart::File:
-        break;
-    }
-    raise();
-    activateWindow();
-    if (box)
-        box->setFocus(Qt::OtherFocusReason);
+    m_hooks.showSquare(*finding.square);
+    m_hooks.focusPart(finding.part);
 }
 
-// ---- the command
-
-void frmEditor::SetUpCheckPanel() {
-    auto* panel = new CheckPanel(*this, m_document);
-    addDockWidget(Qt::RightDockWidgetArea, panel);
-    // Docked it would widen the fixed-size window; it floats beside it
-    // until the author docks it.
-    panel->setFloating(true);
-    panel->hide();
-
-    auto* command = new QAction(tr("Check Game Set"), this);
-    command->setObjectName(QStringLiteral("mnuCheckGameSet"));
-    command->setShortcut(QKeySequence(Qt::Key_F8));
-    m_ui.mnuEdit->addSeparator();
-    m_ui.mnuEdit->addAction(command);
-    connect(command, &QAction::triggered, this, &frmEditor::mnuCheckGameSet_Click);
-    connect(panel, &CheckPanel::countChanged, command, [command](const QString& count) {
-        command->setText(tr("Check Game Set (%1)").arg(count.toLower()));
-    });
-}
-
-void frmEditor::mnuCheckGameSet_Click() {
+void CheckPanel::mnuCheckGameSet_Click() {
     if (m_guard.refuses())
         return;
-    auto* panel = findChild<CheckPanel*>(QString(), Qt::FindDirectChildrenOnly);
-    panel->updateNow();
-    if (panel->isHidden()) {
+    updateNow();
+    if (isHidden()) {
         // Beside the window, kept on its screen.
-        panel->resize(560, 420);
-        QPoint place = frameGeometry().topRight() + QPoint(8, 0);
-        if (const QScreen* display = screen()) {
+        resize(560, 420);
+        QPoint place = m_window.frameGeometry().topRight() + QPoint(8, 0);
+        if (const QScreen* display = m_window.screen()) {
             const QRect free = display->availableGeometry();
-            place.setX(qMin(place.x(), free.right() - panel->width()));
+            place.setX(qMin(place.x(), free.right() - width()));
         }
-        panel->move(place);
+        move(place);
     }
-    panel->show();
-    panel->raise();
-    panel->activateWindow();
-    panel->findChild<QTableWidget*>()->setFocus();
+    show();
+    raise();
+    activateWindow();
+    m_list->setFocus();
 }

@@ -6,12 +6,16 @@
 #include <QDockWidget>
 #include <QTimer>
 #include <array>
+#include <functional>
 
+class CommandGuard;
+class QAction;
 class QLabel;
+class QMainWindow;
+class QMenu;
 class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
-class frmEditor;
 
 // "Check Game Set": the findings of the check engine on the set being
 // edited, kept up to date as the author edits. Activating a finding (double
@@ -21,7 +25,25 @@ class CheckPanel : public QDockWidget {
     Q_OBJECT
 
 public:
-    CheckPanel(frmEditor& window, GameSetDocument& document);
+    // What the panel asks of the window.
+    struct Hooks {
+        // The file on this computer a stored media path names, "" when there
+        // is none: the check looks for media as the window does.
+        std::function<QString(const QString& storedPath)> locateMedia;
+        // Selects the square as a click on the board selects it.
+        std::function<void(Square square)> showSquare;
+        // Brings the window up with the cursor in the box that holds `part`
+        // of the square shown (the multiple-choice box opened for a choice).
+        std::function<void(CheckPart part)> focusPart;
+    };
+
+    // Docks itself in `window`, floating and hidden, and puts its command,
+    // mnuCheckGameSet, at the end of `editMenu`.
+    CheckPanel(QMainWindow& window, GameSetDocument& document, const CommandGuard& guard,
+               QMenu* editMenu, Hooks hooks);
+
+    // Shows the panel beside the window, checked up to now.
+    void mnuCheckGameSet_Click();
 
     // What the panel lists, names and squares in board order, then what
     // compares squares.
@@ -37,14 +59,18 @@ public:
 
 signals:
     void countChanged(const QString& countText);
+    // "Find Missing Media..." under the count: what File -> Find Missing Media does.
+    void findMissingMediaRequested();
 
 private:
     void markChanged(Square square, DocumentPart part);
     void activated(QTableWidgetItem* item);
     void fillList();
 
-    frmEditor& m_window;
+    QMainWindow& m_window;
     GameSetDocument& m_document;
+    const CommandGuard& m_guard;
+    Hooks m_hooks;
     CheckProbes m_probes;
     // The last findings of each name and square; only changed ones are redone.
     std::array<QList<Finding>, 6> m_nameFindings;

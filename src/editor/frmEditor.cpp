@@ -2,7 +2,10 @@
 #include "preview/previewfit.h"
 
 #include "editor/aboutbox.h"
+#include "editor/checkpanel.h"
 #include "editor/lengthlimit.h"
+#include "editor/settransfercommands.h"
+#include "editor/spelling.h"
 
 #include "model/gamesetfile.h"
 #include "util/pathhelpers.h"
@@ -135,11 +138,8 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     SetUpFileCommands();
     SetUpEditCommands();
     SetUpRecentFiles();
-    SetUpCheckPanel();
-    SetUpExportCommand();
+    SetUpSetCommands();
     SetUpPackCommand();
-    SetUpSpelling();
-    SetUpImport();
     SetUpMediaLinks();
     SetUpKeyboard();
     m_ui.fraDailyDoubleMap->attach(m_document);
@@ -300,12 +300,8 @@ void frmEditor::connectControls() {
     connect(m_ui.btnSave, &QAction::triggered, this, &frmEditor::mnuFileSave_Click);
     connect(m_ui.mnuSaveAs, &QAction::triggered, this, &frmEditor::mnuSaveAs_Click);
     connect(m_ui.btnSaveAs, &QAction::triggered, this, &frmEditor::mnuSaveAs_Click);
-    connect(m_ui.mnuFilePrint, &QAction::triggered, this, &frmEditor::mnuFilePrint_Click);
-    connect(m_ui.btnPrint, &QAction::triggered, this, &frmEditor::mnuFilePrint_Click);
     connect(m_ui.mnuFileRevision, &QAction::triggered, this, &frmEditor::mnuFileRevision_Click);
     connect(m_ui.mnuFileExit, &QAction::triggered, this, &frmEditor::mnuFileExit_Click);
-    connect(m_ui.mnuImportTabDelimited, &QAction::triggered, this,
-            &frmEditor::mnuImportTabDelimited_Click);
     connect(m_ui.btnVideo, &QAction::triggered, this, &frmEditor::btnVideo_Click);
     connect(m_ui.btnPicture, &QAction::triggered, this, &frmEditor::btnPicture_Click);
     connect(m_ui.btnSound, &QAction::triggered, this, &frmEditor::btnSound_Click);
@@ -317,8 +313,6 @@ void frmEditor::connectControls() {
     connect(m_ui.txtAnswer, &QLineEdit::textChanged, this, &frmEditor::txtAnswer_Change);
     connect(m_ui.chkFilenameAnswer, &QCheckBox::stateChanged, this,
             &frmEditor::chkFilenameAnswer_Click);
-    connect(m_ui.chkSpellChecker, &QCheckBox::stateChanged, this,
-            &frmEditor::chkSpellChecker_Click);
     // What the user may type; text the program shows is never cut.
     new LengthLimit(QuestionWidth, m_ui.txtEnterQuestion);
     new LengthLimit(174, m_ui.txtAnswer); // the answer box is shorter than its field
@@ -532,6 +526,91 @@ void frmEditor::mnuEditRedo_Click() {
         return;
     m_document.endTyping();
     m_document.undoStack().redo();
+}
+
+void frmEditor::SetUpSetCommands() {
+    CheckPanel::Hooks check;
+    check.locateMedia = [this](const QString& path) { return LocateMedia(path); };
+    // Through the board's own controls, as a click selects the square.
+    check.showSquare = [this](Square square) {
+        if (square.isFinal()) {
+            m_board->picFinalQuestion_Click();
+            return;
+        }
+        m_board->lblCategory_Click(square.category - 1);
+        m_board->btnQuestion_Click(square.question - 1);
+    };
+    check.focusPart = [this](CheckPart part) { FocusFindingBox(part); };
+    m_checkPanel = new CheckPanel(*this, m_document, m_guard, m_ui.mnuEdit, std::move(check));
+    connect(m_checkPanel, &CheckPanel::findMissingMediaRequested, this,
+            &frmEditor::mnuFindMissingMedia_Click);
+
+    SetTransferCommands::Hooks transfer;
+    transfer.chooserFolder = [this] { return CurrentFilePath; };
+    // What the window keeps of a set beside the set itself: the file a
+    // recovered set came from, and whether the caption says it was recovered.
+    transfer.viewState = [this] {
+        return QVariant(QVariantList{RecoveredFileName, ShowingRecovered});
+    };
+    transfer.restoreViewState = [this](const QVariant& state) {
+        const QVariantList values = state.toList();
+        if (values.size() == 2) {
+            RecoveredFileName = values.at(0).toString();
+            ShowingRecovered = values.at(1).toBool();
+        }
+        ShowCaption();
+    };
+    m_setTransfer = new SetTransferCommands(
+        *this, m_document, m_services, m_guard,
+        {m_ui.mnuFile, m_ui.mnuImportTabDelimited, m_ui.mnuFilePrint, m_ui.btnPrint},
+        std::move(transfer));
+    connect(m_setTransfer, &SetTransferCommands::wholeSetReplaced, this,
+            &frmEditor::ShowWholeBoard);
+
+    const SpellingPart::Controls spelling{
+        m_ui.chkSpellChecker, m_ui.centralwidget,   m_ui.lblSpellCheckerPadding,
+        m_ui.mnuEdit,         m_ui.txtCategoryName, m_ui.txtEnterQuestion,
+        m_ui.txtAnswer,       txtEditAnswer};
+    m_spelling = new SpellingPart(*this, m_document, m_services, m_selection, m_guard, spelling,
+                                  [this](Square square) { m_board->SelectSquare(square); });
+}
+
+void frmEditor::FocusFindingBox(CheckPart part) {
+    const auto shown = [](QWidget* widget) { return IsShown(widget) ? widget : nullptr; };
+    QWidget* box = nullptr;
+    switch (part) {
+    case CheckPart::Name:
+        box = m_ui.txtCategoryName;
+        break;
+    case CheckPart::Question:
+    case CheckPart::Media:
+        box = shown(m_ui.txtEnterQuestion);
+        if (!box || part == CheckPart::Media)
+            box = shown(m_ui.txtPath) ? m_ui.txtPath : box;
+        break;
+    case CheckPart::Answer:
+        box = shown(m_ui.txtAnswer);
+        break;
+    case CheckPart::Choice:
+        // The right letter is set in the multiple-choice box.
+        if (shown(m_ui.btnMultipleChoice)) {
+            btnMultipleChoice_Click();
+            box = m_ui.fraMultipleAnswers->letterBox();
+        }
+        break;
+    case CheckPart::Font:
+        box = shown(m_ui.btnFont);
+        break;
+    case CheckPart::DailyDouble:
+        box = shown(m_ui.chkDailyDouble);
+        break;
+    case CheckPart::File:
+        break;
+    }
+    raise();
+    activateWindow();
+    if (box)
+        box->setFocus(Qt::OtherFocusReason);
 }
 
 void frmEditor::onDocumentChanged(Square square, DocumentPart part) {

@@ -18,13 +18,11 @@
 #include <memory>
 
 class Autosave;
-class QComboBox;
+class CheckPanel;
 class QLineEdit;
-struct Finding;
 class QUrl;
-class SpellChecker;
-class SpellUnderliner;
-struct Misspelling;
+class SetTransferCommands;
+class SpellingPart;
 
 // The editor's one window: a view of the game-set document and the
 // controller that turns what the author does into document edits. Handlers
@@ -67,12 +65,6 @@ public:
     // copy are reported from then on.
     void OfferRecovery(Autosave& autosave);
 
-    // ---- import and print (importprint.cpp)
-    void mnuImportTabDelimited_Click();
-    void mnuFilePrint_Click();
-    // Undo and Redo of an import show the set they bring back, with its caption.
-    void SetUpImport();
-
     // ---- the board (board.cpp)
     // The panel emptied and the default captions back, after Exit's new set.
     void ResetBoardDisplay();
@@ -102,7 +94,6 @@ public:
     void txtAnswer_LostFocus();
     void btnText_Click();
     void chkFilenameAnswer_Click();
-    void chkSpellChecker_Click();
 
     // ---- media questions (media.cpp)
     void ShowPictureQuestion();
@@ -181,24 +172,9 @@ public:
     // ---- recent files (recentfiles.cpp)
     void mnuFileRecent_Click(int index);
     void AddRecentFile(const QString& path);
-    // ---- check panel (checkpanel.cpp) and export (exportcommand.cpp)
-    void SetUpCheckPanel();
-    // Selects a finding's square and puts the cursor in the box concerned.
-    void GoToFinding(const Finding& finding);
-    void mnuCheckGameSet_Click();
-    void SetUpExportCommand();
-    void mnuExportTabDelimited_Click();
     // ---- pack for the game (packcommand.cpp)
     void SetUpPackCommand();
     void mnuPackForGame_Click();
-    // ---- spelling (spelling.cpp)
-    // The checker behind chkSpellChecker, its language chooser and the
-    // Check Spelling command, with their remembered settings.
-    void SetUpSpelling();
-    void cboSpellLanguage_Click();
-    void mnuEditCheckSpelling_Click();
-    // Shows the square of a word the spelling check found, the word selected.
-    void ShowSpellingPlace(const Misspelling& word);
 
     // ---- undo and redo (frmEditor.cpp)
     void mnuEditUndo_Click();
@@ -250,10 +226,10 @@ public:
     std::array<QAction*, 8> recentFileActions{};
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
-    QAction* mnuEditCheckSpelling = nullptr;
-    QComboBox* cboSpellLanguage = nullptr;
-    SpellChecker* m_spellChecker = nullptr; // children of the window
-    SpellUnderliner* m_spellUnderliner = nullptr;
+    // The parts over the whole set, children of the window.
+    CheckPanel* m_checkPanel = nullptr;
+    SetTransferCommands* m_setTransfer = nullptr;
+    SpellingPart* m_spelling = nullptr;
 
     // Control arrays, index as in their names.
     std::array<QLabel*, 6> picCategory{};
@@ -274,6 +250,11 @@ private:
     // another square, that square is selected first.
     void onDocumentChanged(Square square, DocumentPart part);
     void SetUpEditCommands();
+    // The check panel, import, export, print and spelling, wired to the window.
+    void SetUpSetCommands();
+    // After the check panel selected a finding's square: the window up and
+    // the cursor in the box that holds `part` of it.
+    void FocusFindingBox(CheckPart part);
     // The Help menu (About Quizmora Editor, About Qt) and the window's icon (aboutbox.cpp).
     void SetUpHelpMenu();
     // Tab order, Return, Alt+1..7, accessible names (keyboard.cpp).
@@ -302,11 +283,6 @@ private:
     // Fonts helper (fontscolours.cpp).
     void StoreCurrentLook(const QString& label, const QString& fontName, bool bold, bool italic,
                           const std::optional<QString>& fontColor);
-    void SetEditorInputEnabled(bool enabled);
-    // Import helpers (importprint.cpp).
-    bool ConfirmImportFindings(const QList<Finding>& findings);
-    QVariant ImportViewState() const;
-    void RestoreImportViewState(QVariant& state);
     void SetUpTextWarnings();
     void collectControlArrays();
     void applyDesignFonts();

@@ -12,7 +12,6 @@ void frmEditor::SetUpKeyboard() {
         {m_ui.txtEnterQuestion, tr("Question")},
         {m_ui.txtAnswer, tr("Answer")},
         {m_ui.txtPath, tr("Media file")},
-        {cboSpellLanguage, tr("Spelling language")},
     };
     for (const auto& [widget, name] : names) {
         if (widget)
