@@ -39,7 +39,7 @@ void frmEditor::mnuExportTabDelimited_Click() {
         (fileName.isEmpty() ? QStringLiteral("board") : QFileInfo(fileName).completeBaseName()) +
         QStringLiteral(".tsv");
     const SaveFileChoice choice = m_services.getSaveFileChoice(
-        ChooserStartFolder(FolderOfPath(CurrentFilePath)), filter, defaultName);
+        ChooserStartFolder(FolderOfPath(m_fileCommands->CurrentFilePath)), filter, defaultName);
     if (choice.path.isEmpty())
         return;
     if (QFileInfo::exists(choice.path) &&

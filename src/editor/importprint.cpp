@@ -31,7 +31,7 @@ void frmEditor::mnuImportTabDelimited_Click() {
     // spreadsheet of a board is most likely kept; else in the default folder.
     // Spreadsheets save their text exports as .csv, .tsv or .tab as often as .txt.
     const QString path = m_services.getOpenFileName(
-        ChooserStartFolder(FolderOfPath(CurrentFilePath)),
+        ChooserStartFolder(FolderOfPath(m_fileCommands->CurrentFilePath)),
         QStringLiteral("(*.txt)|*.txt|Spreadsheet text|*.tsv;*.tab;*.csv|All files|*"));
     if (path.isEmpty())
         return;
@@ -59,7 +59,7 @@ void frmEditor::mnuImportTabDelimited_Click() {
     // The imported board is a new set that has not been saved anywhere: Save
     // asks for a name, and New and Exit ask before dropping it. One Undo
     // brings back the board it replaced.
-    m_document.replaceUndoably(imported.game, tr("Import"), ImportViewState());
+    m_document.replaceUndoably(imported.game, tr("Import"), m_fileCommands->ImportViewState());
     ShowWholeBoard();
 }
 
@@ -83,28 +83,8 @@ bool frmEditor::ConfirmImportFindings(const QList<Finding>& findings) {
 }
 
 void frmEditor::SetUpImport() {
-    connect(&m_document, &GameSetDocument::wholeSetSwapped, this, [this](QVariant& state) {
-        RestoreImportViewState(state);
-        ShowWholeBoard();
-    });
-}
-
-// What the window keeps of a set beside the set itself: the file a recovered
-// set came from, and whether the caption says it was recovered.
-QVariant frmEditor::ImportViewState() const {
-    return QVariantList{RecoveredFileName, ShowingRecovered};
-}
-
-// Puts `state` back and leaves the state of the set going away in its place.
-void frmEditor::RestoreImportViewState(QVariant& state) {
-    const QVariant leaving = ImportViewState();
-    const QVariantList values = state.toList();
-    if (values.size() == 2) {
-        RecoveredFileName = values.at(0).toString();
-        ShowingRecovered = values.at(1).toBool();
-    }
-    state = leaving;
-    ShowCaption();
+    // The file commands have put back what they keep of the set by then.
+    connect(&m_document, &GameSetDocument::wholeSetSwapped, this, &frmEditor::ShowWholeBoard);
 }
 
 void frmEditor::mnuFilePrint_Click() {

@@ -129,3 +129,27 @@ void frmEditor::ResetBoardDisplay() {
     for (int index = 0; index < 6; ++index)
         lblCategory[index]->setText(DefaultCategoryName(index + 1));
 }
+
+void frmEditor::ShowWholeBoard() {
+    const GameSet& game = m_document.game();
+    // All six captions clickable again, the first one greyed as selected.
+    for (int index = 0; index < 6; ++index) {
+        lblCategory[index]->setText(game.CategoryNames[index].trimmed());
+        lblCategory[index]->setEnabled(index != 0);
+    }
+    m_selection.select({1, 1});
+    // Category 1 is selected: its name box is editable even when the final
+    // question was shown before.
+    m_ui.txtCategoryName->setReadOnly(false);
+    {
+        // The name box shows category 1 without storing it back.
+        const QSignalBlocker quiet(m_ui.txtCategoryName);
+        m_ui.txtCategoryName->setText(game.CategoryNames[0].trimmed());
+    }
+    DisPlayQuestion();
+    for (QPushButton* button : btnQuestion)
+        button->show();
+    m_ui.btnVideo->setVisible(true);
+    m_ui.btnMultipleChoice->show();
+    m_ui.btnSingleChoice->show();
+}
