@@ -5,9 +5,6 @@
 #include "editor/lengthlimit.h"
 
 #include "document/autosave.h"
-#include "model/gamesetfile.h"
-#include "util/pathhelpers.h"
-#include "util/textrules.h"
 
 #include <QCloseEvent>
 #include <QIcon>
