@@ -97,7 +97,8 @@ private slots:
         if (file.isEmpty()) {
             QVERIFY(editor.services.messages.isEmpty());
             // The file is remembered for the open-file chooser, not as the saved file.
-            QCOMPARE(editor.window->EditorDialogFileName, current ? m_gamePath : QString());
+            QCOMPARE(editor.window->m_fileCommands->EditorDialogFileName,
+                     current ? m_gamePath : QString());
             return;
         }
         QCOMPARE(editor.services.settingsRead, QStringList());

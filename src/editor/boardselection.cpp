@@ -12,8 +12,12 @@ void BoardSelection::select(Square square) {
     emit changed(m_square);
 }
 
+bool CommandGuard::blocks() const {
+    return m_box != nullptr && !m_box->isHidden();
+}
+
 bool CommandGuard::refuses() const {
-    if (m_box == nullptr || m_box->isHidden())
+    if (!blocks())
         return false;
     m_services.showMessage(QStringLiteral("Click Done or Cancel in the Multiple Choice Box First!"),
                            MessageButtons::Ok, MessageIcon::None, QString());

@@ -40,6 +40,8 @@ public:
     void watch(const QWidget* box) { m_box = box; }
     // True when the command is refused; the refusal has been shown then.
     bool refuses() const;
+    // True while the box is open, for what must wait without a refusal shown.
+    bool blocks() const;
 
 private:
     Services& m_services;

@@ -1,11 +1,14 @@
 // The File menu: New, Open, Save, Save As, Exit, closing the window and the
 // Revision window, with their prompts, captions and error reports.
 
-#include "editor/frmEditor.h"
-#include "editor/frmRevision.h"
+#include "editor/filecommands.h"
 
-#include "document/autosave.h"
+#include "document/gamesetdocument.h"
+#include "editor/boardselection.h"
+#include "editor/frmRevision.h"
+#include "model/fileerror.h"
 #include "model/gamesetfile.h"
+#include "services/services.h"
 #include "util/pathhelpers.h"
 #include "util/textrules.h"
 
@@ -14,10 +17,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QKeySequence>
-#include <QLocale>
-#include <QSignalBlocker>
+#include <QLabel>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace {
 
@@ -38,11 +40,8 @@ QString LiteralTitle(const QString& text) {
 
 } // namespace
 
-namespace {
-
-// The platform's own keys for a command; some platforms have none for Save
-// As or Quit, and then the usual ones are used.
-void SetShortcut(QAction* action, QKeySequence::StandardKey key, const QKeySequence& usual) {
+void SetStandardShortcut(QAction* action, QKeySequence::StandardKey key,
+                         const QKeySequence& usual) {
     const QList<QKeySequence> keys = QKeySequence::keyBindings(key);
     if (keys.isEmpty())
         action->setShortcut(usual);
@@ -50,16 +49,37 @@ void SetShortcut(QAction* action, QKeySequence::StandardKey key, const QKeySeque
         action->setShortcuts(keys);
 }
 
-} // namespace
+FileCommands::FileCommands(GameSetDocument& document, Services& services, const CommandGuard& guard,
+                           const Controls& controls, std::function<bool()> confirmTextLoss,
+                           QObject* parent)
+    : QObject(parent), m_document(document), m_services(services), m_guard(guard),
+      m_controls(controls), m_confirmTextLoss(std::move(confirmTextLoss)) {
+    const Controls& c = m_controls;
+    const auto follow = [this](QAction* action, QKeySequence::StandardKey key,
+                               const QKeySequence& usual, void (FileCommands::*handler)()) {
+        if (!action)
+            return;
+        if (key != QKeySequence::UnknownKey)
+            SetStandardShortcut(action, key, usual);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    follow(c.mnuFileNew, QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N),
+           &FileCommands::mnuFileNew_Click);
+    follow(c.mnuFileOpen, QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O),
+           &FileCommands::mnuFileOpen_Click);
+    follow(c.mnuFileSave, QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S),
+           &FileCommands::mnuFileSave_Click);
+    follow(c.mnuSaveAs, QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+           &FileCommands::mnuSaveAs_Click);
+    follow(c.mnuFileExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q),
+           &FileCommands::mnuFileExit_Click);
+    // The toolbar's buttons stand for the menu's commands, without keys of their own.
+    follow(c.btnNewFile, QKeySequence::UnknownKey, {}, &FileCommands::mnuFileNew_Click);
+    follow(c.btnFileOpen, QKeySequence::UnknownKey, {}, &FileCommands::mnuFileOpen_Click);
+    follow(c.btnSave, QKeySequence::UnknownKey, {}, &FileCommands::mnuFileSave_Click);
+    follow(c.btnSaveAs, QKeySequence::UnknownKey, {}, &FileCommands::mnuSaveAs_Click);
+    follow(c.mnuFileRevision, QKeySequence::UnknownKey, {}, &FileCommands::mnuFileRevision_Click);
 
-void frmEditor::SetUpFileCommands() {
-    SetShortcut(m_ui.mnuFileNew, QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N));
-    SetShortcut(m_ui.mnuFileOpen, QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O));
-    SetShortcut(m_ui.mnuFileSave, QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S));
-    SetShortcut(m_ui.mnuSaveAs, QKeySequence::SaveAs,
-                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    SetShortcut(m_ui.mnuFilePrint, QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
-    SetShortcut(m_ui.mnuFileExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
     // A set that replaces a recovered one has its own file; an undone or
     // redone import brings the name back with its set.
     connect(&m_document, &GameSetDocument::reset, this, [this] {
@@ -67,33 +87,67 @@ void frmEditor::SetUpFileCommands() {
             RecoveredFileName.clear();
             ShowingRecovered = false;
         }
-        m_ui.lblChangedOnDisk->hide();
+        m_controls.lblChangedOnDisk->hide();
         FollowSetFileLock();
         ShowCaption();
     });
-    connect(&m_document, &GameSetDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(&m_document, &GameSetDocument::modifiedChanged, c.window, &QWidget::setWindowModified);
     connect(&m_document, &GameSetDocument::fileChangedElsewhere, this,
-            &frmEditor::SetFileChangedElsewhere);
+            &FileCommands::SetFileChangedElsewhere);
+    connect(&m_document, &GameSetDocument::wholeSetSwapped, this,
+            &FileCommands::RestoreImportViewState);
+    SetUpRecentFiles();
 }
 
 // "Quizmora Editor - NAME.txt" for a set with a file, "... - untitled"
 // without one; "[*]" is where Qt shows the unsaved-changes mark.
-void frmEditor::ShowCaption() {
+void FileCommands::ShowCaption() {
     const QString name = m_document.fileName().isEmpty()
                              ? QStringLiteral("untitled")
                              : LiteralTitle(FileNameOfPath(m_document.fileName()));
-    setWindowTitle(AppTitle + QStringLiteral(" - ") + name +
-                   (ShowingRecovered ? QStringLiteral(" (recovered)") : QString()) +
-                   QStringLiteral("[*]"));
-    setWindowModified(m_document.isModified());
+    m_controls.window->setWindowTitle(
+        AppTitle + QStringLiteral(" - ") + name +
+        (ShowingRecovered ? QStringLiteral(" (recovered)") : QString()) + QStringLiteral("[*]"));
+    m_controls.window->setWindowModified(m_document.isModified());
 }
 
-void frmEditor::FollowSetFileLock() {
+QVariant FileCommands::ImportViewState() const {
+    return QVariantList{RecoveredFileName, ShowingRecovered};
+}
+
+// Puts `state` back and leaves the state of the set going away in its place.
+void FileCommands::RestoreImportViewState(QVariant& state) {
+    const QVariant leaving = ImportViewState();
+    const QVariantList values = state.toList();
+    if (values.size() == 2) {
+        RecoveredFileName = values.at(0).toString();
+        ShowingRecovered = values.at(1).toBool();
+    }
+    state = leaving;
+    ShowCaption();
+}
+
+void FileCommands::FollowSetFileLock() {
     if (m_setLock.setPath() != m_document.fileName())
         m_setLock = SetFileLock(m_document.fileName());
 }
 
-bool frmEditor::ConfirmLockedOpen(const QString& path, const SetFileLock::Holder& holder) {
+bool FileCommands::ConfirmTextLoss() {
+    return !m_confirmTextLoss || m_confirmTextLoss();
+}
+
+void FileCommands::ShowOkMessage(const QString& text) {
+    m_services.showMessage(text, MessageButtons::Ok, MessageIcon::None, QString());
+}
+
+void FileCommands::ReportFileError(const FileError& error, const QString& procedure,
+                                   const QString& path) {
+    ShowOkMessage(ErrorReportText(ReportStyle::Colon, error, m_controls.window->objectName(),
+                                  QStringLiteral("Procedure: ") + procedure,
+                                  {QStringLiteral("Filename: ") + path}));
+}
+
+bool FileCommands::ConfirmLockedOpen(const QString& path, const SetFileLock::Holder& holder) {
     return m_services.showMessage(
                QStringLiteral("%1 is open in another editor: %2, process %3 on %4.\r\nChanges "
                               "saved in one editor can be lost when the other saves.")
@@ -103,7 +157,7 @@ bool frmEditor::ConfirmLockedOpen(const QString& path, const SetFileLock::Holder
                QString()) == MessageAnswer::OpenAnyway;
 }
 
-frmEditor::OwnFileAnswer frmEditor::ConfirmOwnFileUnchanged(const QString& path) {
+FileCommands::OwnFileAnswer FileCommands::ConfirmOwnFileUnchanged(const QString& path) {
     if (m_document.fileName().isEmpty() || !SameFile(path, m_document.fileName()) ||
         !m_document.fileChangedOnDisk())
         return OwnFileAnswer::Write;
@@ -120,46 +174,46 @@ frmEditor::OwnFileAnswer frmEditor::ConfirmOwnFileUnchanged(const QString& path)
     }
 }
 
-void frmEditor::SetFileChangedElsewhere() {
+void FileCommands::SetFileChangedElsewhere() {
     const QString path = m_document.fileName();
     // Written back as it was meanwhile: nothing to tell.
     if (!m_document.fileChangedOnDisk())
         return;
     // Not on top of another question: asked once that one is answered.
     if (QApplication::activeModalWidget()) {
-        QTimer::singleShot(500, this, &frmEditor::SetFileChangedElsewhere);
+        QTimer::singleShot(500, this, &FileCommands::SetFileChangedElsewhere);
         return;
     }
     const QString name = FileNameOfPath(path);
-    if (!m_document.isModified() && !IsShown(m_ui.fraMultipleAnswers) && QFileInfo(path).isFile() &&
+    if (!m_document.isModified() && !m_guard.blocks() && QFileInfo(path).isFile() &&
         m_services.showMessage(
             QStringLiteral("%1 was changed by another program. Reload it?").arg(name),
             MessageButtons::YesNo, MessageIcon::Question, QString()) == MessageAnswer::Yes &&
         OpenChosenGameSet(path))
         return;
     // The author's version stays; the next Save asks before writing over the file.
-    m_ui.lblChangedOnDisk->setText(
+    m_controls.lblChangedOnDisk->setText(
         (QFileInfo::exists(path)
              ? QStringLiteral("%1 was changed by another program. Your version is kept; "
                               "Save will ask first.")
              : QStringLiteral("%1 was removed or renamed. Your version is kept; Save will ask "
                               "first."))
             .arg(name));
-    m_ui.lblChangedOnDisk->show();
+    m_controls.lblChangedOnDisk->show();
 }
 
 // Writes the set to `path`. A failure is reported as the writer reports it,
 // naming the file written, and the set stays marked as changed so nothing is
 // dropped without asking.
-bool frmEditor::SaveGameSetTo(const QString& path) {
+bool FileCommands::SaveGameSetTo(const QString& path) {
     const FileError error = m_document.save(path);
     if (!error.failed()) {
         AddRecentFile(path);
         RecoveredFileName.clear();
         ShowingRecovered = false;
-        m_ui.lblChangedOnDisk->hide();
+        m_controls.lblChangedOnDisk->hide();
         FollowSetFileLock();
-        FollowSetFolder();
+        emit setSaved();
         ShowCaption();
         return true;
     }
@@ -169,16 +223,14 @@ bool frmEditor::SaveGameSetTo(const QString& path) {
                 (error.reason.isEmpty() ? QString() : QStringLiteral("\r\n") + error.reason),
             MessageButtons::Ok, MessageIcon::Exclamation, QStringLiteral("Quizmora"));
     } else {
-        ShowOkMessage(ErrorReportText(ReportStyle::Colon, error, objectName(),
-                                      QStringLiteral("Procedure: SaveFile"),
-                                      {QStringLiteral("Filename: ") + path}));
+        ReportFileError(error, QStringLiteral("SaveFile"), path);
     }
     return false;
 }
 
 // A recovered set keeps its file's name, but that file may hold other work
 // by now: the first save there asks. True to write.
-bool frmEditor::ConfirmRecoveredTarget(const QString& path) {
+bool FileCommands::ConfirmRecoveredTarget(const QString& path) {
     if (RecoveredFileName.isEmpty() || path != RecoveredFileName)
         return true;
     return m_services.showMessage(
@@ -190,7 +242,7 @@ bool frmEditor::ConfirmRecoveredTarget(const QString& path) {
 
 // The unsaved-changes question of New and Open. True to go on with the
 // command, false to stop it.
-bool frmEditor::SaveChangesPrompt(const QString& dialogFolder) {
+bool FileCommands::SaveChangesPrompt(const QString& dialogFolder) {
     if (!m_document.isModified())
         return true;
     const MessageAnswer answer = m_services.showMessage(
@@ -229,7 +281,7 @@ bool frmEditor::SaveChangesPrompt(const QString& dialogFolder) {
 
 // Exit's question and clean-up. True when the program is to end, false
 // when the author stays in the editor.
-bool frmEditor::ExitCommand() {
+bool FileCommands::ExitCommand() {
     if (m_document.isModified()) {
         const MessageAnswer answer = m_services.showMessage(
             UnsavedChangesQuestion, MessageButtons::YesNoCancel, MessageIcon::None, QString());
@@ -253,37 +305,30 @@ bool frmEditor::ExitCommand() {
         }
     }
 
-    MediaPlayer1->stop();
-    MediaPlayer2->stop();
+    emit leavingSet();
     m_document.newSet();
-    ResetBoardDisplay();
+    emit setClosed();
     return true;
 }
 
 // ---- New and Open
 
-void frmEditor::mnuFileNew_Click() {
+void FileCommands::mnuFileNew_Click() {
     if (m_guard.refuses())
         return;
     if (!SaveChangesPrompt(DefaultGameSetFolder()))
         return;
 
     m_document.newSet();
-    ShowWholeBoard();
-    {
-        // A new set keeps all six names blank; the board and the name box
-        // only show the default captions, so nothing is stored.
-        const QSignalBlocker quiet(m_ui.txtCategoryName);
-        m_ui.txtCategoryName->setText(Board::DefaultCategoryName(1));
-        m_board->ShowDefaultCaptions();
-    }
+    emit wholeSetShown();
+    emit newSetShown();
     // Showing the new set stored nothing the author made.
     m_document.undoStack().clear();
     m_document.undoStack().setClean();
-    m_ui.txtCategoryName->setFocus();
+    emit boardFocusWanted();
 }
 
-void frmEditor::mnuFileOpen_Click() {
+void FileCommands::mnuFileOpen_Click() {
     if (m_guard.refuses())
         return;
     if (!SaveChangesPrompt(ChooserStartFolder(CurrentFilePath)))
@@ -297,7 +342,7 @@ void frmEditor::mnuFileOpen_Click() {
     OpenChosenGameSet(path);
 }
 
-bool frmEditor::OpenChosenGameSet(const QString& path) {
+bool FileCommands::OpenChosenGameSet(const QString& path) {
     EditorDialogFileName = path;
     // A file that cannot be read leaves the set, its caption and its
     // changes as they were: nothing of the author's is replaced by an empty board.
@@ -305,13 +350,51 @@ bool frmEditor::OpenChosenGameSet(const QString& path) {
         return false;
     CurrentFilePath = path;
     AddRecentFile(path);
-    ShowWholeBoard();
-    m_ui.txtCategoryName->setFocus();
+    emit wholeSetShown();
+    emit boardFocusWanted();
     return true;
 }
 
-void frmEditor::ShowWholeBoard() {
-    m_board->ShowWholeBoard();
+bool FileCommands::LoadCurrentGame() {
+    const QString game = m_services.readSetting(QStringLiteral("Game"), QStringLiteral("0"));
+    const QString trimmed = TrimSpaces(game);
+    if (trimmed.isEmpty() || trimmed == QLatin1String("0") || !FileExists(game))
+        return false;
+    EditorDialogFileName = game;
+    return OpenGameSetFile(game);
+}
+
+bool FileCommands::OpenGameSetFile(const QString& path) {
+    // A file that is clearly no game set would be replaced by a board at the
+    // next Save: the author decides first.
+    const QStringList reasons = NotAGameSet(path);
+    if (!reasons.isEmpty() &&
+        m_services.showMessage(QStringLiteral("%1 does not look like a game set:\r\n\r\n%2\r\n\r\n"
+                                              "Saving it would replace it with a board.")
+                                   .arg(FileNameOfPath(path), reasons.join(QStringLiteral("\r\n"))),
+                               MessageButtons::OpenAnywayCancel, MessageIcon::Exclamation,
+                               QString()) != MessageAnswer::OpenAnyway)
+        return false;
+    // The set's new mark is taken before reading; the old one goes only
+    // once the new set is in. Opening the set already open (a reload) asks
+    // nothing more.
+    const bool sameSet = !m_setLock.setPath().isEmpty() && SameFile(m_setLock.setPath(), path);
+    const bool alreadyOurs = sameSet && m_setLock.state() == SetFileLock::State::Held;
+    SetFileLock other;
+    if (!alreadyOurs) {
+        other = SetFileLock(path);
+        if (other.state() == SetFileLock::State::HeldElsewhere && !sameSet &&
+            !ConfirmLockedOpen(path, other.holder()))
+            return false;
+        std::swap(m_setLock, other);
+    }
+    const FileError error = m_document.open(path);
+    if (!error.failed())
+        return true;
+    if (!alreadyOurs)
+        std::swap(m_setLock, other);
+    ReportFileError(error, QStringLiteral("OpenFile"), path);
+    return false;
 }
 
 // ---- Save and Save As
@@ -319,7 +402,7 @@ void frmEditor::ShowWholeBoard() {
 // Save and Save As on a chosen name: the save dialog, the overwrite question
 // when the file exists, the Daily Double rule and the write. The path
 // written, or "" when the command stopped or the write failed.
-QString frmEditor::SaveToChosenFile(const QString& overwriteQuestion) {
+QString FileCommands::SaveToChosenFile(const QString& overwriteQuestion) {
     QString path;
     for (;;) {
         path = m_services.getSaveFileName(ChooserStartFolder(CurrentFilePath), GameSetSaveFilter(),
@@ -337,14 +420,14 @@ QString frmEditor::SaveToChosenFile(const QString& overwriteQuestion) {
         if (own == OwnFileAnswer::Write)
             break;
     }
-    EnsureDailyDoubles();
+    emit savingSet();
     // A file that could not be written does not become the set's file.
     if (!SaveGameSetTo(path))
         return QString();
     return path;
 }
 
-void frmEditor::mnuFileSave_Click() {
+void FileCommands::mnuFileSave_Click() {
     if (m_guard.refuses() || !ConfirmTextLoss())
         return;
     if (!TrimSpaces(m_document.fileName()).isEmpty()) {
@@ -359,42 +442,42 @@ void frmEditor::mnuFileSave_Click() {
         case OwnFileAnswer::Write:
             break;
         }
-        EnsureDailyDoubles();
+        emit savingSet();
         SaveGameSetTo(m_document.fileName());
         return;
     }
     SaveToChosenFile(QStringLiteral("Filename Already Exists. Overwrite Existing File?"));
 }
 
-void frmEditor::mnuSaveAs_Click() {
+void FileCommands::mnuSaveAs_Click() {
     if (m_guard.refuses() || !ConfirmTextLoss())
         return;
     SaveAsCommand();
 }
 
 // Save As after its guard: true when the set was written to the chosen file.
-bool frmEditor::SaveAsCommand() {
+bool FileCommands::SaveAsCommand() {
     return !SaveToChosenFile(QStringLiteral("File already exists. Select Yes to overwrite"))
                 .isEmpty();
 }
 
 // ---- Exit and closing the window
 
-void frmEditor::mnuFileExit_Click() {
+void FileCommands::mnuFileExit_Click() {
     if (!ExitCommand())
         return;
     ProgramEnding = true;
-    close();
+    m_controls.window->close();
     QCoreApplication::quit();
 }
 
-void frmEditor::Form_QueryUnload(bool& cancel) {
+void FileCommands::Form_QueryUnload(bool& cancel) {
     // The close box asks as Exit does: the window closes only when Exit ends
     // the program, and stays open when the author stays.
     Form_Unload(cancel);
 }
 
-void frmEditor::Form_Unload(bool& cancel) {
+void FileCommands::Form_Unload(bool& cancel) {
     if (ProgramEnding)
         return;
     if (ExitCommand()) {
@@ -407,83 +490,8 @@ void frmEditor::Form_Unload(bool& cancel) {
 
 // ---- Revision
 
-void frmEditor::mnuFileRevision_Click() {
-    // The window deletes itself when closed and enables this one again.
-    auto* revision = new frmRevision(this);
+void FileCommands::mnuFileRevision_Click() {
+    // The window deletes itself when closed and enables the editor again.
+    auto* revision = new frmRevision(m_controls.window);
     revision->show();
-}
-
-// ---- recovery after a crash
-
-void frmEditor::OfferRecovery(Autosave& autosave) {
-    connect(&autosave, &Autosave::problemChanged, this, &frmEditor::ShowRecoveryProblem);
-    ShowRecoveryProblem(autosave.problem());
-    // A save that ended while rewriting a set in place comes first: the set
-    // itself may be broken.
-    for (const KeptVersion& version : autosave.keptVersions()) {
-        const MessageAnswer answer = m_services.showMessage(
-            QStringLiteral("Restore the previous version of %1?\r\nThe editor ended while "
-                           "saving %2; the version before that save was kept.")
-                .arg(FileNameOfPath(version.originalPath),
-                     QDir::toNativeSeparators(version.originalPath)),
-            MessageButtons::RecoverDiscard, MessageIcon::Question, QString());
-        if (answer == MessageAnswer::Discard) {
-            autosave.discardKeptVersion(version);
-        } else if (answer == MessageAnswer::Recover) {
-            const FileError error = autosave.restoreKeptVersion(version);
-            if (error.failed())
-                ShowOkMessage(ErrorReportText(
-                    ReportStyle::Colon, error, objectName(), QStringLiteral("Procedure: SaveFile"),
-                    {QStringLiteral("Filename: ") + version.originalPath}));
-        }
-    }
-    const QList<RecoveryCopy> copies = autosave.claimAbandonedCopies();
-    bool recovered = false;
-    for (const RecoveryCopy& copy : copies) {
-        // The window holds one set; the other copies wait for the next start.
-        if (recovered) {
-            autosave.releaseCopy(copy);
-            continue;
-        }
-        if (!copy.readable) {
-            // Discard puts it aside for good; Keep offers it again next time.
-            if (m_services.showMessage(
-                    QStringLiteral("A recovery copy could not be read:\r\n%1\r\n\r\nDiscard "
-                                   "moves it to the \"damaged\" folder beside it, where it is "
-                                   "not offered again.")
-                        .arg(QDir::toNativeSeparators(copy.path)),
-                    MessageButtons::DiscardKeep, MessageIcon::Exclamation,
-                    QString()) == MessageAnswer::Discard)
-                autosave.discardCopy(copy);
-            else
-                autosave.releaseCopy(copy);
-            continue;
-        }
-        const QString name = copy.originalFileName.isEmpty()
-                                 ? QStringLiteral("untitled")
-                                 : FileNameOfPath(copy.originalFileName);
-        const QString time = QLocale().toString(copy.savedAt.toLocalTime(), QLocale::ShortFormat);
-        const MessageAnswer answer = m_services.showMessage(
-            QStringLiteral("Recover unsaved changes to %1 from %2?").arg(name, time),
-            MessageButtons::RecoverDiscard, MessageIcon::Question, QString());
-        if (answer == MessageAnswer::Discard) {
-            autosave.discardCopy(copy);
-            continue;
-        }
-        if (answer != MessageAnswer::Recover) {
-            autosave.releaseCopy(copy);
-            continue;
-        }
-        GameSet recoveredGame = copy.game;
-        KeepOnOneLine(recoveredGame);
-        m_document.replace(recoveredGame, copy.originalFileName, true);
-        ShowWholeBoard();
-        RecoveredFileName = copy.originalFileName;
-        ShowingRecovered = true;
-        ShowCaption();
-        // This editor's own copy is on disk before the old one goes.
-        autosave.writeNow();
-        autosave.removeRecoveredCopy(copy);
-        recovered = true;
-    }
 }

@@ -7,9 +7,7 @@
 #include "editor/settransfercommands.h"
 #include "editor/spelling.h"
 
-#include "model/gamesetfile.h"
-#include "util/pathhelpers.h"
-#include "util/textrules.h"
+#include "document/autosave.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -137,7 +135,6 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     connectControls();
     SetUpFileCommands();
     SetUpEditCommands();
-    SetUpRecentFiles();
     SetUpSetCommands();
     SetUpPackCommand();
     SetUpMediaLinks();
@@ -291,17 +288,8 @@ void frmEditor::setToolbarIcons() {
 }
 
 void frmEditor::connectControls() {
-    // Menu commands and the toolbar buttons that stand for them.
-    connect(m_ui.mnuFileNew, &QAction::triggered, this, &frmEditor::mnuFileNew_Click);
-    connect(m_ui.btnNewFile, &QAction::triggered, this, &frmEditor::mnuFileNew_Click);
-    connect(m_ui.mnuFileOpen, &QAction::triggered, this, &frmEditor::mnuFileOpen_Click);
-    connect(m_ui.btnFileOpen, &QAction::triggered, this, &frmEditor::mnuFileOpen_Click);
-    connect(m_ui.mnuFileSave, &QAction::triggered, this, &frmEditor::mnuFileSave_Click);
-    connect(m_ui.btnSave, &QAction::triggered, this, &frmEditor::mnuFileSave_Click);
-    connect(m_ui.mnuSaveAs, &QAction::triggered, this, &frmEditor::mnuSaveAs_Click);
-    connect(m_ui.btnSaveAs, &QAction::triggered, this, &frmEditor::mnuSaveAs_Click);
-    connect(m_ui.mnuFileRevision, &QAction::triggered, this, &frmEditor::mnuFileRevision_Click);
-    connect(m_ui.mnuFileExit, &QAction::triggered, this, &frmEditor::mnuFileExit_Click);
+    // Menu commands and the toolbar buttons that stand for them; the parts
+    // connect their own.
     connect(m_ui.btnVideo, &QAction::triggered, this, &frmEditor::btnVideo_Click);
     connect(m_ui.btnPicture, &QAction::triggered, this, &frmEditor::btnPicture_Click);
     connect(m_ui.btnSound, &QAction::triggered, this, &frmEditor::btnSound_Click);
@@ -387,7 +375,7 @@ bool frmEditor::eventFilter(QObject* watched, QEvent* event) {
 
 void frmEditor::closeEvent(QCloseEvent* event) {
     bool cancel = false;
-    Form_QueryUnload(cancel);
+    m_fileCommands->Form_QueryUnload(cancel);
     if (cancel)
         event->ignore();
     else
@@ -411,7 +399,7 @@ void frmEditor::Form_Load(const QString& startFile) {
                                                       QStringLiteral("0")) == QLatin1String("1"))
         EditCurrentGame = true;
 
-    if (EditCurrentGame && !LoadCurrentGame())
+    if (EditCurrentGame && !m_fileCommands->LoadCurrentGame())
         EditCurrentGame = false;
     if (EditCurrentGame) {
         // The game's current file is not the set's file: Save asks where to
@@ -426,8 +414,8 @@ void frmEditor::Form_Load(const QString& startFile) {
     }
     // A file named at start-up shows itself once opened; the set above is
     // shown when there is none or it cannot be read.
-    if (startFile.isEmpty() || !OpenChosenGameSet(startFile))
-        ShowWholeBoard();
+    if (startFile.isEmpty() || !m_fileCommands->OpenChosenGameSet(startFile))
+        m_board->ShowWholeBoard();
     // Start-up's own writes are not the author's changes.
     m_document.undoStack().clear();
     m_document.undoStack().setClean();
@@ -449,48 +437,49 @@ void frmEditor::FitToScreen() {
     resize(wanted.boundedTo(available));
 }
 
-bool frmEditor::LoadCurrentGame() {
-    const QString game = m_services.readSetting(QStringLiteral("Game"), QStringLiteral("0"));
-    const QString trimmed = TrimSpaces(game);
-    if (trimmed.isEmpty() || trimmed == QLatin1String("0") || !FileExists(game))
-        return false;
-    EditorDialogFileName = game;
-    return OpenGameSetFile(game);
+// ---- the File menu's commands
+
+void frmEditor::SetUpFileCommands() {
+    const FileCommands::Controls controls{this,
+                                          m_ui.mnuFile,
+                                          m_ui.lblChangedOnDisk,
+                                          m_ui.mnuFileNew,
+                                          m_ui.btnNewFile,
+                                          m_ui.mnuFileOpen,
+                                          m_ui.btnFileOpen,
+                                          m_ui.mnuFileSave,
+                                          m_ui.btnSave,
+                                          m_ui.mnuSaveAs,
+                                          m_ui.btnSaveAs,
+                                          m_ui.mnuFileRevision,
+                                          m_ui.mnuFileExit};
+    m_fileCommands = new FileCommands(
+        m_document, m_services, m_guard, controls, [this] { return ConfirmTextLoss(); }, this);
+    SetStandardShortcut(m_ui.mnuFilePrint, QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
+    FileCommands* files = m_fileCommands;
+    connect(files, &FileCommands::wholeSetShown, m_board, &Board::ShowWholeBoard);
+    connect(files, &FileCommands::newSetShown, this, [this] {
+        // A new set keeps all six names blank; the board and the name box
+        // only show the default captions, so nothing is stored.
+        const QSignalBlocker quiet(m_ui.txtCategoryName);
+        m_ui.txtCategoryName->setText(Board::DefaultCategoryName(1));
+        m_board->ShowDefaultCaptions();
+    });
+    connect(files, &FileCommands::boardFocusWanted, m_ui.txtCategoryName,
+            qOverload<>(&QWidget::setFocus));
+    connect(files, &FileCommands::savingSet, this, &frmEditor::EnsureDailyDoubles);
+    connect(files, &FileCommands::setSaved, this, &frmEditor::FollowSetFolder);
+    connect(files, &FileCommands::leavingSet, this, [this] {
+        MediaPlayer1->stop();
+        MediaPlayer2->stop();
+    });
+    connect(files, &FileCommands::setClosed, this, &frmEditor::ResetBoardDisplay);
 }
 
-bool frmEditor::OpenGameSetFile(const QString& path) {
-    // A file that is clearly no game set would be replaced by a board at the
-    // next Save: the author decides first.
-    const QStringList reasons = NotAGameSet(path);
-    if (!reasons.isEmpty() &&
-        m_services.showMessage(QStringLiteral("%1 does not look like a game set:\r\n\r\n%2\r\n\r\n"
-                                              "Saving it would replace it with a board.")
-                                   .arg(FileNameOfPath(path), reasons.join(QStringLiteral("\r\n"))),
-                               MessageButtons::OpenAnywayCancel, MessageIcon::Exclamation,
-                               QString()) != MessageAnswer::OpenAnyway)
-        return false;
-    // The set's new mark is taken before reading; the old one goes only
-    // once the new set is in. Opening the set already open (a reload) asks
-    // nothing more.
-    const bool sameSet = !m_setLock.setPath().isEmpty() && SameFile(m_setLock.setPath(), path);
-    const bool alreadyOurs = sameSet && m_setLock.state() == SetFileLock::State::Held;
-    SetFileLock other;
-    if (!alreadyOurs) {
-        other = SetFileLock(path);
-        if (other.state() == SetFileLock::State::HeldElsewhere && !sameSet &&
-            !ConfirmLockedOpen(path, other.holder()))
-            return false;
-        std::swap(m_setLock, other);
-    }
-    const FileError error = m_document.open(path);
-    if (!error.failed())
-        return true;
-    if (!alreadyOurs)
-        std::swap(m_setLock, other);
-    ShowOkMessage(ErrorReportText(ReportStyle::Colon, error, objectName(),
-                                  QStringLiteral("Procedure: OpenFile"),
-                                  {QStringLiteral("Filename: ") + path}));
-    return false;
+void frmEditor::OfferRecovery(Autosave& autosave) {
+    connect(&autosave, &Autosave::problemChanged, this, &frmEditor::ShowRecoveryProblem);
+    ShowRecoveryProblem(autosave.problem());
+    m_fileCommands->OfferRecovery(autosave);
 }
 
 // ---- undo and redo
@@ -546,26 +535,13 @@ void frmEditor::SetUpSetCommands() {
             &frmEditor::mnuFindMissingMedia_Click);
 
     SetTransferCommands::Hooks transfer;
-    transfer.chooserFolder = [this] { return CurrentFilePath; };
-    // What the window keeps of a set beside the set itself: the file a
-    // recovered set came from, and whether the caption says it was recovered.
-    transfer.viewState = [this] {
-        return QVariant(QVariantList{RecoveredFileName, ShowingRecovered});
-    };
-    transfer.restoreViewState = [this](const QVariant& state) {
-        const QVariantList values = state.toList();
-        if (values.size() == 2) {
-            RecoveredFileName = values.at(0).toString();
-            ShowingRecovered = values.at(1).toBool();
-        }
-        ShowCaption();
-    };
+    transfer.chooserFolder = [this] { return m_fileCommands->CurrentFilePath; };
+    transfer.viewState = [this] { return m_fileCommands->ImportViewState(); };
     m_setTransfer = new SetTransferCommands(
         *this, m_document, m_services, m_guard,
         {m_ui.mnuFile, m_ui.mnuImportTabDelimited, m_ui.mnuFilePrint, m_ui.btnPrint},
         std::move(transfer));
-    connect(m_setTransfer, &SetTransferCommands::wholeSetReplaced, this,
-            &frmEditor::ShowWholeBoard);
+    connect(m_setTransfer, &SetTransferCommands::wholeSetReplaced, m_board, &Board::ShowWholeBoard);
 
     const SpellingPart::Controls spelling{
         m_ui.chkSpellChecker, m_ui.centralwidget,   m_ui.lblSpellCheckerPadding,

@@ -5,6 +5,7 @@
 #include "editor/board.h"
 #include "editor/boardselection.h"
 #include "editor/dailydoublemap.h"
+#include "editor/filecommands.h"
 #include "editor/multiplechoicebox.h"
 #include "model/fileerror.h"
 #include "model/gameset.h"
@@ -42,39 +43,17 @@ public:
     void Form_Load(const QString& startFile = QString());
     // Sizes the window to the board, or to the screen where that is smaller.
     void FitToScreen();
-    bool LoadCurrentGame();
-
-    // ---- file commands (filecommands.cpp)
-    void mnuFileNew_Click();
-    void mnuFileOpen_Click();
-    // What Open does once a file was chosen; start-up uses it for a file named on the command line.
-    bool OpenChosenGameSet(const QString& path);
-    // The set's file changed on disk: reloads it when the author agrees and
-    // has nothing unsaved, and otherwise says so above the question panel.
-    void SetFileChangedElsewhere();
-    void mnuFileSave_Click();
-    void mnuSaveAs_Click();
-    void mnuFileExit_Click();
-    void mnuFileRevision_Click();
-    void Form_QueryUnload(bool& cancel);
-    void Form_Unload(bool& cancel);
-    // Keyboard shortcuts of the File menu.
-    void SetUpFileCommands();
     // Offers the recovery copies of editors that ended without saving; a
     // recovered set opens as changed. Failures to keep this editor's own
     // copy are reported from then on.
     void OfferRecovery(Autosave& autosave);
 
-    // ---- the board (board.cpp)
     // The panel emptied and the default captions back, after Exit's new set.
     void ResetBoardDisplay();
 
     // ---- question display (questiondisplay.cpp)
     void DisPlayQuestion();
     void ShowTextQuestion();
-    // The board after the whole set was replaced: captions, the Daily Double
-    // map, category 1 question 1 selected and shown.
-    void ShowWholeBoard();
     // True when at least one of the four choices is not empty.
     bool ShowAnswerChoices();
 
@@ -163,15 +142,6 @@ public:
     void chkDailyDouble_Click();
     void EnsureDailyDoubles();
 
-    // Opens a game-set file as the editor's Open does: a failure is reported
-    // with the error report and leaves the set as it was.
-    // Reads the set at `path`, asking first when another editor has it open.
-    // False when it was not read (a failure is reported).
-    bool OpenGameSetFile(const QString& path);
-
-    // ---- recent files (recentfiles.cpp)
-    void mnuFileRecent_Click(int index);
-    void AddRecentFile(const QString& path);
     // ---- pack for the game (packcommand.cpp)
     void SetUpPackCommand();
     void mnuPackForGame_Click();
@@ -188,31 +158,16 @@ public:
     static bool IsShown(const QWidget* widget) { return !widget->isHidden(); }
     // picVideo with its play, pause and stop buttons.
     void SetVideoControlsVisible(bool visible);
-    // The window caption from the set's file name, with the unsaved-changes mark.
-    void ShowCaption();
     // Shows a message with OK only and the program's default title.
     void ShowOkMessage(const QString& text);
 
     // ---- window variables
     bool EditCurrentGame = false;
-    QString AppTitle = QStringLiteral("Quizmora Editor"); // caption prefix
-    // Starting folder of the game-set choosers; "" = the default folder.
-    QString CurrentFilePath;
     QString LastMediaFolder;
     QString LastVideoFolder;
     QString CurrentSoundPath;
-    // A recovered set shows so in the caption until it is saved.
-    bool ShowingRecovered = false;
-    // Set once Exit has decided to end the program, so closing the window
-    // then does not ask again.
-    bool ProgramEnding = false;
-    // The file name last handed to the open-file chooser component; start-up
-    // leaves the current game's path here (not in CurrentFileName).
+    // The file name last handed to the media choosers.
     QString EditorDialogFileName;
-    // The file a recovered set came from: Save asks before writing over it.
-    QString RecoveredFileName;
-    // The mark beside the set's file telling other editors it is open here.
-    SetFileLock m_setLock;
     std::unique_ptr<MediaPlayer> MediaPlayer1; // video, shown in picVideo
     std::unique_ptr<MediaPlayer> MediaPlayer2; // sound, never shown
     MediaLocator m_mediaLocator;
@@ -223,7 +178,8 @@ public:
     BoardSelection m_selection;
     CommandGuard m_guard{m_services};
     Board* m_board = nullptr; // a child of the window
-    std::array<QAction*, 8> recentFileActions{};
+    // The File menu's commands, a child of the window.
+    FileCommands* m_fileCommands = nullptr;
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
     // The parts over the whole set, children of the window.
@@ -259,25 +215,11 @@ private:
     void SetUpHelpMenu();
     // Tab order, Return, Alt+1..7, accessible names (keyboard.cpp).
     void SetUpKeyboard();
-    void SetUpRecentFiles();
-    void ShowRecentFiles();
     // Media helpers (media.cpp).
     QString ChooseMediaFile(MediaKind kind);
     void ShowMediaControls(MediaKind kind);
-    // File command helpers (filecommands.cpp).
-    bool SaveGameSetTo(const QString& path);
-    bool SaveChangesPrompt(const QString& dialogFolder);
-    bool ExitCommand();
-    bool ConfirmRecoveredTarget(const QString& path);
-    QString SaveToChosenFile(const QString& overwriteQuestion);
-    bool SaveAsCommand();
-    // Before writing over the set's own file, which another program may have
-    // written since: write, choose another file, or stop.
-    enum class OwnFileAnswer { Write, SaveAs, Stop };
-    OwnFileAnswer ConfirmOwnFileUnchanged(const QString& path);
-    bool ConfirmLockedOpen(const QString& path, const SetFileLock::Holder& holder);
-    // Takes the mark of the set's current file, dropping the one held before.
-    void FollowSetFileLock();
+    // Builds the File menu's commands and connects what follows them.
+    void SetUpFileCommands();
     // Multiple choice helper (multiplechoice.cpp).
     void LayOutAnswerChoices();
     // Fonts helper (fontscolours.cpp).

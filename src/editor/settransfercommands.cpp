@@ -42,13 +42,10 @@ SetTransferCommands::SetTransferCommands(QWidget& window, GameSetDocument& docum
     controls.fileMenu->insertMenu(controls.mnuFilePrint, menu);
     connect(command, &QAction::triggered, this, &SetTransferCommands::mnuExportTabDelimited_Click);
 
-    // Undo and Redo of an import show the set they bring back, with its caption.
-    connect(&m_document, &GameSetDocument::wholeSetSwapped, this, [this](QVariant& state) {
-        const QVariant leaving = m_hooks.viewState();
-        m_hooks.restoreViewState(state);
-        state = leaving;
-        emit wholeSetReplaced();
-    });
+    // Undo and Redo of an import show the set they bring back; the view
+    // state kept with it is put back by its owner.
+    connect(&m_document, &GameSetDocument::wholeSetSwapped, this,
+            [this] { emit wholeSetReplaced(); });
 }
 
 QString SetTransferCommands::ChooserFolder() const {

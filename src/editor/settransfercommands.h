@@ -31,10 +31,8 @@ public:
         // The folder the set's choosers last used ("" for the default one).
         std::function<QString()> chooserFolder;
         // What the window shows of a set apart from the set itself (the file
-        // a recovered set came from, say); an import's Undo and Redo put it
-        // back with the set it belongs to.
+        // a recovered set came from, say), kept with an import for its Undo.
         std::function<QVariant()> viewState;
-        std::function<void(const QVariant&)> restoreViewState;
     };
 
     // `window` parents the dialogs; its input is taken away while printing.
