@@ -32,7 +32,9 @@ CheckPanel::CheckPanel(frmEditor& window, GameSetDocument& document)
     : QDockWidget(&window), m_window(window), m_document(document), m_probes(PreviewCheckProbes()) {
     // Media are looked for as the window looks for them: through the media
     // folders, then beside the set.
-    m_probes.locateMedia = [this](const QString& path) { return m_window.LocateMedia(path); };
+    m_probes.locateMedia = [this](const QString& path) {
+        return m_window.m_mediaCommands->LocateMedia(path);
+    };
     setObjectName(QStringLiteral("dckCheckGameSet"));
     setWindowTitle(tr("Check Game Set"));
     auto* content = new QWidget(this);
@@ -57,7 +59,8 @@ CheckPanel::CheckPanel(frmEditor& window, GameSetDocument& document)
     m_findMedia = new QPushButton(tr("Find Missing Media..."), content);
     m_findMedia->setObjectName(QStringLiteral("btnCheckFindMissingMedia"));
     m_findMedia->hide();
-    connect(m_findMedia, &QPushButton::clicked, &m_window, &frmEditor::mnuFindMissingMedia_Click);
+    connect(m_findMedia, &QPushButton::clicked, m_window.m_mediaCommands.get(),
+            &MediaCommands::mnuFindMissingMedia_Click);
     auto* top = new QHBoxLayout;
     top->addWidget(m_summary, 1);
     top->addWidget(m_findMedia);

@@ -159,7 +159,7 @@ bool frmEditor::SaveGameSetTo(const QString& path) {
         ShowingRecovered = false;
         m_ui.lblChangedOnDisk->hide();
         FollowSetFileLock();
-        FollowSetFolder();
+        m_mediaCommands->FollowSetFolder();
         ShowCaption();
         return true;
     }

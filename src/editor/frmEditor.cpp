@@ -2,6 +2,7 @@
 #include "preview/previewfit.h"
 
 #include "editor/aboutbox.h"
+#include "editor/checkpanel.h"
 #include "editor/lengthlimit.h"
 
 #include "model/gamesetfile.h"
@@ -107,16 +108,35 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     m_ui.txtPath->setReadOnly(true);
 
     m_guard.watch(m_ui.fraMultipleAnswers);
+    m_mediaCommands = std::make_unique<MediaCommands>(
+        m_document, m_selection, m_guard, m_services,
+        MediaCommands::Controls{this, m_ui.mnuFile, m_ui.mnuEdit, m_ui.mnuFilePrint,
+                                m_ui.btnPicture, m_ui.btnSound, m_ui.btnVideo,
+                                m_ui.chkFilenameAnswer});
+    connect(m_mediaCommands.get(), &MediaCommands::questionChanged, this,
+            &frmEditor::DisPlayQuestion);
+    connect(m_mediaCommands.get(), &MediaCommands::soundChosen, this,
+            [this](const QString& path) { CurrentSoundPath = path; });
+    connect(m_mediaCommands.get(), &MediaCommands::chooserFileNameChanged, this,
+            [this](const QString& name) { EditorDialogFileName = name; });
+    connect(m_mediaCommands.get(), &MediaCommands::mediaPlacesChanged, this, [this] {
+        if (auto* panel = findChild<CheckPanel*>(QString(), Qt::FindDirectChildrenOnly))
+            panel->markAll();
+        // A medium of the shown question found or lost is shown so at once.
+        if (MediaKindOfRecord(CurrentRecord()) != MediaKind::None &&
+            !IsShown(m_ui.fraMultipleAnswers))
+            DisPlayQuestion();
+    });
     connectControls();
     SetUpFileCommands();
     SetUpEditCommands();
     SetUpRecentFiles();
     SetUpCheckPanel();
     SetUpExportCommand();
-    SetUpPackCommand();
+    m_mediaCommands->SetUpPackCommand();
     SetUpSpelling();
     SetUpImport();
-    SetUpMediaLinks();
+    m_mediaCommands->SetUpMediaLinks();
     SetUpKeyboard();
     connect(&m_document, &GameSetDocument::changed, this, &frmEditor::onDocumentChanged);
     // A whole new set (opened, imported, new) repaints the map at once.
@@ -296,9 +316,6 @@ void frmEditor::connectControls() {
     connect(m_ui.mnuFileExit, &QAction::triggered, this, &frmEditor::mnuFileExit_Click);
     connect(m_ui.mnuImportTabDelimited, &QAction::triggered, this,
             &frmEditor::mnuImportTabDelimited_Click);
-    connect(m_ui.btnVideo, &QAction::triggered, this, &frmEditor::btnVideo_Click);
-    connect(m_ui.btnPicture, &QAction::triggered, this, &frmEditor::btnPicture_Click);
-    connect(m_ui.btnSound, &QAction::triggered, this, &frmEditor::btnSound_Click);
     connect(m_ui.btnText, &QAction::triggered, this, &frmEditor::btnText_Click);
 
     // Board navigation.
@@ -410,6 +427,19 @@ void frmEditor::closeEvent(QCloseEvent* event) {
         event->ignore();
     else
         event->accept();
+}
+
+void frmEditor::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Back from the file manager, where media may have been copied or moved.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isHidden()) {
+        m_mediaCommands->MediaFiles().forget();
+        if (auto* panel = findChild<CheckPanel*>(QString(), Qt::FindDirectChildrenOnly))
+            panel->markAll();
+        if (lblMediaNotFound && IsShown(lblMediaNotFound) &&
+            !m_mediaCommands->LocateMedia(MediaPathOfRecord(CurrentRecord())).isEmpty())
+            DisPlayQuestion();
+    }
 }
 
 // ---- start-up

@@ -3,6 +3,7 @@
 #include "document/gamesetdocument.h"
 #include "document/setfilelock.h"
 #include "editor/boardselection.h"
+#include "editor/mediacommands.h"
 #include "model/fileerror.h"
 #include "model/gameset.h"
 #include "model/gamesetcheck.h"
@@ -18,7 +19,6 @@ class Autosave;
 class QComboBox;
 class QLineEdit;
 struct Finding;
-class QUrl;
 class SpellChecker;
 class SpellUnderliner;
 struct Misspelling;
@@ -116,27 +116,13 @@ public:
     void ShowSoundQuestion();
     void ShowVideoQuestion();
     bool DisPlayPicture(const QString& path);
-    void btnPicture_Click();
-    void btnSound_Click();
-    void btnVideo_Click();
     void btnPlay_Click();
     void btnStop_Click();
     void btnVideoPlay_Click();
     void btnVideoPause_Click();
     void btnVideoStop_Click();
-    // Player error reports, and drops of media files on the window.
+    // Player error reports and the notice of media not found.
     void SetUpMediaPreview();
-    // What each command does once a file was chosen (or dropped): the path
-    // checks, the record writes, the panel and the chooser's last folder.
-    void UseMediaFile(MediaKind kind, const QString& path);
-    // False, after the message when too long, for a path the record cannot take.
-    bool AcceptMediaPath(const QString& path);
-    // Files dropped on the window: one picture, sound or video file is
-    // attached as its command attaches a chosen one; anything else is refused.
-    void DropMediaFiles(const QList<QUrl>& urls);
-    // A PNG, GIF, WebP or ".jpeg" picture offered as a JPEG copy the game can
-    // show (convertpicture.cpp): the copy's path once written, "" otherwise.
-    QString ConvertPictureForGame(const QString& path);
     // The Daily Double box and square follow the shown question's mark.
     void ShowDailyDoubleMark();
     // "Make File Name the Answer" for a picture or video question.
@@ -144,26 +130,6 @@ public:
 
     // The notice in the preview for a medium that cannot be found here; "" hides it.
     void ShowMediaNotice(const QString& text);
-
-    // ---- media folders and missing media (medialinks.cpp)
-    // Edit -> Media Folders and File -> Find Missing Media, and the pairs
-    // of folders the editor keeps.
-    void SetUpMediaLinks();
-    void mnuMediaFolders_Click();
-    void mnuFindMissingMedia_Click();
-    // The finder of the set's media, following the set's folder.
-    const MediaLocator& MediaFiles();
-    // The file on this computer a stored media path names: through the
-    // media folders, or beside the set; "" when there is none.
-    QString LocateMedia(const QString& storedPath);
-    // What a file attached here is stored as: its game's path when a media
-    // folder holds it, else the path itself.
-    QString GamePathOf(const QString& localPath) const;
-    // Where media are found changed (the pairs, the set's folder): looked
-    // for anew, checked anew, and the shown question redrawn.
-    void MediaPlacesChanged();
-    // After a save: where media are found follows the set into another folder.
-    void FollowSetFolder();
 
     // ---- multiple choice (multiplechoice.cpp)
     void btnMultipleChoice_Click();
@@ -202,9 +168,6 @@ public:
     void mnuCheckGameSet_Click();
     void SetUpExportCommand();
     void mnuExportTabDelimited_Click();
-    // ---- pack for the game (packcommand.cpp)
-    void SetUpPackCommand();
-    void mnuPackForGame_Click();
     // ---- spelling (spelling.cpp)
     // The checker behind chkSpellChecker, its language chooser and the
     // Check Spelling command, with their remembered settings.
@@ -243,8 +206,6 @@ public:
     QString AppTitle = QStringLiteral("Quizmora Editor"); // caption prefix
     // Starting folder of the game-set choosers; "" = the default folder.
     QString CurrentFilePath;
-    QString LastMediaFolder;
-    QString LastVideoFolder;
     QString CurrentSoundPath;
     // A recovered set shows so in the caption until it is saved.
     bool ShowingRecovered = false;
@@ -260,13 +221,15 @@ public:
     SetFileLock m_setLock;
     std::unique_ptr<MediaPlayer> MediaPlayer1; // video, shown in picVideo
     std::unique_ptr<MediaPlayer> MediaPlayer2; // sound, never shown
-    MediaLocator m_mediaLocator;
 
     Ui::frmEditor m_ui;
     GameSetDocument& m_document;
     Services& m_services;
     BoardSelection m_selection;
     CommandGuard m_guard{m_services};
+    // The media commands, media folders and Pack for the Game; the finder
+    // of media files the preview and the check ask.
+    std::unique_ptr<MediaCommands> m_mediaCommands;
     std::array<QAction*, 8> recentFileActions{};
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
@@ -306,8 +269,7 @@ private:
     void SetUpKeyboard();
     void SetUpRecentFiles();
     void ShowRecentFiles();
-    // Media helpers (media.cpp).
-    QString ChooseMediaFile(MediaKind kind);
+    // Media helper (media.cpp).
     void ShowMediaControls(MediaKind kind);
     // File command helpers (filecommands.cpp).
     bool SaveGameSetTo(const QString& path);
