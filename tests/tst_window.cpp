@@ -224,7 +224,7 @@ private slots:
         const QString path = folder.filePath(source.section(u':', -1));
         editor.services.setNextFileName(path);
         if (source.startsWith(u"drop:"_s))
-            editor.window->DropMediaFiles({QUrl::fromLocalFile(path)});
+            editor.window->m_mediaCommands->DropMediaFiles({QUrl::fromLocalFile(path)});
         else
             editor.click(u"btnPicture"_s);
         const QString stored = editor.record(1, 1).QuestionText.trimmed();

@@ -19,10 +19,16 @@ constexpr int ConversionAllocationLimitMB = 256;
 
 } // namespace
 
+const QStringList& ConvertiblePictureEndings() {
+    static const QStringList endings{QStringLiteral(".png"), QStringLiteral(".gif"),
+                                     QStringLiteral(".webp"), QStringLiteral(".jpeg")};
+    return endings;
+}
+
 bool IsConvertiblePictureName(const QString& name) {
     const QString lower = name.toLower();
-    for (const char* ending : {".png", ".gif", ".webp", ".jpeg"}) {
-        if (lower.endsWith(QLatin1String(ending)))
+    for (const QString& ending : ConvertiblePictureEndings()) {
+        if (lower.endsWith(ending))
             return true;
     }
     return false;

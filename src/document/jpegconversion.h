@@ -2,12 +2,15 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // Pictures the game cannot show, made into a JPEG it can. PNG, GIF and WebP
 // are decoded and encoded anew; a ".jpeg" file already is a JPEG and only
 // needs the ".jpg" ending the game looks for, so its bytes are kept.
 
-// A ".png", ".gif", ".webp" or ".jpeg" name, in any case.
+// The endings of pictures made into a JPEG: ".png", ".gif", ".webp", ".jpeg".
+const QStringList& ConvertiblePictureEndings();
+// A name with one of those endings, in any case.
 bool IsConvertiblePictureName(const QString& name);
 
 struct JpegConversion {

@@ -2,10 +2,11 @@
 // in ".jpeg") as a JPEG copy that it can, asked for every file, never done
 // without the author's word.
 
-#include "editor/frmEditor.h"
+#include "editor/mediacommands.h"
 
 #include "document/jpegconversion.h"
 #include "model/safewrite.h"
+#include "services/services.h"
 #include "util/pathhelpers.h"
 
 #include <QDir>
@@ -19,7 +20,7 @@ QString ReasonOf(const FileError& error) {
 
 } // namespace
 
-QString frmEditor::ConvertPictureForGame(const QString& path) {
+QString MediaCommands::ConvertPictureForGame(const QString& path) {
     const JpegConversion jpeg = ConvertToJpeg(QDir::fromNativeSeparators(path));
     if (!jpeg.error.isEmpty()) {
         ShowOkMessage(QStringLiteral("%1\r\ncannot be converted to JPEG: it cannot be read as a "

@@ -132,12 +132,30 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
         if (IsShown(m_ui.txtEnterQuestion))
             m_ui.txtEnterQuestion->setFocus();
     });
+    m_mediaCommands = std::make_unique<MediaCommands>(
+        m_document, m_selection, m_guard, m_services,
+        MediaCommands::Controls{this, m_ui.mnuFile, m_ui.mnuEdit, m_ui.mnuFilePrint,
+                                m_ui.btnPicture, m_ui.btnSound, m_ui.btnVideo,
+                                m_ui.chkFilenameAnswer});
+    connect(m_mediaCommands.get(), &MediaCommands::questionChanged, this,
+            &frmEditor::DisPlayQuestion);
+    connect(m_mediaCommands.get(), &MediaCommands::soundChosen, this,
+            [this](const QString& path) { CurrentSoundPath = path; });
+    connect(m_mediaCommands.get(), &MediaCommands::chooserFileNameChanged, this,
+            [this](const QString& name) { EditorDialogFileName = name; });
+    connect(m_mediaCommands.get(), &MediaCommands::mediaPlacesChanged, this, [this] {
+        m_checkPanel->markAll();
+        // A medium of the shown question found or lost is shown so at once.
+        if (MediaKindOfRecord(CurrentRecord()) != MediaKind::None &&
+            !IsShown(m_ui.fraMultipleAnswers))
+            DisPlayQuestion();
+    });
     connectControls();
     SetUpFileCommands();
     SetUpEditCommands();
     SetUpSetCommands();
-    SetUpPackCommand();
-    SetUpMediaLinks();
+    m_mediaCommands->SetUpPackCommand();
+    m_mediaCommands->SetUpMediaLinks();
     SetUpKeyboard();
     m_ui.fraDailyDoubleMap->attach(m_document);
     m_ui.fraMultipleAnswers->attach(m_document, m_selection);
@@ -290,9 +308,6 @@ void frmEditor::setToolbarIcons() {
 void frmEditor::connectControls() {
     // Menu commands and the toolbar buttons that stand for them; the parts
     // connect their own.
-    connect(m_ui.btnVideo, &QAction::triggered, this, &frmEditor::btnVideo_Click);
-    connect(m_ui.btnPicture, &QAction::triggered, this, &frmEditor::btnPicture_Click);
-    connect(m_ui.btnSound, &QAction::triggered, this, &frmEditor::btnSound_Click);
     connect(m_ui.btnText, &QAction::triggered, this, &frmEditor::btnText_Click);
 
     // Question and answer editing. textChanged fires for code as for typing.
@@ -382,6 +397,19 @@ void frmEditor::closeEvent(QCloseEvent* event) {
         event->accept();
 }
 
+void frmEditor::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Back from the file manager, where media may have been copied or moved.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isHidden()) {
+        m_mediaCommands->MediaFiles().forget();
+        if (auto* panel = findChild<CheckPanel*>(QString(), Qt::FindDirectChildrenOnly))
+            panel->markAll();
+        if (lblMediaNotFound && IsShown(lblMediaNotFound) &&
+            !m_mediaCommands->LocateMedia(MediaPathOfRecord(CurrentRecord())).isEmpty())
+            DisPlayQuestion();
+    }
+}
+
 // ---- start-up
 
 void frmEditor::Form_Load(const QString& startFile) {
@@ -468,7 +496,7 @@ void frmEditor::SetUpFileCommands() {
     connect(files, &FileCommands::boardFocusWanted, m_ui.txtCategoryName,
             qOverload<>(&QWidget::setFocus));
     connect(files, &FileCommands::savingSet, this, &frmEditor::EnsureDailyDoubles);
-    connect(files, &FileCommands::setSaved, this, &frmEditor::FollowSetFolder);
+    connect(files, &FileCommands::setSaved, m_mediaCommands.get(), &MediaCommands::FollowSetFolder);
     connect(files, &FileCommands::leavingSet, this, [this] {
         MediaPlayer1->stop();
         MediaPlayer2->stop();
@@ -519,7 +547,7 @@ void frmEditor::mnuEditRedo_Click() {
 
 void frmEditor::SetUpSetCommands() {
     CheckPanel::Hooks check;
-    check.locateMedia = [this](const QString& path) { return LocateMedia(path); };
+    check.locateMedia = [this](const QString& path) { return m_mediaCommands->LocateMedia(path); };
     // Through the board's own controls, as a click selects the square.
     check.showSquare = [this](Square square) {
         if (square.isFinal()) {
@@ -531,8 +559,8 @@ void frmEditor::SetUpSetCommands() {
     };
     check.focusPart = [this](CheckPart part) { FocusFindingBox(part); };
     m_checkPanel = new CheckPanel(*this, m_document, m_guard, m_ui.mnuEdit, std::move(check));
-    connect(m_checkPanel, &CheckPanel::findMissingMediaRequested, this,
-            &frmEditor::mnuFindMissingMedia_Click);
+    connect(m_checkPanel, &CheckPanel::findMissingMediaRequested, m_mediaCommands.get(),
+            &MediaCommands::mnuFindMissingMedia_Click);
 
     SetTransferCommands::Hooks transfer;
     transfer.chooserFolder = [this] { return m_fileCommands->CurrentFilePath; };

@@ -6,6 +6,7 @@
 #include "editor/boardselection.h"
 #include "editor/dailydoublemap.h"
 #include "editor/filecommands.h"
+#include "editor/mediacommands.h"
 #include "editor/multiplechoicebox.h"
 #include "model/fileerror.h"
 #include "model/gameset.h"
@@ -21,7 +22,6 @@
 class Autosave;
 class CheckPanel;
 class QLineEdit;
-class QUrl;
 class SetTransferCommands;
 class SpellingPart;
 
@@ -79,27 +79,13 @@ public:
     void ShowSoundQuestion();
     void ShowVideoQuestion();
     bool DisPlayPicture(const QString& path);
-    void btnPicture_Click();
-    void btnSound_Click();
-    void btnVideo_Click();
     void btnPlay_Click();
     void btnStop_Click();
     void btnVideoPlay_Click();
     void btnVideoPause_Click();
     void btnVideoStop_Click();
-    // Player error reports, and drops of media files on the window.
+    // Player error reports and the notice of media not found.
     void SetUpMediaPreview();
-    // What each command does once a file was chosen (or dropped): the path
-    // checks, the record writes, the panel and the chooser's last folder.
-    void UseMediaFile(MediaKind kind, const QString& path);
-    // False, after the message when too long, for a path the record cannot take.
-    bool AcceptMediaPath(const QString& path);
-    // Files dropped on the window: one picture, sound or video file is
-    // attached as its command attaches a chosen one; anything else is refused.
-    void DropMediaFiles(const QList<QUrl>& urls);
-    // A PNG, GIF, WebP or ".jpeg" picture offered as a JPEG copy the game can
-    // show (convertpicture.cpp): the copy's path once written, "" otherwise.
-    QString ConvertPictureForGame(const QString& path);
     // The Daily Double box and square follow the shown question's mark.
     void ShowDailyDoubleMark();
     // "Make File Name the Answer" for a picture or video question.
@@ -107,26 +93,6 @@ public:
 
     // The notice in the preview for a medium that cannot be found here; "" hides it.
     void ShowMediaNotice(const QString& text);
-
-    // ---- media folders and missing media (medialinks.cpp)
-    // Edit -> Media Folders and File -> Find Missing Media, and the pairs
-    // of folders the editor keeps.
-    void SetUpMediaLinks();
-    void mnuMediaFolders_Click();
-    void mnuFindMissingMedia_Click();
-    // The finder of the set's media, following the set's folder.
-    const MediaLocator& MediaFiles();
-    // The file on this computer a stored media path names: through the
-    // media folders, or beside the set; "" when there is none.
-    QString LocateMedia(const QString& storedPath);
-    // What a file attached here is stored as: its game's path when a media
-    // folder holds it, else the path itself.
-    QString GamePathOf(const QString& localPath) const;
-    // Where media are found changed (the pairs, the set's folder): looked
-    // for anew, checked anew, and the shown question redrawn.
-    void MediaPlacesChanged();
-    // After a save: where media are found follows the set into another folder.
-    void FollowSetFolder();
 
     // ---- multiple choice (multiplechoice.cpp)
     void btnMultipleChoice_Click();
@@ -141,10 +107,6 @@ public:
     // ---- the Daily Double box (questionediting.cpp)
     void chkDailyDouble_Click();
     void EnsureDailyDoubles();
-
-    // ---- pack for the game (packcommand.cpp)
-    void SetUpPackCommand();
-    void mnuPackForGame_Click();
 
     // ---- undo and redo (frmEditor.cpp)
     void mnuEditUndo_Click();
@@ -163,14 +125,11 @@ public:
 
     // ---- window variables
     bool EditCurrentGame = false;
-    QString LastMediaFolder;
-    QString LastVideoFolder;
     QString CurrentSoundPath;
     // The file name last handed to the media choosers.
     QString EditorDialogFileName;
     std::unique_ptr<MediaPlayer> MediaPlayer1; // video, shown in picVideo
     std::unique_ptr<MediaPlayer> MediaPlayer2; // sound, never shown
-    MediaLocator m_mediaLocator;
 
     Ui::frmEditor m_ui;
     GameSetDocument& m_document;
@@ -180,6 +139,9 @@ public:
     Board* m_board = nullptr; // a child of the window
     // The File menu's commands, a child of the window.
     FileCommands* m_fileCommands = nullptr;
+    // The media commands, media folders and Pack for the Game; the finder
+    // of media files the preview and the check ask.
+    std::unique_ptr<MediaCommands> m_mediaCommands;
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
     // The parts over the whole set, children of the window.
@@ -215,8 +177,7 @@ private:
     void SetUpHelpMenu();
     // Tab order, Return, Alt+1..7, accessible names (keyboard.cpp).
     void SetUpKeyboard();
-    // Media helpers (media.cpp).
-    QString ChooseMediaFile(MediaKind kind);
+    // Media helper (media.cpp).
     void ShowMediaControls(MediaKind kind);
     // Builds the File menu's commands and connects what follows them.
     void SetUpFileCommands();

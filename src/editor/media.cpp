@@ -1,28 +1,16 @@
-// Media questions: attaching a picture, sound or video to the selected
-// question (by the toolbar's choosers or by dropping a file on the window),
-// showing such questions, and previewing sound and video.
+// Media questions: showing a picture, sound or video question, and
+// previewing sound and video. Attaching the files is MediaCommands' work.
 
 #include "editor/frmEditor.h"
 #include "preview/picturefit.h"
 
-#include "document/jpegconversion.h"
-
 #include "model/mediakind.h"
 #include "util/rounding.h"
-#include "util/windows1252.h"
-
-#include "util/pathhelpers.h"
 #include "util/textrules.h"
 
-#include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
-#include <QMimeData>
 #include <QSignalBlocker>
-#include <QUrl>
 #include <QtEndian>
 
 #include <algorithm>
@@ -30,61 +18,11 @@
 
 namespace {
 
-// The second item's pictures are offered as a converted JPEG.
-const QString PictureFilter =
-    QStringLiteral("Picture(*.bmp;*.jpg)|*.bmp;*.jpg|Other pictures(*.png;*.gif;*.webp;*.jpeg)|"
-                   "*.png;*.gif;*.webp;*.jpeg");
-const QString SoundFilter = QStringLiteral("Audio(*.wav; *.mp3; *.wma)|*.wav; *.mp3; *.wma");
-const QString VideoFilter =
-    QStringLiteral("Movie Files(*avi; *mov; *wmv; *mpg; *mpeg; *mp4)|*.avi; *.mov; *.wmv; "
-                   "*.mpg; *.mpeg; *.mp4;");
-
-const QString PathTooLongMessage = QStringLiteral("File path exceeds 256 characters in length");
-const QString NotMediaMessage =
-    QStringLiteral("Only a picture (.bmp, .jpg), a sound clip (.wav, .mp3, .wma) or a video "
-                   "clip (.avi, .mov, .wmv, .mpg, .mpeg, .mp4) can be dropped here.");
-const QString OneFileMessage = QStringLiteral("Please drop one file at a time.");
-
 // A picture is decoded at the preview's size where its format allows that;
 // else whole, at four bytes a pixel, up to this many pixels (48 MB). No
 // decoder may ask for more than the allocation limit, whatever a file claims.
 constexpr qint64 LargestWholePicture = 12'000'000;
 constexpr int PictureAllocationLimitMB = 64;
-
-// Passes drops of files on the window to the media commands.
-class MediaDropFilter : public QObject {
-public:
-    explicit MediaDropFilter(frmEditor* editor) : QObject(editor), m_editor(editor) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != m_editor)
-            return false;
-        switch (event->type()) {
-        case QEvent::DragEnter:
-        case QEvent::DragMove: {
-            auto* drag = static_cast<QDragMoveEvent*>(event);
-            if (!drag->mimeData()->hasUrls())
-                return false;
-            drag->acceptProposedAction();
-            return true;
-        }
-        case QEvent::Drop: {
-            auto* drop = static_cast<QDropEvent*>(event);
-            if (!drop->mimeData()->hasUrls())
-                return false;
-            drop->acceptProposedAction();
-            m_editor->DropMediaFiles(drop->mimeData()->urls());
-            return true;
-        }
-        default:
-            return false;
-        }
-    }
-
-private:
-    frmEditor* m_editor;
-};
 
 // The size in a BMP file's header. Qt's reader gives none for a picture
 // wider or taller than 16384 pixels, which is still worth naming.
@@ -114,9 +52,6 @@ void frmEditor::SetUpMediaPreview() {
     // The video buttons carry on whatever the player thinks of its file.
     MediaPlayer1->onError = [](const QString&) {};
 
-    setAcceptDrops(true);
-    installEventFilter(new MediaDropFilter(this));
-
     // A medium that cannot be found is named over the preview, rather than
     // in a box the author would have to close at every visit to the square.
     lblMediaNotFound = new QLabel(m_ui.centralwidget);
@@ -144,39 +79,6 @@ void frmEditor::ShowMediaNotice(const QString& text) {
         lblMediaNotFound->raise();
 }
 
-// The chooser's file name is cleared before use and then holds the choice
-// (a Save's error report names it) until the command has used the file.
-// A name typed into the chooser may have any ending, but the game tells a
-// question's kind by its file's ending: another ending would make the
-// question a text question showing the path, so it is refused.
-QString frmEditor::ChooseMediaFile(MediaKind kind) {
-    QString filter = SoundFilter;
-    QString taken = QStringLiteral("a sound clip ending in .wav, .mp3 or .wma");
-    if (kind == MediaKind::Picture) {
-        filter = PictureFilter;
-        taken = QStringLiteral("a picture ending in .bmp or .jpg");
-    } else if (kind == MediaKind::Video) {
-        filter = VideoFilter;
-        taken = QStringLiteral("a video clip ending in .avi, .mov, .wmv, .mpg, .mpeg or .mp4");
-    }
-    const QString& lastFolder = kind == MediaKind::Video ? LastVideoFolder : LastMediaFolder;
-    EditorDialogFileName.clear();
-    EditorDialogFileName = m_services.getOpenFileName(ChooserStartFolder(lastFolder), filter);
-    const QString path = TrimSpaces(EditorDialogFileName);
-    if (path.isEmpty() || MediaKindOfFileName(path) == kind)
-        return path;
-    if (kind == MediaKind::Picture && IsConvertiblePictureName(path)) {
-        const QString converted = ConvertPictureForGame(path);
-        if (converted.isEmpty())
-            EditorDialogFileName.clear();
-        return converted;
-    }
-    ShowOkMessage(path +
-                  QStringLiteral("\r\ncannot be used here: the game takes only %1.").arg(taken));
-    EditorDialogFileName.clear();
-    return QString();
-}
-
 // Shows the preview of one kind of media (the picture box, the video player,
 // or the sound buttons with the question box) and the path, and hides the
 // buttons that only a text question has.
@@ -199,47 +101,6 @@ void frmEditor::ShowMediaControls(MediaKind kind) {
     m_ui.btnSingleChoice->show();
 }
 
-// ---- the three commands
-
-void frmEditor::btnPicture_Click() {
-    if (m_guard.refuses())
-        return;
-    UseMediaFile(MediaKind::Picture, ChooseMediaFile(MediaKind::Picture));
-}
-
-void frmEditor::btnSound_Click() {
-    if (m_guard.refuses())
-        return;
-    const QString path = ChooseMediaFile(MediaKind::Sound);
-    // Taken before the checks: a cancelled choice leaves nothing to play.
-    CurrentSoundPath = path;
-    UseMediaFile(MediaKind::Sound, path);
-}
-
-void frmEditor::btnVideo_Click() {
-    if (m_guard.refuses())
-        return;
-    UseMediaFile(MediaKind::Video, ChooseMediaFile(MediaKind::Video));
-}
-
-bool frmEditor::AcceptMediaPath(const QString& path) {
-    if (path.size() > QuestionWidth) {
-        ShowOkMessage(PathTooLongMessage);
-        return false;
-    }
-    // The game set would store a "?" in its place: a path to no file.
-    const QString character = FirstUnstorableCharacter(path);
-    if (!character.isEmpty()) {
-        ShowOkMessage(QStringLiteral("The name or folder of this file contains %1, which a game "
-                                     "set cannot store:\r\n%2\r\n\r\nRename the file, or move "
-                                     "it to a folder whose name does not contain %1, and choose "
-                                     "it again.")
-                          .arg(character, path));
-        return false;
-    }
-    return !path.isEmpty();
-}
-
 namespace {
 
 // Empties a box the question's kind does not use, without its handler storing that.
@@ -249,48 +110,6 @@ void EmptyQuietly(QLineEdit* box) {
 }
 
 } // namespace
-
-// The chosen or dropped file becomes the question, and the panel shows it as
-// showing the square does. A file in a media folder is stored under its
-// path on the game's computer.
-void frmEditor::UseMediaFile(MediaKind kind, const QString& path) {
-    const QString stored = GamePathOf(path);
-    if (!AcceptMediaPath(stored))
-        return;
-    m_document.setKind(CurrentSquare(), kind, stored);
-    if (m_ui.chkFilenameAnswer->isChecked())
-        m_document.setAnswer(CurrentSquare(), MediaFileAnswer(stored));
-    DisPlayQuestion();
-    // A name typed into the chooser may name no file: the author hears of
-    // it at once, where the preview would only show a notice.
-    if (!QFileInfo(path).isFile())
-        ShowOkMessage(QStringLiteral("File not found:\r\n") + path);
-    (kind == MediaKind::Video ? LastVideoFolder : LastMediaFolder) = FolderOfPath(path);
-    EditorDialogFileName.clear();
-}
-
-// ---- dropping files
-
-void frmEditor::DropMediaFiles(const QList<QUrl>& urls) {
-    if (m_guard.refuses())
-        return;
-    if (urls.size() != 1) {
-        ShowOkMessage(OneFileMessage);
-        return;
-    }
-    const QUrl& url = urls.constFirst();
-    const QString path = TrimSpaces(QDir::toNativeSeparators(url.toLocalFile()));
-    const MediaKind kind = MediaKindOfFileName(path);
-    if (url.isLocalFile() && IsConvertiblePictureName(path) && QFileInfo(path).isFile()) {
-        UseMediaFile(MediaKind::Picture, ConvertPictureForGame(path));
-        return;
-    }
-    if (!url.isLocalFile() || kind == MediaKind::None || !QFileInfo(path).isFile()) {
-        ShowOkMessage(NotMediaMessage);
-        return;
-    }
-    UseMediaFile(kind, path);
-}
 
 // ---- the picture preview
 
@@ -302,7 +121,7 @@ bool frmEditor::DisPlayPicture(const QString& path) {
         ShowOkMessage(text);
         return false;
     };
-    const QString localPath = LocateMedia(path);
+    const QString localPath = m_mediaCommands->LocateMedia(path);
     if (localPath.isEmpty()) {
         m_ui.picImageResize->clear();
         ShowMediaNotice(tr("Picture not found:\n%1").arg(path));
@@ -369,7 +188,7 @@ bool frmEditor::DisPlayPicture(const QString& path) {
 
 void frmEditor::btnPlay_Click() {
     MediaPlayer2->setPosition(0);
-    const QString file = LocateMedia(CurrentSoundPath);
+    const QString file = m_mediaCommands->LocateMedia(CurrentSoundPath);
     if (!file.isEmpty()) {
         MediaPlayer2->open(file);
         MediaPlayer2->play();
@@ -385,7 +204,8 @@ void frmEditor::btnStop_Click() {
 void frmEditor::btnVideoPlay_Click() {
     // The shown video's player holds no file when it could not be found.
     const QString path = MediaPathOfRecord(CurrentRecord());
-    if (MediaKindOfRecord(CurrentRecord()) == MediaKind::Video && LocateMedia(path).isEmpty()) {
+    if (MediaKindOfRecord(CurrentRecord()) == MediaKind::Video &&
+        m_mediaCommands->LocateMedia(path).isEmpty()) {
         ShowMediaNotice(tr("Video not found:\n%1").arg(path));
         return;
     }
@@ -454,7 +274,7 @@ void frmEditor::ShowSoundQuestion() {
     m_ui.txtAnswer->setText(ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, record));
     m_ui.txtPath->setText(path);
     CurrentSoundPath = path;
-    if (!path.isEmpty() && LocateMedia(path).isEmpty())
+    if (!path.isEmpty() && m_mediaCommands->LocateMedia(path).isEmpty())
         ShowMediaNotice(tr("Sound not found:\n%1").arg(path));
     MediaPlayer1->stop();
     m_ui.picImageResize->clear();
@@ -473,7 +293,7 @@ void frmEditor::ShowVideoQuestion() {
 
     // The player gets the file found here, or none: one that cannot be
     // found is named, and the last video does not pass for it.
-    const QString file = LocateMedia(path);
+    const QString file = m_mediaCommands->LocateMedia(path);
     MediaPlayer1->open(file);
     if (file.isEmpty() && !path.isEmpty())
         ShowMediaNotice(tr("Video not found:\n%1").arg(path));

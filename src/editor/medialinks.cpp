@@ -1,31 +1,32 @@
 // Media that travels between this computer and the game's: the pairs of
 // media folders, the window's finder of media files, and Find Missing Media.
 
-#include "editor/checkpanel.h"
-#include "editor/frmEditor.h"
+#include "editor/mediacommands.h"
+
+#include "document/gamesetdocument.h"
 #include "editor/mediafoldersdialog.h"
 #include "editor/missingmediadialog.h"
 
 #include <QAction>
-#include <QEvent>
 #include <QFileInfo>
+#include <QMenu>
 
-void frmEditor::SetUpMediaLinks() {
+void MediaCommands::SetUpMediaLinks() {
     m_mediaLocator.setFolders(MediaFolders(SavedMediaFolders()));
 
-    auto* folders = new QAction(tr("Media &Folders..."), this);
+    auto* folders = new QAction(tr("Media &Folders..."), m_controls.window);
     folders->setObjectName(QStringLiteral("mnuMediaFolders"));
-    m_ui.mnuEdit->addSeparator();
-    m_ui.mnuEdit->addAction(folders);
-    connect(folders, &QAction::triggered, this, &frmEditor::mnuMediaFolders_Click);
+    m_controls.mnuEdit->addSeparator();
+    m_controls.mnuEdit->addAction(folders);
+    connect(folders, &QAction::triggered, this, &MediaCommands::mnuMediaFolders_Click);
 
-    auto* missing = new QAction(tr("Find &Missing Media..."), this);
+    auto* missing = new QAction(tr("Find &Missing Media..."), m_controls.window);
     missing->setObjectName(QStringLiteral("mnuFindMissingMedia"));
     // With the other commands on the whole set, after Print.
-    const QList<QAction*> fileCommands = m_ui.mnuFile->actions();
-    const qsizetype print = fileCommands.indexOf(m_ui.mnuFilePrint);
-    m_ui.mnuFile->insertAction(fileCommands.value(print + 1), missing);
-    connect(missing, &QAction::triggered, this, &frmEditor::mnuFindMissingMedia_Click);
+    const QList<QAction*> fileCommands = m_controls.mnuFile->actions();
+    const qsizetype print = fileCommands.indexOf(m_controls.mnuFilePrint);
+    m_controls.mnuFile->insertAction(fileCommands.value(print + 1), missing);
+    connect(missing, &QAction::triggered, this, &MediaCommands::mnuFindMissingMedia_Click);
 }
 
 namespace {
@@ -36,53 +37,36 @@ QString FolderOfSet(const QString& file) {
 
 } // namespace
 
-const MediaLocator& frmEditor::MediaFiles() {
+const MediaLocator& MediaCommands::MediaFiles() {
     // Follows the set's file through Open, New, Save As and Import.
     m_mediaLocator.setSetFolder(FolderOfSet(m_document.fileName()));
     return m_mediaLocator;
 }
 
-void frmEditor::FollowSetFolder() {
+void MediaCommands::FollowSetFolder() {
     // Saved into another folder, the set has other media beside it.
     if (FolderOfSet(m_document.fileName()) != m_mediaLocator.setFolder())
         MediaPlacesChanged();
 }
 
-QString frmEditor::LocateMedia(const QString& storedPath) {
+QString MediaCommands::LocateMedia(const QString& storedPath) {
     return MediaFiles().locate(storedPath);
 }
 
-QString frmEditor::GamePathOf(const QString& localPath) const {
+QString MediaCommands::GamePathOf(const QString& localPath) const {
     return m_mediaLocator.folders().gamePath(localPath).value_or(localPath);
 }
 
-void frmEditor::MediaPlacesChanged() {
+void MediaCommands::MediaPlacesChanged() {
     MediaFiles().forget();
-    if (auto* panel = findChild<CheckPanel*>(QString(), Qt::FindDirectChildrenOnly))
-        panel->markAll();
-    // A medium of the shown question found or lost is shown so at once.
-    if (MediaKindOfRecord(CurrentRecord()) != MediaKind::None && !IsShown(m_ui.fraMultipleAnswers))
-        DisPlayQuestion();
+    emit mediaPlacesChanged();
 }
 
-void frmEditor::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    // Back from the file manager, where media may have been copied or moved.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isHidden()) {
-        MediaFiles().forget();
-        if (auto* panel = findChild<CheckPanel*>(QString(), Qt::FindDirectChildrenOnly))
-            panel->markAll();
-        if (lblMediaNotFound && IsShown(lblMediaNotFound) &&
-            !LocateMedia(MediaPathOfRecord(CurrentRecord())).isEmpty())
-            DisPlayQuestion();
-    }
-}
-
-void frmEditor::mnuMediaFolders_Click() {
+void MediaCommands::mnuMediaFolders_Click() {
     if (m_guard.refuses())
         return;
-    auto* dialog =
-        new MediaFoldersDialog(m_services, m_mediaLocator.folders().pairs(), WineDrivePair(), this);
+    auto* dialog = new MediaFoldersDialog(m_services, m_mediaLocator.folders().pairs(),
+                                          WineDrivePair(), m_controls.window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         SaveMediaFolders(dialog->pairs());
@@ -92,12 +76,12 @@ void frmEditor::mnuMediaFolders_Click() {
     dialog->open();
 }
 
-void frmEditor::mnuFindMissingMedia_Click() {
+void MediaCommands::mnuFindMissingMedia_Click() {
     if (m_guard.refuses())
         return;
     // Looked for anew: files may have come or gone since they were last shown.
     MediaFiles().forget();
-    auto* dialog = new MissingMediaDialog(m_document, MediaFiles(), m_services, this);
+    auto* dialog = new MissingMediaDialog(m_document, MediaFiles(), m_services, m_controls.window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }

@@ -1,14 +1,19 @@
 // File > Pack for the Game: the board as it stands and a copy of its media,
 // with the paths the game's computer will find them by.
 
-#include "editor/frmEditor.h"
+#include "editor/mediacommands.h"
+
+#include "document/gamesetdocument.h"
 
 #include "model/mediafolders.h"
 #include "pack/pack.h"
+#include "services/services.h"
 #include "util/pathhelpers.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 
 namespace {
 
@@ -23,16 +28,16 @@ QString MessageLines(const QString& text) {
 
 } // namespace
 
-void frmEditor::SetUpPackCommand() {
-    auto* command = new QAction(tr("Pack for the &Game…"), this);
+void MediaCommands::SetUpPackCommand() {
+    auto* command = new QAction(tr("Pack for the &Game…"), m_controls.window);
     command->setObjectName(QStringLiteral("mnuPackForGame"));
     command->setStatusTip(tr("Copy the board and its media into a folder or zip, with the paths "
                              "the game's computer will find them by"));
-    m_ui.mnuFile->insertAction(m_ui.mnuFilePrint, command);
-    connect(command, &QAction::triggered, this, &frmEditor::mnuPackForGame_Click);
+    m_controls.mnuFile->insertAction(m_controls.mnuFilePrint, command);
+    connect(command, &QAction::triggered, this, &MediaCommands::mnuPackForGame_Click);
 }
 
-void frmEditor::mnuPackForGame_Click() {
+void MediaCommands::mnuPackForGame_Click() {
     if (m_guard.refuses())
         return;
     const QString setFile = m_document.fileName();
