@@ -48,7 +48,7 @@ void BM_FitQuestionPreview(benchmark::State& state) {
     const QString text = QuestionTextOfLength(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         preview->setText(text);
-        window.FitQuestionPreview();
+        window.m_panel->FitQuestionPreview();
     }
     state.counters["points"] = preview->font().pointSize();
 }

@@ -405,11 +405,11 @@ private slots:
                     ? QImage(2000, 1500, QImage::Format_RGB888).save(path)
                     : !WriteFile(folder, name, bmp + QByteArray(25, 0)).isEmpty());
         EditorHarness editor;
-        QVERIFY(editor.window->DisPlayPicture(folder.filePath(u"first.jpg"_s)));
+        QVERIFY(editor.window->m_panel->DisPlayPicture(folder.filePath(u"first.jpg"_s)));
         QFile peak(u"/proc/self/clear_refs"_s); // "5" starts the peak anew
         QVERIFY(peak.open(QIODevice::WriteOnly) && peak.write("5") == 1 && peak.flush());
         const qint64 before = StatusKiB(u"VmRSS:"_s);
-        QCOMPARE(editor.window->DisPlayPicture(path), message.isEmpty());
+        QCOMPARE(editor.window->m_panel->DisPlayPicture(path), message.isEmpty());
         const qint64 extraKiB = StatusKiB(u"VmHWM:"_s) - before;
         QVERIFY(Said(editor, message));
         // A picture that cannot be shown does not leave the previous one.

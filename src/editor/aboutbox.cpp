@@ -2,11 +2,12 @@
 
 #include "editor/aboutbox.h"
 
-#include "editor/frmEditor.h"
+#include "services/services.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -37,7 +38,7 @@ QString AboutText() {
         .arg(QCoreApplication::applicationVersion(), qtVersions);
 }
 
-void frmEditor::SetUpHelpMenu() {
+void AddHelpMenu(QMainWindow& window, Services& services) {
     // The resource sits in the editor's static library, where nothing else
     // refers to it; without this the linker would leave it out.
     static const bool iconLoaded = [] {
@@ -45,9 +46,9 @@ void frmEditor::SetUpHelpMenu() {
         return true;
     }();
     Q_UNUSED(iconLoaded);
-    setWindowIcon(ProgramIcon());
+    window.setWindowIcon(ProgramIcon());
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = window.menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
 
     QAction* about = help->addAction(QStringLiteral("&About Quizmora Editor"));
@@ -55,14 +56,15 @@ void frmEditor::SetUpHelpMenu() {
     about->setMenuRole(QAction::AboutRole);
     // The services' message box is enough for a few lines of plain text, and
     // tests read the About box there as they read every other message.
-    connect(about, &QAction::triggered, this, [this] {
-        m_services.showMessage(AboutText(), MessageButtons::Ok, MessageIcon::Information,
-                               QStringLiteral("About Quizmora Editor"));
+    QObject::connect(about, &QAction::triggered, &window, [&services] {
+        services.showMessage(AboutText(), MessageButtons::Ok, MessageIcon::Information,
+                             QStringLiteral("About Quizmora Editor"));
     });
 
     QAction* aboutQt = help->addAction(QStringLiteral("About &Qt"));
     aboutQt->setObjectName(QStringLiteral("mnuHelpAboutQt"));
     aboutQt->setMenuRole(QAction::AboutQtRole);
     // The services have no call for Qt's own box, which only informs.
-    connect(aboutQt, &QAction::triggered, this, [this] { QMessageBox::aboutQt(this); });
+    QObject::connect(aboutQt, &QAction::triggered, &window,
+                     [&window] { QMessageBox::aboutQt(&window); });
 }

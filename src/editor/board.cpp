@@ -33,6 +33,7 @@ Board::Board(GameSetDocument& document, BoardSelection& selection, const Command
             &Board::txtCategoryName_Change);
     m_controls.txtCategoryName->setAccessibleName(tr("Category name"));
     m_controls.txtCategoryName->installEventFilter(this);
+    connect(&m_selection, &BoardSelection::changed, this, &Board::followSelection);
     connect(&m_document, &GameSetDocument::changed, this, [this](Square square, DocumentPart part) {
         if (part == DocumentPart::Name)
             followName(square);
@@ -86,16 +87,10 @@ void Board::btnNext_Click() {
         ++next.question;
     for (ClickableLabel* caption : m_controls.lblCategory)
         caption->setEnabled(true);
-    QLineEdit* nameBox = m_controls.txtCategoryName;
-    if (next.isFinal()) {
-        // Shown, never stored: the final question has no category name.
-        const QSignalBlocker quiet(nameBox);
-        nameBox->setText(FinalQuestionCaption);
-        nameBox->setReadOnly(true);
-    } else {
+    if (!next.isFinal()) {
         m_controls.lblCategory[next.category - 1]->setEnabled(false);
         ShowCategoryName(next.category);
-        nameBox->setReadOnly(false);
+        m_controls.txtCategoryName->setReadOnly(false);
     }
     m_selection.select(next);
     emit movedOn();
@@ -211,6 +206,17 @@ void Board::ShowWholeBoard() {
 void Board::ShowDefaultCaptions() {
     for (int index = 0; index < 6; ++index)
         m_controls.lblCategory[index]->setText(DefaultCategoryName(index + 1));
+}
+
+void Board::followSelection() {
+    HideArrows();
+    ShowArrows();
+    if (m_selection.isFinal()) {
+        // Whatever its kind, the final question's name box is locked under
+        // one caption, which is never stored.
+        m_controls.txtCategoryName->setText(FinalQuestionCaption);
+        m_controls.txtCategoryName->setReadOnly(true);
+    }
 }
 
 void Board::HideArrows() {

@@ -74,6 +74,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The arrows and, for the final question, the locked name box.
+    void followSelection();
     // A caption follows its name; an undone name shows its square.
     void followName(Square square);
     // The category's caption greyed as chosen and its name in the box, quietly.

@@ -1,7 +1,7 @@
 // The look of a text question: font, colour, the standard look, and copying
 // the look to every text question of the board.
 
-#include "editor/frmEditor.h"
+#include "editor/questionpanel.h"
 #include "preview/colours.h"
 
 #include "util/textrules.h"
@@ -20,12 +20,12 @@ const QString FallbackFace = QStringLiteral("Comic Sans MS");
 
 // Stores a look chosen with the buttons into the selected question; every
 // size stored from these buttons is 28.
-void frmEditor::StoreCurrentLook(const QString& label, const QString& fontName, bool bold,
-                                 bool italic, const std::optional<QString>& fontColor) {
+void QuestionPanel::StoreCurrentLook(const QString& label, const QString& fontName, bool bold,
+                                     bool italic, const std::optional<QString>& fontColor) {
     m_document.setLook(CurrentSquare(), label, fontName, DefaultFontSize, bold, italic, fontColor);
 }
 
-void frmEditor::btnFont_Click() {
+void QuestionPanel::btnFont_Click() {
     if (m_guard.refuses())
         return;
     QLabel* preview = m_ui.lblDisPlayQuestion;
@@ -53,7 +53,7 @@ void frmEditor::btnFont_Click() {
     StoreCurrentLook(tr("Font"), face, chosen.bold, chosen.italic, std::nullopt);
 }
 
-void frmEditor::btnFontColor_Click() {
+void QuestionPanel::btnFontColor_Click() {
     if (m_guard.refuses())
         return;
     QLabel* preview = m_ui.lblDisPlayQuestion;
@@ -69,7 +69,7 @@ void frmEditor::btnFontColor_Click() {
                        record.FontBold, record.FontItalic, ColorToText(*chosen));
 }
 
-void frmEditor::btnDefault_Click() {
+void QuestionPanel::btnDefault_Click() {
     if (m_guard.refuses())
         return;
     QLabel* preview = m_ui.lblDisPlayQuestion;
@@ -83,7 +83,7 @@ void frmEditor::btnDefault_Click() {
     StoreCurrentLook(tr("Default Font"), DefaultFontName, true, true, DefaultFontColor);
 }
 
-void frmEditor::btnCopy_Click() {
+void QuestionPanel::btnCopy_Click() {
     if (m_guard.refuses())
         return;
     // The final question is never a source: its look stays its own, and the

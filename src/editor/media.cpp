@@ -1,7 +1,7 @@
 // Media questions: showing a picture, sound or video question, and
 // previewing sound and video. Attaching the files is MediaCommands' work.
 
-#include "editor/frmEditor.h"
+#include "editor/questionpanel.h"
 #include "preview/picturefit.h"
 
 #include "model/mediakind.h"
@@ -43,7 +43,7 @@ QSize BmpHeaderSize(const QString& path) {
 
 // ---- set-up
 
-void frmEditor::SetUpMediaPreview() {
+void QuestionPanel::SetUpMediaPreview() {
     m_ui.picImageResize->setScaledContents(true);
     MediaPlayer2->onError = [this](const QString&) {
         m_services.showMessage(QStringLiteral("Bad Media File"), MessageButtons::Ok,
@@ -65,7 +65,7 @@ void frmEditor::SetUpMediaPreview() {
     lblMediaNotFound->hide();
 }
 
-void frmEditor::ShowMediaNotice(const QString& text) {
+void QuestionPanel::ShowMediaNotice(const QString& text) {
     // In the middle of an empty picture or video box; under a sound
     // question's text, which stays readable above it.
     const QRect preview = m_ui.picQuestionPicture->geometry();
@@ -82,7 +82,7 @@ void frmEditor::ShowMediaNotice(const QString& text) {
 // Shows the preview of one kind of media (the picture box, the video player,
 // or the sound buttons with the question box) and the path, and hides the
 // buttons that only a text question has.
-void frmEditor::ShowMediaControls(MediaKind kind) {
+void QuestionPanel::ShowMediaControls(MediaKind kind) {
     const bool sound = kind == MediaKind::Sound;
     SetVideoControlsVisible(kind == MediaKind::Video);
     m_ui.picQuestionPicture->setVisible(kind == MediaKind::Picture);
@@ -113,7 +113,7 @@ void EmptyQuietly(QLineEdit* box) {
 
 // ---- the picture preview
 
-bool frmEditor::DisPlayPicture(const QString& path) {
+bool QuestionPanel::DisPlayPicture(const QString& path) {
     // A picture that cannot be shown empties the preview: the previous
     // question's picture must not pass for this one's.
     const auto fail = [this](const QString& text) {
@@ -121,7 +121,7 @@ bool frmEditor::DisPlayPicture(const QString& path) {
         ShowOkMessage(text);
         return false;
     };
-    const QString localPath = m_mediaCommands->LocateMedia(path);
+    const QString localPath = m_locateMedia(path);
     if (localPath.isEmpty()) {
         m_ui.picImageResize->clear();
         ShowMediaNotice(tr("Picture not found:\n%1").arg(path));
@@ -164,7 +164,7 @@ bool frmEditor::DisPlayPicture(const QString& path) {
             break;
         }
         // The caption as shown, without the unsaved-changes placeholder.
-        const QString caption = QString(windowTitle()).remove(QStringLiteral("[*]"));
+        const QString caption = QString(m_window.windowTitle()).remove(QStringLiteral("[*]"));
         return fail(ErrorReportText(ReportStyle::Period, error, caption,
                                     QStringLiteral("Procedure: DisPlayPicture"),
                                     {QStringLiteral("Filename: ") + path, reader.errorString()}));
@@ -186,9 +186,9 @@ bool frmEditor::DisPlayPicture(const QString& path) {
 
 // ---- sound and video preview
 
-void frmEditor::btnPlay_Click() {
+void QuestionPanel::btnPlay_Click() {
     MediaPlayer2->setPosition(0);
-    const QString file = m_mediaCommands->LocateMedia(CurrentSoundPath);
+    const QString file = m_locateMedia(CurrentSoundPath);
     if (!file.isEmpty()) {
         MediaPlayer2->open(file);
         MediaPlayer2->play();
@@ -197,27 +197,26 @@ void frmEditor::btnPlay_Click() {
     }
 }
 
-void frmEditor::btnStop_Click() {
+void QuestionPanel::btnStop_Click() {
     MediaPlayer2->stop();
 }
 
-void frmEditor::btnVideoPlay_Click() {
+void QuestionPanel::btnVideoPlay_Click() {
     // The shown video's player holds no file when it could not be found.
     const QString path = MediaPathOfRecord(CurrentRecord());
-    if (MediaKindOfRecord(CurrentRecord()) == MediaKind::Video &&
-        m_mediaCommands->LocateMedia(path).isEmpty()) {
+    if (MediaKindOfRecord(CurrentRecord()) == MediaKind::Video && m_locateMedia(path).isEmpty()) {
         ShowMediaNotice(tr("Video not found:\n%1").arg(path));
         return;
     }
     MediaPlayer1->play();
 }
 
-void frmEditor::btnVideoPause_Click() {
+void QuestionPanel::btnVideoPause_Click() {
     // A stop, not a pause: the next play starts from the beginning.
     MediaPlayer1->stop();
 }
 
-void frmEditor::btnVideoStop_Click() {
+void QuestionPanel::btnVideoStop_Click() {
     MediaPlayer1->stop();
     MediaPlayer1->setPosition(0);
 }
@@ -238,7 +237,7 @@ QString ShownAnswer(bool fileNameIsAnswer, const QString& path, const QuestionRe
 
 } // namespace
 
-void frmEditor::ShowPictureQuestion() {
+void QuestionPanel::ShowPictureQuestion() {
     const QuestionRecord& record = CurrentRecord();
     const QString path = record.QuestionText.trimmed();
 
@@ -263,7 +262,7 @@ void frmEditor::ShowPictureQuestion() {
     ShowDailyDoubleMark();
 }
 
-void frmEditor::ShowSoundQuestion() {
+void QuestionPanel::ShowSoundQuestion() {
     const QuestionRecord& record = CurrentRecord();
     const QString path = record.MediaPath.trimmed();
 
@@ -274,7 +273,7 @@ void frmEditor::ShowSoundQuestion() {
     m_ui.txtAnswer->setText(ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, record));
     m_ui.txtPath->setText(path);
     CurrentSoundPath = path;
-    if (!path.isEmpty() && m_mediaCommands->LocateMedia(path).isEmpty())
+    if (!path.isEmpty() && m_locateMedia(path).isEmpty())
         ShowMediaNotice(tr("Sound not found:\n%1").arg(path));
     MediaPlayer1->stop();
     m_ui.picImageResize->clear();
@@ -287,13 +286,13 @@ void frmEditor::ShowSoundQuestion() {
     ShowDailyDoubleMark();
 }
 
-void frmEditor::ShowVideoQuestion() {
+void QuestionPanel::ShowVideoQuestion() {
     const QuestionRecord& record = CurrentRecord();
     const QString path = record.QuestionText.trimmed();
 
     // The player gets the file found here, or none: one that cannot be
     // found is named, and the last video does not pass for it.
-    const QString file = m_mediaCommands->LocateMedia(path);
+    const QString file = m_locateMedia(path);
     MediaPlayer1->open(file);
     if (file.isEmpty() && !path.isEmpty())
         ShowMediaNotice(tr("Video not found:\n%1").arg(path));
@@ -303,7 +302,7 @@ void frmEditor::ShowVideoQuestion() {
         m_ui.lblDisPlayQuestion->setText(path);
     const bool choiceExists = ShowAnswerChoices();
     if (IsFinalQuestion()) {
-        m_board->SetQuestionButtonsVisible(false);
+        emit questionButtonsHidden();
     }
     EmptyQuietly(m_ui.txtEnterQuestion);
     m_ui.picImageResize->clear();
@@ -314,7 +313,7 @@ void frmEditor::ShowVideoQuestion() {
     ShowDailyDoubleMark();
 }
 
-void frmEditor::ShowFileNameOption(bool choiceExists) {
+void QuestionPanel::ShowFileNameOption(bool choiceExists) {
     if (choiceExists) {
         // Unticking stores nothing; the answer keeps its text.
         m_ui.chkFilenameAnswer->setChecked(false);

@@ -126,34 +126,22 @@ void MediaCommands::ShowOkMessage(const QString& text) {
     m_services.showMessage(text, MessageButtons::Ok, MessageIcon::None, QString());
 }
 
-void MediaCommands::SetChooserFileName(const QString& name) {
-    emit chooserFileNameChanged(name);
-}
-
-// The chooser's file name is cleared before use and then holds the choice
-// until the command has used the file.
 // A name typed into the chooser may have any ending, but the game tells a
 // question's kind by its file's ending: another ending would make the
 // question a text question showing the path, so it is refused.
 QString MediaCommands::ChooseMediaFile(MediaKind kind) {
     const QString& lastFolder = kind == MediaKind::Video ? LastVideoFolder : LastMediaFolder;
-    SetChooserFileName(QString());
     const QString chosen =
         m_services.getOpenFileName(ChooserStartFolder(lastFolder), ChooserFilter(kind));
-    SetChooserFileName(chosen);
     const QString path = TrimSpaces(chosen);
     if (path.isEmpty() || MediaKindOfFileName(path) == kind)
         return path;
     if (kind == MediaKind::Picture && IsConvertiblePictureName(path)) {
-        const QString converted = ConvertPictureForGame(path);
-        if (converted.isEmpty())
-            SetChooserFileName(QString());
-        return converted;
+        return ConvertPictureForGame(path);
     }
     ShowOkMessage(
         path +
         QStringLiteral("\r\ncannot be used here: the game takes only %1.").arg(TakenFiles(kind)));
-    SetChooserFileName(QString());
     return QString();
 }
 
@@ -215,7 +203,6 @@ void MediaCommands::UseMediaFile(MediaKind kind, const QString& path) {
     if (!QFileInfo(path).isFile())
         ShowOkMessage(QStringLiteral("File not found:\r\n") + path);
     (kind == MediaKind::Video ? LastVideoFolder : LastMediaFolder) = FolderOfPath(path);
-    SetChooserFileName(QString());
 }
 
 // ---- dropping files

@@ -90,9 +90,6 @@ signals:
     // The sound chooser's answer, taken before any check ("" when cancelled):
     // the sound the play button plays.
     void soundChosen(const QString& path);
-    // The file name last handed to the open-file chooser, as the commands
-    // clear it and hold their choice until used.
-    void chooserFileNameChanged(const QString& name);
     // Media were looked for anew: the check and the shown question follow.
     void mediaPlacesChanged();
 
@@ -101,7 +98,6 @@ protected:
 
 private:
     QString ChooseMediaFile(MediaKind kind);
-    void SetChooserFileName(const QString& name);
     // A message with OK only and the program's default title.
     void ShowOkMessage(const QString& text);
 

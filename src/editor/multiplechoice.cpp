@@ -1,12 +1,12 @@
 // The multiple-choice commands of the question panel: the box opened over
 // the preview, the preview laid out for the choices, back to one answer.
 
-#include "editor/frmEditor.h"
+#include "editor/questionpanel.h"
 #include "preview/previewfit.h"
 
 #include "util/textrules.h"
 
-void frmEditor::btnMultipleChoice_Click() {
+void QuestionPanel::btnMultipleChoice_Click() {
     if (m_guard.refuses())
         return;
     m_ui.lblAnswer->hide();
@@ -18,7 +18,7 @@ void frmEditor::btnMultipleChoice_Click() {
 
 // After the box closes: the preview's height and the choice labels follow
 // the choices shown, then the question is fitted to the new height.
-void frmEditor::LayOutAnswerChoices() {
+void QuestionPanel::LayOutAnswerChoices() {
     Ui::frmEditor& ui = m_ui;
     bool allEmpty = true;
     for (const QLabel* choice : lblAnswerChoices) {
@@ -47,7 +47,7 @@ void frmEditor::LayOutAnswerChoices() {
     ShowTextWarnings();
 }
 
-void frmEditor::btnSingleChoice_Click() {
+void QuestionPanel::btnSingleChoice_Click() {
     if (m_guard.refuses())
         return;
     m_ui.chkFilenameAnswer->show();

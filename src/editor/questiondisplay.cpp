@@ -1,18 +1,17 @@
 // The question panel: rebuilt from the model for the current selection.
 
-#include "editor/frmEditor.h"
+#include "editor/questionpanel.h"
 #include "preview/colours.h"
 #include "preview/previewfit.h"
 
 #include "util/textrules.h"
 
-void frmEditor::DisPlayQuestion() {
+void QuestionPanel::DisPlayQuestion() {
     ShowMediaNotice(QString());
     m_ui.fraSoundButtons->hide();
     MediaPlayer1->stop();
     MediaPlayer2->stop();
     m_ui.chkDailyDouble->show();
-    m_board->HideArrows();
     for (QLabel* choice : lblAnswerChoices) {
         choice->hide();
         choice->setText(QString());
@@ -44,23 +43,18 @@ void frmEditor::DisPlayQuestion() {
 
     m_ui.btnPicture->setVisible(true);
     m_ui.btnSound->setVisible(true);
-    m_board->ShowArrows();
     if (!m_selection.isFinal()) {
         m_ui.lblDailyDoublePadding->show();
     } else {
         m_ui.lblDailyDoublePadding->hide();
         // The final question is never a Daily Double, whatever its kind.
         m_ui.chkDailyDouble->hide();
-        // Whatever its kind, the final question's name box is locked under
-        // one caption.
-        m_ui.txtCategoryName->setText(Board::FinalQuestionCaption);
-        m_ui.txtCategoryName->setReadOnly(true);
     }
     // Boxes emptied or locked quietly above still change what is warned about.
     ShowTextWarnings();
 }
 
-bool frmEditor::ShowAnswerChoices() {
+bool QuestionPanel::ShowAnswerChoices() {
     const auto& answers = CurrentRecord().Answers;
     bool choiceExists = false;
     for (int k = 1; k <= 4; ++k) {
@@ -80,7 +74,7 @@ bool frmEditor::ShowAnswerChoices() {
     return choiceExists;
 }
 
-void frmEditor::ShowTextQuestion() {
+void QuestionPanel::ShowTextQuestion() {
     const bool final = IsFinalQuestion();
     const QuestionRecord& record = CurrentRecord();
     const QString fontName = TrimSpaces(record.FontName);
@@ -137,7 +131,7 @@ void frmEditor::ShowTextQuestion() {
     ShowDailyDoubleMark();
 }
 
-void frmEditor::ResetBoardDisplay() {
+void QuestionPanel::ResetBoardDisplay() {
     m_ui.lblDisPlayQuestion->setText(QString());
     m_ui.txtEnterQuestion->setText(QString());
     m_ui.txtAnswer->setText(QString());
@@ -147,5 +141,4 @@ void frmEditor::ResetBoardDisplay() {
     m_ui.txtEnterQuestion->show();
     m_ui.lblQuestionPrompt->show();
     m_ui.lblDisPlayQuestion->show();
-    m_board->ShowDefaultCaptions();
 }

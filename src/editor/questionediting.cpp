@@ -1,6 +1,6 @@
 // Question text and answer editing, and fitting the preview text to its box.
 
-#include "editor/frmEditor.h"
+#include "editor/questionpanel.h"
 #include "preview/previewfit.h"
 
 #include "model/mediakind.h"
@@ -9,7 +9,7 @@
 
 #include <QSignalBlocker>
 
-void frmEditor::FitQuestionPreview() {
+void QuestionPanel::FitQuestionPreview() {
     QLabel* preview = m_ui.lblDisPlayQuestion;
     QLabel* measure = m_ui.lblQuestionAutoResize;
     QFont font = measure->font();
@@ -28,7 +28,7 @@ void frmEditor::FitQuestionPreview() {
     preview->setText(measure->text());
 }
 
-void frmEditor::txtEnterQuestion_Change() {
+void QuestionPanel::txtEnterQuestion_Change() {
     // A picture or video question keeps its file in the question text while
     // the hidden box is emptied: that emptying is not the author's typing.
     const MediaKind kind = KindOfQuestion(CurrentRecord());
@@ -41,18 +41,18 @@ void frmEditor::txtEnterQuestion_Change() {
     m_document.setQuestionText(CurrentSquare(), text);
 }
 
-void frmEditor::txtEnterQuestion_LostFocus() {
+void QuestionPanel::txtEnterQuestion_LostFocus() {
     m_document.endTyping();
     const QuestionRecord& record = CurrentRecord();
     if (TrimSpaces(record.FontName).isEmpty() || TrimSpaces(record.FontColor).isEmpty())
         m_document.fillDefaultLook(CurrentSquare());
 }
 
-void frmEditor::txtAnswer_Change() {
+void QuestionPanel::txtAnswer_Change() {
     m_document.setAnswer(CurrentSquare(), m_ui.txtAnswer->text());
 }
 
-void frmEditor::txtAnswer_LostFocus() {
+void QuestionPanel::txtAnswer_LostFocus() {
     m_document.endTyping();
     const QString text = m_ui.txtAnswer->text();
     if (!TrimSpaces(text).isEmpty())
@@ -62,7 +62,7 @@ void frmEditor::txtAnswer_LostFocus() {
         m_ui.txtAnswer->setText(QString());
 }
 
-void frmEditor::btnText_Click() {
+void QuestionPanel::btnText_Click() {
     if (m_guard.refuses())
         return;
     // The question becomes an empty text question as one step, and the panel
@@ -74,7 +74,7 @@ void frmEditor::btnText_Click() {
     m_ui.txtEnterQuestion->setFocus();
 }
 
-void frmEditor::chkFilenameAnswer_Click() {
+void QuestionPanel::chkFilenameAnswer_Click() {
     if (m_ui.chkFilenameAnswer->checkState() != Qt::Checked)
         return;
     const QuestionRecord& record = CurrentRecord();
@@ -93,15 +93,11 @@ void frmEditor::chkFilenameAnswer_Click() {
     m_ui.txtAnswer->setText(answer);
 }
 
-void frmEditor::chkDailyDouble_Click() {
+void QuestionPanel::chkDailyDouble_Click() {
     m_document.setDailyDouble(CurrentSquare(), m_ui.chkDailyDouble->checkState() == Qt::Checked);
 }
 
-void frmEditor::EnsureDailyDoubles() {
-    m_document.ensureDailyDoubles([this] { return m_services.nextRandom(); });
-}
-
-void frmEditor::ShowDailyDoubleMark() {
+void QuestionPanel::ShowDailyDoubleMark() {
     // Showing stores nothing: the box's handler would write the mark back.
     if (IsFinalQuestion())
         return;

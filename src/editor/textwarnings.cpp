@@ -1,7 +1,7 @@
 // Warnings beside the text boxes, shown as the author types, about text a
 // game set cannot hold as typed, and the question before such a save.
 
-#include "editor/frmEditor.h"
+#include "editor/questionpanel.h"
 
 #include "editor/lengthlimit.h"
 #include "model/textloss.h"
@@ -38,7 +38,7 @@ void ShowWarning(QLabel* label, const QStringList& lines) {
 
 } // namespace
 
-void frmEditor::SetUpTextWarnings() {
+void QuestionPanel::SetUpTextWarnings() {
     lblNameWarning =
         WarningLabel(m_ui.centralwidget, QStringLiteral("lblNameWarning"), {20, 166, 222, 42});
     lblTextWarning =
@@ -49,10 +49,10 @@ void frmEditor::SetUpTextWarnings() {
     for (QLineEdit* box : txtEditAnswer)
         boxes << box;
     for (QLineEdit* box : boxes)
-        connect(box, &QLineEdit::textChanged, this, &frmEditor::ShowTextWarnings);
+        connect(box, &QLineEdit::textChanged, this, &QuestionPanel::ShowTextWarnings);
 }
 
-void frmEditor::ShowTextWarnings() {
+void QuestionPanel::ShowTextWarnings() {
     if (!lblNameWarning)
         return; // the boxes are filled before the warnings exist
     QStringList nameLines;
@@ -91,7 +91,7 @@ void frmEditor::ShowTextWarnings() {
     ShowWarning(lblTextWarning, lines);
 }
 
-bool frmEditor::ConfirmTextLoss() {
+bool QuestionPanel::ConfirmTextLoss() {
     const QList<TextLoss> losses = FindTextLoss(m_document.game());
     if (losses.isEmpty())
         return true;
@@ -109,7 +109,7 @@ bool frmEditor::ConfirmTextLoss() {
                                   QString()) == MessageAnswer::SaveAnyway;
 }
 
-void frmEditor::ShowRecoveryProblem(const QString& problem) {
+void QuestionPanel::ShowRecoveryProblem(const QString& problem) {
     // Stays until a later copy is written: the author knows a crash would
     // lose the changes made since.
     ShowWarning(lblRecoveryProblem, problem.isEmpty() ? QStringList() : QStringList{problem});

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ui_frmEditor.h"
+
+class QStyle;
+
+// Designer files hold whole point sizes only; the window's fractional sizes
+// (8.25, 20.25, ...) ride along as a property and are applied here.
+void ApplyDesignFonts(QWidget& window);
+// The board's colours and pictures, painted once at start.
+void PaintArtwork(Ui::frmEditor& ui);
+// Icons from the desktop's theme, with the style's own where it has none.
+void SetToolbarIcons(Ui::frmEditor& ui, const QStyle& style);
+// A widget's background in one colour, whatever the board's palette says.
+void FillBackground(QWidget* widget, const QColor& colour);

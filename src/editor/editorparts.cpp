@@ -1,0 +1,179 @@
+// The window's parts put together: each built over its controls, and
+// connected where one follows another; then the keyboard across them.
+
+#include "editor/frmEditor.h"
+
+#include "document/autosave.h"
+#include "editor/checkpanel.h"
+#include "editor/settransfercommands.h"
+#include "editor/spelling.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QShortcut>
+
+void frmEditor::BuildParts() {
+    const Board::Controls boardControls{
+        {m_ui.lblCategory_0, m_ui.lblCategory_1, m_ui.lblCategory_2, m_ui.lblCategory_3,
+         m_ui.lblCategory_4, m_ui.lblCategory_5},
+        m_ui.picFinalQuestion,
+        {m_ui.btnQuestion_0, m_ui.btnQuestion_1, m_ui.btnQuestion_2, m_ui.btnQuestion_3,
+         m_ui.btnQuestion_4},
+        {m_ui.lblC1Arrow, m_ui.lblC2Arrow, m_ui.lblC3Arrow, m_ui.lblC4Arrow, m_ui.lblC5Arrow,
+         m_ui.lblC6Arrow, m_ui.lblC7Arrow},
+        {m_ui.lblQ1Arrow, m_ui.lblQ2Arrow, m_ui.lblQ3Arrow, m_ui.lblQ4Arrow, m_ui.lblQ5Arrow},
+        m_ui.txtCategoryName,
+        m_ui.btnNext};
+    m_board = new Board(m_document, m_selection, m_guard, boardControls, this);
+    m_panel = new QuestionPanel(
+        *this, m_ui, m_document, m_services, m_selection, m_guard,
+        [this](const QString& path) { return m_mediaCommands->LocateMedia(path); });
+    // The question panel shows whichever square is chosen, after the board
+    // has moved its arrows and name box there.
+    connect(&m_selection, &BoardSelection::changed, m_panel, &QuestionPanel::DisPlayQuestion);
+    connect(m_panel, &QuestionPanel::questionButtonsHidden, m_board,
+            [this] { m_board->SetQuestionButtonsVisible(false); });
+    connect(m_panel, &QuestionPanel::squareReplayed, m_board, &Board::SelectSquare);
+    connect(m_board, &Board::questionCommandsRestored, this, [this](bool withVideo) {
+        m_ui.btnMultipleChoice->show();
+        m_ui.btnSingleChoice->show();
+        if (withVideo)
+            m_ui.btnVideo->setVisible(true);
+    });
+    connect(m_board, &Board::movedOn, this, [this] {
+        if (!m_ui.txtEnterQuestion->isHidden())
+            m_ui.txtEnterQuestion->setFocus();
+    });
+    m_mediaCommands = std::make_unique<MediaCommands>(
+        m_document, m_selection, m_guard, m_services,
+        MediaCommands::Controls{this, m_ui.mnuFile, m_ui.mnuEdit, m_ui.mnuFilePrint,
+                                m_ui.btnPicture, m_ui.btnSound, m_ui.btnVideo,
+                                m_ui.chkFilenameAnswer});
+    connect(m_mediaCommands.get(), &MediaCommands::questionChanged, m_panel,
+            &QuestionPanel::DisPlayQuestion);
+    connect(m_mediaCommands.get(), &MediaCommands::soundChosen, m_panel,
+            [this](const QString& path) { m_panel->CurrentSoundPath = path; });
+    connect(m_mediaCommands.get(), &MediaCommands::mediaPlacesChanged, this, [this] {
+        m_checkPanel->markAll();
+        // A medium of the shown question found or lost is shown so at once.
+        if (MediaKindOfRecord(m_document.record(m_selection.current())) != MediaKind::None &&
+            m_ui.fraMultipleAnswers->isHidden())
+            m_panel->DisPlayQuestion();
+    });
+}
+
+void frmEditor::SetUpFileCommands() {
+    const FileCommands::Controls controls{this,
+                                          m_ui.mnuFile,
+                                          m_ui.lblChangedOnDisk,
+                                          m_ui.mnuFileNew,
+                                          m_ui.btnNewFile,
+                                          m_ui.mnuFileOpen,
+                                          m_ui.btnFileOpen,
+                                          m_ui.mnuFileSave,
+                                          m_ui.btnSave,
+                                          m_ui.mnuSaveAs,
+                                          m_ui.btnSaveAs,
+                                          m_ui.mnuFileRevision,
+                                          m_ui.mnuFileExit};
+    m_fileCommands = new FileCommands(
+        m_document, m_services, m_guard, controls, [this] { return m_panel->ConfirmTextLoss(); },
+        this);
+    SetStandardShortcut(m_ui.mnuFilePrint, QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
+    FileCommands* files = m_fileCommands;
+    connect(files, &FileCommands::wholeSetShown, m_board, &Board::ShowWholeBoard);
+    connect(files, &FileCommands::newSetShown, this, [this] {
+        // A new set keeps all six names blank; the board and the name box
+        // only show the default captions, so nothing is stored.
+        const QSignalBlocker quiet(m_ui.txtCategoryName);
+        m_ui.txtCategoryName->setText(Board::DefaultCategoryName(1));
+        m_board->ShowDefaultCaptions();
+    });
+    connect(files, &FileCommands::boardFocusWanted, m_ui.txtCategoryName,
+            qOverload<>(&QWidget::setFocus));
+    connect(files, &FileCommands::savingSet, this,
+            [this] { m_document.ensureDailyDoubles([this] { return m_services.nextRandom(); }); });
+    connect(files, &FileCommands::setSaved, m_mediaCommands.get(), &MediaCommands::FollowSetFolder);
+    connect(files, &FileCommands::leavingSet, m_panel, &QuestionPanel::StopMedia);
+    connect(files, &FileCommands::setClosed, this, [this] {
+        m_panel->ResetBoardDisplay();
+        m_board->ShowDefaultCaptions();
+    });
+}
+
+void frmEditor::OfferRecovery(Autosave& autosave) {
+    connect(&autosave, &Autosave::problemChanged, m_panel, &QuestionPanel::ShowRecoveryProblem);
+    m_panel->ShowRecoveryProblem(autosave.problem());
+    m_fileCommands->OfferRecovery(autosave);
+}
+
+void frmEditor::SetUpSetCommands() {
+    CheckPanel::Hooks check;
+    check.locateMedia = [this](const QString& path) { return m_mediaCommands->LocateMedia(path); };
+    // Through the board's own controls, as a click selects the square.
+    check.showSquare = [this](Square square) {
+        if (square.isFinal()) {
+            m_board->picFinalQuestion_Click();
+            return;
+        }
+        m_board->lblCategory_Click(square.category - 1);
+        m_board->btnQuestion_Click(square.question - 1);
+    };
+    check.focusPart = [this](CheckPart part) { FocusFindingBox(part); };
+    m_checkPanel = new CheckPanel(*this, m_document, m_guard, m_ui.mnuEdit, std::move(check));
+    connect(m_checkPanel, &CheckPanel::findMissingMediaRequested, m_mediaCommands.get(),
+            &MediaCommands::mnuFindMissingMedia_Click);
+
+    SetTransferCommands::Hooks transfer;
+    transfer.chooserFolder = [this] { return m_fileCommands->CurrentFilePath; };
+    transfer.viewState = [this] { return m_fileCommands->ImportViewState(); };
+    m_setTransfer = new SetTransferCommands(
+        *this, m_document, m_services, m_guard,
+        {m_ui.mnuFile, m_ui.mnuImportTabDelimited, m_ui.mnuFilePrint, m_ui.btnPrint},
+        std::move(transfer));
+    connect(m_setTransfer, &SetTransferCommands::wholeSetReplaced, m_board, &Board::ShowWholeBoard);
+
+    const SpellingPart::Controls spelling{m_ui.chkSpellChecker,
+                                          m_ui.centralwidget,
+                                          m_ui.lblSpellCheckerPadding,
+                                          m_ui.mnuEdit,
+                                          m_ui.txtCategoryName,
+                                          m_ui.txtEnterQuestion,
+                                          m_ui.txtAnswer,
+                                          m_ui.fraMultipleAnswers->choiceBoxes()};
+    m_spelling = new SpellingPart(*this, m_document, m_services, m_selection, m_guard, spelling,
+                                  [this](Square square) { m_board->SelectSquare(square); });
+}
+
+void frmEditor::FocusFindingBox(CheckPart part) {
+    QWidget* box = m_panel->BoxFor(part);
+    raise();
+    activateWindow();
+    if (box)
+        box->setFocus(Qt::OtherFocusReason);
+}
+
+void frmEditor::SetUpKeyboard() {
+    // Name, question, answer, then the rest of the panel: Next comes last, so
+    // Tab from the question box never lands on it and types into the next square.
+    const QList<QWidget*> order{
+        m_ui.txtCategoryName, m_ui.txtEnterQuestion,  m_ui.txtAnswer,       m_ui.chkFilenameAnswer,
+        m_ui.chkDailyDouble,  m_ui.btnMultipleChoice, m_ui.btnSingleChoice, m_ui.btnFont,
+        m_ui.btnFontColor,    m_ui.btnDefault,        m_ui.btnCopy,         m_ui.btnPlay,
+        m_ui.btnStop,         m_ui.btnVideoPlay,      m_ui.btnVideoPause,   m_ui.btnVideoStop,
+        m_ui.btnNext};
+    for (qsizetype index = 1; index < order.size(); ++index)
+        setTabOrder(order.at(index - 1), order.at(index));
+
+    // Return in the answer box moves on, as Next does.
+    connect(m_ui.txtAnswer, &QLineEdit::returnPressed, m_board, &Board::btnNext_Click);
+
+    for (int category = 1; category <= 7; ++category) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + category)), this);
+        if (category == Square::FinalCategory)
+            connect(shortcut, &QShortcut::activated, m_board, &Board::picFinalQuestion_Click);
+        else
+            connect(shortcut, &QShortcut::activated, m_board,
+                    [this, category] { m_board->lblCategory_Click(category - 1); });
+    }
+}
