@@ -1,18 +1,13 @@
 #pragma once
 
 #include "document/gamesetdocument.h"
-#include "document/setfilelock.h"
 #include "editor/board.h"
 #include "editor/boardselection.h"
-#include "editor/dailydoublemap.h"
 #include "editor/filecommands.h"
 #include "editor/mediacommands.h"
-#include "editor/multiplechoicebox.h"
 #include "editor/questionpanel.h"
-#include "model/fileerror.h"
 #include "model/gameset.h"
 #include "model/gamesetcheck.h"
-#include "model/mediafolders.h"
 #include "services/services.h"
 #include "ui_frmEditor.h"
 
@@ -22,7 +17,6 @@
 
 class Autosave;
 class CheckPanel;
-class QLineEdit;
 class SetTransferCommands;
 class SpellingPart;
 
