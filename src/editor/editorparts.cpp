@@ -34,16 +34,9 @@ void frmEditor::BuildParts() {
     connect(m_panel, &QuestionPanel::questionButtonsHidden, m_board,
             [this] { m_board->SetQuestionButtonsVisible(false); });
     connect(m_panel, &QuestionPanel::squareReplayed, m_board, &Board::SelectSquare);
-    connect(m_board, &Board::questionCommandsRestored, this, [this](bool withVideo) {
-        m_ui.btnMultipleChoice->show();
-        m_ui.btnSingleChoice->show();
-        if (withVideo)
-            m_ui.btnVideo->setVisible(true);
-    });
-    connect(m_board, &Board::movedOn, this, [this] {
-        if (!m_ui.txtEnterQuestion->isHidden())
-            m_ui.txtEnterQuestion->setFocus();
-    });
+    connect(m_board, &Board::questionCommandsRestored, m_panel,
+            &QuestionPanel::ShowQuestionCommands);
+    connect(m_board, &Board::movedOn, m_panel, &QuestionPanel::FocusQuestion);
     m_mediaCommands = std::make_unique<MediaCommands>(
         m_document, m_selection, m_guard, m_services,
         MediaCommands::Controls{this, m_ui.mnuFile, m_ui.mnuEdit, m_ui.mnuFilePrint,
@@ -55,10 +48,7 @@ void frmEditor::BuildParts() {
             [this](const QString& path) { m_panel->CurrentSoundPath = path; });
     connect(m_mediaCommands.get(), &MediaCommands::mediaPlacesChanged, this, [this] {
         m_checkPanel->markAll();
-        // A medium of the shown question found or lost is shown so at once.
-        if (MediaKindOfRecord(m_document.record(m_selection.current())) != MediaKind::None &&
-            m_ui.fraMultipleAnswers->isHidden())
-            m_panel->DisPlayQuestion();
+        m_panel->ShowMediaAnew();
     });
 }
 

@@ -115,12 +115,7 @@ void frmEditor::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isHidden()) {
         m_mediaCommands->MediaFiles().forget();
         m_checkPanel->markAll();
-        const QLabel* notice = m_panel->lblMediaNotFound;
-        if (!notice->isHidden() &&
-            !m_mediaCommands
-                 ->LocateMedia(MediaPathOfRecord(m_document.record(m_selection.current())))
-                 .isEmpty())
-            m_panel->DisPlayQuestion();
+        m_panel->ShowFoundMedia();
     }
 }
 

@@ -122,6 +122,29 @@ void QuestionPanel::SetVideoControlsVisible(bool visible) {
     m_ui.btnVideoStop->setVisible(visible);
 }
 
+void QuestionPanel::ShowQuestionCommands(bool withVideo) {
+    m_ui.btnMultipleChoice->show();
+    m_ui.btnSingleChoice->show();
+    if (withVideo)
+        m_ui.btnVideo->setVisible(true);
+}
+
+void QuestionPanel::FocusQuestion() {
+    if (IsShown(m_ui.txtEnterQuestion))
+        m_ui.txtEnterQuestion->setFocus();
+}
+
+void QuestionPanel::ShowMediaAnew() {
+    // While the multiple-choice box is open, the panel stays as it is.
+    if (MediaKindOfRecord(CurrentRecord()) != MediaKind::None && !IsShown(m_ui.fraMultipleAnswers))
+        DisPlayQuestion();
+}
+
+void QuestionPanel::ShowFoundMedia() {
+    if (IsShown(lblMediaNotFound) && !m_locateMedia(MediaPathOfRecord(CurrentRecord())).isEmpty())
+        DisPlayQuestion();
+}
+
 void QuestionPanel::StopMedia() {
     MediaPlayer1->stop();
     MediaPlayer2->stop();

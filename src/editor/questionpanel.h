@@ -14,7 +14,6 @@
 #include <memory>
 #include <optional>
 
-
 // The question panel: the preview as the player sees it, the question and
 // answer boxes, the path, the file-name option, the font buttons, the sound
 // and video players, the Daily Double box and the multiple-choice commands.
@@ -76,6 +75,15 @@ public:
     void btnVideoPlay_Click();
     void btnVideoPause_Click();
     void btnVideoStop_Click();
+    // The choice commands (and the video command) the final question's
+    // video may have hidden, shown again.
+    void ShowQuestionCommands(bool withVideo);
+    // The cursor in the question box, where the shown square has one.
+    void FocusQuestion();
+    // Media were looked for anew: a media question shows what is found now.
+    void ShowMediaAnew();
+    // A medium named as not found is shown once it is found.
+    void ShowFoundMedia();
     // Both players stopped, as when the set goes.
     void StopMedia();
     // The notice in the preview for a medium that cannot be found here; "" hides it.
