@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QSignalSpy>
 
 using namespace Qt::StringLiterals;
 
@@ -67,6 +68,8 @@ private slots:
         if (!chosen.isEmpty())
             services.setNextFileName(folder.filePath(chosen));
 
+        // Media follow a set saved into another folder: the shell hears of every save.
+        QSignalSpy saved(&files, &FileCommands::setSaved);
         bool cancel = false;
         if (command == u"save"_s)
             files.mnuFileSave_Click();
@@ -76,6 +79,7 @@ private slots:
         const QString target = folder.filePath(chosen.isEmpty() ? u"own.txt"_s : chosen);
         QCOMPARE(FileContents(target).contains("Rivers"), written);
         QCOMPARE(document.isModified(), changed);
+        QCOMPARE(saved.size(), written ? 1 : 0);
         if (command == u"exit"_s)
             QCOMPARE(cancel, changed);
         else if (written)
