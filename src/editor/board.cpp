@@ -48,7 +48,6 @@ void Board::lblCategory_Click(int index) {
     for (ClickableLabel* caption : m_controls.lblCategory)
         caption->setEnabled(true);
     m_controls.lblCategory[index]->setEnabled(false);
-    HideArrows();
     m_controls.txtCategoryName->setReadOnly(false);
     m_document.endTyping();
     ShowCategoryName(index + 1);
@@ -67,7 +66,6 @@ void Board::picFinalQuestion_Click() {
         return;
     SetQuestionButtonsVisible(false);
     emit questionCommandsRestored(false);
-    HideArrows();
     for (ClickableLabel* caption : m_controls.lblCategory)
         caption->setEnabled(true);
     m_document.endTyping();
@@ -209,27 +207,19 @@ void Board::ShowDefaultCaptions() {
 }
 
 void Board::followSelection() {
-    HideArrows();
-    ShowArrows();
+    for (QLabel* arrow : m_controls.lblCArrow)
+        arrow->hide();
+    for (QLabel* arrow : m_controls.lblQArrow)
+        arrow->hide();
+    m_controls.lblCArrow[m_selection.category() - 1]->show();
+    if (!m_selection.isFinal())
+        m_controls.lblQArrow[m_selection.question() - 1]->show();
     if (m_selection.isFinal()) {
         // Whatever its kind, the final question's name box is locked under
         // one caption, which is never stored.
         m_controls.txtCategoryName->setText(FinalQuestionCaption);
         m_controls.txtCategoryName->setReadOnly(true);
     }
-}
-
-void Board::HideArrows() {
-    for (QLabel* arrow : m_controls.lblCArrow)
-        arrow->hide();
-    for (QLabel* arrow : m_controls.lblQArrow)
-        arrow->hide();
-}
-
-void Board::ShowArrows() {
-    m_controls.lblCArrow[m_selection.category() - 1]->show();
-    if (!m_selection.isFinal())
-        m_controls.lblQArrow[m_selection.question() - 1]->show();
 }
 
 void Board::SetQuestionButtonsVisible(bool visible) {

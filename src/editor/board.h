@@ -52,9 +52,6 @@ public:
     void ShowWholeBoard();
     // Every caption back to its default, as after a new set.
     void ShowDefaultCaptions();
-    void HideArrows();
-    // The arrows by the selected category and question.
-    void ShowArrows();
     // The question buttons, hidden while the final question is chosen.
     void SetQuestionButtonsVisible(bool visible);
 
