@@ -232,6 +232,13 @@ private slots:
         QCOMPARE(editor.checkBox(u"chkSpellChecker"_s)->isEnabled(), !affix.isNull());
         if (affix.isNull())
             QVERIFY(editor.checkBox(u"chkSpellChecker"_s)->toolTip().contains(message));
+        if (!affix.isNull()) {
+            // Turning spelling on loads the damaged dictionary: it says why and stays off.
+            editor.click(u"chkSpellChecker"_s);
+            QTRY_VERIFY(!editor.services.messageTexts().isEmpty());
+            QVERIFY(editor.services.messageTexts().last().contains(message));
+            QVERIFY(!editor.checkBox(u"chkSpellChecker"_s)->isChecked());
+        }
         editor.click(u"mnuEditCheckSpelling"_s);
         QVERIFY(editor.services.messageTexts().last().contains(message));
     }

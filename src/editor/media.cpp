@@ -259,7 +259,6 @@ void QuestionPanel::ShowPictureQuestion() {
     ShowFileNameOption(choiceExists);
     m_ui.lblAnswer->setVisible(!choiceExists);
     m_ui.txtAnswer->setVisible(!choiceExists);
-    ShowDailyDoubleMark();
 }
 
 void QuestionPanel::ShowSoundQuestion() {
@@ -283,7 +282,6 @@ void QuestionPanel::ShowSoundQuestion() {
     m_ui.lblFilenameAnswer->show();
     m_ui.lblAnswer->setVisible(!choiceExists);
     m_ui.txtAnswer->setVisible(!choiceExists);
-    ShowDailyDoubleMark();
 }
 
 void QuestionPanel::ShowVideoQuestion() {
@@ -310,7 +308,6 @@ void QuestionPanel::ShowVideoQuestion() {
     ShowFileNameOption(choiceExists);
     m_ui.lblAnswer->show();
     m_ui.txtAnswer->show();
-    ShowDailyDoubleMark();
 }
 
 void QuestionPanel::ShowFileNameOption(bool choiceExists) {

@@ -31,6 +31,7 @@ void QuestionPanel::DisPlayQuestion() {
         ShowTextQuestion();
         break;
     }
+    ShowDailyDoubleMark();
 
     bool choicesEmpty = true;
     for (const QLabel* choice : lblAnswerChoices) {
@@ -127,8 +128,6 @@ void QuestionPanel::ShowTextQuestion() {
     const bool answerBoxShown = !(final && choiceExists);
     m_ui.lblAnswer->setVisible(answerBoxShown);
     m_ui.txtAnswer->setVisible(answerBoxShown);
-
-    ShowDailyDoubleMark();
 }
 
 void QuestionPanel::ResetBoardDisplay() {

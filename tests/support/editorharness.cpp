@@ -34,7 +34,11 @@ QCheckBox* EditorHarness::checkBox(const QString& name) const {
 }
 
 QAction* EditorHarness::action(const QString& name) const {
-    return find<QAction>(name);
+    QAction* command = find<QAction>(name);
+    // A command no menu or toolbar offers is one the author cannot give.
+    if (command && command->associatedObjects().isEmpty())
+        qFatal("EditorHarness: the command %s is on no menu or toolbar", qPrintable(name));
+    return command;
 }
 
 void EditorHarness::click(const QString& name) {
