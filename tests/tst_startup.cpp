@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,6 +33,24 @@ private slots:
         m_gamePath = WriteGameSetFile(game, m_folder.path(), u"current.txt"_s);
         m_pipe = m_folder.filePath(u"pipe.txt"_s);
         QCOMPARE(mkfifo(QFile::encodeName(m_pipe).constData(), 0600), 0);
+    }
+
+    // First, while nothing else has loaded in this process: the whole window
+    // draws, icons and all, without loading a single image-format plugin
+    // (each drags in libtiff, libwebp and the like before the first paint).
+    void drawsWithoutImagePlugins() {
+        EditorHarness editor;
+        (void)editor.window->grab();
+        QFile maps(u"/proc/self/maps"_s);
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY2(!maps.readAll().contains("/imageformats/"), "an image plugin was loaded");
+        for (const char* name : {"btnNewFile", "btnSave", "btnPrint", "btnText"}) {
+            const QIcon icon = editor.action(QString::fromLatin1(name))->icon();
+            const QImage shown = icon.pixmap(24).toImage();
+            QVERIFY2(!shown.isNull(), name);
+            // A command that cannot be given shows its icon greyed.
+            QVERIFY2(icon.pixmap(24, QIcon::Disabled).toImage() != shown, name);
+        }
     }
 
     void startsWith_data() {

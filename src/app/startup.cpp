@@ -3,6 +3,7 @@
 #include "app/commandline.h"
 #include "document/autosave.h"
 #include "editor/frmEditor.h"
+#include "editor/pngicons.h"
 #include "services/qtservices.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 
 std::unique_ptr<frmEditor> StartEditor(GameSetDocument& document, Services& services,
                                        const QString& startFile) {
+    UsePngIconStyle();
     auto window = std::make_unique<frmEditor>(document, services);
     window->Form_Load(startFile);
     window->FitToScreen();

@@ -1,12 +1,12 @@
 // The Help menu: the About box, Qt's own About box and the window icon.
 
 #include "editor/aboutbox.h"
+#include "editor/pngicons.h"
 
 #include "services/services.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QIcon>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,10 +17,10 @@ namespace {
 // The icon is compiled into the program, so the window has it wherever the
 // program runs from, installed or not.
 QIcon ProgramIcon() {
-    QIcon icon;
+    QList<PngPicture> pictures;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
-    return icon;
+        pictures.append({size, QStringLiteral(":/icons/%1.png").arg(size)});
+    return PngIcon(pictures);
 }
 
 } // namespace
