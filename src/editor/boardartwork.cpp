@@ -17,15 +17,35 @@ const QColor PanelBlue(22, 44, 150);
 const QColor PreviewBlue(6, 18, 140);
 const QColor Gold(255, 204, 51);
 
-QPixmap GradientPixmap(const QSize& size, const QColor& top, const QColor& bottom) {
-    QPixmap pixmap(size);
+// A vertical gradient one pixel wide: as a brush it tiles across any width,
+// so a wide panel costs no more to make than a narrow one.
+QPixmap GradientPixmap(int height, const QColor& top, const QColor& bottom) {
+    QPixmap pixmap(1, height);
     QPainter painter(&pixmap);
-    QLinearGradient gradient(0, 0, 0, size.height());
+    QLinearGradient gradient(0, 0, 0, height);
     gradient.setColorAt(0, top);
     gradient.setColorAt(1, bottom);
     painter.fillRect(pixmap.rect(), gradient);
     return pixmap;
 }
+
+// The player's screen, framed in gold, where the preview, the answer choices
+// and the media show: over the board's background, under everything else.
+class ScreenFrame final : public QWidget {
+public:
+    explicit ScreenFrame(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Gold, 3));
+        painter.setBrush(PreviewBlue);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 6, 6);
+    }
+};
 
 // Artwork as the widget's background, the same in every state: while a
 // dialog has the editor's input, the board dims its text, not its pictures.
@@ -78,19 +98,13 @@ void PaintArtwork(Ui::frmEditor& m_ui) {
     board->setPalette(colours);
     board->setAutoFillBackground(true);
 
-    // The board behind everything, with the player's screen framed in gold
-    // where the preview, the answer choices and the media show.
-    QPixmap background =
-        GradientPixmap(m_ui.imgBackground->size(), QColor(14, 30, 110), QColor(4, 10, 48));
-    {
-        QPainter painter(&background);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const QRect screen = m_ui.picQuestionPicture->geometry();
-        painter.setPen(QPen(Gold, 3));
-        painter.setBrush(PreviewBlue);
-        painter.drawRoundedRect(QRectF(screen).adjusted(-3.5, -3.5, 3.5, 3.5), 6, 6);
-    }
-    PaintBehind(m_ui.imgBackground, background);
+    // The board behind everything, with the player's screen framed in gold.
+    PaintBehind(m_ui.imgBackground, GradientPixmap(m_ui.imgBackground->height(),
+                                                   QColor(14, 30, 110), QColor(4, 10, 48)));
+    auto* screen = new ScreenFrame(board);
+    screen->setGeometry(m_ui.picQuestionPicture->geometry().adjusted(-5, -5, 5, 5));
+    screen->lower();
+    m_ui.imgBackground->lower();
 
     // A small emblem in the corner: a gold question mark on a blue tile.
     QPixmap emblem(m_ui.Image1->size());
@@ -111,7 +125,8 @@ void PaintArtwork(Ui::frmEditor& m_ui) {
 
     for (QLabel* panel : {m_ui.picCategory_0, m_ui.picCategory_1, m_ui.picCategory_2,
                           m_ui.picCategory_3, m_ui.picCategory_4, m_ui.picCategory_5}) {
-        PaintBehind(panel, GradientPixmap(panel->size(), QColor(40, 70, 200), QColor(12, 28, 120)));
+        PaintBehind(panel,
+                    GradientPixmap(panel->height(), QColor(40, 70, 200), QColor(12, 28, 120)));
     }
     for (ClickableLabel* caption : {m_ui.lblCategory_0, m_ui.lblCategory_1, m_ui.lblCategory_2,
                                     m_ui.lblCategory_3, m_ui.lblCategory_4, m_ui.lblCategory_5}) {
@@ -151,26 +166,21 @@ void PaintArtwork(Ui::frmEditor& m_ui) {
 }
 
 void SetToolbarIcons(Ui::frmEditor& m_ui, const QStyle& style) {
-    struct IconChoice {
-        QAction* action;
-        const char* themeName;
-        QStyle::StandardPixmap fallback;
+    // The style's own pictures everywhere: a desktop's icon theme would be
+    // read from disk and probed by every image plugin before the first paint.
+    const std::pair<QAction*, QStyle::StandardPixmap> choices[] = {
+        {m_ui.btnNewFile, QStyle::SP_FileIcon},
+        {m_ui.btnFileOpen, QStyle::SP_DialogOpenButton},
+        {m_ui.btnSave, QStyle::SP_DialogSaveButton},
+        {m_ui.btnSaveAs, QStyle::SP_DriveFDIcon},
+        {m_ui.btnPrint, QStyle::SP_ComputerIcon},
+        {m_ui.btnVideo, QStyle::SP_MediaPlay},
+        {m_ui.btnPicture, QStyle::SP_DesktopIcon},
+        {m_ui.btnSound, QStyle::SP_MediaVolume},
+        {m_ui.btnText, QStyle::SP_FileDialogDetailedView},
     };
-    const IconChoice choices[] = {
-        {m_ui.btnNewFile, "document-new", QStyle::SP_FileIcon},
-        {m_ui.btnFileOpen, "document-open", QStyle::SP_DialogOpenButton},
-        {m_ui.btnSave, "document-save", QStyle::SP_DialogSaveButton},
-        {m_ui.btnSaveAs, "document-save-as", QStyle::SP_DriveFDIcon},
-        {m_ui.btnPrint, "document-print", QStyle::SP_ComputerIcon},
-        {m_ui.btnVideo, "video-x-generic", QStyle::SP_MediaPlay},
-        {m_ui.btnPicture, "image-x-generic", QStyle::SP_DesktopIcon},
-        {m_ui.btnSound, "audio-x-generic", QStyle::SP_MediaVolume},
-        {m_ui.btnText, "format-text-bold", QStyle::SP_FileDialogDetailedView},
-    };
-    for (const IconChoice& choice : choices) {
-        choice.action->setIcon(QIcon::fromTheme(QString::fromLatin1(choice.themeName),
-                                                style.standardIcon(choice.fallback)));
-    }
+    for (const auto& [action, icon] : choices)
+        action->setIcon(style.standardIcon(icon));
     // One play glyph for sound and video.
     m_ui.btnPlay->setIcon(style.standardIcon(QStyle::SP_MediaPlay));
     m_ui.btnVideoPlay->setText(QString());

@@ -82,9 +82,6 @@ CheckPanel::CheckPanel(QMainWindow& window, GameSetDocument& document, const Com
     markAll();
 
     window.addDockWidget(Qt::RightDockWidgetArea, this);
-    // Docked it would widen the fixed-size window; it floats beside it
-    // until the author docks it.
-    setFloating(true);
     hide();
 
     auto* command = new QAction(tr("Check Game Set"), this);
@@ -199,6 +196,12 @@ void CheckPanel::mnuCheckGameSet_Click() {
         return;
     updateNow();
     if (isHidden()) {
+        // Docked it would widen the fixed-size window: the first time it
+        // floats beside it, until the author docks it. A floating window made
+        // at start-up would cost every start a native window.
+        if (!m_opened)
+            setFloating(true);
+        m_opened = true;
         // Beside the window, kept on its screen.
         resize(560, 420);
         QPoint place = m_window.frameGeometry().topRight() + QPoint(8, 0);

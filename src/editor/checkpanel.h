@@ -71,6 +71,7 @@ private:
     GameSetDocument& m_document;
     const CommandGuard& m_guard;
     Hooks m_hooks;
+    bool m_opened = false;
     CheckProbes m_probes;
     // The last findings of each name and square; only changed ones are redone.
     std::array<QList<Finding>, 6> m_nameFindings;
