@@ -9,12 +9,14 @@
 #include "util/editorsettings.h"
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -138,16 +140,25 @@ private slots:
         QVERIFY(editor.window->m_spelling->checker().ensureLoaded());
         editor.type(u"txtEnterQuestion"_s, u"Pariss is the capital"_s);
         QLineEdit* box = editor.lineEdit(u"txtEnterQuestion"_s);
-        const std::unique_ptr<QMenu> menu =
-            editor.window->m_spelling->underliner().contextMenu(box, QPoint(8, box->height() / 2));
-        const QList<QAction*> entries = menu->actions();
-        const auto action = std::find_if(entries.begin(), entries.end(), [&](QAction* entry) {
-            return entry->text() == chosen || entry->objectName() == chosen;
+        // A right click on the word: the menu is chosen from while it is open.
+        bool chose = false;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            const QList<QAction*> entries = menu->actions();
+            QVERIFY(entries.last()->text().startsWith(u"Select All"_s)); // standard entries last
+            for (QAction* entry : entries) {
+                if (!chose && (entry->text() == chosen || entry->objectName() == chosen)) {
+                    entry->trigger();
+                    chose = true;
+                }
+            }
+            menu->close();
         });
-        QVERIFY(action != entries.end());
-        QVERIFY(entries.last()->text().startsWith(u"Select All"_s)); // standard entries last
-
-        (*action)->trigger();
+        const QPoint word(8, box->height() / 2);
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, word, box->mapToGlobal(word));
+        QApplication::sendEvent(box, &rightClick);
+        QVERIFY(chose);
         QCOMPARE(editor.record(1).QuestionText.trimmed(), after);
         QVERIFY(editor.window->m_spelling->underliner().underlined(box).isEmpty());
         QFile words(m_personalWords);

@@ -111,6 +111,8 @@ private slots:
         QTRY_VERIFY(!dialog->isSearching());
         editor.click(u"btnRelink"_s);
         QCOMPARE(editor.find<QTableWidget>(u"lstMissingMedia"_s)->rowCount(), 0);
+        QCOMPARE(editor.label(u"lblMissingSummary"_s)->text(),
+                 u"Every picture, sound and video of the set is found."_s);
         const QByteArray relinked = editor.savedBytes();
         QVERIFY(relinked.contains("d:\\Media\\pictures\\Map.JPG\r\n"));
         QVERIFY(relinked.contains("d:\\Media\\BELL.wav\r\n"));
