@@ -2,6 +2,7 @@
 #include "testdata.h"
 
 #include "document/gamesetdocument.h"
+#include "util/textrules.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -136,6 +137,32 @@ private slots:
     }
 
     // The modified state is the history's distance from the file.
+    // Text from other programs: whatever would break the file's one line per
+    // field becomes one line, and the box says what was changed.
+    void pastedTextIsOneLine_data() {
+        Columns<QString, QString, QString>("pasted", "stored", "notice");
+        const QString lineBreak = u"A line break was replaced by a space."_s;
+        AddRow("Unix line break", u"one\ntwo"_s, u"one two"_s, lineBreak);
+        AddRow("old Mac line break", u"one\rtwo"_s, u"one two"_s, lineBreak);
+        AddRow("Windows line break", u"one\r\ntwo"_s, u"one two"_s, lineBreak);
+        AddRow("tab", u"one\ttwo"_s, u"one two"_s, u"A tab was replaced by a space."_s);
+        AddRow("control character", u"one\x01two"_s, u"onetwo"_s,
+               u"A control character was removed."_s);
+        // How the file's undefined Windows-1252 bytes come back: kept as they are.
+        AddRow("C1 character", u"one\u0081two"_s, u"one\u0081two"_s, QString());
+    }
+
+    void pastedTextIsOneLine() {
+        auto [pasted, stored, notice] =
+            Fetch<QString, QString, QString>("pasted", "stored", "notice");
+        GameSetDocument document;
+        document.setQuestionText(First, pasted);
+        document.setAnswer(First, pasted);
+        QCOMPARE(document.record(First).QuestionText.trimmed(), stored);
+        QCOMPARE(document.record(First).Answers[0].trimmed(), stored);
+        QCOMPARE(OneLineNotice(pasted), notice);
+    }
+
     void lifecycle() {
         GameSetDocument document;
         QVERIFY(!document.open(Example).failed());
