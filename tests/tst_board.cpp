@@ -7,7 +7,6 @@
 #include "document/gamesetdocument.h"
 #include "editor/board.h"
 #include "editor/boardselection.h"
-#include "editor/clickablelabel.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,20 +58,8 @@ private slots:
         game.CategoryNames[5].set(u"Space"_s);
         document.replace(game, QString(), false);
 
-        QWidget owner;
-        Board::Controls controls{};
-        for (auto& caption : controls.lblCategory)
-            caption = new ClickableLabel(&owner);
-        controls.picFinalQuestion = new ClickableLabel(&owner);
-        for (auto& button : controls.btnQuestion)
-            button = new QPushButton(&owner);
-        for (auto& arrow : controls.lblCArrow)
-            arrow = new QLabel(&owner);
-        for (auto& arrow : controls.lblQArrow)
-            arrow = new QLabel(&owner);
-        controls.txtCategoryName = new QLineEdit(&owner);
-        controls.btnNext = new QPushButton(&owner);
-        Board board(document, selection, guard, controls, &owner);
+        Board board(document, selection, guard, nullptr);
+        const Board::Controls& controls = board.controls();
         board.ShowWholeBoard();
 
         for (const QString& step : steps.split(u' ')) {

@@ -4,8 +4,10 @@
 #include "editor/board.h"
 
 #include "document/gamesetdocument.h"
+#include "editor/boardartwork.h"
 #include "editor/boardselection.h"
 #include "editor/clickablelabel.h"
+#include "editor/lengthlimit.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -14,9 +16,30 @@
 #include <QTimer>
 
 Board::Board(GameSetDocument& document, BoardSelection& selection, const CommandGuard& guard,
-             const Controls& controls, QObject* parent)
-    : QObject(parent), m_document(document), m_selection(selection), m_guard(guard),
-      m_controls(controls) {
+             QWidget* parent)
+    : QWidget(parent), m_document(document), m_selection(selection), m_guard(guard) {
+    m_ui.setupUi(this);
+    m_controls = {
+        {m_ui.lblCategory_0, m_ui.lblCategory_1, m_ui.lblCategory_2, m_ui.lblCategory_3,
+         m_ui.lblCategory_4, m_ui.lblCategory_5},
+        m_ui.picFinalQuestion,
+        {m_ui.btnQuestion_0, m_ui.btnQuestion_1, m_ui.btnQuestion_2, m_ui.btnQuestion_3,
+         m_ui.btnQuestion_4},
+        {m_ui.lblC1Arrow, m_ui.lblC2Arrow, m_ui.lblC3Arrow, m_ui.lblC4Arrow, m_ui.lblC5Arrow,
+         m_ui.lblC6Arrow, m_ui.lblC7Arrow},
+        {m_ui.lblQ1Arrow, m_ui.lblQ2Arrow, m_ui.lblQ3Arrow, m_ui.lblQ4Arrow, m_ui.lblQ5Arrow},
+        m_ui.txtCategoryName,
+        m_ui.btnNext};
+    ApplyDesignFonts(*this);
+    PaintBoardArtwork(m_ui);
+    // The mouse goes through the board where it has no control, to the
+    // question panel's controls around its own.
+    QRegion own;
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        own += control->geometry();
+    setMask(own);
+    // A game set keeps only so much of a name; more would be cut off unseen.
+    new LengthLimit(CategoryNameWidth, m_ui.txtCategoryName);
     for (int index = 0; index < 6; ++index)
         connect(m_controls.lblCategory[index], &ClickableLabel::clicked, this,
                 [this, index] { lblCategory_Click(index); });

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "model/gameset.h"
+#include "ui_board.h"
 
-#include <QObject>
+#include <QWidget>
 #include <array>
 
 class BoardSelection;
@@ -17,7 +18,11 @@ class QPushButton;
 // question buttons, the arrows by the selected square, the category name box
 // and Next. It moves the shared selection; what a square shows is drawn by
 // whoever follows the selection.
-class Board : public QObject {
+//
+// Its controls lie over the window's drawing at their own places, among the
+// question panel's: the board covers the whole drawing but takes the mouse
+// only over its own controls.
+class Board : public QWidget {
     Q_OBJECT
 
 public:
@@ -31,7 +36,8 @@ public:
         QPushButton* btnNext;
     };
     Board(GameSetDocument& document, BoardSelection& selection, const CommandGuard& guard,
-          const Controls& controls, QObject* parent);
+          QWidget* parent);
+    const Controls& controls() const { return m_controls; }
 
     void lblCategory_Click(int index);
     void btnQuestion_Click(int index);
@@ -81,5 +87,6 @@ private:
     GameSetDocument& m_document;
     BoardSelection& m_selection;
     const CommandGuard& m_guard;
+    Ui::Board m_ui;
     Controls m_controls;
 };

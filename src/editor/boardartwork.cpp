@@ -123,6 +123,25 @@ void PaintArtwork(Ui::frmEditor& m_ui) {
     }
     PaintBehind(m_ui.Image1, emblem);
 
+    // The board's colours would reach the notice of a change on disk; it
+    // keeps the ones it was designed with.
+    FillBackground(m_ui.lblChangedOnDisk, QColor(255, 241, 184));
+    SetTextColour(m_ui.lblChangedOnDisk, Qt::black);
+    FillBackground(m_ui.lblDisPlayQuestion, PreviewBlue);
+    for (QLabel* choice :
+         {m_ui.lblFirstAnswer, m_ui.lblSecondAnswer, m_ui.lblThirdAnswer, m_ui.lblForthAnswer}) {
+        FillBackground(choice, PreviewBlue);
+        SetTextColour(choice, Qt::white);
+    }
+    FillBackground(m_ui.picQuestionPicture, Qt::black);
+    FillBackground(m_ui.picVideo, Qt::black);
+    FillBackground(m_ui.lblDailyDoublePadding, PanelBlue);
+    FillBackground(m_ui.lblSpellCheckerPadding, PanelBlue);
+    SetTextColour(m_ui.lblPreview, Gold);
+    SetTextColour(m_ui.lblDDLocations, Gold);
+}
+
+void PaintBoardArtwork(Ui::Board& m_ui) {
     for (QLabel* panel : {m_ui.picCategory_0, m_ui.picCategory_1, m_ui.picCategory_2,
                           m_ui.picCategory_3, m_ui.picCategory_4, m_ui.picCategory_5}) {
         PaintBehind(panel,
@@ -146,23 +165,6 @@ void PaintArtwork(Ui::frmEditor& m_ui) {
                           m_ui.lblC5Arrow, m_ui.lblC6Arrow, m_ui.lblC7Arrow, m_ui.lblQ1Arrow,
                           m_ui.lblQ2Arrow, m_ui.lblQ3Arrow, m_ui.lblQ4Arrow, m_ui.lblQ5Arrow})
         SetTextColour(arrow, Gold);
-
-    // The board's colours would reach the notice of a change on disk; it
-    // keeps the ones it was designed with.
-    FillBackground(m_ui.lblChangedOnDisk, QColor(255, 241, 184));
-    SetTextColour(m_ui.lblChangedOnDisk, Qt::black);
-    FillBackground(m_ui.lblDisPlayQuestion, PreviewBlue);
-    for (QLabel* choice :
-         {m_ui.lblFirstAnswer, m_ui.lblSecondAnswer, m_ui.lblThirdAnswer, m_ui.lblForthAnswer}) {
-        FillBackground(choice, PreviewBlue);
-        SetTextColour(choice, Qt::white);
-    }
-    FillBackground(m_ui.picQuestionPicture, Qt::black);
-    FillBackground(m_ui.picVideo, Qt::black);
-    FillBackground(m_ui.lblDailyDoublePadding, PanelBlue);
-    FillBackground(m_ui.lblSpellCheckerPadding, PanelBlue);
-    SetTextColour(m_ui.lblPreview, Gold);
-    SetTextColour(m_ui.lblDDLocations, Gold);
 }
 
 void SetToolbarIcons(Ui::frmEditor& m_ui, const QStyle& style) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui_board.h"
 #include "ui_frmEditor.h"
 
 class QStyle;
@@ -7,9 +8,11 @@ class QStyle;
 // Designer files hold whole point sizes only; the window's fractional sizes
 // (8.25, 20.25, ...) ride along as a property and are applied here.
 void ApplyDesignFonts(QWidget& window);
-// The board's colours and pictures, painted once at start.
+// The window's colours and pictures, painted once at start.
 void PaintArtwork(Ui::frmEditor& ui);
-// Icons from the desktop's theme, with the style's own where it has none.
+// The board's captions, panels and arrows in the board's colours.
+void PaintBoardArtwork(Ui::Board& ui);
+// The toolbar's and the players' icons: the style's own.
 void SetToolbarIcons(Ui::frmEditor& ui, const QStyle& style);
 // A widget's background in one colour, whatever the board's palette says.
 void FillBackground(QWidget* widget, const QColor& colour);

@@ -13,20 +13,11 @@
 #include <QShortcut>
 
 void frmEditor::BuildParts() {
-    const Board::Controls boardControls{
-        {m_ui.lblCategory_0, m_ui.lblCategory_1, m_ui.lblCategory_2, m_ui.lblCategory_3,
-         m_ui.lblCategory_4, m_ui.lblCategory_5},
-        m_ui.picFinalQuestion,
-        {m_ui.btnQuestion_0, m_ui.btnQuestion_1, m_ui.btnQuestion_2, m_ui.btnQuestion_3,
-         m_ui.btnQuestion_4},
-        {m_ui.lblC1Arrow, m_ui.lblC2Arrow, m_ui.lblC3Arrow, m_ui.lblC4Arrow, m_ui.lblC5Arrow,
-         m_ui.lblC6Arrow, m_ui.lblC7Arrow},
-        {m_ui.lblQ1Arrow, m_ui.lblQ2Arrow, m_ui.lblQ3Arrow, m_ui.lblQ4Arrow, m_ui.lblQ5Arrow},
-        m_ui.txtCategoryName,
-        m_ui.btnNext};
-    m_board = new Board(m_document, m_selection, m_guard, boardControls, this);
+    // Over the window's drawing, its controls among the question panel's.
+    m_board = new Board(m_document, m_selection, m_guard, m_ui.centralwidget);
+    const Board::Controls& board = m_board->controls();
     m_panel = new QuestionPanel(
-        *this, m_ui, m_document, m_services, m_selection, m_guard,
+        *this, m_ui, board.txtCategoryName, m_document, m_services, m_selection, m_guard,
         [this](const QString& path) { return m_mediaCommands->LocateMedia(path); });
     // The question panel shows whichever square is chosen, after the board
     // has moved its arrows and name box there.
@@ -75,11 +66,11 @@ void frmEditor::SetUpFileCommands() {
     connect(files, &FileCommands::newSetShown, this, [this] {
         // A new set keeps all six names blank; the board and the name box
         // only show the default captions, so nothing is stored.
-        const QSignalBlocker quiet(m_ui.txtCategoryName);
-        m_ui.txtCategoryName->setText(Board::DefaultCategoryName(1));
+        const QSignalBlocker quiet(m_board->controls().txtCategoryName);
+        m_board->controls().txtCategoryName->setText(Board::DefaultCategoryName(1));
         m_board->ShowDefaultCaptions();
     });
-    connect(files, &FileCommands::boardFocusWanted, m_ui.txtCategoryName,
+    connect(files, &FileCommands::boardFocusWanted, m_board->controls().txtCategoryName,
             qOverload<>(&QWidget::setFocus));
     connect(files, &FileCommands::savingSet, this,
             [this] { m_document.ensureDailyDoubles([this] { return m_services.nextRandom(); }); });
@@ -127,7 +118,7 @@ void frmEditor::SetUpSetCommands() {
                                           m_ui.centralwidget,
                                           m_ui.lblSpellCheckerPadding,
                                           m_ui.mnuEdit,
-                                          m_ui.txtCategoryName,
+                                          m_board->controls().txtCategoryName,
                                           m_ui.txtEnterQuestion,
                                           m_ui.txtAnswer,
                                           m_ui.fraMultipleAnswers->choiceBoxes()};
@@ -146,12 +137,23 @@ void frmEditor::FocusFindingBox(CheckPart part) {
 void frmEditor::SetUpKeyboard() {
     // Name, question, answer, then the rest of the panel: Next comes last, so
     // Tab from the question box never lands on it and types into the next square.
-    const QList<QWidget*> order{
-        m_ui.txtCategoryName, m_ui.txtEnterQuestion,  m_ui.txtAnswer,       m_ui.chkFilenameAnswer,
-        m_ui.chkDailyDouble,  m_ui.btnMultipleChoice, m_ui.btnSingleChoice, m_ui.btnFont,
-        m_ui.btnFontColor,    m_ui.btnDefault,        m_ui.btnCopy,         m_ui.btnPlay,
-        m_ui.btnStop,         m_ui.btnVideoPlay,      m_ui.btnVideoPause,   m_ui.btnVideoStop,
-        m_ui.btnNext};
+    const QList<QWidget*> order{m_board->controls().txtCategoryName,
+                                m_ui.txtEnterQuestion,
+                                m_ui.txtAnswer,
+                                m_ui.chkFilenameAnswer,
+                                m_ui.chkDailyDouble,
+                                m_ui.btnMultipleChoice,
+                                m_ui.btnSingleChoice,
+                                m_ui.btnFont,
+                                m_ui.btnFontColor,
+                                m_ui.btnDefault,
+                                m_ui.btnCopy,
+                                m_ui.btnPlay,
+                                m_ui.btnStop,
+                                m_ui.btnVideoPlay,
+                                m_ui.btnVideoPause,
+                                m_ui.btnVideoStop,
+                                m_board->controls().btnNext};
     for (qsizetype index = 1; index < order.size(); ++index)
         setTabOrder(order.at(index - 1), order.at(index));
 

@@ -81,7 +81,8 @@ frmEditor::~frmEditor() {
 
 void frmEditor::connectControls() {
     // The boxes' own undo would bypass the set's history (see eventFilter).
-    for (QLineEdit* box : {m_ui.txtCategoryName, m_ui.txtEnterQuestion, m_ui.txtAnswer})
+    for (QLineEdit* box :
+         {m_board->controls().txtCategoryName, m_ui.txtEnterQuestion, m_ui.txtAnswer})
         box->installEventFilter(this);
 }
 
@@ -157,7 +158,7 @@ void frmEditor::Form_Load(const QString& startFile) {
     m_document.undoStack().clear();
     m_document.undoStack().setClean();
     // Typing goes into the board at once, as after New or Open.
-    m_ui.txtCategoryName->setFocus();
+    m_board->controls().txtCategoryName->setFocus();
 }
 
 void frmEditor::FitToScreen() {

@@ -8,12 +8,13 @@
 
 #include <QEvent>
 
-QuestionPanel::QuestionPanel(QWidget& window, Ui::frmEditor& ui, GameSetDocument& document,
-                             Services& services, const BoardSelection& selection,
-                             const CommandGuard& guard,
+QuestionPanel::QuestionPanel(QWidget& window, Ui::frmEditor& ui, QLineEdit* categoryNameBox,
+                             GameSetDocument& document, Services& services,
+                             const BoardSelection& selection, const CommandGuard& guard,
                              std::function<QString(const QString&)> locateMedia)
-    : QObject(&window), m_window(window), m_ui(ui), m_document(document), m_services(services),
-      m_selection(selection), m_guard(guard), m_locateMedia(std::move(locateMedia)) {
+    : QObject(&window), m_window(window), m_ui(ui), m_categoryNameBox(categoryNameBox),
+      m_document(document), m_services(services), m_selection(selection), m_guard(guard),
+      m_locateMedia(std::move(locateMedia)) {
     lblAnswerChoices = {m_ui.lblFirstAnswer, m_ui.lblSecondAnswer, m_ui.lblThirdAnswer,
                         m_ui.lblForthAnswer};
     txtEditAnswer = m_ui.fraMultipleAnswers->choiceBoxes();
@@ -49,8 +50,6 @@ void QuestionPanel::connectControls() {
     // What the user may type; text the program shows is never cut.
     new LengthLimit(QuestionWidth, m_ui.txtEnterQuestion);
     new LengthLimit(174, m_ui.txtAnswer); // the answer box is shorter than its field
-    // A game set keeps only so much of a name; more would be cut off unseen.
-    new LengthLimit(CategoryNameWidth, m_ui.txtCategoryName);
     SetUpTextWarnings();
     // A text the program puts into a box is shown from its start, so a long
     // question or path reads from its beginning; the box being typed into
@@ -175,7 +174,7 @@ QWidget* QuestionPanel::BoxFor(CheckPart part) {
     const auto shown = [](QWidget* widget) { return IsShown(widget) ? widget : nullptr; };
     switch (part) {
     case CheckPart::Name:
-        return m_ui.txtCategoryName;
+        return m_categoryNameBox;
     case CheckPart::Question:
     case CheckPart::Media: {
         QWidget* box = shown(m_ui.txtEnterQuestion);

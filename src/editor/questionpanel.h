@@ -26,9 +26,9 @@ class QuestionPanel : public QObject {
 public:
     // `locateMedia` names the file on this computer a stored media path
     // stands for ("" when there is none).
-    QuestionPanel(QWidget& window, Ui::frmEditor& ui, GameSetDocument& document, Services& services,
-                  const BoardSelection& selection, const CommandGuard& guard,
-                  std::function<QString(const QString&)> locateMedia);
+    QuestionPanel(QWidget& window, Ui::frmEditor& ui, QLineEdit* categoryNameBox,
+                  GameSetDocument& document, Services& services, const BoardSelection& selection,
+                  const CommandGuard& guard, std::function<QString(const QString&)> locateMedia);
     ~QuestionPanel() override;
 
     // ---- the shown question (questiondisplay.cpp)
@@ -136,6 +136,8 @@ private:
 
     QWidget& m_window;
     Ui::frmEditor& m_ui;
+    // The board's name box: the panel's notices and the check's findings name it too.
+    QLineEdit* m_categoryNameBox;
     GameSetDocument& m_document;
     Services& m_services;
     const BoardSelection& m_selection;

@@ -45,7 +45,7 @@ void QuestionPanel::SetUpTextWarnings() {
         WarningLabel(m_ui.centralwidget, QStringLiteral("lblTextWarning"), {450, 616, 560, 36});
     lblRecoveryProblem =
         WarningLabel(m_ui.centralwidget, QStringLiteral("lblRecoveryProblem"), {20, 616, 420, 60});
-    QList<QLineEdit*> boxes{m_ui.txtCategoryName, m_ui.txtEnterQuestion, m_ui.txtAnswer};
+    QList<QLineEdit*> boxes{m_categoryNameBox, m_ui.txtEnterQuestion, m_ui.txtAnswer};
     for (QLineEdit* box : txtEditAnswer)
         boxes << box;
     for (QLineEdit* box : boxes)
@@ -56,9 +56,9 @@ void QuestionPanel::ShowTextWarnings() {
     if (!lblNameWarning)
         return; // the boxes are filled before the warnings exist
     QStringList nameLines;
-    if (!m_ui.txtCategoryName->isReadOnly()) {
-        nameLines << InputNotice(m_ui.txtCategoryName);
-        nameLines << UnstorableCharactersText(UnstorableCharacters(m_ui.txtCategoryName->text()));
+    if (!m_categoryNameBox->isReadOnly()) {
+        nameLines << InputNotice(m_categoryNameBox);
+        nameLines << UnstorableCharactersText(UnstorableCharacters(m_categoryNameBox->text()));
     }
     nameLines.removeAll(QString());
     ShowWarning(lblNameWarning, nameLines);
