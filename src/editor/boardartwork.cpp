@@ -98,13 +98,9 @@ void PaintArtwork(Ui::frmEditor& m_ui) {
     board->setPalette(colours);
     board->setAutoFillBackground(true);
 
-    // The board behind everything, with the player's screen framed in gold.
+    // The board behind everything.
     PaintBehind(m_ui.imgBackground, GradientPixmap(m_ui.imgBackground->height(),
                                                    QColor(14, 30, 110), QColor(4, 10, 48)));
-    auto* screen = new ScreenFrame(board);
-    screen->setGeometry(m_ui.picQuestionPicture->geometry().adjusted(-5, -5, 5, 5));
-    screen->lower();
-    m_ui.imgBackground->lower();
 
     // A small emblem in the corner: a gold question mark on a blue tile.
     QPixmap emblem(m_ui.Image1->size());
@@ -127,6 +123,21 @@ void PaintArtwork(Ui::frmEditor& m_ui) {
     // keeps the ones it was designed with.
     FillBackground(m_ui.lblChangedOnDisk, QColor(255, 241, 184));
     SetTextColour(m_ui.lblChangedOnDisk, Qt::black);
+    FillBackground(m_ui.lblSpellCheckerPadding, PanelBlue);
+}
+
+void PaintPanelArtwork(Ui::QuestionPanel& m_ui) {
+    // One play glyph for sound and video.
+    const QStyle& style = *m_ui.btnPlay->style();
+    m_ui.btnPlay->setIcon(style.standardIcon(QStyle::SP_MediaPlay));
+    m_ui.btnVideoPlay->setText(QString());
+    m_ui.btnVideoPlay->setIcon(style.standardIcon(QStyle::SP_MediaPlay));
+    m_ui.btnStop->setIcon(style.standardIcon(QStyle::SP_MediaStop));
+    // The player's screen framed in gold, under the preview, the answer
+    // choices and the media.
+    auto* screen = new ScreenFrame(m_ui.picQuestionPicture->parentWidget());
+    screen->setGeometry(m_ui.picQuestionPicture->geometry().adjusted(-5, -5, 5, 5));
+    screen->lower();
     FillBackground(m_ui.lblDisPlayQuestion, PreviewBlue);
     for (QLabel* choice :
          {m_ui.lblFirstAnswer, m_ui.lblSecondAnswer, m_ui.lblThirdAnswer, m_ui.lblForthAnswer}) {
@@ -136,7 +147,6 @@ void PaintArtwork(Ui::frmEditor& m_ui) {
     FillBackground(m_ui.picQuestionPicture, Qt::black);
     FillBackground(m_ui.picVideo, Qt::black);
     FillBackground(m_ui.lblDailyDoublePadding, PanelBlue);
-    FillBackground(m_ui.lblSpellCheckerPadding, PanelBlue);
     SetTextColour(m_ui.lblPreview, Gold);
     SetTextColour(m_ui.lblDDLocations, Gold);
 }
@@ -183,9 +193,4 @@ void SetToolbarIcons(Ui::frmEditor& m_ui, const QStyle& style) {
     };
     for (const auto& [action, icon] : choices)
         action->setIcon(style.standardIcon(icon));
-    // One play glyph for sound and video.
-    m_ui.btnPlay->setIcon(style.standardIcon(QStyle::SP_MediaPlay));
-    m_ui.btnVideoPlay->setText(QString());
-    m_ui.btnVideoPlay->setIcon(style.standardIcon(QStyle::SP_MediaPlay));
-    m_ui.btnStop->setIcon(style.standardIcon(QStyle::SP_MediaStop));
 }

@@ -2,6 +2,7 @@
 
 #include "ui_board.h"
 #include "ui_frmEditor.h"
+#include "ui_questionpanel.h"
 
 class QStyle;
 
@@ -12,6 +13,8 @@ void ApplyDesignFonts(QWidget& window);
 void PaintArtwork(Ui::frmEditor& ui);
 // The board's captions, panels and arrows in the board's colours.
 void PaintBoardArtwork(Ui::Board& ui);
+// The question panel's preview in the player's colours, framed in gold.
+void PaintPanelArtwork(Ui::QuestionPanel& ui);
 // The toolbar's and the players' icons: the style's own.
 void SetToolbarIcons(Ui::frmEditor& ui, const QStyle& style);
 // A widget's background in one colour, whatever the board's palette says.

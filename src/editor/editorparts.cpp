@@ -13,12 +13,21 @@
 #include <QShortcut>
 
 void frmEditor::BuildParts() {
-    // Over the window's drawing, its controls among the question panel's.
+    // Both parts lie over the window's drawing, their controls side by side.
     m_board = new Board(m_document, m_selection, m_guard, m_ui.centralwidget);
     const Board::Controls& board = m_board->controls();
-    m_panel = new QuestionPanel(
-        *this, m_ui, board.txtCategoryName, m_document, m_services, m_selection, m_guard,
-        [this](const QString& path) { return m_mediaCommands->LocateMedia(path); });
+    m_panel =
+        new QuestionPanel(*this, m_ui.centralwidget, board.txtCategoryName,
+                          {m_ui.btnText, m_ui.btnPicture, m_ui.btnSound, m_ui.btnVideo}, m_document,
+                          m_services, m_selection, m_guard, [this](const QString& path) {
+                              return m_mediaCommands->LocateMedia(path);
+                          });
+    // The panel covers the whole drawing: it lies just over the background,
+    // under the board (which takes the mouse only over its own controls) and
+    // the window's own controls, so each of them gets its clicks.
+    m_panel->lower();
+    m_ui.imgBackground->lower();
+    const Ui::QuestionPanel& panel = m_panel->controls();
     // The question panel shows whichever square is chosen, after the board
     // has moved its arrows and name box there.
     connect(&m_selection, &BoardSelection::changed, m_panel, &QuestionPanel::DisPlayQuestion);
@@ -32,7 +41,7 @@ void frmEditor::BuildParts() {
         m_document, m_selection, m_guard, m_services,
         MediaCommands::Controls{this, m_ui.mnuFile, m_ui.mnuEdit, m_ui.mnuFilePrint,
                                 m_ui.btnPicture, m_ui.btnSound, m_ui.btnVideo,
-                                m_ui.chkFilenameAnswer});
+                                panel.chkFilenameAnswer});
     connect(m_mediaCommands.get(), &MediaCommands::questionChanged, m_panel,
             &QuestionPanel::DisPlayQuestion);
     connect(m_mediaCommands.get(), &MediaCommands::soundChosen, m_panel,
@@ -89,6 +98,7 @@ void frmEditor::OfferRecovery(Autosave& autosave) {
 }
 
 void frmEditor::SetUpSetCommands() {
+    const Ui::QuestionPanel& panel = m_panel->controls();
     CheckPanel::Hooks check;
     check.locateMedia = [this](const QString& path) { return m_mediaCommands->LocateMedia(path); };
     // Through the board's own controls, as a click selects the square.
@@ -119,9 +129,9 @@ void frmEditor::SetUpSetCommands() {
                                           m_ui.lblSpellCheckerPadding,
                                           m_ui.mnuEdit,
                                           m_board->controls().txtCategoryName,
-                                          m_ui.txtEnterQuestion,
-                                          m_ui.txtAnswer,
-                                          m_ui.fraMultipleAnswers->choiceBoxes()};
+                                          panel.txtEnterQuestion,
+                                          panel.txtAnswer,
+                                          panel.fraMultipleAnswers->choiceBoxes()};
     m_spelling = new SpellingPart(*this, m_document, m_services, m_selection, m_guard, spelling,
                                   [this](Square square) { m_board->SelectSquare(square); });
 }
@@ -135,30 +145,31 @@ void frmEditor::FocusFindingBox(CheckPart part) {
 }
 
 void frmEditor::SetUpKeyboard() {
+    const Ui::QuestionPanel& panel = m_panel->controls();
     // Name, question, answer, then the rest of the panel: Next comes last, so
     // Tab from the question box never lands on it and types into the next square.
     const QList<QWidget*> order{m_board->controls().txtCategoryName,
-                                m_ui.txtEnterQuestion,
-                                m_ui.txtAnswer,
-                                m_ui.chkFilenameAnswer,
-                                m_ui.chkDailyDouble,
-                                m_ui.btnMultipleChoice,
-                                m_ui.btnSingleChoice,
-                                m_ui.btnFont,
-                                m_ui.btnFontColor,
-                                m_ui.btnDefault,
-                                m_ui.btnCopy,
-                                m_ui.btnPlay,
-                                m_ui.btnStop,
-                                m_ui.btnVideoPlay,
-                                m_ui.btnVideoPause,
-                                m_ui.btnVideoStop,
+                                panel.txtEnterQuestion,
+                                panel.txtAnswer,
+                                panel.chkFilenameAnswer,
+                                panel.chkDailyDouble,
+                                panel.btnMultipleChoice,
+                                panel.btnSingleChoice,
+                                panel.btnFont,
+                                panel.btnFontColor,
+                                panel.btnDefault,
+                                panel.btnCopy,
+                                panel.btnPlay,
+                                panel.btnStop,
+                                panel.btnVideoPlay,
+                                panel.btnVideoPause,
+                                panel.btnVideoStop,
                                 m_board->controls().btnNext};
     for (qsizetype index = 1; index < order.size(); ++index)
         setTabOrder(order.at(index - 1), order.at(index));
 
     // Return in the answer box moves on, as Next does.
-    connect(m_ui.txtAnswer, &QLineEdit::returnPressed, m_board, &Board::btnNext_Click);
+    connect(panel.txtAnswer, &QLineEdit::returnPressed, m_board, &Board::btnNext_Click);
 
     for (int category = 1; category <= 7; ++category) {
         auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + category)), this);

@@ -54,8 +54,9 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     FillBackground(scroller, QColor(4, 10, 48));
     setCentralWidget(scroller);
 
-    m_guard.watch(m_ui.fraMultipleAnswers);
     BuildParts();
+    const Ui::QuestionPanel& panel = m_panel->controls();
+    m_guard.watch(panel.fraMultipleAnswers);
     connectControls();
     SetUpFileCommands();
     SetUpEditCommands();
@@ -63,9 +64,9 @@ frmEditor::frmEditor(GameSetDocument& document, Services& services, QWidget* par
     m_mediaCommands->SetUpPackCommand();
     m_mediaCommands->SetUpMediaLinks();
     SetUpKeyboard();
-    m_ui.fraDailyDoubleMap->attach(m_document);
-    m_ui.fraMultipleAnswers->attach(m_document, m_selection);
-    connect(m_ui.fraDailyDoubleMap, &DailyDoubleMap::squareToggled, m_panel,
+    panel.fraDailyDoubleMap->attach(m_document);
+    panel.fraMultipleAnswers->attach(m_document, m_selection);
+    connect(panel.fraDailyDoubleMap, &DailyDoubleMap::squareToggled, m_panel,
             &QuestionPanel::DisPlayQuestion);
     AddHelpMenu(*this, m_services);
 }
@@ -81,8 +82,9 @@ frmEditor::~frmEditor() {
 
 void frmEditor::connectControls() {
     // The boxes' own undo would bypass the set's history (see eventFilter).
+    const Ui::QuestionPanel& panel = m_panel->controls();
     for (QLineEdit* box :
-         {m_board->controls().txtCategoryName, m_ui.txtEnterQuestion, m_ui.txtAnswer})
+         {m_board->controls().txtCategoryName, panel.txtEnterQuestion, panel.txtAnswer})
         box->installEventFilter(this);
 }
 
@@ -128,9 +130,10 @@ void frmEditor::Form_Load(const QString& startFile) {
 
     // The question panel's neutral state; showing the first square below
     // sets the rest.
-    m_ui.fraMultipleAnswers->clear();
-    for (QWidget* widget : std::initializer_list<QWidget*>{m_ui.picVideo, m_ui.btnVideoPlay,
-                                                           m_ui.btnVideoPause, m_ui.btnVideoStop})
+    const Ui::QuestionPanel& panel = m_panel->controls();
+    panel.fraMultipleAnswers->clear();
+    for (QWidget* widget : std::initializer_list<QWidget*>{panel.picVideo, panel.btnVideoPlay,
+                                                           panel.btnVideoPause, panel.btnVideoStop})
         widget->hide();
 
     if (startFile.isEmpty() && m_services.readSetting(QStringLiteral("EditCurrentGame"),

@@ -54,7 +54,7 @@ void QuestionPanel::SetUpMediaPreview() {
 
     // A medium that cannot be found is named over the preview, rather than
     // in a box the author would have to close at every visit to the square.
-    lblMediaNotFound = new QLabel(m_ui.centralwidget);
+    lblMediaNotFound = new QLabel(this);
     lblMediaNotFound->setObjectName(QStringLiteral("lblMediaNotFound"));
     lblMediaNotFound->setAlignment(Qt::AlignCenter);
     lblMediaNotFound->setWordWrap(true);

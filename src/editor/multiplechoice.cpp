@@ -19,7 +19,7 @@ void QuestionPanel::btnMultipleChoice_Click() {
 // After the box closes: the preview's height and the choice labels follow
 // the choices shown, then the question is fitted to the new height.
 void QuestionPanel::LayOutAnswerChoices() {
-    Ui::frmEditor& ui = m_ui;
+    Ui::QuestionPanel& ui = m_ui;
     bool allEmpty = true;
     for (const QLabel* choice : lblAnswerChoices) {
         if (!TrimSpaces(choice->text()).isEmpty())

@@ -42,8 +42,8 @@ void QuestionPanel::DisPlayQuestion() {
                                     choicesEmpty ? PreviewFullHeight : PreviewShortHeight);
     FitQuestionPreview();
 
-    m_ui.btnPicture->setVisible(true);
-    m_ui.btnSound->setVisible(true);
+    m_kindCommands.btnPicture->setVisible(true);
+    m_kindCommands.btnSound->setVisible(true);
     if (!m_selection.isFinal()) {
         m_ui.lblDailyDoublePadding->show();
     } else {

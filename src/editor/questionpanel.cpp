@@ -2,19 +2,24 @@
 
 #include "editor/questionpanel.h"
 
+#include "editor/boardartwork.h"
 #include "editor/boardselection.h"
 #include "editor/lengthlimit.h"
 #include "preview/previewfit.h"
 
 #include <QEvent>
 
-QuestionPanel::QuestionPanel(QWidget& window, Ui::frmEditor& ui, QLineEdit* categoryNameBox,
-                             GameSetDocument& document, Services& services,
-                             const BoardSelection& selection, const CommandGuard& guard,
+QuestionPanel::QuestionPanel(QWidget& window, QWidget* drawing, QLineEdit* categoryNameBox,
+                             const KindCommands& kindCommands, GameSetDocument& document,
+                             Services& services, const BoardSelection& selection,
+                             const CommandGuard& guard,
                              std::function<QString(const QString&)> locateMedia)
-    : QObject(&window), m_window(window), m_ui(ui), m_categoryNameBox(categoryNameBox),
-      m_document(document), m_services(services), m_selection(selection), m_guard(guard),
-      m_locateMedia(std::move(locateMedia)) {
+    : QWidget(drawing), m_window(window), m_categoryNameBox(categoryNameBox),
+      m_kindCommands(kindCommands), m_document(document), m_services(services),
+      m_selection(selection), m_guard(guard), m_locateMedia(std::move(locateMedia)) {
+    m_ui.setupUi(this);
+    ApplyDesignFonts(*this);
+    PaintPanelArtwork(m_ui);
     lblAnswerChoices = {m_ui.lblFirstAnswer, m_ui.lblSecondAnswer, m_ui.lblThirdAnswer,
                         m_ui.lblForthAnswer};
     txtEditAnswer = m_ui.fraMultipleAnswers->choiceBoxes();
@@ -39,7 +44,7 @@ QuestionPanel::QuestionPanel(QWidget& window, Ui::frmEditor& ui, QLineEdit* cate
 QuestionPanel::~QuestionPanel() = default;
 
 void QuestionPanel::connectControls() {
-    connect(m_ui.btnText, &QAction::triggered, this, &QuestionPanel::btnText_Click);
+    connect(m_kindCommands.btnText, &QAction::triggered, this, &QuestionPanel::btnText_Click);
 
     // Question and answer editing. textChanged fires for code as for typing.
     connect(m_ui.txtEnterQuestion, &QLineEdit::textChanged, this,
@@ -125,7 +130,7 @@ void QuestionPanel::ShowQuestionCommands(bool withVideo) {
     m_ui.btnMultipleChoice->show();
     m_ui.btnSingleChoice->show();
     if (withVideo)
-        m_ui.btnVideo->setVisible(true);
+        m_kindCommands.btnVideo->setVisible(true);
 }
 
 void QuestionPanel::FocusQuestion() {

@@ -6,9 +6,9 @@
 #include "model/gamesetcheck.h"
 #include "model/mediakind.h"
 #include "services/services.h"
-#include "ui_frmEditor.h"
+#include "ui_questionpanel.h"
 
-#include <QObject>
+#include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
@@ -18,18 +18,32 @@
 // answer boxes, the path, the file-name option, the font buttons, the sound
 // and video players, the Daily Double box and the multiple-choice commands.
 // It shows whichever square the selection holds, and turns what the author
-// types and clicks there into document edits. Its controls are the panel's
-// side of the window's form.
-class QuestionPanel : public QObject {
+// types and clicks there into document edits.
+//
+// Its controls lie over the window's drawing at their own places, under the
+// board's and the window's own.
+class QuestionPanel : public QWidget {
     Q_OBJECT
 
 public:
     // `locateMedia` names the file on this computer a stored media path
     // stands for ("" when there is none).
-    QuestionPanel(QWidget& window, Ui::frmEditor& ui, QLineEdit* categoryNameBox,
-                  GameSetDocument& document, Services& services, const BoardSelection& selection,
-                  const CommandGuard& guard, std::function<QString(const QString&)> locateMedia);
+    // The toolbar's commands that turn the shown question into a text,
+    // picture, sound or video question.
+    struct KindCommands {
+        QAction* btnText;
+        QAction* btnPicture;
+        QAction* btnSound;
+        QAction* btnVideo;
+    };
+    QuestionPanel(QWidget& window, QWidget* drawing, QLineEdit* categoryNameBox,
+                  const KindCommands& kindCommands, GameSetDocument& document, Services& services,
+                  const BoardSelection& selection, const CommandGuard& guard,
+                  std::function<QString(const QString&)> locateMedia);
     ~QuestionPanel() override;
+    // The panel's controls, for the window's keyboard order and the parts
+    // that act on the shown question's boxes.
+    const Ui::QuestionPanel& controls() const { return m_ui; }
 
     // ---- the shown question (questiondisplay.cpp)
     void DisPlayQuestion();
@@ -135,9 +149,10 @@ private:
                           const std::optional<QString>& fontColor);
 
     QWidget& m_window;
-    Ui::frmEditor& m_ui;
+    Ui::QuestionPanel m_ui;
     // The board's name box: the panel's notices and the check's findings name it too.
     QLineEdit* m_categoryNameBox;
+    KindCommands m_kindCommands;
     GameSetDocument& m_document;
     Services& m_services;
     const BoardSelection& m_selection;

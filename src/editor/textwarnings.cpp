@@ -39,12 +39,10 @@ void ShowWarning(QLabel* label, const QStringList& lines) {
 } // namespace
 
 void QuestionPanel::SetUpTextWarnings() {
-    lblNameWarning =
-        WarningLabel(m_ui.centralwidget, QStringLiteral("lblNameWarning"), {20, 166, 222, 42});
-    lblTextWarning =
-        WarningLabel(m_ui.centralwidget, QStringLiteral("lblTextWarning"), {450, 616, 560, 36});
+    lblNameWarning = WarningLabel(this, QStringLiteral("lblNameWarning"), {20, 166, 222, 42});
+    lblTextWarning = WarningLabel(this, QStringLiteral("lblTextWarning"), {450, 616, 560, 36});
     lblRecoveryProblem =
-        WarningLabel(m_ui.centralwidget, QStringLiteral("lblRecoveryProblem"), {20, 616, 420, 60});
+        WarningLabel(this, QStringLiteral("lblRecoveryProblem"), {20, 616, 420, 60});
     QList<QLineEdit*> boxes{m_categoryNameBox, m_ui.txtEnterQuestion, m_ui.txtAnswer};
     for (QLineEdit* box : txtEditAnswer)
         boxes << box;

@@ -3,12 +3,14 @@
 #include "editor/frmEditor.h"
 
 #include <QApplication>
+#include <QLineEdit>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     if (argc < 3)
         return 2;
     const std::unique_ptr<Program> program = StartProgram(QString::fromLocal8Bit(argv[1]));
-    program->window->m_ui.txtAnswer->setText(QString::fromUtf8(argv[2]));
+    program->window->findChild<QLineEdit*>(QStringLiteral("txtAnswer"))
+        ->setText(QString::fromUtf8(argv[2]));
     return QApplication::exec();
 }
