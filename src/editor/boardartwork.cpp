@@ -73,14 +73,24 @@ void FillBackground(QWidget* widget, const QColor& colour) {
 }
 
 void ApplyDesignFonts(QWidget& window) {
-    // Designer files hold whole point sizes only; the fractional sizes of the
-    // window's fonts (8.25, 20.25, ...) ride along as a property.
     for (QWidget* widget : window.findChildren<QWidget*>()) {
         const QVariant size = widget->property("designPointSize");
-        if (!size.isValid())
+        const QVariant described = widget->property("designFont");
+        if (!size.isValid() && !described.isValid())
             continue;
         QFont font = widget->font();
-        font.setPointSizeF(size.toDouble());
+        if (size.isValid()) {
+            font.setPointSizeF(size.toDouble());
+        } else {
+            // "Family, size, bold, italic": a text box lays its text out
+            // anew at every font it is given, so it is given only this one.
+            const QStringList parts = described.toString().split(QStringLiteral(", "));
+            font.setFamily(parts.value(0));
+            font.setPointSizeF(parts.value(1).toDouble());
+            font.setBold(parts.contains(QStringLiteral("bold")));
+            if (parts.contains(QStringLiteral("italic")))
+                font.setItalic(true);
+        }
         widget->setFont(font);
     }
 }

@@ -7,7 +7,8 @@
 class QStyle;
 
 // Designer files hold whole point sizes only; the window's fractional sizes
-// (8.25, 20.25, ...) ride along as a property and are applied here.
+// (8.25, 20.25, ...) ride along as a property and are applied here: a label's
+// size alone ("designPointSize"), a text box's whole font ("designFont").
 void ApplyDesignFonts(QWidget& window);
 // The window's colours and pictures, painted once at start.
 void PaintArtwork(Ui::frmEditor& ui);
