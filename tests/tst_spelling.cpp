@@ -174,6 +174,12 @@ private slots:
         QTRY_VERIFY(again.window->m_spelling->checker().isReady());
         QCOMPARE(again.window->m_spelling->checker().unknownWords(after).isEmpty(),
                  chosen != u"actSpellIgnore"_s); // the added word is known from now on
+        // ... and the boxes are checked again as the author types.
+        again.type(u"txtEnterQuestion"_s, u"Xyzzq is the capital"_s);
+        QCOMPARE(again.window->m_spelling->underliner()
+                     .underlined(again.lineEdit(u"txtEnterQuestion"_s))
+                     .size(),
+                 1);
     }
 
     // The walk through a set stops at each field once; a choice that is the
