@@ -189,14 +189,14 @@ private slots:
         GameSet game = document.game();
         auto& answers = game.question(3, 2).Answers; // the answer is choice C
         answers[2].set(u"Pariss"_s);
-        for (int k : {0, 3})
+        for (int k : {0, 1, 3})
             answers[k].set(u"Rivr"_s);
         document.replace(game, QString(), false);
         SpellChecker checker({Tiny}, QString());
         QVERIFY(checker.ensureLoaded());
         SpellWalker walker(document, checker);
         QStringList stops;
-        for (const QString& change : {QString(), u"Paris"_s, u"River"_s, QString()}) {
+        for (const QString& change : {QString(), QString(), u"Paris"_s, u"River"_s, QString()}) {
             const std::optional<Misspelling> found = walker.next();
             stops << (found ? SpellCheckDialog::PlaceText(found->field) + u' ' + found->word
                             : u""_s);
@@ -206,6 +206,7 @@ private slots:
                 QVERIFY(walker.change(change));
         }
         QCOMPARE(stops, QStringList({u"Category 3, Question 2: Answer Rivr"_s,
+                                     u"Category 3, Question 2: Choice A Rivr"_s,
                                      u"Category 3, Question 2: Choice B Pariss"_s,
                                      u"Category 3, Question 2: Choice C Rivr"_s, u""_s}));
         const auto& changed = document.game().question(3, 2).Answers;
