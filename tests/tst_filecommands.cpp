@@ -41,6 +41,8 @@ private slots:
                0, u"save the changes"_s, false, false);
         AddRow("Exit, Cancel stays", u"exit"_s, u"untitled"_s, MessageAnswer::Cancel, QString(), 0,
                u"save the changes"_s, false, true);
+        AddRow("Exit, Yes but the write fails stays", u"exit"_s, u"untitled"_s, MessageAnswer::Yes,
+               u"blocker/set.txt"_s, 1, u"blocker/set.txt"_s, false, true);
     }
 
     void saveAndExitKeepTheAuthorsWork() {
