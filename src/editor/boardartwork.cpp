@@ -137,12 +137,6 @@ void PaintArtwork(Ui::frmEditor& m_ui) {
 }
 
 void PaintPanelArtwork(Ui::QuestionPanel& m_ui) {
-    // One play glyph for sound and video.
-    const QStyle& style = *m_ui.btnPlay->style();
-    m_ui.btnPlay->setIcon(style.standardIcon(QStyle::SP_MediaPlay));
-    m_ui.btnVideoPlay->setText(QString());
-    m_ui.btnVideoPlay->setIcon(style.standardIcon(QStyle::SP_MediaPlay));
-    m_ui.btnStop->setIcon(style.standardIcon(QStyle::SP_MediaStop));
     // The player's screen framed in gold, under the preview, the answer
     // choices and the media.
     auto* screen = new ScreenFrame(m_ui.picQuestionPicture->parentWidget());
@@ -155,7 +149,6 @@ void PaintPanelArtwork(Ui::QuestionPanel& m_ui) {
         SetTextColour(choice, Qt::white);
     }
     FillBackground(m_ui.picQuestionPicture, Qt::black);
-    FillBackground(m_ui.picVideo, Qt::black);
     FillBackground(m_ui.lblDailyDoublePadding, PanelBlue);
     SetTextColour(m_ui.lblPreview, Gold);
     SetTextColour(m_ui.lblDDLocations, Gold);

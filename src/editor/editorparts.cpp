@@ -45,7 +45,7 @@ void frmEditor::BuildParts() {
     connect(m_mediaCommands.get(), &MediaCommands::questionChanged, m_panel,
             &QuestionPanel::DisPlayQuestion);
     connect(m_mediaCommands.get(), &MediaCommands::soundChosen, m_panel,
-            [this](const QString& path) { m_panel->CurrentSoundPath = path; });
+            [this](const QString& path) { m_panel->players().SetSoundPath(path); });
     connect(m_mediaCommands.get(), &MediaCommands::mediaPlacesChanged, this, [this] {
         m_checkPanel->markAll();
         m_panel->ShowMediaAnew();
@@ -146,6 +146,7 @@ void frmEditor::FocusFindingBox(CheckPart part) {
 
 void frmEditor::SetUpKeyboard() {
     const Ui::QuestionPanel& panel = m_panel->controls();
+    const Ui::MediaPlayers& players = m_panel->players().controls();
     // Name, question, answer, then the rest of the panel: Next comes last, so
     // Tab from the question box never lands on it and types into the next square.
     const QList<QWidget*> order{m_board->controls().txtCategoryName,
@@ -159,11 +160,11 @@ void frmEditor::SetUpKeyboard() {
                                 panel.btnFontColor,
                                 panel.btnDefault,
                                 panel.btnCopy,
-                                panel.btnPlay,
-                                panel.btnStop,
-                                panel.btnVideoPlay,
-                                panel.btnVideoPause,
-                                panel.btnVideoStop,
+                                players.btnPlay,
+                                players.btnStop,
+                                players.btnVideoPlay,
+                                players.btnVideoPause,
+                                players.btnVideoStop,
                                 m_board->controls().btnNext};
     for (qsizetype index = 1; index < order.size(); ++index)
         setTabOrder(order.at(index - 1), order.at(index));

@@ -132,9 +132,6 @@ void frmEditor::Form_Load(const QString& startFile) {
     // sets the rest.
     const Ui::QuestionPanel& panel = m_panel->controls();
     panel.fraMultipleAnswers->clear();
-    for (QWidget* widget : std::initializer_list<QWidget*>{panel.picVideo, panel.btnVideoPlay,
-                                                           panel.btnVideoPause, panel.btnVideoStop})
-        widget->hide();
 
     if (startFile.isEmpty() && m_services.readSetting(QStringLiteral("EditCurrentGame"),
                                                       QStringLiteral("0")) == QLatin1String("1"))

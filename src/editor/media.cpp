@@ -1,5 +1,5 @@
-// Media questions: showing a picture, sound or video question, and
-// previewing sound and video. Attaching the files is MediaCommands' work.
+// Media questions: showing a picture, sound or video question. Playing them
+// is MediaPlayers' work, attaching the files MediaCommands'.
 
 #include "editor/questionpanel.h"
 #include "preview/picturefit.h"
@@ -45,12 +45,6 @@ QSize BmpHeaderSize(const QString& path) {
 
 void QuestionPanel::SetUpMediaPreview() {
     m_ui.picImageResize->setScaledContents(true);
-    MediaPlayer2->onError = [this](const QString&) {
-        m_services.showMessage(QStringLiteral("Bad Media File"), MessageButtons::Ok,
-                               MessageIcon::Exclamation, QStringLiteral("Quizmora"));
-    };
-    // The video buttons carry on whatever the player thinks of its file.
-    MediaPlayer1->onError = [](const QString&) {};
 
     // A medium that cannot be found is named over the preview, rather than
     // in a box the author would have to close at every visit to the square.
@@ -84,9 +78,8 @@ void QuestionPanel::ShowMediaNotice(const QString& text) {
 // buttons that only a text question has.
 void QuestionPanel::ShowMediaControls(MediaKind kind) {
     const bool sound = kind == MediaKind::Sound;
-    SetVideoControlsVisible(kind == MediaKind::Video);
+    m_players->ShowControlsFor(kind);
     m_ui.picQuestionPicture->setVisible(kind == MediaKind::Picture);
-    m_ui.fraSoundButtons->setVisible(sound);
     m_ui.txtEnterQuestion->setVisible(sound);
     m_ui.lblQuestionPrompt->setVisible(sound);
     m_ui.lblDisPlayQuestion->setVisible(sound);
@@ -184,43 +177,6 @@ bool QuestionPanel::DisPlayPicture(const QString& path) {
     return true;
 }
 
-// ---- sound and video preview
-
-void QuestionPanel::btnPlay_Click() {
-    MediaPlayer2->setPosition(0);
-    const QString file = m_locateMedia(CurrentSoundPath);
-    if (!file.isEmpty()) {
-        MediaPlayer2->open(file);
-        MediaPlayer2->play();
-    } else if (!TrimSpaces(CurrentSoundPath).isEmpty()) {
-        ShowMediaNotice(tr("Sound not found:\n%1").arg(TrimSpaces(CurrentSoundPath)));
-    }
-}
-
-void QuestionPanel::btnStop_Click() {
-    MediaPlayer2->stop();
-}
-
-void QuestionPanel::btnVideoPlay_Click() {
-    // The shown video's player holds no file when it could not be found.
-    const QString path = MediaPathOfRecord(CurrentRecord());
-    if (MediaKindOfRecord(CurrentRecord()) == MediaKind::Video && m_locateMedia(path).isEmpty()) {
-        ShowMediaNotice(tr("Video not found:\n%1").arg(path));
-        return;
-    }
-    MediaPlayer1->play();
-}
-
-void QuestionPanel::btnVideoPause_Click() {
-    // A stop, not a pause: the next play starts from the beginning.
-    MediaPlayer1->stop();
-}
-
-void QuestionPanel::btnVideoStop_Click() {
-    MediaPlayer1->stop();
-    MediaPlayer1->setPosition(0);
-}
-
 // ---- showing media questions
 
 namespace {
@@ -271,10 +227,9 @@ void QuestionPanel::ShowSoundQuestion() {
     const bool choiceExists = ShowAnswerChoices();
     m_ui.txtAnswer->setText(ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, record));
     m_ui.txtPath->setText(path);
-    CurrentSoundPath = path;
+    m_players->SetSoundPath(path);
     if (!path.isEmpty() && m_locateMedia(path).isEmpty())
         ShowMediaNotice(tr("Sound not found:\n%1").arg(path));
-    MediaPlayer1->stop();
     m_ui.picImageResize->clear();
 
     ShowMediaControls(MediaKind::Sound);
@@ -290,9 +245,7 @@ void QuestionPanel::ShowVideoQuestion() {
 
     // The player gets the file found here, or none: one that cannot be
     // found is named, and the last video does not pass for it.
-    const QString file = m_locateMedia(path);
-    MediaPlayer1->open(file);
-    if (file.isEmpty() && !path.isEmpty())
+    if (!m_players->LoadVideo(path) && !path.isEmpty())
         ShowMediaNotice(tr("Video not found:\n%1").arg(path));
     m_ui.txtPath->setText(path);
     m_ui.txtAnswer->setText(ShownAnswer(m_ui.chkFilenameAnswer->isChecked(), path, record));

@@ -8,9 +8,7 @@
 
 void QuestionPanel::DisPlayQuestion() {
     ShowMediaNotice(QString());
-    m_ui.fraSoundButtons->hide();
-    MediaPlayer1->stop();
-    MediaPlayer2->stop();
+    m_players->StopMedia();
     m_ui.chkDailyDouble->show();
     for (QLabel* choice : lblAnswerChoices) {
         choice->hide();
@@ -113,7 +111,7 @@ void QuestionPanel::ShowTextQuestion() {
     m_ui.lblPath->hide();
     m_ui.txtPath->hide();
     m_ui.picQuestionPicture->hide();
-    SetVideoControlsVisible(false);
+    m_players->ShowControlsFor(MediaKind::None);
     m_ui.btnFont->show();
     m_ui.btnFontColor->show();
     m_ui.btnDefault->show();

@@ -23,8 +23,10 @@ QuestionPanel::QuestionPanel(QWidget& window, QWidget* drawing, QLineEdit* categ
     lblAnswerChoices = {m_ui.lblFirstAnswer, m_ui.lblSecondAnswer, m_ui.lblThirdAnswer,
                         m_ui.lblForthAnswer};
     txtEditAnswer = m_ui.fraMultipleAnswers->choiceBoxes();
-    MediaPlayer1 = m_services.createMediaPlayer(m_ui.picVideo);
-    MediaPlayer2 = m_services.createMediaPlayer(nullptr);
+    // The media controls lie over the preview and under the answer choices' box.
+    m_players = new MediaPlayers(this, m_services, m_locateMedia);
+    m_players->stackUnder(m_ui.fraMultipleAnswers);
+    connect(m_players, &MediaPlayers::mediaNotFound, this, &QuestionPanel::ShowMediaNotice);
     SetUpMediaPreview();
     // The preview is as large as the player's; its size is kept with the fit.
     m_ui.lblDisPlayQuestion->resize(PreviewWidth, PreviewFullHeight);
@@ -67,12 +69,6 @@ void QuestionPanel::connectControls() {
     }
     m_ui.txtEnterQuestion->installEventFilter(this);
     m_ui.txtAnswer->installEventFilter(this);
-
-    connect(m_ui.btnPlay, &QPushButton::clicked, this, &QuestionPanel::btnPlay_Click);
-    connect(m_ui.btnStop, &QPushButton::clicked, this, &QuestionPanel::btnStop_Click);
-    connect(m_ui.btnVideoPlay, &QPushButton::clicked, this, &QuestionPanel::btnVideoPlay_Click);
-    connect(m_ui.btnVideoPause, &QPushButton::clicked, this, &QuestionPanel::btnVideoPause_Click);
-    connect(m_ui.btnVideoStop, &QPushButton::clicked, this, &QuestionPanel::btnVideoStop_Click);
 
     connect(m_ui.btnMultipleChoice, &QPushButton::clicked, this,
             &QuestionPanel::btnMultipleChoice_Click);
@@ -119,13 +115,6 @@ void QuestionPanel::ShowOkMessage(const QString& text) {
     m_services.showMessage(text, MessageButtons::Ok, MessageIcon::None, QString());
 }
 
-void QuestionPanel::SetVideoControlsVisible(bool visible) {
-    m_ui.picVideo->setVisible(visible);
-    m_ui.btnVideoPlay->setVisible(visible);
-    m_ui.btnVideoPause->setVisible(visible);
-    m_ui.btnVideoStop->setVisible(visible);
-}
-
 void QuestionPanel::ShowQuestionCommands(bool withVideo) {
     m_ui.btnMultipleChoice->show();
     m_ui.btnSingleChoice->show();
@@ -150,8 +139,7 @@ void QuestionPanel::ShowFoundMedia() {
 }
 
 void QuestionPanel::StopMedia() {
-    MediaPlayer1->stop();
-    MediaPlayer2->stop();
+    m_players->StopMedia();
 }
 
 void QuestionPanel::followDocument(Square square, DocumentPart part) {

@@ -2,6 +2,7 @@
 
 #include "document/gamesetdocument.h"
 #include "editor/boardselection.h"
+#include "editor/mediaplayers.h"
 #include "editor/multiplechoicebox.h"
 #include "model/gamesetcheck.h"
 #include "model/mediakind.h"
@@ -15,8 +16,8 @@
 #include <optional>
 
 // The question panel: the preview as the player sees it, the question and
-// answer boxes, the path, the file-name option, the font buttons, the sound
-// and video players, the Daily Double box and the multiple-choice commands.
+// answer boxes, the path, the file-name option, the font buttons, the Daily
+// Double box and the multiple-choice commands, with the media controls over them.
 // It shows whichever square the selection holds, and turns what the author
 // types and clicks there into document edits.
 //
@@ -44,6 +45,7 @@ public:
     // The panel's controls, for the window's keyboard order and the parts
     // that act on the shown question's boxes.
     const Ui::QuestionPanel& controls() const { return m_ui; }
+    MediaPlayers& players() { return *m_players; }
 
     // ---- the shown question (questiondisplay.cpp)
     void DisPlayQuestion();
@@ -79,16 +81,11 @@ public:
     void btnDefault_Click();
     void btnCopy_Click();
 
-    // ---- media questions and players (media.cpp)
+    // ---- media questions (media.cpp)
     void ShowPictureQuestion();
     void ShowSoundQuestion();
     void ShowVideoQuestion();
     bool DisPlayPicture(const QString& path);
-    void btnPlay_Click();
-    void btnStop_Click();
-    void btnVideoPlay_Click();
-    void btnVideoPause_Click();
-    void btnVideoStop_Click();
     // The choice commands (and the video command) the final question's
     // video may have hidden, shown again.
     void ShowQuestionCommands(bool withVideo);
@@ -103,14 +100,10 @@ public:
     // The notice in the preview for a medium that cannot be found here; "" hides it.
     void ShowMediaNotice(const QString& text);
 
-    // The sound the Play button plays.
-    QString CurrentSoundPath;
-    std::unique_ptr<MediaPlayer> MediaPlayer1; // video, shown in picVideo
-    std::unique_ptr<MediaPlayer> MediaPlayer2; // sound, never shown
-    QLabel* lblNameWarning = nullptr;          // under the category name box
-    QLabel* lblTextWarning = nullptr;          // beside the question, answer and choice boxes
-    QLabel* lblRecoveryProblem = nullptr;      // why unsaved changes are not kept for recovery
-    QLabel* lblMediaNotFound = nullptr;        // over the preview: the medium that cannot be found
+    QLabel* lblNameWarning = nullptr;     // under the category name box
+    QLabel* lblTextWarning = nullptr;     // beside the question, answer and choice boxes
+    QLabel* lblRecoveryProblem = nullptr; // why unsaved changes are not kept for recovery
+    QLabel* lblMediaNotFound = nullptr;   // over the preview: the medium that cannot be found
 
     // The box that holds a part of the shown question, for the cursor: the
     // multiple-choice box opened for a choice. Null where none is shown.
@@ -137,8 +130,6 @@ private:
     void followDocument(Square square, DocumentPart part);
     void SetUpMediaPreview();
     void SetUpTextWarnings();
-    // picVideo with its play, pause and stop buttons.
-    void SetVideoControlsVisible(bool visible);
     // The preview of one kind of media and the path; the text-only buttons hidden.
     void ShowMediaControls(MediaKind kind);
     // "Make File Name the Answer" for a picture or video question.
@@ -158,6 +149,7 @@ private:
     const BoardSelection& m_selection;
     const CommandGuard& m_guard;
     std::function<QString(const QString&)> m_locateMedia;
+    MediaPlayers* m_players = nullptr;
     std::array<QLabel*, 4> lblAnswerChoices{}; // lblFirstAnswer .. lblForthAnswer
     std::array<QLineEdit*, 4> txtEditAnswer{}; // the multiple-choice box's
 };
