@@ -93,6 +93,19 @@ private slots:
         QVERIFY2(said.isEmpty() ? messages.isEmpty() : messages.contains(said),
                  qPrintable(messages));
     }
+
+    // The board lies over the question panel: the panel's controls between its own get the mouse.
+    void takesTheMouseOnlyOverItsControls() {
+        ScriptedServices services;
+        GameSetDocument document;
+        BoardSelection selection;
+        CommandGuard guard(services);
+        QWidget drawing;
+        drawing.resize(1018, 681);
+        Board board(document, selection, guard, &drawing);
+        QCOMPARE(drawing.childAt(478, 347), nullptr); // the preview's middle
+        QCOMPARE(drawing.childAt(970, 560), board.controls().btnNext);
+    }
 };
 
 QTEST_MAIN(TestBoard)

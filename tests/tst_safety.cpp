@@ -121,6 +121,7 @@ private slots:
     void unsavedChangesSurviveACrash() {
         QTemporaryDir home;
         GameSet game = ResetGame(); // with a picture and a sound question: kinds come back too
+        game.CategoryNames[3].set(u"Circuits"_s);
         QuestionRecord &picture = game.question(2, 1), &sound = game.question(3, 2);
         picture.QuestionText.set(u"C:\\Pics\\tower.jpg"_s);
         picture.QuestionType = u"P"_s;
