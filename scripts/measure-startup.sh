@@ -21,7 +21,9 @@ if [ -n "$game" ]; then
   mkdir -p "$config/QZV"
   printf '[Settings]\nEditCurrentGame=1\nGame=%s\n' "$game" >"$config/QZV/QZV.ini"
 fi
-export XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=offscreen QZ_QUIT_AFTER_SHOW=1
+# Settings and recovery copies both private: a copy another editor left would
+# stop the start at its recovery question.
+export XDG_CONFIG_HOME=$config XDG_DATA_HOME=$config QT_QPA_PLATFORM=offscreen QZ_QUIT_AFTER_SHOW=1
 
 # One run: appends "milliseconds kilobytes" to the program's sample file.
 measure() {
