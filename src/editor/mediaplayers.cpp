@@ -40,30 +40,21 @@ MediaPlayers::MediaPlayers(QWidget* panel, Services& services,
 MediaPlayers::~MediaPlayers() = default;
 
 void MediaPlayers::ShowControlsFor(MediaKind kind) {
-    m_video = kind == MediaKind::Video;
-    SetVideoControlsVisible(m_video);
+    const bool video = kind == MediaKind::Video;
+    m_ui.picVideo->setVisible(video);
+    m_ui.btnVideoPlay->setVisible(video);
+    m_ui.btnVideoPause->setVisible(video);
+    m_ui.btnVideoStop->setVisible(video);
     m_ui.fraSoundButtons->setVisible(kind == MediaKind::Sound);
-    MaskToShownControls();
-}
 
-void MediaPlayers::SetVideoControlsVisible(bool visible) {
-    m_ui.picVideo->setVisible(visible);
-    m_ui.btnVideoPlay->setVisible(visible);
-    m_ui.btnVideoPause->setVisible(visible);
-    m_ui.btnVideoStop->setVisible(visible);
-}
-
-void MediaPlayers::MaskToShownControls() {
+    // Only the shown controls take the mouse; the panel's own below stay
+    // reachable. An empty mask would be no mask at all: with nothing shown,
+    // the mask is a point off the part, which no click reaches.
     QRegion shown;
-    const std::initializer_list<const QWidget*> controls{m_ui.picVideo, m_ui.btnVideoPlay,
-                                                         m_ui.btnVideoPause, m_ui.btnVideoStop,
-                                                         m_ui.fraSoundButtons};
-    for (const QWidget* control : controls) {
+    for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!control->isHidden())
             shown += control->geometry();
     }
-    // An empty mask would be no mask at all: with nothing shown, the mask
-    // is a point off the part, which no click reaches.
     setMask(shown.isEmpty() ? QRegion(-1, -1, 1, 1) : shown);
 }
 
@@ -98,7 +89,7 @@ void MediaPlayers::btnStop_Click() {
 
 void MediaPlayers::btnVideoPlay_Click() {
     // The shown video's player holds no file when it could not be found.
-    if (m_video && m_locateMedia(m_videoPath).isEmpty()) {
+    if (!m_ui.picVideo->isHidden() && m_locateMedia(m_videoPath).isEmpty()) {
         emit mediaNotFound(tr("Video not found:\n%1").arg(m_videoPath));
         return;
     }

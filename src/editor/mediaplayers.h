@@ -49,16 +49,11 @@ signals:
     void mediaNotFound(const QString& text);
 
 private:
-    void SetVideoControlsVisible(bool visible);
-    // Only the shown controls take the mouse; the panel's own below stay reachable.
-    void MaskToShownControls();
-
     Ui::MediaPlayers m_ui;
     Services& m_services;
     std::function<QString(const QString&)> m_locateMedia;
     QString CurrentSoundPath;
     QString m_videoPath;                       // the shown video question's, as stored
-    bool m_video = false;                      // a video question is shown
     std::unique_ptr<MediaPlayer> MediaPlayer1; // video, shown in picVideo
     std::unique_ptr<MediaPlayer> MediaPlayer2; // sound, never shown
 };
